@@ -1,0 +1,57 @@
+#include "app/keylineedit.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+KeyLineEdit::KeyLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+int KeyLineEdit::charCode(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Tab: return 9;
+    default: break;
+    }
+    const QString t = e->text();
+    if (t.isEmpty()) return -1;
+    return t.at(0).unicode();
+}
+
+void KeyLineEdit::deliverKeyDownOnly(QKeyEvent* e) {
+    if (onKeyDown) onKeyDown(e);
+}
+
+QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (latinOnly_ && query == Qt::ImEnabled) return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
+void KeyLineEdit::keyPressEvent(QKeyEvent* e) {
+    if (onKeyDown) onKeyDown(e);
+    const int ch = charCode(e);
+    if (ch >= 0 && onKeyPress && !onKeyPress(e, ch)) {
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void KeyLineEdit::keyReleaseEvent(QKeyEvent* e) {
+    QLineEdit::keyReleaseEvent(e);
+    if (onKeyUp) onKeyUp(e);
+}
+
+void KeyLineEdit::inputMethodEvent(QInputMethodEvent* e) {
+    // A read-only line must not take committed text: QLineEdit would still insert it.
+    if (isReadOnly()) {
+        if (!e->commitString().isEmpty() || !e->preeditString().isEmpty()) {
+            e->ignore();
+            return;
+        }
+    }
+    const QString before = text();
+    QLineEdit::inputMethodEvent(e);
+    if (text() != before && onCommit) onCommit();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A single-line edit that reports key-down, key-press (the character), key-up and
+// input-method commits separately, as the exercise handlers need them.
+#include <QLineEdit>
+#include <functional>
+
+class QKeyEvent;
+
+class KeyLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit KeyLineEdit(QWidget* parent = nullptr);
+
+    // Any key goes down (auto-repeats included).
+    std::function<void(QKeyEvent*)> onKeyDown;
+    // A character key: the character code (27 Escape, 8 Backspace, 13 Enter, else the
+    // first UTF-16 unit of the text). Return false to drop the character.
+    std::function<bool(QKeyEvent*, int ch)> onKeyPress;
+    // Any key is released.
+    std::function<void(QKeyEvent*)> onKeyUp;
+    // Committed input-method text changed the line.
+    std::function<void()> onCommit;
+
+    // Lines that only take Latin keys: the input method is told to stay out, so plain
+    // key events arrive even when a Chinese input method is on.
+    void setLatinOnly(bool on) { latinOnly_ = on; }
+    bool latinOnly() const { return latinOnly_; }
+
+    // The character code of a key event, or -1 for keys that type nothing.
+    static int charCode(const QKeyEvent* e);
+
+    // Called by the main window's key preview for Enter: the key-down reaches the line,
+    // the character does not.
+    void deliverKeyDownOnly(QKeyEvent* e);
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+
+private:
+    bool latinOnly_ = false;
+};

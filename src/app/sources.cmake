@@ -1,0 +1,9 @@
+list(APPEND JAXO_GUI_SOURCES
+  src/app/fonts.cpp
+  src/app/keylineedit.cpp
+  src/app/labelpair.cpp
+  src/app/services.cpp
+  src/app/taboutform.cpp
+  src/app/tform1.cpp
+  src/app/tloge.cpp
+)

@@ -1,0 +1,383 @@
+#include "app/tform1.h"
+
+#include "app/fonts.h"
+#include "app/keylineedit.h"
+#include "app/taboutform.h"
+#include "chinese/chinesepanel.h"
+#include "common/errors.h"
+#include "english/englishpanel.h"
+#include "radicals/radicalpanel.h"
+#include "radicals/radicaltable.h"
+#include "report/tcjreport.h"
+#include "settings/settingsfile.h"
+#include "settings/settingspanel.h"
+#include "settings/shortcuts.h"
+#include "vocabulary/wordpanel.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+constexpr int kExpandedHeight = 90;
+constexpr int kCollapsedHeight = 25;
+}  // namespace
+
+TForm1::TForm1(TForm1Services services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Jaxo4.00中文打字练习软件..."));
+    // Minimise and maximise only: the program is left through "退出软件".
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+    setMaximumSize(800, 600);
+    resize(546, 443);
+    move(180, 88);
+    const QString icon = QString::fromStdString(services_.appDir + "/jaxo.png");
+    setWindowIcon(QIcon(icon));
+
+    sound_ = std::make_unique<SoundSystem>(state_, random_, *services_.sound, [this](const QString& text) {
+        services_.messages->showError(errors::displayText(text));
+    });
+
+    desk_ = new QWidget(this);
+    desk_->setObjectName(QStringLiteral("desk"));
+    setCentralWidget(desk_);
+    desk_->installEventFilter(this);
+
+    backImage1_ = new QLabel(desk_);
+    backImage1_->setObjectName(QStringLiteral("backImage1"));
+    backImage1_->setScaledContents(true);
+    backImage1_->setPixmap(QPixmap(QString::fromStdString(services_.appDir + "/back.jpg")));
+    registerHint(backImage1_, QStringLiteral("欢迎使用Jaxo4.00中英文打字练习软件..."));
+
+    buildToolBar();
+    buildStatusBar();
+
+    chinapanel_ = new ChinesePanel(*this, desk_);
+    englishform_ = new EnglishPanel(*this, desk_);
+    zgform_ = new RadicalPanel(*this, desk_);
+    bdcform_ = new WordPanel(*this, desk_);
+    system_ = new SettingsPanel(*this, desk_);
+    for (QWidget* p : std::initializer_list<QWidget*>{chinapanel_, englishform_, zgform_, bdcform_, system_}) p->hide();
+
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    if (qApp) qApp->removeEventFilter(this);
+    if (sound_) sound_->nomusic();
+}
+
+const CodeBook& TForm1::codeBook(int n) {
+    switch (n) {
+    case 1: return wbbook_;
+    case 2: return wbbook2_;
+    case 3: return wbbook3_;
+    default: return wbbook4_;
+    }
+}
+
+void TForm1::FormCreate() {
+    MainWindowState& s = state_;
+    s.appDir = services_.appDir;                 // 1
+    mainctr_->setFixedHeight(kExpandedHeight);   // 2
+    setFont(fonts::song(12));                    // 3 (the panels lay themselves out)
+    chinapanel_->timer()->stop();                // 4
+
+    // 5: each book on its own, so one missing file does not leave the others unloaded.
+    const std::pair<CodeBook*, const char*> books[] = {
+        {&wbbook_, "/jaxo.sy1"}, {&wbbook2_, "/jaxo2.sy2"}, {&wbbook3_, "/jaxo3.sy3"}, {&wbbook4_, "/jaxo4.sy4"}};
+    for (const auto& [book, name] : books) {
+        try {
+            book->loadFile(s.appDir + name);
+        } catch (const JaxoError& e) {
+            book->clear();
+            showError(e);
+        }
+    }
+
+    s.waveDevices = services_.sound->waveDevices();  // 6
+    s.midiDevices = services_.sound->midiDevices();
+    s.soundOk = (s.waveDevices != 0 || s.midiDevices != 0) ? 1 : 0;
+
+    // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
+    bool settingsRead = false;
+    try {
+        settings::readSettings(s, Memo1_, 13);
+        settingsRead = true;
+    } catch (const JaxoError& e) {
+        showError(e);
+    }
+    if (settingsRead) {
+        if (isOn(s.mainMusic))  // 10
+            sound_->music();
+        else
+            sound_->nomusic();
+        const std::string target = s.appDir + "/jaxo";
+        const std::string iconPath = s.appDir + "/jaxo.png";
+        if (isOn(s.desktopShortcut)) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);      // 11
+        if (isOn(s.startMenuShortcut)) shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);  // 12
+    }
+
+    // 13 to 15 depend on no file and always run: no timer may tick on the main screen.
+    s.wrongCount = 0;
+    s.rightCount = 0;
+    chinapanel_->timer()->stop();
+    bdcform_->timer()->stop();
+    zgform_->timer()->stop();
+    englishform_->timer()->stop();
+    radicals::buildRadicalTable(s.radicalTable);
+}
+
+QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(caption);
+    b->setIcon(QIcon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setFixedSize(width, 54);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFocusPolicy(Qt::NoFocus);
+    static_cast<QToolBar*>(bar)->addWidget(b);
+    registerHint(b, hint);
+    return b;
+}
+
+QAction* TForm1::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* a = menu->addAction(QIcon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")), caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+void TForm1::buildToolBar() {
+    mainctr_ = new QTabWidget(desk_);
+    mainctr_->setObjectName(QStringLiteral("mainctr"));
+    mainctr_->setFixedHeight(kExpandedHeight);
+    mainctr_->setFocusPolicy(Qt::NoFocus);
+    mainctr_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    registerHint(mainctr_->tabBar(), QStringLiteral("主菜单..."));
+
+    auto page = [this](const char* name, const QString& caption) {
+        auto* bar = new QToolBar;
+        bar->setObjectName(QString::fromLatin1(name));
+        bar->setIconSize(QSize(32, 32));
+        bar->setMovable(false);
+        mainctr_->addTab(bar, caption);
+        return bar;
+    };
+    auto connectClick = [this](QToolButton* b, void (TForm1::*slot)()) { connect(b, &QToolButton::clicked, this, slot); };
+    auto dropDown = [this](QToolButton* b, const char* menuName) {
+        auto* m = new QMenu(b);
+        m->setObjectName(QString::fromLatin1(menuName));
+        b->setMenu(m);
+        b->setPopupMode(QToolButton::InstantPopup);
+        return m;
+    };
+    auto item = [this](QMenu* m, const char* name, const QString& caption, void (TForm1::*slot)()) {
+        connect(addMenuItem(m, name, caption), &QAction::triggered, this, slot);
+    };
+
+    QToolBar* cool1 = page("cool1", QStringLiteral("中文练习"));
+    connectClick(addButton(cool1, "m1a", QStringLiteral("字根练习"), QStringLiteral("单击进入五笔字根练习..."), 67), &TForm1::m1aClick);
+    connectClick(addButton(cool1, "m1b", QStringLiteral("高频字"), QStringLiteral("单击此键进入高频字练习状态..."), 67), &TForm1::m1bClick);
+    connectClick(addButton(cool1, "m1c", QStringLiteral("二级简码"), QStringLiteral("单击此键进入二级简码练习状态..."), 67), &TForm1::m1cClick);
+    connectClick(addButton(cool1, "m1d", QStringLiteral("三级简码"), QStringLiteral("单击此键进入三级简码练习状态..."), 67), &TForm1::m1dClick);
+    QMenu* cz = dropDown(addButton(cool1, "m1e", QStringLiteral("词组练习"), QStringLiteral("单击此键进入词组练习状态..."), 67), "czPopupMenu");
+    item(cz, "N7", QStringLiteral("二字词组"), &TForm1::N7Click);
+    cz->addSeparator()->setObjectName(QStringLiteral("N8"));
+    item(cz, "N9", QStringLiteral("三字词组"), &TForm1::N9Click);
+    cz->addSeparator()->setObjectName(QStringLiteral("N10"));
+    item(cz, "N11", QStringLiteral("四字词组"), &TForm1::N11Click);
+    connectClick(addButton(cool1, "m1f", QStringLiteral("文章练习"), QStringLiteral("单击此键进入文章练习状态..."), 67), &TForm1::m1fClick);
+
+    QToolBar* cool2 = page("cool2", QStringLiteral("英文练习"));
+    connectClick(addButton(cool2, "m2a", QStringLiteral("英文初级"), QStringLiteral("单击进入英文初级指法练习..."), 67), &TForm1::m2aClick);
+    connectClick(addButton(cool2, "m2b", QStringLiteral("英文中级"), QStringLiteral("单击进入英文中级指法练习..."), 67), &TForm1::m2bClick);
+    connectClick(addButton(cool2, "m2c", QStringLiteral("英文高级"), QStringLiteral("单击进入英文高级指法练习..."), 67), &TForm1::m2cClick);
+    connectClick(addButton(cool2, "m2d", QStringLiteral("文章练习"), QStringLiteral("单击进入英文文章练习..."), 67), &TForm1::m2dClick);
+
+    QToolBar* cool4 = page("cool4", QStringLiteral(" 测   试 "));
+    QMenu* cs2 = dropDown(addButton(cool4, "m3a", QStringLiteral("中文测试"), QStringLiteral("单击进入中文测试选择菜单..."), 67), "csPopupMenu2");
+    item(cs2, "MenuItem4", QStringLiteral("顺序测试"), &TForm1::MenuItem4Click);
+    cs2->addSeparator()->setObjectName(QStringLiteral("MenuItem5"));
+    item(cs2, "MenuItem6", QStringLiteral("随机测试"), &TForm1::MenuItem6Click);
+    QMenu* cs1 = dropDown(addButton(cool4, "m3b", QStringLiteral("英文测试"), QStringLiteral("单击进入英文测试选择菜单..."), 67), "csPopupMenu1");
+    item(cs1, "MenuItem1", QStringLiteral("顺序测试"), &TForm1::MenuItem1Click);
+    cs1->addSeparator()->setObjectName(QStringLiteral("MenuItem2"));
+    item(cs1, "MenuItem3", QStringLiteral("随机测试"), &TForm1::MenuItem3Click);
+
+    QToolBar* cool5 = page("cool5", QStringLiteral(" 背 单 词 "));
+    connectClick(addButton(cool5, "m4a", QStringLiteral("小学英语"), QStringLiteral("单击进入小学英文单词练习..."), 69), &TForm1::m4aClick);
+    connectClick(addButton(cool5, "m4b", QStringLiteral("初中英语"), QStringLiteral("单击进入初中英文单词练习..."), 69), &TForm1::m4bClick);
+    connectClick(addButton(cool5, "m4e", QStringLiteral("高中英语"), QStringLiteral("单击进入高中英文单词练习..."), 69), &TForm1::m4eClick);
+    QMenu* dx = dropDown(addButton(cool5, "m4c", QStringLiteral("大学英语"), QStringLiteral("单击进入大学英文单词选择菜单..."), 69), "bdcmune");
+    item(dx, "N5", QStringLiteral("大学英语1-4级词汇"), &TForm1::N5Click);
+    dx->addSeparator();
+    item(dx, "N6", QStringLiteral("大学英语5-6级词汇"), &TForm1::N6Click);
+    connectClick(addButton(cool5, "m4d", QStringLiteral("GMAT词汇"), QStringLiteral("单击进入GMAT单词练习..."), 69), &TForm1::m4dClick);
+    connectClick(addButton(cool5, "m4f", QStringLiteral("GRE词汇"), QStringLiteral("单击进入GRE单词练习..."), 69), &TForm1::m4fClick);
+    connectClick(addButton(cool5, "m4g", QStringLiteral("托福600"), QStringLiteral("单击进入托福600分单词练习..."), 69), &TForm1::m4gClick);
+    connectClick(addButton(cool5, "m4h", QStringLiteral("语句练习"), QStringLiteral("单击进入语句练习..."), 69), &TForm1::m4hClick);
+
+    QToolBar* cool6 = page("cool6", QStringLiteral(" 系  统 "));
+    connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &TForm1::m5aClick);
+    connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &TForm1::m5bClick);
+    connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &TForm1::m5cClick);
+    connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &TForm1::m5dClick);
+    connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &TForm1::m5eClick);
+
+    mainctr_->setCurrentIndex(0);
+}
+
+void TForm1::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const int widths[5] = {60, 480, 100, 47, 50};
+    const QString texts[5] = {QStringLiteral("系统提示:"), QString(), QStringLiteral("Jaxo开发组"),
+                              QStringLiteral("反馈:"), QStringLiteral("见帮助")};
+    for (int i = 0; i < 5; ++i) {
+        auto* l = new QLabel(texts[i], bar);
+        l->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setFixedWidth(widths[i]);
+        bar->addWidget(l, i == 4 ? 1 : 0);
+        statusPanels_[i] = l;
+    }
+}
+
+void TForm1::registerHint(QWidget* widget, const QString& hint) {
+    widget->setProperty("jaxoHint", hint);
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+void TForm1::setHint(const QString& text) { statusPanels_[1]->setText(text); }
+
+void TForm1::showError(const JaxoError& error) { services_.messages->showError(errors::displayText(error.text())); }
+
+void TForm1::collapseToolBar() {
+    mainctr_->setFixedHeight(kCollapsedHeight);
+    mainctr_->setEnabled(false);
+}
+
+void TForm1::setToolBarEnabled(bool on) { mainctr_->setEnabled(on); }
+
+void TForm1::restoreMainScreen() {
+    mainctr_->setFixedHeight(kExpandedHeight);
+    if (isOn(state_.mainMusic))
+        sound_->music();
+    else
+        sound_->nomusic();
+    mainctr_->setEnabled(true);
+}
+
+void TForm1::runModal(QDialog& dialog) {
+    if (services_.runModal)
+        services_.runModal(dialog);
+    else
+        dialog.exec();
+}
+
+void TForm1::openReport() {
+    Tcjreport report(*this, this);
+    runModal(report);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) && watched->isWidgetType()) {
+            QWidget* w = static_cast<QWidget*>(watched);
+            // Key preview: only for this window, and once (the event also passes the
+            // parents of the focused control).
+            if (w == QApplication::focusWidget() && w->window() == this) {
+                FormKeyPress(ke);
+                return true;
+            }
+        }
+    } else if ((type == QEvent::Enter || type == QEvent::MouseMove) && watched->isWidgetType()) {
+        const QVariant hint = watched->property("jaxoHint");
+        if (hint.isValid() && static_cast<QWidget*>(watched)->isEnabled()) setHint(hint.toString());
+    } else if (type == QEvent::Resize && watched == desk_) {
+        mainctr_->setFixedWidth(desk_->width());
+        backImage1_->setGeometry(0, 0, desk_->width(), desk_->height());
+        backImage1_->lower();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyPress(QKeyEvent* e) {
+    if (auto* line = qobject_cast<KeyLineEdit*>(QApplication::focusWidget())) line->deliverKeyDownOnly(e);
+    focusNextControl();
+}
+
+void TForm1::focusNextControl() {
+    QWidget* start = QApplication::focusWidget();
+    if (!start || start->window() != this) return;
+    for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
+        if (w->window() == this && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// The exercise commands.
+void TForm1::m1aClick() { zgform_->m1aClick(); }
+void TForm1::m1bClick() { chinapanel_->startLesson(bytes::gb("高频字练习"), "/gpz.jxo"); }
+void TForm1::m1cClick() { chinapanel_->startLesson(bytes::gb("二级简码练习"), "/ejjm.jxo"); }
+void TForm1::m1dClick() { chinapanel_->startLesson(bytes::gb("三级简码练习"), "/sjjm.jxo"); }
+void TForm1::m1fClick() { chinapanel_->startLesson(bytes::gb("文章练习"), "/clesson.txt"); }
+void TForm1::N7Click() { chinapanel_->startLesson(bytes::gb("二字词组练习"), "/ezcz.jxo"); }
+void TForm1::N9Click() { chinapanel_->startLesson(bytes::gb("三字词组练习"), "/shzcz.jxo"); }
+void TForm1::N11Click() { chinapanel_->startLesson(bytes::gb("四字词组练习"), "/szcz.jxo"); }
+void TForm1::m2aClick() { englishform_->startEnglishLesson(bytes::gb("英文初级练习"), "/ywcj.jxo"); }
+void TForm1::m2bClick() { englishform_->startEnglishLesson(bytes::gb("英文中级练习"), "/ywzj.jxo"); }
+void TForm1::m2cClick() { englishform_->startEnglishLesson(bytes::gb("英文高级练习"), "/ywgj.jxo"); }
+void TForm1::m2dClick() { englishform_->startEnglishLesson(bytes::gb("英文文章练习"), "/elesson.txt"); }
+void TForm1::MenuItem4Click() { chinapanel_->startTest(false, bytes::gb("中文练习"), "/ctest.txt"); }
+void TForm1::MenuItem6Click() { chinapanel_->startTest(true, bytes::gb("中文练习"), "/ctest.txt"); }
+void TForm1::MenuItem1Click() { englishform_->startEnglishTest(false); }
+void TForm1::MenuItem3Click() { englishform_->startEnglishTest(true); }
+void TForm1::m4aClick() { bdcform_->startWordDrill("/xxyy.eng", bytes::gb("新版小学英语")); }
+void TForm1::m4bClick() { bdcform_->startWordDrill("/czhyy.eng", bytes::gb("新版初中英语")); }
+void TForm1::m4eClick() { bdcform_->startWordDrill("/gzhyy.eng", bytes::gb("新版高中英语")); }
+void TForm1::N5Click() { bdcform_->startWordDrill("/yy14.eng", bytes::gb("大学英语1-4级")); }
+void TForm1::N6Click() { bdcform_->startWordDrill("/yy56.eng", bytes::gb("大学英语5-6级")); }
+void TForm1::m4dClick() { bdcform_->startWordDrill("/gmat.eng", bytes::gb("GMAT词汇")); }
+void TForm1::m4fClick() { bdcform_->startWordDrill("/gre.eng", bytes::gb("GRE英语词汇")); }
+void TForm1::m4gClick() { bdcform_->startWordDrill("/tf6000.eng", bytes::gb("托福600分单词")); }
+void TForm1::m4hClick() { bdcform_->startWordDrill("/yjlx.eng", bytes::gb("语句练习")); }
+
+// The system commands.
+void TForm1::m5aClick() {
+    services_.shell->openDocument(QString::fromStdString(state_.appDir + "/help/index.html"));
+}
+
+void TForm1::m5bClick() {
+    Taboutform aboutform(*this, this);
+    runModal(aboutform);
+}
+
+void TForm1::m5cClick() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->showMinimized();
+}
+
+void TForm1::m5dClick() { system_->m5dClick(); }
+
+void TForm1::m5eClick() { close(); }

@@ -1,0 +1,137 @@
+#pragma once
+// The main window: the tool bar, the status bar, the exercise panels and the state
+// they share.
+#include "app/exercisehost.h"
+#include "app/mainwindowstate.h"
+#include "chinese/codebook.h"
+#include "common/linestore.h"
+#include "common/platform.h"
+#include "common/randomsource.h"
+#include "settings/music.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class QAction;
+class ChinesePanel;
+class EnglishPanel;
+class RadicalPanel;
+class WordPanel;
+class SettingsPanel;
+
+struct TForm1Services {
+    Clock* clock = nullptr;
+    Messages* messages = nullptr;
+    Shell* shell = nullptr;
+    SoundOutput* sound = nullptr;
+    std::string appDir;  // the program's directory, without a trailing separator
+    // Shows a modal window and returns when it closes; tests close it themselves.
+    std::function<void(QDialog&)> runModal;
+};
+
+class TForm1 : public QMainWindow, public ExerciseHost {
+    Q_OBJECT
+public:
+    explicit TForm1(TForm1Services services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ExerciseHost
+    MainWindowState& state() override { return state_; }
+    RandomSource& random() override { return random_; }
+    Clock& clock() override { return *services_.clock; }
+    Messages& messages() override { return *services_.messages; }
+    SoundSystem& sound() override { return *sound_; }
+    LineStore& tempwjzlj() override { return tempwjzlj_; }
+    const CodeBook& codeBook(int n) override;
+    void collapseToolBar() override;
+    void setToolBarEnabled(bool on) override;
+    void restoreMainScreen() override;
+    void openReport() override;
+    void setHint(const QString& text) override;
+    void showError(const JaxoError& error) override;
+
+    // Shows a modal window through the services (the About box, the report).
+    void runModal(QDialog& dialog);
+    // Status-bar hint for a control: shown in panel 1 when the pointer moves over it.
+    void registerHint(QWidget* widget, const QString& hint);
+
+    QTabWidget* mainctr() const { return mainctr_; }
+    LineStore& memo1() { return Memo1_; }
+    ChinesePanel* chinapanel() const { return chinapanel_; }
+    EnglishPanel* englishform() const { return englishform_; }
+    RadicalPanel* zgform() const { return zgform_; }
+    WordPanel* bdcform() const { return bdcform_; }
+    SettingsPanel* system() const { return system_; }
+
+    // The Enter key: the focus moves to the next control in tab order that is visible,
+    // enabled and a tab stop, wrapping; the key press itself is swallowed.
+    void FormKeyPress(QKeyEvent* e);
+
+public slots:
+    void m1aClick();
+    void m1bClick();
+    void m1cClick();
+    void m1dClick();
+    void m1fClick();
+    void N7Click();
+    void N9Click();
+    void N11Click();
+    void m2aClick();
+    void m2bClick();
+    void m2cClick();
+    void m2dClick();
+    void MenuItem4Click();
+    void MenuItem6Click();
+    void MenuItem1Click();
+    void MenuItem3Click();
+    void m4aClick();
+    void m4bClick();
+    void m4eClick();
+    void N5Click();
+    void N6Click();
+    void m4dClick();
+    void m4fClick();
+    void m4gClick();
+    void m4hClick();
+    void m5aClick();
+    void m5bClick();
+    void m5cClick();
+    void m5dClick();
+    void m5eClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildToolBar();
+    void buildStatusBar();
+    QToolButton* addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width);
+    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
+    void focusNextControl();
+
+    TForm1Services services_;
+    MainWindowState state_;
+    RandomSource random_;
+    std::unique_ptr<SoundSystem> sound_;
+    LineStore tempwjzlj_;
+    LineStore Memo1_;
+    CodeBook wbbook_, wbbook2_, wbbook3_, wbbook4_;
+
+    QWidget* desk_ = nullptr;
+    QTabWidget* mainctr_ = nullptr;
+    QLabel* backImage1_ = nullptr;
+    QLabel* statusPanels_[5] = {};
+    ChinesePanel* chinapanel_ = nullptr;
+    EnglishPanel* englishform_ = nullptr;
+    RadicalPanel* zgform_ = nullptr;
+    WordPanel* bdcform_ = nullptr;
+    SettingsPanel* system_ = nullptr;
+};

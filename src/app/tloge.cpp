@@ -1,0 +1,14 @@
+#include "app/tloge.h"
+
+#include <QLabel>
+
+Tloge::Tloge(const QString& picturePath, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("loge"));
+    setWindowTitle(QStringLiteral("loge"));
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(QPixmap(picturePath));
+    image->setGeometry(0, 0, 416, 262);
+    image->setScaledContents(true);
+    setGeometry(210, 120, 415, 263);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Byte texts: every text of the program is a GB18030 byte string. Positions are
+// 1-based byte positions, lengths count bytes, comparisons are byte for byte.
+#include <QString>
+#include <string>
+#include <string_view>
+
+using ByteText = std::string;
+
+namespace bytes {
+
+// Substring with a 1-based start (below 1 acts as 1) and a count, clipped at the end.
+ByteText copy(std::string_view text, long long start, long long count);
+
+// The first n bytes (all of them when the text is shorter; none for n <= 0).
+ByteText left(std::string_view text, long long n);
+
+int length(std::string_view text);
+
+// Length in bytes of the character that starts at 0-based offset i: 1 for ASCII,
+// 4 for a GB18030 four-byte sequence, 2 for any other lead byte; 1 for a lone byte.
+int charLength(std::string_view text, size_t i);
+
+// GB18030 through glibc iconv. Invalid bytes show as U+FFFD.
+QString toUnicode(std::string_view text);
+ByteText fromUnicode(const QString& text);
+
+// A UTF-8 literal in the sources, as a byte text.
+ByteText gb(std::string_view utf8);
+
+// True when every byte sequence of the text is valid GB18030.
+bool isValidGb18030(std::string_view text);
+
+// Decimal text of an integer, as the program writes numbers.
+ByteText number(long long n);
+
+}  // namespace bytes

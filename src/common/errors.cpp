@@ -1,0 +1,11 @@
+#include "common/errors.h"
+
+namespace errors {
+QString cannotOpen(const std::string& path) { return QStringLiteral("Cannot open file %1").arg(QString::fromStdString(path)); }
+QString cannotCreate(const std::string& path) { return QStringLiteral("Cannot create file %1").arg(QString::fromStdString(path)); }
+QString notAnInteger(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
+QString displayText(const QString& text) {
+    if (!text.isEmpty() && text.back() > QLatin1Char('.')) return text + QLatin1Char('.');
+    return text;
+}
+}  // namespace errors

@@ -1,0 +1,37 @@
+#pragma once
+// A hidden multi-line text store: the lesson, the word list, the code books and the
+// settings are held in these. Lines are byte texts; the whole text joins them with
+// CR LF as they were loaded.
+#include "common/bytetext.h"
+
+#include <string>
+#include <vector>
+
+class LineStore {
+public:
+    // Files larger than this are refused with a message instead of filling memory.
+    static constexpr long long kMaxFileBytes = 64LL * 1024 * 1024;
+
+    void clear();
+    // Replaces the content by the file's; CR LF, CR and LF each end a line.
+    // Throws JaxoError("Cannot open file <path>") when it cannot be read.
+    void loadFile(const std::string& path);
+    void loadText(std::string_view text);
+    void appendLine(std::string_view line);
+    // Writes every line followed by CR LF, through a new file that then replaces the
+    // old one. Throws JaxoError("Cannot create file <path>").
+    void saveToFile(const std::string& path) const;
+
+    // Line n counting from 0; the empty text beyond the end.
+    ByteText line(long long n) const;
+    int count() const { return static_cast<int>(lines_.size()); }
+    // The whole text: the lines joined by CR LF, with a final CR LF when the loaded
+    // text ended with a line break (or after appended lines).
+    const ByteText& text() const { return text_; }
+    // 0-based byte offset of the first occurrence, or -1.
+    int find(std::string_view needle) const;
+
+private:
+    ByteText text_;
+    std::vector<ByteText> lines_;
+};

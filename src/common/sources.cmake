@@ -1,0 +1,6 @@
+list(APPEND JAXO_CORE_SOURCES
+  src/common/bytetext.cpp
+  src/common/errors.cpp
+  src/common/linestore.cpp
+  src/common/elapsed.cpp
+)

@@ -1,0 +1,5 @@
+list(APPEND JAXO_CORE_SOURCES
+)
+list(APPEND JAXO_GUI_SOURCES
+  src/english/englishpanel.cpp
+)

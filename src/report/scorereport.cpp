@@ -1,0 +1,58 @@
+#include "report/scorereport.h"
+
+#include <cctype>
+
+namespace {
+
+// Digits of one field; a missing or non-numeric field counts 0.
+int field(std::string_view t) {
+    int v = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return v;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+}  // namespace
+
+ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& modeTitle, const ByteText& elapsedText) {
+    ScoreReport r;
+    // "h:mm:ss": fields by their colons, so that ten hours or more still parse.
+    std::string_view t = elapsedText;
+    const auto c1 = t.find(':');
+    const auto c2 = c1 == std::string_view::npos ? std::string_view::npos : t.find(':', c1 + 1);
+    if (c1 != std::string_view::npos) {
+        r.hourMinutes = field(t.substr(0, c1)) * 60;
+        r.minutes = field(t.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
+        if (c2 != std::string_view::npos) r.seconds = field(t.substr(c2 + 1));
+    }
+    const long long n = static_cast<long long>(rightCount) + wrongCount;
+    const QString sp = QStringLiteral("\u3000");
+    r.typed = QStringLiteral("输入:") + sp + QString::number(n) + sp + QStringLiteral("个字！");
+    r.right = QStringLiteral("正确:") + sp + QString::number(rightCount) + sp + QStringLiteral("个字！");
+    r.wrong = QStringLiteral("错误:") + sp + QString::number(wrongCount) + sp + QStringLiteral("个字！");
+    r.time = QStringLiteral("用时:") + sp + QString::number(r.minutes) + QStringLiteral("分") + QString::number(r.seconds) +
+             QStringLiteral("秒！");
+    if (r.minutes < 1) r.minutes = 1;
+    if (r.seconds >= 30) r.minutes += 1;
+    r.minutes = r.hourMinutes + r.minutes;
+    r.speed = static_cast<int>(n / r.minutes);
+    r.speedText = QStringLiteral("成绩:") + sp + QString::number(r.speed) + QStringLiteral("个/分钟！");
+    const QString head = QStringLiteral("评价:") + sp;
+    if (r.speed <= 0)
+        r.rating = head + QStringLiteral("你真糟糕,一个字也打不出来!");
+    else if (r.speed <= 30)
+        r.rating = head + QStringLiteral("继续努力！");
+    else if (r.speed <= 50)
+        r.rating = head + QStringLiteral("好！");
+    else if (r.speed <= 60)
+        r.rating = head + QStringLiteral("良好！");
+    else if (r.speed <= 100)
+        r.rating = head + QStringLiteral("优秀！");
+    else
+        r.rating = head + QStringLiteral("高手！");
+    if (wrongCount >= 20) r.rating = head + QStringLiteral("有太多的错误，应该继续练习！");
+    r.showSpeedAndRating = modeTitle != bytes::gb("轻轻松松背单词");
+    return r;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The score report's arithmetic: a pure function of its five inputs.
+#include "common/bytetext.h"
+
+#include <QString>
+
+struct ScoreReport {
+    int hourMinutes = 0;
+    int minutes = 0;  // after counting: the minutes the speed is based on
+    int seconds = 0;
+    int speed = 0;
+    QString typed, right, wrong, time, speedText, rating;
+    bool showSpeedAndRating = true;
+};
+
+ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& modeTitle, const ByteText& elapsedText);

@@ -1,0 +1,64 @@
+#include "report/tcjreport.h"
+
+#include "app/fonts.h"
+#include "app/tform1.h"
+#include "report/scorereport.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+Tcjreport::Tcjreport(TForm1& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setObjectName(QStringLiteral("cjreport"));
+    setWindowTitle(QStringLiteral("成绩报告单："));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(fonts::song(12));
+    setGeometry(150, 200, 520, 200);
+    setMinimumSize(420, 180);
+
+    const MainWindowState& s = form.state();
+    const ScoreReport r = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
+    const QString texts[6] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating};
+    for (int i = 0; i < 6; ++i) {
+        const QString n = QStringLiteral("pig%1").arg(i + 1);
+        pig_[i] = LabelPair(this, n, n + QLatin1Char('a'), fonts::song(11), QPoint(30, 15 + 25 * i));
+        pig_[i].setText(texts[i]);
+    }
+    auto* xing = new QFrame(this);
+    xing->setObjectName(QStringLiteral("xing"));
+    xing->setFrameShape(QFrame::VLine);
+    xing->setFrameShadow(QFrame::Sunken);
+    xing->setGeometry(310, 0, 3, 175);
+    LabelPair mode(this, QStringLiteral("zht1"), QStringLiteral("zht2"), fonts::kai(11), QPoint(330, 25));
+    mode.setText(bytes::toUnicode(s.modeTitle));
+    LabelPair lesson(this, QStringLiteral("zht3"), QStringLiteral("zht4"), fonts::kai(11), QPoint(380, 60));
+    lesson.setText(bytes::toUnicode(s.lessonTitle));
+
+    auto* exit = new QPushButton(QIcon(QString::fromStdString(s.appDir + "/icons/exit.png")), QStringLiteral("退出"), this);
+    exit->setObjectName(QStringLiteral("exit"));
+    exit->setFont(fonts::song(13));
+    exit->setGeometry(390, 120, 100, 40);
+    exit->setFlat(true);
+    exit->setCursor(Qt::PointingHandCursor);
+    form.registerHint(exit, QStringLiteral("关闭成绩单，并返回主界面..."));
+    connect(exit, &QPushButton::clicked, this, &Tcjreport::exitClick);
+
+    if (!r.showSpeedAndRating) {
+        pig_[4].setVisible(false);
+        pig_[5].setVisible(false);
+    }
+    connect(this, &QDialog::finished, this, &Tcjreport::FormClose);
+}
+
+void Tcjreport::exitClick() {
+    form_.setToolBarEnabled(true);
+    close();
+}
+
+void Tcjreport::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    pig_[4].setVisible(true);
+    pig_[5].setVisible(true);
+    form_.restoreMainScreen();
+}

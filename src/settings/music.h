@@ -1,0 +1,63 @@
+#pragma once
+// Background music (one of three pieces, repeated without end) and the key click.
+#include "app/mainwindowstate.h"
+#include "common/randomsource.h"
+
+#include <QString>
+#include <functional>
+#include <string>
+
+// The sound device: one output stream that plays a MIDI piece and mixes in a click.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    // Opened outputs and usable synthesizers; both 0 when no output could be opened.
+    virtual int waveDevices() = 0;
+    virtual int midiDevices() = 0;
+    // Stops what plays and plays the piece from its start. False, with the reason in
+    // error, when the file cannot be read.
+    virtual bool playMidi(const std::string& path, QString* error) = 0;
+    virtual void stopMidi() = 0;
+    // True when a piece is open and has played to its end.
+    virtual bool midiStopped() = 0;
+    // Replays the open piece from its start.
+    virtual void replayMidi() = 0;
+    // Restarts the click from its beginning. False, with the reason, when unreadable.
+    virtual bool playClick(const std::string& path, QString* error) = 0;
+    // Called on the GUI thread when a piece has played to its end.
+    std::function<void()> onPieceEnded;
+};
+
+// A machine without sound.
+class SilentOutput : public SoundOutput {
+public:
+    int waveDevices() override { return 0; }
+    int midiDevices() override { return 0; }
+    bool playMidi(const std::string&, QString*) override { return true; }
+    void stopMidi() override {}
+    bool midiStopped() override { return false; }
+    void replayMidi() override {}
+    bool playClick(const std::string&, QString*) override { return true; }
+};
+
+class SoundSystem {
+public:
+    SoundSystem(MainWindowState& state, RandomSource& random, SoundOutput& output,
+                std::function<void(const QString&)> reportError);
+
+    // Stops what plays and starts a randomly chosen piece (music1 to music3).
+    void music();
+    void nomusic();
+    // End of a piece: the same piece again from its start.
+    void MediaPlayer1Notify();
+    // The click, when sound works and the key-sound switch is on.
+    void playKeySound();
+
+    SoundOutput& output() { return output_; }
+
+private:
+    MainWindowState& state_;
+    RandomSource& random_;
+    SoundOutput& output_;
+    std::function<void(const QString&)> reportError_;
+};

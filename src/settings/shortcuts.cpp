@@ -1,0 +1,96 @@
+#include "settings/shortcuts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace shortcuts {
+
+namespace {
+
+QString firstLocation(QStandardPaths::StandardLocation loc) {
+    return QStandardPaths::writableLocation(loc);
+}
+
+// A string value of a desktop entry: backslash, newline, tab, return escaped.
+std::string escapeValue(const std::string& v) {
+    std::string out;
+    for (char c : v) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// One argument of Exec, always quoted; inside quotes " ` $ \ take a backslash, and a
+// literal % is written %%. The whole is then escaped as a string value.
+std::string quoteExecArg(const std::string& arg) {
+    std::string q = "\"";
+    for (char c : arg) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') q += '\\';
+        if (c == '%') q += '%';
+        q += c;
+    }
+    q += '"';
+    return escapeValue(q);
+}
+
+}  // namespace
+
+std::string specialFolderPath(const std::string& name) {
+    const QString up = QString::fromStdString(name).toUpper();
+    QString dir;
+    if (up == QLatin1String("DESKTOP") || up == QLatin1String("DESKTOPDIRECTORY")) {
+        dir = firstLocation(QStandardPaths::DesktopLocation);
+    } else if (up == QLatin1String("PROGRAMS") || up == QLatin1String("STARTMENU")) {
+        dir = firstLocation(QStandardPaths::ApplicationsLocation);
+    } else if (up == QLatin1String("STARTUP")) {
+        const QString config = firstLocation(QStandardPaths::GenericConfigLocation);
+        if (!config.isEmpty()) dir = config + QStringLiteral("/autostart");
+    }
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) dir.chop(1);
+    return dir.toStdString();
+}
+
+std::string desktopEntry(const std::string& target, const std::string& linkName, const std::string& iconPath) {
+    std::string e = "[Desktop Entry]\n";
+    e += "Type=Application\n";
+    e += "Version=1.0\n";
+    e += "Name=Jaxo4.00\n";
+    e += "Comment=" + escapeValue(linkName) + "\n";
+    e += "Exec=" + quoteExecArg(target) + "\n";
+    e += "Icon=" + escapeValue(iconPath) + "\n";
+    e += "Terminal=false\n";
+    e += "Categories=Education;\n";
+    return e;
+}
+
+bool createShortcut(const std::string& folderName, const std::string& target, const std::string& linkName,
+                    const std::string& iconPath) {
+    const std::string folder = specialFolderPath(folderName);
+    if (folder.empty()) return false;
+    const QString qfolder = QString::fromStdString(folder);
+    const QString upper = QString::fromStdString(folderName).toUpper();
+    // The menu and autostart folders belong to this user and may simply not exist yet;
+    // a missing desktop means there is no desktop to put a launcher on.
+    const bool isDesktop = upper.startsWith(QLatin1String("DESKTOP"));
+    if (!QDir(qfolder).exists() && (isDesktop || !QDir().mkpath(qfolder))) return false;
+    const QString path = qfolder + QLatin1Char('/') + QString::fromStdString(linkName) + QStringLiteral(".desktop");
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const std::string text = desktopEntry(target, linkName, iconPath);
+    f.write(text.data(), static_cast<qint64>(text.size()));
+    if (!f.commit()) return false;
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                    QFileDevice::ExeOther);
+    return true;
+}
+
+}  // namespace shortcuts
