@@ -351,8 +351,8 @@ void TForm1::m2cClick() { englishform_->startEnglishLesson(bytes::gb("英文高�
 void TForm1::m2dClick() { englishform_->startEnglishLesson(bytes::gb("英文文章练习"), "/elesson.txt"); }
 void TForm1::MenuItem4Click() { chinapanel_->startTest(false, bytes::gb("中文练习"), "/ctest.txt"); }
 void TForm1::MenuItem6Click() { chinapanel_->startTest(true, bytes::gb("中文练习"), "/ctest.txt"); }
-void TForm1::MenuItem1Click() { englishform_->startEnglishTest(false); }
-void TForm1::MenuItem3Click() { englishform_->startEnglishTest(true); }
+void TForm1::MenuItem1Click() { englishform_->startEnglishTest(*chinapanel_, false); }
+void TForm1::MenuItem3Click() { englishform_->startEnglishTest(*chinapanel_, true); }
 void TForm1::m4aClick() { bdcform_->startWordDrill("/xxyy.eng", bytes::gb("新版小学英语")); }
 void TForm1::m4bClick() { bdcform_->startWordDrill("/czhyy.eng", bytes::gb("新版初中英语")); }
 void TForm1::m4eClick() { bdcform_->startWordDrill("/gzhyy.eng", bytes::gb("新版高中英语")); }

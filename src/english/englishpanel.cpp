@@ -12,4 +12,4 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
 }
 
 void EnglishPanel::startEnglishLesson(const ByteText&, const std::string&) {}
-void EnglishPanel::startEnglishTest(bool) {}
+void EnglishPanel::startEnglishTest(ChinesePanel&, bool) {}

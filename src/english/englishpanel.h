@@ -15,7 +15,7 @@ public:
     QTimer* timer() const { return englishtimer_; }
     void startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName);
     // The English tests run on the Chinese page.
-    void startEnglishTest(bool randomStart);
+    void startEnglishTest(ChinesePanel& page, bool randomStart);
 
 private:
     ExerciseHost& host_;

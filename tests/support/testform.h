@@ -1,0 +1,89 @@
+#pragma once
+// A real TForm1 on a private copy of appDir, with fake services. HOME and the XDG
+// folders point into a temporary folder, so no test writes into the real home.
+#include "app/tform1.h"
+#include "support/fakes.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class TestForm {
+public:
+    // Copies every run-time file of the build's appDir (except those in `without`),
+    // then lets `prepare` change the copy before the window is built.
+    explicit TestForm(const QStringList& without = {}, const std::function<void(const QString& appDir)>& prepare = {}) {
+        home_ = tmp_.path() + QStringLiteral("/home");
+        appDir_ = tmp_.path() + QStringLiteral("/app");
+        QDir().mkpath(home_ + QStringLiteral("/Desktop"));
+        QDir().mkpath(appDir_);
+        qputenv("HOME", home_.toUtf8());
+        qputenv("XDG_DATA_HOME", (home_ + QStringLiteral("/.local/share")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home_ + QStringLiteral("/.config")).toUtf8());
+        qputenv("XDG_DESKTOP_DIR", (home_ + QStringLiteral("/Desktop")).toUtf8());
+        copyTree(QStringLiteral(JAXO_BUILD_APPDIR), appDir_, without);
+        if (prepare) prepare(appDir_);
+        build();
+    }
+
+    // Builds (or rebuilds, as a second start) the window on the same appDir.
+    void build() {
+        form.reset();
+        TForm1Services s;
+        s.clock = &clock;
+        s.messages = &messages;
+        s.shell = &shell;
+        s.sound = &sound;
+        s.appDir = appDir_.toStdString();
+        s.runModal = [this](QDialog& d) {
+            ++modalCount;
+            lastModal = d.objectName();
+            if (onModal) onModal(d);
+            if (d.isVisible() || !d.result()) d.reject();
+        };
+        form = std::make_unique<TForm1>(s);
+    }
+
+    QString appDir() const { return appDir_; }
+    QString home() const { return home_; }
+    QString file(const QString& name) const { return appDir_ + QLatin1Char('/') + name; }
+
+    template <typename T>
+    T* find(const QString& name) const {
+        return form->findChild<T*>(name);
+    }
+
+    FakeClock clock;
+    FakeMessages messages;
+    FakeShell shell;
+    FakeSound sound;
+    int modalCount = 0;
+    QString lastModal;
+    // Runs while a modal window is "open"; the window is closed afterwards unless it
+    // closed itself.
+    std::function<void(QDialog&)> onModal;
+    std::unique_ptr<TForm1> form;
+
+private:
+    static void copyTree(const QString& from, const QString& to, const QStringList& without) {
+        QDir src(from);
+        for (const QFileInfo& fi : src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (without.contains(fi.fileName())) continue;
+            const QString target = to + QLatin1Char('/') + fi.fileName();
+            if (fi.isDir()) {
+                QDir().mkpath(target);
+                copyTree(fi.filePath(), target, without);
+            } else if (fi.fileName() != QLatin1String("jaxo")) {
+                QFile::copy(fi.filePath(), target);
+                QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+            }
+        }
+    }
+
+    QTemporaryDir tmp_;
+    QString home_;
+    QString appDir_;
+};
