@@ -1,0 +1,179 @@
+// Byte texts, line stores, the random source, elapsed time and the error display.
+#include "common/bytetext.h"
+#include "common/elapsed.h"
+#include "common/errors.h"
+#include "common/linestore.h"
+#include "common/randomsource.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestCommon : public QObject {
+    Q_OBJECT
+private slots:
+    void randomFirstDraws() {
+        RandomSource r;
+        const int expected[] = {346, 13854878, 1621890440, 816282396, 1778554774, 821126358};
+        for (int e : expected) QCOMPARE(r.next(), e);
+    }
+
+    void copy_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("middle") << QByteArray("abcdef") << 2 << 3 << QByteArray("bcd");
+        QTest::newRow("start below 1 acts as 1") << QByteArray("abcdef") << 0 << 2 << QByteArray("ab");
+        QTest::newRow("negative start") << QByteArray("abcdef") << -5 << 3 << QByteArray("abc");
+        QTest::newRow("clipped at the end") << QByteArray("abcdef") << 5 << 10 << QByteArray("ef");
+        QTest::newRow("start past the end") << QByteArray("abc") << 4 << 1 << QByteArray();
+        QTest::newRow("zero count") << QByteArray("abc") << 1 << 0 << QByteArray();
+        QTest::newRow("empty text") << QByteArray() << 1 << 3 << QByteArray();
+    }
+    void copy() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, start);
+        QFETCH(int, count);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(QByteArray::fromStdString(bytes::copy(text.toStdString(), start, count)), expected);
+    }
+
+    void gb18030RoundTrip_data() {
+        QTest::addColumn<QString>("unicode");
+        QTest::addColumn<QByteArray>("gb");
+        QTest::newRow("中") << QStringLiteral("中") << QByteArray("\xD6\xD0");
+        QTest::newRow("ASCII") << QStringLiteral("ab") << QByteArray("ab");
+        QTest::newRow("FE50") << QString(QChar(0x2E81)) << QByteArray("\xFE\x50");
+        QTest::newRow("FE51 outside the BMP") << QString::fromUcs4(U"\U00020087") << QByteArray("\xFE\x51");
+        QTest::newRow("FE6D") << QString(QChar(0x9FB8)) << QByteArray("\xFE\x6D");
+        QTest::newRow("katakana ma") << QStringLiteral("マ") << QByteArray("\xA5\xDE");
+        QTest::newRow("times sign") << QStringLiteral("×") << QByteArray("\xA1\xC1");
+        QTest::newRow("up arrow") << QStringLiteral("↑") << QByteArray("\xA1\xFC");
+    }
+    void gb18030RoundTrip() {
+        QFETCH(QString, unicode);
+        QFETCH(QByteArray, gb);
+        QCOMPARE(QByteArray::fromStdString(bytes::fromUnicode(unicode)), gb);
+        QCOMPARE(bytes::toUnicode(gb.toStdString()), unicode);
+    }
+
+    void invalidBytesShowReplacement() {
+        const std::string bad = "a\xFF" "b";
+        QVERIFY(!bytes::isValidGb18030(bad));
+        QCOMPARE(bytes::toUnicode(bad), QStringLiteral("a\uFFFDb"));
+        QVERIFY(bytes::isValidGb18030(bytes::gb("中国abc")));
+    }
+
+    void charLength_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("length");
+        QTest::newRow("ascii") << QByteArray("a\xD6\xD0") << 0 << 1;
+        QTest::newRow("two-byte") << QByteArray("a\xD6\xD0") << 1 << 2;
+        QTest::newRow("lone lead byte at the end") << QByteArray("a\xD6") << 1 << 1;
+        QTest::newRow("four-byte") << QByteArray("\x81\x30\x81\x30") << 0 << 4;
+    }
+    void charLength() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, at);
+        QFETCH(int, length);
+        QCOMPARE(bytes::charLength(text.toStdString(), static_cast<size_t>(at)), length);
+    }
+
+    void lineStore_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("CR") << QByteArray("a\rb") << QStringList{"a", "b"} << QByteArray("a\r\nb");
+        QTest::newRow("no final break") << QByteArray("abc") << QStringList{"abc"} << QByteArray("abc");
+        QTest::newRow("empty line kept") << QByteArray("a\n\nb") << QStringList{"a", "", "b"} << QByteArray("a\r\n\r\nb");
+        QTest::newRow("empty") << QByteArray() << QStringList{} << QByteArray();
+        QTest::newRow("only a break") << QByteArray("\n") << QStringList{""} << QByteArray("\r\n");
+    }
+    void lineStore() {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, text);
+        LineStore s;
+        s.loadText(input.toStdString());
+        QCOMPARE(s.count(), lines.size());
+        for (int i = 0; i < lines.size(); ++i) QCOMPARE(QString::fromStdString(s.line(i)), lines[i]);
+        QCOMPARE(QByteArray::fromStdString(s.text()), text);
+        QCOMPARE(s.line(lines.size()), std::string());  // past the end
+        QCOMPARE(s.line(-1), std::string());
+    }
+
+    void lineStoreFind() {
+        LineStore s;
+        s.loadText("abc\r\ndef");
+        QCOMPARE(s.find("def"), 5);
+        QCOMPARE(s.find("c\r\nd"), 2);
+        QCOMPARE(s.find("xyz"), -1);
+    }
+
+    void lineStoreFiles() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("x.txt")).toStdString();
+        LineStore s;
+        s.appendLine("one");
+        s.appendLine("two");
+        s.saveToFile(path);
+        LineStore back;
+        back.loadFile(path);
+        QCOMPARE(QByteArray::fromStdString(back.text()), QByteArray("one\r\ntwo\r\n"));
+        try {
+            back.loadFile(dir.filePath(QStringLiteral("missing.txt")).toStdString());
+            QFAIL("a missing file must fail");
+        } catch (const JaxoError& e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot open file ") + dir.filePath(QStringLiteral("missing.txt")));
+        }
+        // The failed load leaves what was loaded before.
+        QCOMPARE(back.count(), 2);
+    }
+
+    void elapsedText_data() {
+        QTest::addColumn<int>("startSeconds");
+        QTest::addColumn<int>("nowSeconds");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("one second") << 43200 << 43201 << "0:00:01" << 0;
+        QTest::newRow("five minutes thirty") << 43200 << 43530 << "0:05:30" << 5;
+        QTest::newRow("an hour") << 0 << 3600 + 125 << "1:02:05" << 2;
+        QTest::newRow("across midnight") << 86400 - 30 << 90 << "0:02:00" << 2;
+        QTest::newRow("ten hours") << 0 << 36000 + 61 << "10:01:01" << 1;
+    }
+    void elapsedText() {
+        QFETCH(int, startSeconds);
+        QFETCH(int, nowSeconds);
+        QFETCH(QString, text);
+        QFETCH(int, minutes);
+        const ByteText t = elapsed::text(startSeconds / 86400.0, nowSeconds / 86400.0);
+        QCOMPARE(QString::fromStdString(t), text);
+        QCOMPARE(elapsed::minutesField(t), minutes);
+    }
+
+    void minutesFieldOfBadText() {
+        QCOMPARE(elapsed::minutesField(""), 0);
+        QCOMPARE(elapsed::minutesField("0:x5:00"), 0);
+    }
+
+    void displayText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter gets a full stop") << "Cannot open file /a/b" << "Cannot open file /a/b.";
+        QTest::newRow("quote gets one") << "'x' is not a valid integer value" << "'x' is not a valid integer value.";
+        QTest::newRow("full stop stays") << "Done." << "Done.";
+        QTest::newRow("exclamation sorts below") << "Oops!" << "Oops!";
+        QTest::newRow("empty stays empty") << "" << "";
+    }
+    void displayText() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(errors::displayText(text), shown);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommon)
+#include "test_common.moc"

@@ -1,0 +1,316 @@
+// The real main window on a private program folder: start-up, the tool bar, hints,
+// Enter, the About box and the system commands.
+#include "app/keylineedit.h"
+#include "app/taboutform.h"
+#include "chinese/chinesepanel.h"
+#include "english/englishpanel.h"
+#include "radicals/radicalpanel.h"
+#include "support/testform.h"
+#include "vocabulary/wordpanel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+QString statusHint(const TestForm& t) { return t.find<QLabel>(QStringLiteral("StatusPanel1"))->text(); }
+
+void hover(QWidget* w) {
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w, &enter);
+}
+
+bool anyTimerRunning(const TestForm& t) {
+    return t.form->chinapanel()->timer()->isActive() || t.form->englishform()->timer()->isActive() ||
+           t.form->zgform()->timer()->isActive() || t.form->bdcform()->timer()->isActive();
+}
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void everyFilePresent() {
+        TestForm t;
+        TForm1& f = *t.form;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Jaxo4.00中文打字练习软件..."));
+        QCOMPARE(f.maximumSize(), QSize(800, 600));
+        QVERIFY(t.messages.errors.isEmpty());
+        const MainWindowState& s = f.state();
+        QCOMPARE(QString::fromStdString(s.appDir), t.appDir());
+        QCOMPARE(s.practiceMinutes, 10);
+        QCOMPARE(s.testMinutes, 5);
+        QCOMPARE(s.wordMinutes, 10);
+        QVERIFY(isOn(s.mainMusic) && isOn(s.keySound) && isOn(s.startMenuShortcut));
+        QCOMPARE(s.soundOk, 1);
+        // The first draw of a run chooses the second piece.
+        QCOMPARE(t.sound.played, std::vector<std::string>{t.file(QStringLiteral("music2.mid")).toStdString()});
+        QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
+        QVERIFY(QFile::exists(t.home() + QStringLiteral("/.local/share/applications/Jaxo4.00.desktop")));
+        QVERIFY(!anyTimerRunning(t));
+        QCOMPARE(s.rightCount, 0);
+        QVERIFY(!s.radicalTable[147].empty());
+        QVERIFY(s.radicalTable[148].empty());
+        QVERIFY(f.codeBook(1).find(bytes::gb("中")) >= 0);
+        QVERIFY(f.codeBook(4).find(bytes::gb("中国人民")) >= 0);
+        QCOMPARE(f.mainctr()->height(), 90);
+        QVERIFY(f.mainctr()->isEnabled());
+        QCOMPARE(f.mainctr()->currentIndex(), 0);
+    }
+
+    void toolBarTabsAndButtons() {
+        TestForm t;
+        QTabWidget* m = t.form->mainctr();
+        const QStringList tabs = {"中文练习", "英文练习", " 测   试 ", " 背 单 词 ", " 系  统 "};
+        QCOMPARE(m->count(), tabs.size());
+        for (int i = 0; i < tabs.size(); ++i) QCOMPARE(m->tabText(i), tabs[i]);
+        const QStringList buttons = {"m1a", "m1b", "m1c", "m1d", "m1e", "m1f", "m2a", "m2b", "m2c",
+                                     "m2d", "m3a", "m3b", "m4a", "m4b", "m4e", "m4c", "m4d", "m4f",
+                                     "m4g", "m4h", "m5a", "m5b", "m5c", "m5d", "m5e"};
+        for (const QString& b : buttons) {
+            auto* button = t.find<QToolButton>(b);
+            QVERIFY2(button, qPrintable(b));
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(button->height(), 54);
+            QVERIFY2(!button->icon().isNull(), qPrintable(b + QStringLiteral(" has no picture")));
+        }
+        QCOMPARE(t.find<QToolButton>(QStringLiteral("m4a"))->width(), 69);
+        QCOMPARE(t.find<QToolButton>(QStringLiteral("m1a"))->width(), 67);
+        // The drop-down menus: items and separators in order.
+        const QList<QPair<QString, QStringList>> menus = {
+            {"czPopupMenu", {"二字词组", "", "三字词组", "", "四字词组"}},
+            {"csPopupMenu2", {"顺序测试", "", "随机测试"}},
+            {"csPopupMenu1", {"顺序测试", "", "随机测试"}},
+            {"bdcmune", {"大学英语1-4级词汇", "", "大学英语5-6级词汇"}},
+        };
+        for (const auto& [name, items] : menus) {
+            auto* menu = t.find<QMenu>(name);
+            QVERIFY2(menu, qPrintable(name));
+            QStringList seen;
+            for (QAction* a : menu->actions()) seen << (a->isSeparator() ? QString() : a->text());
+            QCOMPARE(seen, items);
+        }
+    }
+
+    void statusPanels() {
+        TestForm t;
+        QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel0"))->text(), QStringLiteral("系统提示:"));
+        QCOMPARE(statusHint(t), QString());
+        const int widths[] = {60, 480, 100, 47, 50};
+        for (int i = 0; i < 5; ++i) QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel%1").arg(i))->width(), widths[i]);
+    }
+
+    void hints_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("hint");
+        const char* rows[][2] = {
+            {"m1a", "单击进入五笔字根练习..."},       {"m1b", "单击此键进入高频字练习状态..."},
+            {"m1c", "单击此键进入二级简码练习状态..."}, {"m1d", "单击此键进入三级简码练习状态..."},
+            {"m1e", "单击此键进入词组练习状态..."},     {"m1f", "单击此键进入文章练习状态..."},
+            {"m2a", "单击进入英文初级指法练习..."},     {"m2b", "单击进入英文中级指法练习..."},
+            {"m2c", "单击进入英文高级指法练习..."},     {"m2d", "单击进入英文文章练习..."},
+            {"m3a", "单击进入中文测试选择菜单..."},     {"m3b", "单击进入英文测试选择菜单..."},
+            {"m4a", "单击进入小学英文单词练习..."},     {"m4b", "单击进入初中英文单词练习..."},
+            {"m4e", "单击进入高中英文单词练习..."},     {"m4c", "单击进入大学英文单词选择菜单..."},
+            {"m4d", "单击进入GMAT单词练习..."},        {"m4f", "单击进入GRE单词练习..."},
+            {"m4g", "单击进入托福600分单词练习..."},    {"m4h", "单击进入语句练习..."},
+            {"m5a", "进入帮助系统..."},                {"m5b", "关于本软件的一点说明..."},
+            {"m5c", "最小化系统..."},                  {"m5d", "单击此键可进行系统设置..."},
+            {"m5e", "退出系统..."},                    {"backImage1", "欢迎使用Jaxo4.00中英文打字练习软件..."},
+        };
+        for (const auto& r : rows) QTest::newRow(r[0]) << QString::fromUtf8(r[0]) << QString::fromUtf8(r[1]);
+    }
+    void hints() {
+        QFETCH(QString, control);
+        QFETCH(QString, hint);
+        TestForm t;
+        auto* w = t.find<QWidget>(control);
+        QVERIFY(w);
+        hover(w);
+        QCOMPARE(statusHint(t), hint);
+        // A control without a hint leaves it on show.
+        hover(t.form->chinapanel());
+        QCOMPARE(statusHint(t), hint);
+    }
+
+    void tabRowHint() {
+        TestForm t;
+        hover(t.form->mainctr()->tabBar());
+        QCOMPARE(statusHint(t), QStringLiteral("主菜单..."));
+    }
+
+    void missingCodeBook() {
+        TestForm t({QStringLiteral("jaxo2.sy2")});
+        QCOMPARE(t.messages.errors, QStringList{QStringLiteral("Cannot open file ") + t.file(QStringLiteral("jaxo2.sy2")) + QLatin1Char('.')});
+        QVERIFY(!anyTimerRunning(t));
+        QVERIFY(!t.form->state().radicalTable[0].empty());
+        QCOMPARE(t.form->codeBook(2).find(bytes::gb("中国")), -1);
+        QVERIFY(t.form->codeBook(3).find(bytes::gb("中国人")) >= 0 || t.form->codeBook(1).find(bytes::gb("中")) >= 0);
+        QVERIFY(t.form->mainctr()->isEnabled());
+    }
+
+    void badSettingsLine() {
+        TestForm t({}, [](const QString& dir) { writeFile(dir + QStringLiteral("/sysctr.jxo"), "10\r\nabc\r\n10\r\ntrue\r\ntrue\r\n"); });
+        QCOMPARE(t.messages.errors, QStringList{QStringLiteral("'abc' is not a valid integer value.")});
+        QCOMPARE(t.form->state().practiceMinutes, 10);
+        QVERIFY(t.sound.played.empty());  // the music step was not reached
+        QVERIFY(!QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
+        QVERIFY(!anyTimerRunning(t));
+        QVERIFY(!t.form->state().radicalTable[0].empty());
+    }
+
+    void missingSettingsFile() {
+        TestForm t({QStringLiteral("sysctr.jxo")});
+        QCOMPARE(t.messages.errors, QStringList{QStringLiteral("Cannot open file ") + t.file(QStringLiteral("sysctr.jxo")) + QLatin1Char('.')});
+        QCOMPARE(t.form->state().practiceMinutes, 0);
+        QVERIFY(t.form->state().mainMusic.empty());
+        QVERIFY(!QFile::exists(t.file(QStringLiteral("sysctr.jxo"))));  // not created at start-up
+    }
+
+    void noSoundDeviceIsSilentAndQuiet() {
+        TestForm t;
+        t.sound.devices = 0;
+        t.sound.played.clear();
+        t.build();
+        QCOMPARE(t.form->state().soundOk, 0);
+        QVERIFY(t.sound.played.empty());
+        QVERIFY(t.messages.errors.isEmpty());
+    }
+
+    void launchersRewrittenOnSecondStart() {
+        TestForm t;
+        const QString file = t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop");
+        writeFile(file, "stale");
+        t.build();
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("[Desktop Entry]"));
+        QCOMPARE(QDir(t.home() + QStringLiteral("/Desktop")).entryList(QDir::Files).size(), 1);
+    }
+
+    void toolBarStates() {
+        TestForm t;
+        t.form->collapseToolBar();
+        QCOMPARE(t.form->mainctr()->height(), 25);
+        QVERIFY(!t.form->mainctr()->isEnabled());
+        t.sound.played.clear();
+        t.form->restoreMainScreen();
+        QCOMPARE(t.form->mainctr()->height(), 90);
+        QVERIFY(t.form->mainctr()->isEnabled());
+        QCOMPARE(t.sound.played.size(), size_t(1));  // main music as set
+    }
+
+    void enterWalksTheFocus() {
+        TestForm t;
+        t.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.form.get()));
+        QWidget* desk = t.form->centralWidget();
+        KeyLineEdit* a = new KeyLineEdit(desk);
+        KeyLineEdit* b = new KeyLineEdit(desk);
+        KeyLineEdit* hidden = new KeyLineEdit(desk);
+        KeyLineEdit* disabled = new KeyLineEdit(desk);
+        KeyLineEdit* c = new KeyLineEdit(desk);
+        for (auto* e : {a, b, hidden, disabled, c}) e->show();
+        hidden->hide();
+        disabled->setEnabled(false);
+        QString log;
+        a->onKeyDown = [&](QKeyEvent*) { log += QLatin1Char('D'); };
+        a->onKeyPress = [&](QKeyEvent*, int) {
+            log += QLatin1Char('P');
+            return true;
+        };
+        b->onKeyUp = [&](QKeyEvent*) { log += QLatin1Char('U'); };
+        a->setFocus();
+        QTest::keyPress(a, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), b);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+        // The key-down reaches the line, the character does not, the release reaches the next line.
+        QCOMPARE(log, QStringLiteral("DU"));
+        QTest::keyClick(b, Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), c);  // hidden and disabled skipped
+        QTest::keyClick(c, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), a);  // wraps
+        // The only such control keeps the focus.
+        b->hide();
+        c->hide();
+        QTest::keyClick(a, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), a);
+        QVERIFY(a->text().isEmpty());
+    }
+
+    void aboutBox() {
+        TestForm t;
+        QString title;
+        QSize size;
+        QStringList texts;
+        bool okDefault = false;
+        t.onModal = [&](QDialog& d) {
+            title = d.windowTitle();
+            size = d.size();
+            for (const char* n : {"a", "b", "e"}) texts << d.findChild<QLabel*>(QString::fromLatin1(n))->text();
+            auto* ok = d.findChild<QPushButton*>(QStringLiteral("OKButton"));
+            okDefault = ok->isDefault() && ok->text() == QStringLiteral("确定");
+            // A click on the panel closes the box.
+            QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("Panel1")), Qt::LeftButton, {}, QPoint(390, 190));
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        };
+        t.form->m5bClick();
+        QCOMPARE(t.modalCount, 1);
+        QCOMPARE(t.lastModal, QStringLiteral("aboutform"));
+        QCOMPARE(title, QStringLiteral("关于..."));
+        QCOMPARE(size, QSize(420, 290));
+        QCOMPARE(texts, (QStringList{"Jaxo中英文打字练习软件", "Version 4.00", "欢迎使用JAXO4.00中文打字练习软件"}));
+        QVERIFY(okDefault);
+    }
+
+    void aboutBoxLabelTurnsBlue() {
+        TestForm t;
+        QColor over, away;
+        t.onModal = [&](QDialog& d) {
+            auto* e = d.findChild<QLabel*>(QStringLiteral("e"));
+            hover(e);
+            over = e->palette().color(QPalette::WindowText);
+            hover(d.findChild<QWidget*>(QStringLiteral("Panel1")));
+            away = e->palette().color(QPalette::WindowText);
+        };
+        t.form->m5bClick();
+        QCOMPARE(over, QColor(Qt::blue));
+        QVERIFY(away != QColor(Qt::blue));
+    }
+
+    void helpOpensTheDocument() {
+        TestForm t;
+        t.form->m5aClick();
+        QCOMPARE(t.shell.opened, QStringList{t.file(QStringLiteral("help/index.html"))});
+        QVERIFY(QFile::exists(t.file(QStringLiteral("help/index.html"))));
+    }
+
+    void exitClosesTheWindow() {
+        TestForm t;
+        t.form->show();
+        QVERIFY(t.form->isVisible());
+        t.form->m5eClick();
+        QVERIFY(!t.form->isVisible());
+    }
+
+    void dropDownButtonStartsNothing() {
+        TestForm t;
+        auto* m4c = t.find<QToolButton>(QStringLiteral("m4c"));
+        QCOMPARE(m4c->popupMode(), QToolButton::InstantPopup);
+        QVERIFY(m4c->menu());
+        QVERIFY(!t.form->bdcform()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
