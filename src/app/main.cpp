@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <exception>
 #include <memory>
@@ -15,10 +18,27 @@ void showTopLevelError(const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Jaxo4.00"), errors::displayText(text), QMessageBox::Ok);
     box.exec();
 }
+
+// An error that escapes an event handler is shown by the error display and the loop
+// goes on, as the handlers themselves do it.
+class JaxoApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const JaxoError& e) {
+            showTopLevelError(e.text());
+        } catch (const std::exception&) {
+            showTopLevelError(QString());
+        }
+        return false;
+    }
+};
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);  // 1
+    JaxoApplication app(argc, argv);  // 1
     try {
         const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
         auto splash = std::make_unique<Tloge>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
@@ -34,7 +54,10 @@ int main(int argc, char* argv[]) {
         FluidOutput sound;
         TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
         splash.reset();                                                // 5
-        Form1.showMaximized();                                         // 6
+        // Maximised within 800 x 600, also where no window manager maximises it.
+        const QRect avail = Form1.screen()->availableGeometry();
+        Form1.setGeometry(avail.x(), avail.y(), std::min(800, avail.width()), std::min(600, avail.height()));
+        Form1.showMaximized();  // 6
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

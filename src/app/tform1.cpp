@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,6 +30,15 @@
 namespace {
 constexpr int kExpandedHeight = 90;
 constexpr int kCollapsedHeight = 25;
+
+// The drop-down menus show their pictures at 32 x 32.
+class MenuStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_SmallIconSize) return 32;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 }  // namespace
 
 TForm1::TForm1(TForm1Services services, QWidget* parent)
@@ -147,6 +157,7 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
     b->setFixedSize(width, 54);
+    b->setFont(fonts::song(9));  // the caption fits under the picture
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
     static_cast<QToolBar*>(bar)->addWidget(b);
@@ -180,6 +191,9 @@ void TForm1::buildToolBar() {
     auto dropDown = [this](QToolButton* b, const char* menuName) {
         auto* m = new QMenu(b);
         m->setObjectName(QString::fromLatin1(menuName));
+        auto* style = new MenuStyle;
+        style->setParent(m);
+        m->setStyle(style);
         b->setMenu(m);
         b->setPopupMode(QToolButton::InstantPopup);
         return m;

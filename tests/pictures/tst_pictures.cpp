@@ -1,0 +1,65 @@
+// The pictures the build draws: each one there, decodable and of the size its window
+// expects, and an icon for every button and menu item of the main tool bar.
+#include "support/testform.h"
+
+#include <QImageReader>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+class TstPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pictures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("splash is 416 x 262") << "splash.jpg" << QSize(416, 262);
+        QTest::newRow("background fills an 800 x 600 window") << "back.jpg" << QSize(800, 600);
+        QTest::newRow("keyboard is 207 high") << "keyboard.jpg" << QSize(530, 207);
+        QTest::newRow("side strip") << "strip.jpg" << QSize(30, 400);
+        QTest::newRow("About emblem") << "emblem.png" << QSize(100, 100);
+        QTest::newRow("program icon") << "jaxo.png" << QSize(128, 128);
+        // Buttons of the panels, the report and the About box.
+        for (const char* name : {"OKButton", "exit", "chinaexit", "chinanextpage", "exitexit", "englishexit", "englishnext",
+                                 "zgexit", "bdcexit", "sys1", "sys2", "sys3"})
+            QTest::newRow(name) << QStringLiteral("icons/%1.png").arg(QLatin1String(name)) << QSize(32, 32);
+    }
+
+    void pictures() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        // Read as the windows read them, through Qt's image plugins.
+        QImageReader reader(QStringLiteral(JAXO_BUILD_APPDIR "/") + file);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(file + QStringLiteral(": ") + reader.errorString()));
+        QCOMPARE(image.size(), size);
+    }
+
+    void everyToolBarCommandHasItsIcon() {
+        TestForm t;
+        auto* mainctr = t.find<QTabWidget>(QStringLiteral("mainctr"));
+        QVERIFY(mainctr);
+        QStringList names;
+        for (auto* b : mainctr->findChildren<QToolButton*>()) {
+            // Not the tab bar's scroll arrows nor the tool bars' own extension buttons.
+            if (!qobject_cast<QToolBar*>(b->parent()) || b->objectName().startsWith(QLatin1String("qt_"))) continue;
+            names << b->objectName();
+            if (b->menu())
+                for (QAction* a : b->menu()->actions())
+                    if (!a->isSeparator()) names << a->objectName();
+        }
+        QCOMPARE(names.size(), 25 + 9);
+        for (const QString& n : names) {
+            QVERIFY2(!n.isEmpty(), "a menu item without a name has no icon file");
+            const QImage icon(t.file(QStringLiteral("icons/") + n + QStringLiteral(".png")));
+            QVERIFY2(!icon.isNull(), qPrintable(n));
+            QCOMPARE(icon.size(), QSize(32, 32));
+        }
+    }
+};
+
+QTEST_MAIN(TstPictures)
+#include "tst_pictures.moc"
