@@ -1,10 +1,16 @@
 #pragma once
+#include "app/labelpair.h"
 #include "common/bytetext.h"
+#include "vocabulary/worddrill.h"
 
 #include <QFrame>
 
 class ExerciseHost;
+class KeyLineEdit;
+class QKeyEvent;
+class QLabel;
 class QTimer;
+class QToolButton;
 
 // The vocabulary drill: one entry at a time, typed and judged on Enter.
 class WordPanel : public QFrame {
@@ -12,9 +18,38 @@ class WordPanel : public QFrame {
 public:
     WordPanel(ExerciseHost& host, QWidget* parent);
     QTimer* timer() const { return bdcTimer1_; }
+    const WordDrill& drill() const { return drill_; }
+
+    // One of the nine word-list commands: fileName as "/xxyy.eng".
     void startWordDrill(const std::string& fileName, const ByteText& title);
+    void showWordLine();
+    void bdcTimer1Timer();
+    void bdcexitClick();
+    void endWordDrill();
 
 private:
+    void bdcputKeyDown(QKeyEvent* e);
+    bool bdcputKeyPress(int ch);
+    void bdcputKeyUp(QKeyEvent* e);
+    void showEntry();
+    void showMark();
+    void loadPictures();
+
     ExerciseHost& host_;
+    WordDrill drill_;
     QTimer* bdcTimer1_ = nullptr;
+    LabelPair bdctime_;
+    LabelPair bdczuang1_;
+    LabelPair bdczuang2_;
+    QLabel* bdcdc_ = nullptr;
+    KeyLineEdit* bdcput_ = nullptr;
+    QLabel* bdcpd_ = nullptr;
+    QLabel* bdccy_ = nullptr;
+    QToolButton* bdcexit_ = nullptr;
+    QLabel* bdcback_ = nullptr;
+    QLabel* bdctx_ = nullptr;
+    bool picturesLoaded_ = false;
+    // Set when Enter went down in the answer line: only then does its release answer,
+    // so the release of an Enter that chose the list from a menu is not an answer.
+    bool enterDown_ = false;
 };

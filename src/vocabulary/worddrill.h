@@ -1,0 +1,54 @@
+#pragma once
+// The vocabulary drill's rules: which entry is on show, how an answer is judged and
+// counted, the clock and the time limit. The panel only shows what this holds.
+#include "app/mainwindowstate.h"
+#include "common/bytetext.h"
+
+class LineStore;
+class RandomSource;
+
+class WordDrill {
+public:
+    enum class Mark { None, Right, Wrong };
+
+    // `list` holds the lines of the word list (the main window's tempwjzlj).
+    WordDrill(MainWindowState& state, const LineStore& list, RandomSource& random);
+
+    // A new drill over the list already loaded: titles, clock start, a random entry,
+    // counts reset. Music must be chosen before, as it draws from the same source.
+    void start(double now, const ByteText& lessonTitle);
+
+    // Line lessonPos on show; a line without "*" leaves word and meaning as they were.
+    void showWordLine();
+
+    // Enter: takes the answer, moves on (wrapping to the second line, not the first),
+    // then judges the answer against the word that was on show.
+    Mark answer(const ByteText& typed);
+
+    // Any key down in the answer line takes the last mark away.
+    void clearMark() { mark_ = Mark::None; }
+
+    // The one-second tick: the clock text and the minutes field. True when the drill
+    // has reached its limit (the minutes field equals wordMinutes, nothing else).
+    bool tick(double now);
+
+    // The drill ends: the report reads the time of the last tick.
+    void finish();
+
+    bool running() const { return running_; }
+    const ByteText& word() const { return word_; }
+    const ByteText& meaning() const { return meaning_; }
+    Mark mark() const { return mark_; }
+    const ByteText& clockText() const { return clockText_; }
+
+private:
+    MainWindowState& s_;
+    const LineStore& list_;
+    RandomSource& random_;
+    // The texts on the word and meaning labels: they outlive a drill until next set.
+    ByteText word_;
+    ByteText meaning_;
+    Mark mark_ = Mark::None;
+    ByteText clockText_ = "0:00:00";
+    bool running_ = false;
+};
