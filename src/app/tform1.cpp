@@ -184,6 +184,8 @@ void TForm1::buildToolBar() {
         bar->setObjectName(QString::fromLatin1(name));
         bar->setIconSize(QSize(32, 32));
         bar->setMovable(false);
+        bar->setContentsMargins(0, 0, 0, 0);
+        bar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 1px; }"));
         mainctr_->addTab(bar, caption);
         return bar;
     };
@@ -257,12 +259,14 @@ void TForm1::buildToolBar() {
 void TForm1::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFont(fonts::song(9));
     bar->setSizeGripEnabled(false);
     const int widths[5] = {60, 480, 100, 47, 50};
     const QString texts[5] = {QStringLiteral("系统提示:"), QString(), QStringLiteral("Jaxo开发组"),
                               QStringLiteral("反馈:"), QStringLiteral("见帮助")};
     for (int i = 0; i < 5; ++i) {
         auto* l = new QLabel(texts[i], bar);
+        l->setFont(fonts::song(9));
         l->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);

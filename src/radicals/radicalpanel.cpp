@@ -1,14 +1,212 @@
 #include "radicals/radicalpanel.h"
 
 #include "app/exercisehost.h"
+#include "app/fonts.h"
+#include "app/keylineedit.h"
+#include "app/tform1.h"
+#include "common/platform.h"
+#include "radicals/gridlabel.h"
+#include "radicals/keychartview.h"
+#include "settings/music.h"
 
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
-RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent) : QFrame(parent), host_(host) {
+RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
+    : QFrame(parent), host_(host), drill_(host.state(), host.random()) {
     setObjectName(QStringLiteral("zgform"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    setFont(fonts::song(11));
+    setGeometry(90, 70, 636, 400);
+
     zgtimerctr_ = new QTimer(this);
     zgtimerctr_->setObjectName(QStringLiteral("zgtimerctr"));
     zgtimerctr_->setInterval(1000);
+    connect(zgtimerctr_, &QTimer::timeout, this, &RadicalPanel::zgtimerctrTimer);
+    releaseTimer_ = new QTimer(this);
+    releaseTimer_->setSingleShot(true);
+    releaseTimer_->setInterval(kReleaseWaitMs);
+    connect(releaseTimer_, &QTimer::timeout, this, &RadicalPanel::judgeHeldRelease);
+
+    // The row: a light shadow under it, like the other label pairs.
+    auto gridLabel = [this](const char* name, QPoint pos) {
+        auto* l = new GridLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setFont(fonts::song(15));
+        l->setAttribute(Qt::WA_TranslucentBackground);
+        l->move(pos);
+        l->resize(l->cellWidth() * 52 + 2, QFontMetrics(l->font()).height() + 4);
+        return l;
+    };
+    zgtext1_ = gridLabel("zgtext1", QPoint(81, 91));
+    zgtext1_->setEnabled(false);
+    QPalette shadow = zgtext1_->palette();
+    shadow.setColor(QPalette::Disabled, QPalette::WindowText, QColor(255, 255, 255));
+    zgtext1_->setPalette(shadow);
+    zgtext2_ = gridLabel("zgtext2", QPoint(80, 90));
+    zgxsh1_ = gridLabel("zgxsh1", QPoint(80, 120));
+    zgxsh2_ = gridLabel("zgxsh2", QPoint(80, 120));
+    for (GridLabel* l : {zgxsh1_, zgxsh2_}) {
+        QPalette red = l->palette();
+        red.setColor(QPalette::WindowText, QColor(220, 0, 0));
+        l->setPalette(red);
+    }
+
+    kjxsh_ = LabelPair(this, QStringLiteral("kjxsh1"), QStringLiteral("kjxsh2"), fonts::song(10), QPoint(50, 180));
+    zgtime_ = LabelPair(this, QStringLiteral("zgtime2"), QStringLiteral("zgtime1"), fonts::song(12), QPoint(290, 10));
+    zgtime_.setText(QStringLiteral("0:00:01"));
+    zgzuang1_ = LabelPair(this, QStringLiteral("zgzuang1"), QStringLiteral("zgzuang1a"), fonts::kai(12), QPoint(470, 35));
+    zgzuang2_ = LabelPair(this, QStringLiteral("zgzuang2"), QStringLiteral("zgzuang2a"), fonts::kai(12), QPoint(530, 50));
+
+    // Below the visible part of the panel: it only takes the keys.
+    zgput_ = new KeyLineEdit(this);
+    zgput_->setObjectName(QStringLiteral("zgput"));
+    zgput_->setFont(fonts::song(15));
+    zgput_->setGeometry(80, 600, 30, 30);
+    zgput_->setLatinOnly(true);
+    zgput_->onKeyDown = [this](QKeyEvent* e) { zgputKeyDown(e); };
+    zgput_->onKeyPress = [this](QKeyEvent* e, int ch) { return zgputKeyPress(e, ch); };
+    zgput_->onKeyUp = [this](QKeyEvent* e) { zgputKeyUp(e); };
+    // Only the keys count: what an input method commits anyway is taken back.
+    zgput_->onCommit = [this] { zgput_->setText(bytes::toUnicode(drill_.pendingText())); };
+
+    zgexit_ = new QPushButton(QStringLiteral("退出"), this);
+    zgexit_->setObjectName(QStringLiteral("zgexit"));
+    zgexit_->setFont(fonts::song(13));
+    zgexit_->setGeometry(530, 160, 90, 40);
+    zgexit_->setFlat(true);
+    zgexit_->setCursor(Qt::PointingHandCursor);
+    // A flat button never takes the focus from the input box.
+    zgexit_->setFocusPolicy(Qt::NoFocus);
+    connect(zgexit_, &QPushButton::clicked, this, &RadicalPanel::zgexitClick);
+    if (auto* form = dynamic_cast<TForm1*>(&host_)) form->registerHint(zgexit_, QStringLiteral("退出练习并查看成绩..."));
+
+    zgbiao_ = new KeyChartView(host.state().radicalTable, this);
+    zgbiao_->move(32, 206);
 }
 
-void RadicalPanel::m1aClick() {}
+void RadicalPanel::m1aClick() {
+    MainWindowState& s = host_.state();
+    host_.collapseToolBar();
+    zgtimerctr_->start();
+    if (isOn(s.chineseMusic))
+        host_.sound().music();
+    else
+        host_.sound().nomusic();
+    // The program folder and the table are known only once the window is built.
+    zgbiao_->setTable(s.radicalTable);
+    if (zgexit_->icon().isNull()) zgexit_->setIcon(QIcon(QString::fromStdString(s.appDir + "/icons/exit.png")));
+    drill_.begin(host_.clock().timeOfDay());
+    zgput_->clear();
+    show();
+    raise();
+    zgzuang1_.setText(bytes::toUnicode(s.modeTitle));
+    zgzuang2_.setText(bytes::toUnicode(s.lessonTitle));
+    showDrill();
+    zgput_->setFocus();
+}
+
+void RadicalPanel::zgshow() {
+    drill_.zgshow();
+    showDrill();
+}
+
+void RadicalPanel::showDrill() {
+    const QString row = bytes::toUnicode(drill_.row());
+    const QString marks = bytes::toUnicode(drill_.markLine());
+    zgtext1_->setText(row);
+    zgtext2_->setText(row);
+    zgxsh1_->setText(marks);
+    zgxsh2_->setText(marks);
+    kjxsh_.setText(bytes::toUnicode(drill_.hint()));
+}
+
+radicals::RadicalDrill::KeyId RadicalPanel::keyId(const QKeyEvent* e) {
+    // The scan code names the physical key, whatever Shift makes of its symbol; events
+    // without one (synthesised) fall back to the key code.
+    if (e->nativeScanCode() != 0) return static_cast<long long>(e->nativeScanCode());
+    return (1LL << 32) | static_cast<unsigned>(e->key());
+}
+
+// X repeats a held key as a release and a press with one timestamp, and the toolkit
+// flags only some of these pairs as repeats. So a release from the keyboard is judged
+// a moment later, unless the press that continues it arrives first.
+void RadicalPanel::zgputKeyDown(QKeyEvent* e) {
+    swallowPress_ = true;
+    if (e->isAutoRepeat()) return;
+    const auto id = keyId(e);
+    if (heldRelease_) {
+        if (heldRelease_->id == id && heldRelease_->time == e->timestamp()) {
+            heldRelease_.reset();
+            releaseTimer_->stop();
+            return;
+        }
+        judgeHeldRelease();
+    }
+    // With detectable repeat X sends presses only: a key already down is still one stroke.
+    if (drill_.isDown(id)) return;
+    swallowPress_ = false;
+    const QString t = e->text();
+    const bool prints = !t.isEmpty() && t.at(0).unicode() >= 0x20 && t.at(0).unicode() != 0x7F;
+    drill_.keyDown(id, prints ? bytes::fromUnicode(t) : ByteText());
+    showDrill();
+    zgput_->setText(bytes::toUnicode(drill_.pendingText()));
+}
+
+bool RadicalPanel::zgputKeyPress(QKeyEvent* e, int ch) {
+    // The box shows only what the keys held down typed; a repeat adds nothing.
+    if (e->isAutoRepeat() || swallowPress_) return false;
+    host_.sound().playKeySound();
+    if (ch == 27) endRadicalDrill();
+    return false;
+}
+
+void RadicalPanel::zgputKeyUp(QKeyEvent* e) {
+    if (e->isAutoRepeat() || !drill_.running()) return;
+    judgeHeldRelease();
+    if (e->nativeScanCode() != 0 && e->timestamp() != 0) {
+        heldRelease_ = HeldRelease{keyId(e), e->timestamp()};
+        releaseTimer_->start();
+        return;
+    }
+    judgeRelease(keyId(e));
+}
+
+void RadicalPanel::judgeHeldRelease() {
+    if (!heldRelease_) return;
+    const auto id = heldRelease_->id;
+    heldRelease_.reset();
+    releaseTimer_->stop();
+    judgeRelease(id);
+}
+
+void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
+    if (!drill_.running()) return;
+    drill_.keyUp(id);
+    zgput_->setText(bytes::toUnicode(drill_.pendingText()));
+    showDrill();
+}
+
+void RadicalPanel::zgtimerctrTimer() {
+    if (!drill_.running()) return;
+    const bool limit = drill_.tick(host_.clock().timeOfDay());
+    zgtime_.setText(bytes::toUnicode(drill_.clock()));
+    if (limit) endRadicalDrill();
+}
+
+void RadicalPanel::zgexitClick() { endRadicalDrill(); }
+
+void RadicalPanel::endRadicalDrill() {
+    if (!drill_.running()) return;
+    // A key released just before the end still counts.
+    judgeHeldRelease();
+    zgtimerctr_->stop();
+    hide();
+    host_.setToolBarEnabled(true);
+    drill_.finish();
+    zgput_->clear();
+    host_.openReport();
+}

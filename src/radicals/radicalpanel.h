@@ -1,7 +1,16 @@
 #pragma once
+#include "app/labelpair.h"
+#include "radicals/radicaldrill.h"
+
 #include <QFrame>
+#include <optional>
 
 class ExerciseHost;
+class GridLabel;
+class KeyChartView;
+class KeyLineEdit;
+class QKeyEvent;
+class QPushButton;
 class QTimer;
 
 // The radical drill: rows of 25 radicals, one key per radical, the key chart in view.
@@ -10,9 +19,45 @@ class RadicalPanel : public QFrame {
 public:
     RadicalPanel(ExerciseHost& host, QWidget* parent);
     QTimer* timer() const { return zgtimerctr_; }
+    const radicals::RadicalDrill& drill() const { return drill_; }
+
     void m1aClick();
+    void zgshow();
+    void zgtimerctrTimer();
+    void zgexitClick();
 
 private:
+    void zgputKeyDown(QKeyEvent* e);
+    bool zgputKeyPress(QKeyEvent* e, int ch);
+    void zgputKeyUp(QKeyEvent* e);
+    void judgeHeldRelease();
+    void judgeRelease(radicals::RadicalDrill::KeyId id);
+    void endRadicalDrill();
+    void showDrill();
+    static radicals::RadicalDrill::KeyId keyId(const QKeyEvent* e);
+
     ExerciseHost& host_;
+    radicals::RadicalDrill drill_;
     QTimer* zgtimerctr_ = nullptr;
+    GridLabel* zgtext1_ = nullptr;
+    GridLabel* zgtext2_ = nullptr;
+    GridLabel* zgxsh1_ = nullptr;
+    GridLabel* zgxsh2_ = nullptr;
+    LabelPair kjxsh_;
+    LabelPair zgtime_;
+    LabelPair zgzuang1_;
+    LabelPair zgzuang2_;
+    KeyLineEdit* zgput_ = nullptr;
+    QPushButton* zgexit_ = nullptr;
+    KeyChartView* zgbiao_ = nullptr;
+
+    // A release waits this long for the press that would make it a repeat.
+    static constexpr int kReleaseWaitMs = 30;
+    struct HeldRelease {
+        radicals::RadicalDrill::KeyId id;
+        quint64 time;
+    };
+    std::optional<HeldRelease> heldRelease_;
+    QTimer* releaseTimer_ = nullptr;
+    bool swallowPress_ = false;  // the key-down just seen was a repeat
 };

@@ -111,9 +111,7 @@ private slots:
         for (int i = 0; i < 5; ++i) QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel%1").arg(i))->width(), widths[i]);
     }
 
-    void hints_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("hint");
+    void hints() {
         const char* rows[][2] = {
             {"m1a", "单击进入五笔字根练习..."},       {"m1b", "单击此键进入高频字练习状态..."},
             {"m1c", "单击此键进入二级简码练习状态..."}, {"m1d", "单击此键进入三级简码练习状态..."},
@@ -129,19 +127,17 @@ private slots:
             {"m5c", "最小化系统..."},                  {"m5d", "单击此键可进行系统设置..."},
             {"m5e", "退出系统..."},                    {"backImage1", "欢迎使用Jaxo4.00中英文打字练习软件..."},
         };
-        for (const auto& r : rows) QTest::newRow(r[0]) << QString::fromUtf8(r[0]) << QString::fromUtf8(r[1]);
-    }
-    void hints() {
-        QFETCH(QString, control);
-        QFETCH(QString, hint);
         TestForm t;
-        auto* w = t.find<QWidget>(control);
-        QVERIFY(w);
-        hover(w);
-        QCOMPARE(statusHint(t), hint);
-        // A control without a hint leaves it on show.
-        hover(t.form->chinapanel());
-        QCOMPARE(statusHint(t), hint);
+        for (const auto& r : rows) {
+            const QString control = QString::fromUtf8(r[0]);
+            auto* w = t.find<QWidget>(control);
+            QVERIFY2(w, r[0]);
+            hover(w);
+            QCOMPARE(statusHint(t), QString::fromUtf8(r[1]));
+            // A control without a hint leaves it on show.
+            hover(t.form->chinapanel());
+            QCOMPARE(statusHint(t), QString::fromUtf8(r[1]));
+        }
     }
 
     void tabRowHint() {

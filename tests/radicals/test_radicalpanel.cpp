@@ -1,0 +1,337 @@
+// The radical drill panel in the real main window: start, keys as the keyboard sends
+// them (auto-repeats included), the endings and the report, the chart and the marks.
+#include "app/keylineedit.h"
+#include "radicals/gridlabel.h"
+#include "radicals/radicalpanel.h"
+#include "radicals/radicaltable.h"
+#include "support/testform.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <cstdlib>
+
+namespace {
+
+QString text(TestForm& t, const char* name) { return t.find<QLabel>(QString::fromLatin1(name))->text(); }
+
+struct Drill {
+    TestForm t;
+    KeyLineEdit* zgput = nullptr;
+
+    Drill() {
+        t.form->state().soundOk = 1;
+        t.form->state().keySound = "true";
+        t.form->show();
+        t.form->m1aClick();
+        zgput = t.find<KeyLineEdit>(QStringLiteral("zgput"));
+    }
+    MainWindowState& s() { return t.form->state(); }
+    QString marks() { return text(t, "zgxsh2"); }
+    // The key letter of the radical under the arrow.
+    char rightKey() {
+        const ByteText row = bytes::fromUnicode(text(t, "zgtext2"));
+        const int i = radicals::scan(s().radicalTable, bytes::copy(row, s().unitPos, 2));
+        return radicals::keyOf(s().radicalTable[static_cast<size_t>(i)]);
+    }
+    char wrongKey() { return rightKey() == 'a' ? 'b' : 'a'; }
+    void send(QEvent::Type type, int key, const QString& txt, bool autoRepeat = false,
+              Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent e(type, key, mods, txt, autoRepeat);
+        QApplication::sendEvent(zgput, &e);
+    }
+    // A key event as X delivers it: with its scan code and time.
+    void sendX(QEvent::Type type, char c, quint64 time, bool autoRepeat = false) {
+        const QString txt(QChar::fromLatin1(c));
+        QKeyEvent e(type, Qt::Key_A + (c - 'a'), Qt::NoModifier, quint32(c), quint32(c), 0, txt, autoRepeat);
+        e.setTimestamp(time);
+        QApplication::sendEvent(zgput, &e);
+    }
+    int answers() { return s().rightCount + s().wrongCount; }
+    void letter(char c) { QTest::keyClick(zgput, c); }
+};
+
+int keyFor(char c) { return Qt::Key_A + (c - 'a'); }
+
+}  // namespace
+
+class TestRadicalPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void start() {
+        Drill d;
+        TestForm& t = d.t;
+        auto* panel = t.find<RadicalPanel>(QStringLiteral("zgform"));
+        QVERIFY(panel->isVisible());
+        QVERIFY(t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());
+        QCOMPARE(t.form->mainctr()->height(), 25);
+        QVERIFY(!t.form->mainctr()->isEnabled());
+        for (const char* n : {"zgzuang1", "zgzuang1a"}) QCOMPARE(text(t, n), QStringLiteral("中文练习"));
+        for (const char* n : {"zgzuang2", "zgzuang2a"}) QCOMPARE(text(t, n), QStringLiteral("字根练习"));
+        QCOMPARE(text(t, "zgxsh1"), QStringLiteral("↑"));
+        QCOMPARE(text(t, "zgxsh2"), QStringLiteral("↑"));
+        const QString row = text(t, "zgtext2");
+        QCOMPARE(text(t, "zgtext1"), row);
+        QCOMPARE(int(bytes::fromUnicode(row).size()), 50);
+        const int first = radicals::scan(d.s().radicalTable, bytes::fromUnicode(row.left(1)));
+        QVERIFY(first >= 0);
+        QCOMPARE(text(t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(d.s().radicalTable[size_t(first)])));
+        QCOMPARE(text(t, "kjxsh1"), text(t, "kjxsh2"));
+        QCOMPARE(t.form->focusWidget(), d.zgput);
+        QCOMPARE(d.s().unitPos, 1);
+    }
+
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("where");
+        QTest::newRow("panel") << "zgform" << QRect(90, 70, 636, 400);
+        QTest::newRow("key chart") << "zgbiao" << QRect(32, 206, 603, 192);
+        QTest::newRow("input box below the visible part") << "zgput" << QRect(80, 600, 30, 30);
+        QTest::newRow("exit") << "zgexit" << QRect(530, 160, 90, 40);
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, where);
+        Drill d;
+        QCOMPARE(d.t.find<QWidget>(name)->geometry(), where);
+    }
+
+    // The input box takes plain keys even while a Chinese input method is on.
+    void inputMethodStaysOut() {
+        Drill d;
+        QCOMPARE(d.zgput->inputMethodQuery(Qt::ImEnabled).toBool(), false);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("金"));
+        QApplication::sendEvent(d.zgput, &commit);
+        QCOMPARE(d.zgput->text(), QString());
+        QCOMPARE(d.s().rightCount + d.s().wrongCount, 0);
+    }
+
+    void answers_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("the right letter") << "right" << true;
+        QTest::newRow("another letter") << "wrong" << false;
+        QTest::newRow("Shift alone") << "shift" << false;
+        QTest::newRow("the right letter in capital (Caps Lock)") << "capital" << false;
+        QTest::newRow("z") << "z" << false;
+        QTest::newRow("an arrow key") << "arrow" << false;
+    }
+    void answers() {
+        QFETCH(QString, how);
+        QFETCH(bool, right);
+        Drill d;
+        const QString first = text(d.t, "zgtext2").left(1);
+        const char k = d.rightKey();
+        if (how == QLatin1String("right")) d.letter(k);
+        else if (how == QLatin1String("wrong")) d.letter(d.wrongKey());
+        else if (how == QLatin1String("shift")) QTest::keyClick(d.zgput, Qt::Key_Shift);
+        else if (how == QLatin1String("capital")) {
+            const QString cap(QChar::fromLatin1(char(k - 'a' + 'A')));
+            d.send(QEvent::KeyPress, keyFor(k), cap);
+            d.send(QEvent::KeyRelease, keyFor(k), cap);
+        }
+        else if (how == QLatin1String("z")) QTest::keyClick(d.zgput, 'z');
+        else QTest::keyClick(d.zgput, Qt::Key_Left);
+        QCOMPARE(d.s().rightCount, right ? 1 : 0);
+        QCOMPARE(d.s().wrongCount, right ? 0 : 1);
+        QCOMPARE(d.marks(), (right ? first : QStringLiteral("×")) + QStringLiteral("↑"));
+        QCOMPARE(text(d.t, "zgxsh1"), d.marks());
+        QCOMPARE(d.s().unitPos, 3);
+        QCOMPARE(d.zgput->text(), QString());
+    }
+
+    // A click for every character typed, none for Shift; Escape clicks too.
+    void keyClick() {
+        Drill d;
+        d.letter('a');
+        QTest::keyClick(d.zgput, Qt::Key_Shift);
+        d.letter('b');
+        QCOMPARE(int(d.t.sound.clicks.size()), 2);
+        QCOMPARE(QString::fromStdString(d.t.sound.clicks.front()), d.t.appDir() + QStringLiteral("/key.wav"));
+        d.s().keySound = "false";
+        d.letter('c');
+        QCOMPARE(int(d.t.sound.clicks.size()), 2);
+    }
+
+    void aFullRow() {
+        Drill d;
+        const QString firstRow = text(d.t, "zgtext2");
+        for (int i = 0; i < 24; ++i) d.letter(i % 2 ? d.rightKey() : d.wrongKey());
+        QCOMPARE(int(bytes::fromUnicode(d.marks()).size()), 50);
+        d.letter(d.rightKey());
+        QVERIFY(text(d.t, "zgtext2") != firstRow);
+        QCOMPARE(text(d.t, "zgtext1"), text(d.t, "zgtext2"));
+        QCOMPARE(d.marks(), QStringLiteral("↑"));
+        QCOMPARE(d.s().unitPos, 1);
+        QCOMPARE(d.s().rightCount, 13);
+        QCOMPARE(d.s().wrongCount, 12);
+        const int i = radicals::scan(d.s().radicalTable, bytes::fromUnicode(text(d.t, "zgtext2").left(1)));
+        QCOMPARE(text(d.t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(d.s().radicalTable[size_t(i)])));
+    }
+
+    // A held key repeats: X sends release and press pairs flagged as repeats. One
+    // answer, one click, and the box never fills with the repeats.
+    void aHeldKeyIsOneAnswer() {
+        Drill d;
+        const char k = d.rightKey();
+        const QString first = text(d.t, "zgtext2").left(1);
+        const QString s(QChar::fromLatin1(k));
+        d.send(QEvent::KeyPress, keyFor(k), s);
+        for (int i = 0; i < 5; ++i) {
+            d.send(QEvent::KeyRelease, keyFor(k), s, true);
+            d.send(QEvent::KeyPress, keyFor(k), s, true);
+            QCOMPARE(d.zgput->text(), s);
+            QCOMPARE(d.marks(), QString());
+        }
+        d.send(QEvent::KeyRelease, keyFor(k), s);
+        QCOMPARE(d.s().rightCount, 1);
+        QCOMPARE(d.s().wrongCount, 0);
+        QCOMPARE(d.marks(), first + QStringLiteral("↑"));
+        QCOMPARE(int(d.t.sound.clicks.size()), 1);
+    }
+
+    // X repeats a held key as release/press pairs with one time, most of them not flagged
+    // as repeats: still one answer, one click.
+    void heldKeyFromX_data() {
+        QTest::addColumn<QList<int>>("events");  // +t press at time t, -t release at t
+        QTest::addColumn<int>("answers");
+        QTest::newRow("repeat pairs, unflagged") << QList<int>{+1000, -1500, +1500, -1540, +1540, -1580, +1580, -1700} << 1;
+        QTest::newRow("detectable repeat: presses only") << QList<int>{+1000, +1500, +1540, +1580, -1700} << 1;
+        QTest::newRow("two quick strokes of one key") << QList<int>{+1000, -1100, +1180, -1250} << 2;
+    }
+    void heldKeyFromX() {
+        QFETCH(QList<int>, events);
+        QFETCH(int, answers);
+        Drill d;
+        const char k = d.rightKey();
+        for (int t : events) d.sendX(t > 0 ? QEvent::KeyPress : QEvent::KeyRelease, k, quint64(std::abs(t)));
+        QTRY_COMPARE(d.answers(), answers);
+        QTest::qWait(80);
+        QCOMPARE(d.answers(), answers);
+        QCOMPARE(d.s().rightCount, 1);
+        QCOMPARE(int(d.t.sound.clicks.size()), answers);
+        QCOMPARE(d.zgput->text(), QString());
+    }
+
+    // The release waits for a possible repeat, but the next key or the ending does not
+    // wait for it: answers keep their order and none is lost.
+    void aWaitingReleaseIsJudgedFirst() {
+        Drill d;
+        const char first = d.rightKey();
+        d.sendX(QEvent::KeyPress, first, 1000);
+        d.sendX(QEvent::KeyRelease, first, 1100);
+        d.sendX(QEvent::KeyPress, 'z', 1120);
+        QCOMPARE(d.answers(), 1);
+        QCOMPARE(d.s().rightCount, 1);
+        d.sendX(QEvent::KeyRelease, 'z', 1200);
+        int countedAtReport = -1;
+        d.t.onModal = [&](QDialog&) { countedAtReport = d.answers(); };
+        d.t.find<QPushButton>(QStringLiteral("zgexit"))->click();
+        QCOMPARE(countedAtReport, 2);
+        QCOMPARE(d.s().wrongCount, 1);
+    }
+
+    void shiftHeldOverALetter() {
+        Drill d;
+        d.letter(d.rightKey());
+        const QString before = d.marks();
+        const char k = d.rightKey();
+        const QString cap(QChar::fromLatin1(char(k - 'a' + 'A')));
+        d.send(QEvent::KeyPress, Qt::Key_Shift, QString());
+        d.send(QEvent::KeyPress, keyFor(k), cap, false, Qt::ShiftModifier);
+        d.send(QEvent::KeyRelease, keyFor(k), cap, false, Qt::ShiftModifier);
+        d.send(QEvent::KeyRelease, Qt::Key_Shift, QString());
+        QCOMPARE(d.s().rightCount, 1);
+        QCOMPARE(d.s().wrongCount, 2);
+        QCOMPARE(d.marks(), before.left(1) + QStringLiteral("××↑"));
+        QCOMPARE(d.s().unitPos, 7);
+    }
+
+    void escapeEndsTheDrill() {
+        Drill d;
+        d.letter(d.rightKey());
+        d.t.clock.advanceSeconds(5);
+        d.t.find<RadicalPanel>(QStringLiteral("zgform"))->zgtimerctrTimer();
+        bool toolBarEnabledAtReport = false;
+        int countedAtReport = -1;
+        d.t.onModal = [&](QDialog&) {
+            toolBarEnabledAtReport = d.t.form->mainctr()->isEnabled();
+            countedAtReport = d.s().rightCount + d.s().wrongCount;
+        };
+        QTest::keyClick(d.zgput, Qt::Key_Escape);
+        QCOMPARE(d.t.modalCount, 1);
+        QCOMPARE(d.t.lastModal, QStringLiteral("cjreport"));
+        QVERIFY(toolBarEnabledAtReport);
+        QCOMPARE(countedAtReport, 1);
+        QCOMPARE(d.s().rightCount + d.s().wrongCount, 1);
+        QCOMPARE(bytes::toUnicode(d.s().elapsedText), QStringLiteral("0:00:05"));
+        QVERIFY(!d.t.find<RadicalPanel>(QStringLiteral("zgform"))->isVisible());
+        QVERIFY(!d.t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());
+        QCOMPARE(d.t.form->mainctr()->height(), 90);
+        QCOMPARE(int(d.t.sound.clicks.size()), 2);
+    }
+
+    void exitButtonEndsTheDrill() {
+        Drill d;
+        d.t.find<QPushButton>(QStringLiteral("zgexit"))->click();
+        QCOMPARE(d.t.modalCount, 1);
+        QVERIFY(!d.t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());
+        QVERIFY(!d.t.find<RadicalPanel>(QStringLiteral("zgform"))->isVisible());
+    }
+
+    void practiceLimit() {
+        Drill d;
+        d.s().practiceMinutes = 10;
+        auto* panel = d.t.find<RadicalPanel>(QStringLiteral("zgform"));
+        d.t.clock.advanceSeconds(599);
+        panel->zgtimerctrTimer();
+        QCOMPARE(text(d.t, "zgtime1"), QStringLiteral("0:09:59"));
+        QCOMPARE(text(d.t, "zgtime2"), QStringLiteral("0:09:59"));
+        QCOMPARE(d.t.modalCount, 0);
+        d.t.clock.advanceSeconds(1);
+        panel->zgtimerctrTimer();
+        QCOMPARE(d.t.modalCount, 1);
+        QCOMPARE(bytes::toUnicode(d.s().elapsedText), QStringLiteral("0:10:00"));
+        QVERIFY(!d.t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());
+        // Keys that still arrive count nothing.
+        d.letter('q');
+        QCOMPARE(d.s().rightCount + d.s().wrongCount, 0);
+    }
+
+    // The marks are set on the row's byte grid: "×" under the first radical, "↑" under
+    // the second, whatever widths the font gives the two signs.
+    void marksStandUnderTheirRadicals() {
+        Drill d;
+        d.letter(d.wrongKey());
+        auto* marks = d.t.find<GridLabel>(QStringLiteral("zgxsh2"));
+        auto* row = d.t.find<GridLabel>(QStringLiteral("zgtext2"));
+        QCOMPARE(marks->x(), row->x());
+        QCOMPARE(marks->cellWidth(), row->cellWidth());
+        const int cell = marks->cellWidth();
+        QImage img(marks->size(), QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        marks->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+        auto inkBetween = [&](int from, int to) {
+            for (int x = 0; x < img.width(); ++x)
+                for (int y = 0; y < img.height(); ++y)
+                    if (qAlpha(img.pixel(x, y)) > 96 && (x < from || x >= to)) return false;
+            return true;
+        };
+        auto inkIn = [&](int from, int to) {
+            for (int x = from; x < to; ++x)
+                for (int y = 0; y < img.height(); ++y)
+                    if (qAlpha(img.pixel(x, y)) > 96) return true;
+            return false;
+        };
+        QVERIFY(inkBetween(0, 4 * cell));
+        QVERIFY(inkIn(0, 2 * cell));
+        QVERIFY(inkIn(2 * cell, 4 * cell));
+    }
+};
+
+QTEST_MAIN(TestRadicalPanel)
+#include "test_radicalpanel.moc"
