@@ -1,15 +1,301 @@
 #include "english/englishpanel.h"
 
 #include "app/exercisehost.h"
+#include "app/fonts.h"
+#include "app/keylineedit.h"
+#include "app/tform1.h"
+#include "chinese/chinesepanel.h"
+#include "common/errors.h"
+#include "common/linestore.h"
+#include "english/bytegridlabel.h"
+#include "settings/music.h"
 
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
 #include <QTimer>
+#include <QToolButton>
 
-EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent) : QFrame(parent), host_(host) {
+namespace {
+constexpr int kLeft = 50;
+constexpr int kReferenceTops[english::kPageLines] = {35, 85, 135};
+constexpr int kInputTops[english::kPageLines] = {60, 110, 160};
+// Wide enough for 66 bytes, the caret and one byte typed past the end, so the line
+// never scrolls away from the grid of the reference line above it.
+constexpr int kLineWidth = 548;
+constexpr int kInputHeight = 22;
+// A frameless line edit starts its text this far in from its left edge.
+constexpr qreal kLineEditTextInset = 2;
+
+const QColor kTeal(0, 128, 128);
+}  // namespace
+
+EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
+    : QFrame(parent), host_(host), practice_(host.state()) {
     setObjectName(QStringLiteral("englishform"));
+    setFont(fonts::song(11));
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    setGeometry(100, 60, 610, 440);
+
     englishtimer_ = new QTimer(this);
     englishtimer_->setObjectName(QStringLiteral("englishtimer"));
     englishtimer_->setInterval(1000);
+    // A coarse timer may fire a little early and show the same second twice.
+    englishtimer_->setTimerType(Qt::PreciseTimer);
+    connect(englishtimer_, &QTimer::timeout, this, &EnglishPanel::englishtimerTimer);
+
+    engback_ = new QLabel(this);
+    engback_->setObjectName(QStringLiteral("engback"));
+    engback_->setScaledContents(true);
+    engback_->setGeometry(2, 2, 30, 436);
+    engmage_ = new QLabel(this);
+    engmage_->setObjectName(QStringLiteral("engmage"));
+    engmage_->setScaledContents(true);
+    engmage_->setGeometry(40, 225, 530, 207);
+
+    const QFont lineFont = fonts::grid(12);
+    for (int k = 0; k < english::kPageLines; ++k) {
+        const QString n = QString::number(k + 1);
+        auto* text = new ByteGridLabel(this);
+        text->setObjectName(QStringLiteral("englishtext") + n);
+        text->setFont(lineFont);
+        text->setInset(kLineEditTextInset);
+        text->setGeometry(kLeft, kReferenceTops[k], kLineWidth, kInputTops[k] - kReferenceTops[k]);
+        englishtext_[k] = text;
+
+        // The marks: red, transparent, exactly on top of the reference line.
+        auto* pd = new ByteGridLabel(this);
+        pd->setObjectName(QStringLiteral("englishpd") + n);
+        pd->setFont(lineFont);
+        pd->setInset(kLineEditTextInset);
+        pd->setAttribute(Qt::WA_TranslucentBackground);
+        pd->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette red = pd->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        pd->setPalette(red);
+        pd->setGeometry(text->geometry());
+        englishpd_[k] = pd;
+    }
+    // Created after the labels so the input lines come first in the focus chain.
+    for (int k = 0; k < english::kPageLines; ++k) {
+        auto* put = new KeyLineEdit(this);
+        put->setObjectName(QStringLiteral("englishput") + QString::number(k + 1));
+        put->setLatinOnly(true);
+        put->setFont(lineFont);
+        put->setFrame(false);
+        put->setTextMargins(0, 0, 0, 0);
+        put->setContextMenuPolicy(Qt::NoContextMenu);
+        put->setDragEnabled(false);
+        put->setAcceptDrops(false);
+        QPalette pal = put->palette();
+        pal.setColor(QPalette::Base, kTeal);
+        pal.setColor(QPalette::Text, Qt::white);
+        put->setPalette(pal);
+        put->setGeometry(kLeft, kInputTops[k], kLineWidth, kInputHeight);
+        put->onKeyDown = [this](QKeyEvent* e) { englishput1KeyDown(e); };
+        put->onKeyPress = [this](QKeyEvent*, int ch) { return englishput1KeyPress(ch); };
+        put->onKeyUp = [this, k](QKeyEvent*) { englishputKeyUp(k); };
+        englishput_[k] = put;
+    }
+    takeInputOn(0);
+
+    auto button = [this](const char* name, const QString& caption, const QRect& geometry) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(caption);
+        b->setFont(fonts::song(13));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setIconSize(QSize(24, 24));
+        b->setAutoRaise(true);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setGeometry(geometry);
+        return b;
+    };
+    englishnext_ = button("englishnext", QStringLiteral("下一页"), QRect(380, 183, 100, 40));
+    englishexit_ = button("englishexit", QStringLiteral("退出"), QRect(485, 183, 90, 40));
+    connect(englishnext_, &QToolButton::clicked, this, &EnglishPanel::englishnextClick);
+    connect(englishexit_, &QToolButton::clicked, this, &EnglishPanel::englishexitClick);
+    if (auto* form = dynamic_cast<TForm1*>(&host_)) {
+        form->registerHint(englishexit_, QStringLiteral("退出练习并查看成绩..."));
+        form->registerHint(englishnext_, QStringLiteral("选择下一页作为练习内容..."));
+    }
+
+    englishtime_ = LabelPair(this, QStringLiteral("englishtime1"), QStringLiteral("englishtime2"), fonts::song(12), QPoint(270, 10));
+    englishzz1_ = LabelPair(this, QStringLiteral("englishzz1"), QStringLiteral("englishzz1a"), fonts::kai(12), QPoint(50, 185));
+    englishzz2_ = LabelPair(this, QStringLiteral("englishzz2"), QStringLiteral("englishzz2a"), fonts::kai(12), QPoint(120, 195));
+    englishtime_.setText(QStringLiteral("0:00:01"));
+    for (int k = 0; k < english::kPageLines; ++k) englishpd_[k]->raise();
 }
 
-void EnglishPanel::startEnglishLesson(const ByteText&, const std::string&) {}
-void EnglishPanel::startEnglishTest(ChinesePanel&, bool) {}
+void EnglishPanel::showEvent(QShowEvent* e) {
+    loadPictures();
+    QFrame::showEvent(e);
+}
+
+void EnglishPanel::loadPictures() {
+    // The program's folder is known only once the main window has started.
+    if (picturesLoaded_ || host_.state().appDir.empty()) return;
+    picturesLoaded_ = true;
+    const std::string& dir = host_.state().appDir;
+    engmage_->setPixmap(QPixmap(QString::fromStdString(dir + "/keyboard.jpg")));
+    engback_->setPixmap(QPixmap(QString::fromStdString(dir + "/strip.jpg")));
+    englishnext_->setIcon(QIcon(QString::fromStdString(dir + "/icons/englishnext.png")));
+    englishexit_->setIcon(QIcon(QString::fromStdString(dir + "/icons/englishexit.png")));
+}
+
+void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName) {
+    MainWindowState& s = host_.state();
+    // The file is read before anything changes: a lesson that cannot be read leaves the
+    // main screen as it was, with the message naming the file. Loading replaces what
+    // the store held.
+    LineStore& store = host_.tempwjzlj();
+    try {
+        store.loadFile(s.appDir + fileName);
+    } catch (const JaxoError& e) {
+        host_.showError(e);
+        return;
+    }
+
+    host_.collapseToolBar();
+    show();
+    raise();
+    englishtimer_->start();
+    running_ = true;
+    s.modeTitle = bytes::gb("英文练习");
+    s.lessonTitle = lessonTitle;
+    if (isOn(s.englishMusic))
+        host_.sound().music();
+    else
+        host_.sound().nomusic();
+    s.startTime = host_.clock().timeOfDay();
+    englishzz1_.setText(bytes::toUnicode(s.modeTitle));
+    englishzz2_.setText(bytes::toUnicode(s.lessonTitle));
+    practice_.start(store.text(), host_.random());  // counts, start, first page
+    showPage();
+    englishput_[0]->setFocus(Qt::OtherFocusReason);
+    dumpStateForTests();
+}
+
+void EnglishPanel::startEnglishTest(ChinesePanel& page, bool randomStart) {
+    page.startTest(randomStart, bytes::gb("英文练习"), "/etest.txt");
+}
+
+void EnglishPanel::englishenglish() {
+    practice_.fillPage();
+    showPage();
+    dumpStateForTests();
+}
+
+void EnglishPanel::englishnextClick() {
+    if (!running_) return;
+    englishenglish();
+    englishput_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void EnglishPanel::englishexitClick() { endEnglishPractice(); }
+
+void EnglishPanel::englishtimerTimer() {
+    if (!running_) return;
+    const english::Tick t = english::tick(host_.state(), host_.clock().timeOfDay());
+    englishtime_.setText(bytes::toUnicode(t.clockText));
+    if (t.timeUp) endEnglishPractice();
+}
+
+void EnglishPanel::endEnglishPractice() {
+    if (!running_) return;
+    running_ = false;
+    MainWindowState& s = host_.state();
+    s.elapsedText = bytes::fromUnicode(englishtime_.lower()->text());
+    englishtimer_->stop();
+    practice_.finalCount();
+    hide();
+    dumpStateForTests();
+    host_.setToolBarEnabled(true);
+    host_.openReport();
+}
+
+void EnglishPanel::englishputKeyUp(int line) {
+    KeyLineEdit* put = englishput_[line];
+    // A finished line (or one not reached yet) takes no part in the checking.
+    if (!running_ || put->isReadOnly()) return;
+    const QString text = put->text();
+    const ByteText input = bytes::fromUnicode(text);
+    const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
+    switch (practice_.keyUp(line, input, caret)) {
+    case english::EnglishPractice::KeyUpResult::Ignored: break;
+    case english::EnglishPractice::KeyUpResult::Checked: showMarks(line); break;
+    case english::EnglishPractice::KeyUpResult::LineFinished:
+        showMarks(line);
+        takeInputOn(line + 1);
+        break;
+    case english::EnglishPractice::KeyUpResult::PageFilled:
+        showPage();
+        englishput_[0]->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    dumpStateForTests();
+}
+
+void EnglishPanel::englishput1KeyDown(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && running_ && host_.state().lessonTitle != bytes::gb("测试")) endEnglishPractice();
+}
+
+bool EnglishPanel::englishput1KeyPress(int) {
+    // Nothing reaches a line once its practice has ended (the Escape that ended it).
+    if (!running_) return false;
+    host_.sound().playKeySound();
+    return true;
+}
+
+void EnglishPanel::showPage() {
+    for (int k = 0; k < english::kPageLines; ++k) {
+        englishtext_[k]->setBytes(practice_.reference(k));
+        englishput_[k]->clear();
+        showMarks(k);
+    }
+    takeInputOn(practice_.activeLine());
+}
+
+void EnglishPanel::showMarks(int line) { englishpd_[line]->setBytes(practice_.marks(line)); }
+
+void EnglishPanel::takeInputOn(int line) {
+    KeyLineEdit* active = englishput_[line];
+    active->setReadOnly(false);
+    active->setFocusPolicy(Qt::StrongFocus);
+    if (isVisible()) active->setFocus(Qt::OtherFocusReason);
+    // Finished lines and lines not reached yet neither take keys nor the focus.
+    for (KeyLineEdit* put : englishput_) {
+        if (put == active) continue;
+        put->setReadOnly(true);
+        put->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+// For the end-to-end test only: with JAXO_TEST_STATE set, the page and the counts are
+// written to that file after every change, so a test driving real keys can read them.
+void EnglishPanel::dumpStateForTests() const {
+    static const QString path = qEnvironmentVariable("JAXO_TEST_STATE");
+    if (path.isEmpty()) return;
+    const MainWindowState& s = host_.state();
+    QString out = QStringLiteral("right=%1\nwrong=%2\nwritable=%3\nvisible=%4\n")
+                      .arg(s.rightCount)
+                      .arg(s.wrongCount)
+                      .arg(practice_.activeLine() + 1)
+                      .arg(running_ ? 1 : 0);
+    for (int k = 0; k < english::kPageLines; ++k) {
+        const auto hex = [](const ByteText& t) { return QString::fromLatin1(QByteArray::fromStdString(t).toHex()); };
+        out += QStringLiteral("text%1=%2\n").arg(k + 1).arg(hex(practice_.reference(k)));
+        out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(hex(practice_.marks(k)));
+        out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(englishput_[k]->text())));
+    }
+    QFile f(path + QStringLiteral(".tmp"));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    f.write(out.toUtf8());
+    f.close();
+    QFile::remove(path);
+    f.rename(path);
+}

@@ -1,0 +1,82 @@
+#pragma once
+// English practice without widgets: the page of three reference lines cut by bytes,
+// the byte-by-byte check of a key release, the counts, the clock and the ending count.
+// One byte is one unit throughout; upper and lower case differ and a blank is a byte
+// like any other.
+#include "app/mainwindowstate.h"
+#include "common/bytetext.h"
+
+#include <array>
+
+class RandomSource;
+
+namespace english {
+
+constexpr int kLineBytes = 66;
+constexpr int kPageLines = 3;
+
+// The first line of a lesson starts at any byte of the text, even inside a word.
+int randomStart(int lessonSize, RandomSource& random);
+
+// Cuts three lines of at most 66 bytes from the 0-based offset lessonPos, using the
+// text as a circle: the line that reaches the end is shorter and the next one starts
+// at the beginning again. lessonPos ends behind the third line (0 at the end).
+std::array<ByteText, kPageLines> cutPage(const ByteText& lesson, int& lessonPos);
+
+// Adds one unit to rightCount or wrongCount for each byte of typed, compared with the
+// byte at the same position of expected (a missing byte counts as wrong).
+void countBytes(MainWindowState& s, const ByteText& typed, const ByteText& expected);
+
+// The marks of an input line: one byte for each byte before the caret, a blank where
+// the typed byte is right and the reference byte where it is wrong.
+ByteText markLine(const ByteText& reference, const ByteText& input, int caretBytes);
+
+// The key-release check of an input line. It takes the snapshot (typedText and
+// expectedText) that the ending counts, and counts the line once it is finished.
+struct LineCheck {
+    ByteText marks;
+    bool finished = false;  // the caret stands behind the whole reference line
+};
+LineCheck checkLine(MainWindowState& s, const ByteText& reference, const ByteText& input, int caretBytes);
+
+void clearSnapshot(MainWindowState& s);
+
+// The clock: shows now - startTime and tells whether the practice limit is reached.
+struct Tick {
+    ByteText clockText;
+    bool timeUp = false;
+};
+Tick tick(MainWindowState& s, double now);
+
+// One running practice: the page, its marks and which line takes input.
+class EnglishPractice {
+public:
+    explicit EnglishPractice(MainWindowState& state) : s_(state) {}
+
+    // A new lesson on this text: counts to 0, a random start, the first page.
+    void start(const ByteText& lesson, RandomSource& random);
+    // englishenglish: the next three lines from lessonPos, marks emptied, line 1 takes input.
+    void fillPage();
+
+    enum class KeyUpResult { Ignored, Checked, LineFinished, PageFilled };
+    // A key released in input line `line` (0 to 2) holding `input`, caret after
+    // `caretBytes` bytes. Lines that do not take input ignore it.
+    KeyUpResult keyUp(int line, const ByteText& input, int caretBytes);
+
+    // The ending: the line in progress, from the snapshot of its latest key release.
+    void finalCount();
+
+    const ByteText& reference(int line) const { return reference_[line]; }
+    const ByteText& marks(int line) const { return marks_[line]; }
+    int activeLine() const { return active_; }
+    const ByteText& lesson() const { return lesson_; }
+
+private:
+    MainWindowState& s_;
+    ByteText lesson_;
+    std::array<ByteText, kPageLines> reference_{};
+    std::array<ByteText, kPageLines> marks_{};
+    int active_ = 0;
+};
+
+}  // namespace english

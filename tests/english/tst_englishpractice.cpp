@@ -1,0 +1,296 @@
+// English practice without widgets: page cutting, the byte check, counting, the clock.
+#include "common/randomsource.h"
+#include "english/englishpractice.h"
+
+#include <QtTest>
+
+using english::EnglishPractice;
+using KeyUp = EnglishPractice::KeyUpResult;
+
+namespace {
+// A text whose every byte tells its offset: "0123456789" repeated.
+ByteText digits(int n) {
+    ByteText t;
+    for (int i = 0; i < n; ++i) t += static_cast<char>('0' + i % 10);
+    return t;
+}
+ByteText bytesOf(const ByteText& text, int from, int to) { return text.substr(static_cast<size_t>(from), static_cast<size_t>(to - from + 1)); }
+
+// A reference line of 66 letters.
+ByteText line66() {
+    ByteText t;
+    for (int i = 0; i < 66; ++i) t += static_cast<char>('a' + i % 26);
+    return t;
+}
+
+double at(int h, int m, int s) { return (h * 3600 + m * 60 + s) / 86400.0; }
+}  // namespace
+
+class TestEnglishPractice : public QObject {
+    Q_OBJECT
+private slots:
+    void cutPage_data();
+    void cutPage();
+    void nextPageTwiceShowsTheFollowingPages();
+    void randomStartTakesAnyByte();
+    void startResetsCountsAndSnapshot();
+
+    void checkLine_data();
+    void checkLine();
+    void lineOf66WithTwoErrors();
+    void sixtySeventhByteCountsWrong();
+    void emptyReferenceFinishesAtOnce();
+
+    void finishingLineThreeFillsANewPage();
+    void finishedLinesIgnoreKeys();
+    void snapshotNotCountedTwice_data();
+    void snapshotNotCountedTwice();
+
+    void clock_data();
+    void clock();
+};
+
+void TestEnglishPractice::cutPage_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("pos");
+    QTest::addColumn<QList<int>>("ranges");  // first and last byte of each line, -1 -1 for empty
+    QTest::addColumn<int>("posAfter");
+
+    QTest::newRow("100 bytes from 0: the second line is short, the third starts over")
+        << 100 << 0 << QList<int>{0, 65, 66, 99, 0, 65} << 66;
+    QTest::newRow("100 bytes from 90: 10 bytes, then the circle goes on") << 100 << 90 << QList<int>{90, 99, 0, 65, 66, 99} << 0;
+    QTest::newRow("40 bytes: every line is the whole text") << 40 << 0 << QList<int>{0, 39, 0, 39, 0, 39} << 0;
+    QTest::newRow("exactly 198 bytes: one whole page, back to 0") << 198 << 0 << QList<int>{0, 65, 66, 131, 132, 197} << 0;
+    QTest::newRow("empty text: three empty lines") << 0 << 0 << QList<int>{-1, -1, -1, -1, -1, -1} << 0;
+    QTest::newRow("start on the last byte: a line of one byte") << 100 << 99 << QList<int>{99, 99, 0, 65, 66, 99} << 0;
+}
+
+void TestEnglishPractice::cutPage() {
+    QFETCH(int, size);
+    QFETCH(int, pos);
+    QFETCH(QList<int>, ranges);
+    QFETCH(int, posAfter);
+    const ByteText text = digits(size);
+    const auto lines = english::cutPage(text, pos);
+    for (int k = 0; k < 3; ++k) {
+        const int from = ranges[2 * k], to = ranges[2 * k + 1];
+        const ByteText expected = from < 0 ? ByteText() : bytesOf(text, from, to);
+        QCOMPARE(QString::fromStdString(lines[static_cast<size_t>(k)]), QString::fromStdString(expected));
+    }
+    QCOMPARE(pos, posAfter);
+}
+
+void TestEnglishPractice::nextPageTwiceShowsTheFollowingPages() {
+    MainWindowState s;
+    EnglishPractice p(s);
+    const ByteText text = digits(1000);
+    RandomSource r;
+    p.start(text, r);
+    // Where the first page began: the random draw is not the point here.
+    const int first = (s.lessonPos - 198 + 1000) % 1000;
+    for (int page = 1; page <= 2; ++page) {
+        p.fillPage();
+        const int begin = (first + 198 * page) % 1000;
+        QCOMPARE(QString::fromStdString(p.reference(0)), QString::fromStdString(bytes::copy(text, begin + 1, 66)));
+    }
+}
+
+void TestEnglishPractice::randomStartTakesAnyByte() {
+    // The first draw is 346: 346 mod 101 = 43, odd positions are not preferred.
+    RandomSource r;
+    QCOMPARE(english::randomStart(101, r), 346 % 101);
+    RandomSource r2;
+    QCOMPARE(english::randomStart(0, r2), 0);
+    QCOMPARE(r2.next(), 346);  // an empty text draws nothing
+}
+
+void TestEnglishPractice::startResetsCountsAndSnapshot() {
+    MainWindowState s;
+    s.rightCount = 7;
+    s.wrongCount = 3;
+    s.typedText = "left over";
+    s.expectedText = "left ovex";
+    EnglishPractice p(s);
+    RandomSource r;
+    p.start(digits(500), r);
+    QCOMPARE(s.rightCount, 0);
+    QCOMPARE(s.wrongCount, 0);
+    QCOMPARE(s.lessonSize, 500);
+    p.finalCount();  // an ending before any key counts nothing of the earlier exercise
+    QCOMPARE(s.rightCount + s.wrongCount, 0);
+}
+
+void TestEnglishPractice::checkLine_data() {
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("typedText");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<bool>("finished");
+
+    QTest::newRow("abcd typed abx: the c shows red") << "abcd" << "abx" << 3 << "  c" << "abx" << "abcd" << false;
+    QTest::newRow("then Backspace: two blanks") << "abcd" << "ab" << 2 << "  " << "ab" << "abc" << false;
+    QTest::newRow("caret at the start: no marks") << "abcd" << "xb" << 0 << "" << "x" << "a" << false;
+    QTest::newRow("caret moved back: marks cut to the caret") << "abcd" << "xbxd" << 2 << "a " << "xbx" << "abc" << false;
+    QTest::newRow("two keys before one release: each mark over its byte") << "abcd" << "xb" << 2 << "a " << "xb" << "abc" << false;
+    QTest::newRow("a leading blank typed as x: the mark is that blank") << " bc" << "x" << 1 << " " << "x" << " b" << false;
+    QTest::newRow("case counts") << "Abcd" << "abc" << 3 << "A  " << "abc" << "Abcd" << false;
+    QTest::newRow("caret behind the last byte finishes") << "abc" << "abc" << 3 << "   " << "" << "" << true;
+}
+
+void TestEnglishPractice::checkLine() {
+    QFETCH(QString, reference);
+    QFETCH(QString, input);
+    QFETCH(int, caret);
+    QFETCH(QString, marks);
+    QFETCH(QString, typedText);
+    QFETCH(QString, expectedText);
+    QFETCH(bool, finished);
+    MainWindowState s;
+    const auto c = english::checkLine(s, reference.toStdString(), input.toStdString(), caret);
+    QCOMPARE(QString::fromStdString(c.marks), marks);
+    QCOMPARE(c.finished, finished);
+    QCOMPARE(s.caretColumn, caret + 1);
+    // A finished line is counted there and then, so its snapshot is gone.
+    QCOMPARE(QString::fromStdString(s.typedText), typedText);
+    QCOMPARE(QString::fromStdString(s.expectedText), expectedText);
+}
+
+void TestEnglishPractice::lineOf66WithTwoErrors() {
+    MainWindowState s;
+    s.rightCount = 5;  // counts of earlier lines stay
+    const ByteText ref = line66();
+    ByteText typed = ref;
+    typed[10] = '#';
+    typed[65] = '#';
+    auto c = english::checkLine(s, ref, typed.substr(0, 65), 65);
+    QVERIFY(!c.finished);
+    QCOMPARE(s.rightCount, 5);
+    c = english::checkLine(s, ref, typed, 66);
+    QVERIFY(c.finished);
+    QCOMPARE(s.rightCount, 5 + 64);
+    QCOMPARE(s.wrongCount, 2);
+}
+
+void TestEnglishPractice::sixtySeventhByteCountsWrong() {
+    MainWindowState s;
+    const ByteText ref = line66();
+    ByteText typed = ref;
+    typed.push_back('z');
+    const auto c = english::checkLine(s, ref, typed, 67);
+    QVERIFY(c.finished);
+    QCOMPARE(s.rightCount, 66);
+    QCOMPARE(s.wrongCount, 1);
+}
+
+void TestEnglishPractice::emptyReferenceFinishesAtOnce() {
+    MainWindowState s;
+    EnglishPractice p(s);
+    RandomSource r;
+    p.start(ByteText(), r);
+    QCOMPARE(p.keyUp(0, "ab", 2), KeyUp::LineFinished);
+    QCOMPARE(s.wrongCount, 2);
+    QCOMPARE(p.keyUp(1, "", 0), KeyUp::LineFinished);
+    QCOMPARE(p.keyUp(2, "", 0), KeyUp::PageFilled);
+    QCOMPARE(p.activeLine(), 0);
+    QCOMPARE(QString::fromStdString(p.reference(0)), QString());
+    QCOMPARE(s.rightCount, 0);
+}
+
+void TestEnglishPractice::finishingLineThreeFillsANewPage() {
+    MainWindowState s;
+    EnglishPractice p(s);
+    RandomSource r;
+    const ByteText text = digits(1000);
+    p.start(text, r);
+    const int next = s.lessonPos;
+    for (int k = 0; k < 2; ++k) {
+        ByteText typed = p.reference(k);
+        typed[0] = 'x';
+        QCOMPARE(p.keyUp(k, typed, 66), KeyUp::LineFinished);
+    }
+    QCOMPARE(p.keyUp(2, "y", 1), KeyUp::Checked);
+    QVERIFY(!p.marks(2).empty());
+    QCOMPARE(p.keyUp(2, p.reference(2), 66), KeyUp::PageFilled);
+    QCOMPARE(p.activeLine(), 0);
+    for (int k = 0; k < 3; ++k) QVERIFY(p.marks(k).empty());
+    QCOMPARE(QString::fromStdString(p.reference(0)), QString::fromStdString(bytes::copy(text, next + 1, 66)));
+    QCOMPARE(s.rightCount, 65 + 65 + 66);
+    QCOMPARE(s.wrongCount, 2);
+}
+
+void TestEnglishPractice::finishedLinesIgnoreKeys() {
+    MainWindowState s;
+    EnglishPractice p(s);
+    RandomSource r;
+    p.start(digits(1000), r);
+    const ByteText first = p.reference(0);
+    QCOMPARE(p.keyUp(0, first, 66), KeyUp::LineFinished);
+    // A release in the finished line with its caret at the end would finish it again.
+    QCOMPARE(p.keyUp(0, first, 66), KeyUp::Ignored);
+    QCOMPARE(p.keyUp(2, "abc", 3), KeyUp::Ignored);
+    QCOMPARE(s.rightCount, 66);
+    QCOMPARE(s.wrongCount, 0);
+}
+
+void TestEnglishPractice::snapshotNotCountedTwice_data() {
+    QTest::addColumn<QString>("afterwards");
+    QTest::addColumn<int>("right");
+    QTest::newRow("line finished, then the end") << "finish" << 66;
+    QTest::newRow("five typed, next page, then the end") << "nextPage" << 0;
+    QTest::newRow("line 3 finished (new page), then the end") << "page" << 198;
+}
+
+void TestEnglishPractice::snapshotNotCountedTwice() {
+    QFETCH(QString, afterwards);
+    QFETCH(int, right);
+    MainWindowState s;
+    EnglishPractice p(s);
+    RandomSource r;
+    p.start(digits(1000), r);
+    if (afterwards == QLatin1String("finish")) {
+        p.keyUp(0, p.reference(0), 66);
+    } else if (afterwards == QLatin1String("nextPage")) {
+        p.keyUp(0, p.reference(0).substr(0, 5), 5);
+        p.fillPage();
+    } else {
+        for (int k = 0; k < 3; ++k) p.keyUp(k, p.reference(k), 66);
+    }
+    p.finalCount();
+    QCOMPARE(s.rightCount, right);
+    QCOMPARE(s.wrongCount, 0);
+}
+
+void TestEnglishPractice::clock_data() {
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("now");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("timeUp");
+    QTest::newRow("limit 0 ends at the first tick") << 0 << at(12, 0, 0) << at(12, 0, 1) << "0:00:01" << true;
+    QTest::newRow("limit 5, one second short") << 5 << at(12, 0, 0) << at(12, 4, 59) << "0:04:59" << false;
+    QTest::newRow("limit 5 at 0:05:00") << 5 << at(12, 0, 0) << at(12, 5, 0) << "0:05:00" << true;
+    QTest::newRow("limit 60 never: the minutes stop at 59") << 60 << at(12, 0, 0) << at(12, 59, 59) << "0:59:59" << false;
+    QTest::newRow("limit 60 never: an hour later the minutes are 00") << 60 << at(12, 0, 0) << at(13, 0, 0) << "1:00:00" << false;
+    QTest::newRow("across midnight") << 10 << at(23, 58, 30) << at(0, 1, 15) << "0:02:45" << false;
+    QTest::newRow("across midnight reaching the limit") << 3 << at(23, 58, 30) << at(0, 1, 30) << "0:03:00" << true;
+}
+
+void TestEnglishPractice::clock() {
+    QFETCH(int, limit);
+    QFETCH(double, start);
+    QFETCH(double, now);
+    QFETCH(QString, text);
+    QFETCH(bool, timeUp);
+    MainWindowState s;
+    s.practiceMinutes = limit;
+    s.startTime = start;
+    const auto t = english::tick(s, now);
+    QCOMPARE(QString::fromStdString(t.clockText), text);
+    QCOMPARE(t.timeUp, timeUp);
+    QCOMPARE(s.nowTime, now);
+}
+
+QTEST_GUILESS_MAIN(TestEnglishPractice)
+#include "tst_englishpractice.moc"
