@@ -113,6 +113,9 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
         b->setAutoRaise(true);
         b->setCursor(Qt::PointingHandCursor);
         b->setGeometry(geometry);
+        // Flat buttons never take the focus from the line being typed: Enter leaves it
+        // there, and a space can never turn the page by accident.
+        b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
     englishnext_ = button("englishnext", QStringLiteral("下一页"), QRect(380, 183, 100, 40));

@@ -1,16 +1,38 @@
 #pragma once
+// The settings panel: the three time limits and the eight switches on three pages,
+// with "预设" (defaults), "确定" (save) and "取消" (cancel).
 #include <QFrame>
+#include <array>
 
-class ExerciseHost;
+class QCheckBox;
+class QKeyEvent;
+class QPushButton;
+class QTabWidget;
+class KeyLineEdit;
 class TForm1;
 
-// The settings panel: three pages, "预设", "确定", "取消".
 class SettingsPanel : public QFrame {
     Q_OBJECT
 public:
     SettingsPanel(TForm1& form, QWidget* parent);
+
+    // Opens the panel with the settings in memory; the tool bar is disabled meanwhile.
     void m5dClick();
+    // "预设": the defaults into the controls; nothing is saved.
+    void sys1Click();
+    // "确定": writes the file, reads it back, restarts or stops the main music.
+    void sys2Click();
+    // "取消": closes without a change.
+    void sys3Click();
+    // The digit filter of Edit1 to Edit3: false drops the character (with a beep).
+    bool Edit1KeyPress(QKeyEvent* e, int ch);
 
 private:
+    // Refuses "确定" for a time edit that could not be read back.
+    void refuse(int index);
+
     TForm1& form_;
+    QTabWidget* PageControl1_ = nullptr;
+    std::array<KeyLineEdit*, 3> edits_{};
+    std::array<QCheckBox*, 8> boxes_{};
 };

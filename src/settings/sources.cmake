@@ -4,5 +4,6 @@ list(APPEND JAXO_CORE_SOURCES
   src/settings/music.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
+  src/settings/fluidoutput.cpp
   src/settings/settingspanel.cpp
 )

@@ -1,0 +1,153 @@
+// Music and key sound over a fake device: the choice of pieces from the shared random
+// source, endless repetition, stopping, a machine without sound, the key-sound switch
+// and sound files that fail.
+#include "settings/music.h"
+#include "support/fakes.h"
+
+#include <QtTest>
+
+class TestMusic : public QObject {
+    Q_OBJECT
+    MainWindowState s_;
+    RandomSource random_;
+    FakeSound out_;
+    QStringList reported_;
+    std::unique_ptr<SoundSystem> sound_;
+
+    std::string piece(int k) const { return "/app/music" + std::to_string(k) + ".mid"; }
+
+    // The draws consumed so far: the next draw of a copy tells where the source stands.
+    static int drawsUsed(const RandomSource& r) {
+        RandomSource fresh;
+        const int next = RandomSource(r).next();
+        for (int i = 0; i < 100; ++i)
+            if (fresh.next() == next) return i;
+        return -1;
+    }
+
+private slots:
+    void init() {
+        s_ = MainWindowState{};
+        s_.appDir = "/app";
+        s_.soundOk = 1;
+        s_.keySound = "true";
+        random_ = RandomSource{};
+        out_ = FakeSound{};
+        reported_.clear();
+        sound_ = std::make_unique<SoundSystem>(s_, random_, out_, [this](const QString& e) { reported_ << e; });
+    }
+
+    // k = r mod 4 of each draw; 0 draws again. The run's draws reduce to
+    // 2 2 0 0 2 2 0 0 3 2 1 3 0 0 0 1 ...
+    void piecesOfAFreshRun_data() {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("drawsUsed");
+        QTest::newRow("first call: music2 (346 mod 4)") << 1 << 2 << 1;
+        QTest::newRow("second") << 2 << 2 << 2;
+        QTest::newRow("third skips two zeros") << 3 << 2 << 5;
+        QTest::newRow("fourth") << 4 << 2 << 6;
+        QTest::newRow("fifth skips two zeros") << 5 << 3 << 9;
+        QTest::newRow("sixth") << 6 << 2 << 10;
+        QTest::newRow("seventh") << 7 << 1 << 11;
+        QTest::newRow("eighth") << 8 << 3 << 12;
+        QTest::newRow("ninth skips three zeros") << 9 << 1 << 16;
+    }
+    void piecesOfAFreshRun() {
+        QFETCH(int, call);
+        QFETCH(int, k);
+        QFETCH(int, drawsUsed);
+        for (int i = 0; i < call; ++i) sound_->music();
+        QCOMPARE(out_.played.size(), size_t(call));
+        QCOMPARE(out_.played.back(), piece(k));
+        QCOMPARE(TestMusic::drawsUsed(random_), drawsUsed);
+    }
+
+    void musicStopsWhatPlaysFirst() {
+        sound_->music();
+        const int stopsBefore = out_.stops;
+        sound_->music();
+        QCOMPARE(out_.stops, stopsBefore + 1);
+        QVERIFY(out_.playing);
+    }
+
+    void theEndOfAPieceStartsItAgain() {
+        sound_->music();
+        for (int i = 1; i <= 3; ++i) {
+            out_.endPiece();
+            QCOMPARE(out_.replays, i);
+            QVERIFY(out_.playing);
+        }
+        // The same piece every time: no new draw, no new file.
+        QCOMPARE(out_.played, std::vector<std::string>{piece(2)});
+        QCOMPARE(drawsUsed(random_), 1);
+    }
+
+    void aNotificationWhilePlayingDoesNothing() {
+        sound_->music();
+        sound_->MediaPlayer1Notify();  // the piece has not ended
+        QCOMPARE(out_.replays, 0);
+    }
+
+    void nomusicStops() {
+        sound_->music();
+        sound_->nomusic();
+        QVERIFY(!out_.playing);
+        QCOMPARE(out_.played.size(), size_t(1));
+    }
+
+    // No device: nothing plays, nothing stops, no draw is used, nothing is reported.
+    void withoutSoundNothingHappens() {
+        s_.soundOk = 0;
+        out_.failWith = QStringLiteral("must not be asked");
+        sound_->music();
+        sound_->nomusic();
+        sound_->playKeySound();
+        sound_->music();
+        QVERIFY(out_.played.empty());
+        QCOMPARE(out_.stops, 0);
+        QVERIFY(out_.clicks.empty());
+        QVERIFY(reported_.isEmpty());
+        QCOMPARE(drawsUsed(random_), 0);
+    }
+
+    // The switch is read at each key.
+    void keySoundSwitchAtEachKey_data() {
+        QTest::addColumn<QByteArray>("keySound");
+        QTest::addColumn<bool>("clicks");
+        QTest::newRow("true") << QByteArray("true") << true;
+        QTest::newRow("false") << QByteArray("false") << false;
+        QTest::newRow("True in capitals is off") << QByteArray("True") << false;
+        QTest::newRow("trailing blank is off") << QByteArray("true ") << false;
+        QTest::newRow("empty is off") << QByteArray() << false;
+    }
+    void keySoundSwitchAtEachKey() {
+        QFETCH(QByteArray, keySound);
+        QFETCH(bool, clicks);
+        sound_->playKeySound();  // on
+        s_.keySound = keySound.toStdString();
+        sound_->playKeySound();
+        s_.keySound = "true";
+        sound_->playKeySound();
+        const std::vector<std::string> click(1, "/app/key.wav");
+        QCOMPARE(out_.clicks.size(), size_t(clicks ? 3 : 2));
+        QCOMPARE(out_.clicks.front(), click.front());
+    }
+
+    // A file that fails is reported; the caller goes on and the next call works.
+    void aFailingFileIsReportedAndTheCallerGoesOn() {
+        out_.failWith = QStringLiteral("Cannot open file /app/music2.mid");
+        sound_->music();
+        sound_->playKeySound();
+        QCOMPARE(reported_, QStringList({out_.failWith, out_.failWith}));
+        out_.failWith.clear();
+        sound_->music();
+        sound_->playKeySound();
+        QCOMPARE(out_.played.size(), size_t(1));
+        QCOMPARE(out_.clicks.size(), size_t(1));
+        QCOMPARE(reported_.size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMusic)
+#include "test_music.moc"

@@ -1,0 +1,408 @@
+// The settings panel in the real main window: opening, "预设", "取消", "确定", the digit
+// filter, refusing a time that could not be read back, a folder that cannot be written,
+// a start-up without the settings file, and sound failures at start-up.
+#include "app/keylineedit.h"
+#include "settings/settingspanel.h"
+#include "support/testform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QByteArray settingsText(const QStringList& lines) { return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
+
+bool canWriteInto(const QString& dir) {
+    QFile probe(dir + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly)) return false;
+    probe.remove();
+    return true;
+}
+
+// A folder made immutable (chattr +i) for the length of a test, undone however it ends.
+struct Immutable {
+    QString dir;
+    bool on = false;
+    ~Immutable() {
+        if (on) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir});
+    }
+};
+
+const QByteArray kDefaults = settingsText({"10", "5", "10", "true", "true", "true", "true", "true", "true", "true", "true"});
+
+struct Panel {
+    explicit Panel(TestForm& t) : t(t) {}
+    TestForm& t;
+    SettingsPanel* panel() const { return t.find<SettingsPanel>(QStringLiteral("system")); }
+    KeyLineEdit* edit(int n) const { return t.find<KeyLineEdit>(QStringLiteral("Edit%1").arg(n)); }
+    QCheckBox* box(int n) const { return t.find<QCheckBox>(QStringLiteral("CheckBox%1").arg(n)); }
+    QTabWidget* pages() const { return t.find<QTabWidget>(QStringLiteral("PageControl1")); }
+    void press(const char* name) const { t.find<QPushButton>(QString::fromLatin1(name))->click(); }
+    void open() const { t.form->m5dClick(); }
+    bool shown() const { return !panel()->isHidden(); }
+    bool toolBarEnabled() const { return t.form->mainctr()->isEnabled(); }
+    QStringList edits() const { return {edit(1)->text(), edit(2)->text(), edit(3)->text()}; }
+    QList<bool> boxes() const {
+        QList<bool> b;
+        for (int i = 1; i <= 8; ++i) b << box(i)->isChecked();
+        return b;
+    }
+};
+
+QList<bool> all(bool on) { return QList<bool>(8, on); }
+
+}  // namespace
+
+class TestSettingsPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void openingShowsTheSettingsInMemory() {
+        TestForm t;
+        Panel p(t);
+        MainWindowState& s = t.form->state();
+        s.practiceMinutes = 7;
+        s.testMinutes = 0;
+        s.wordMinutes = 123;
+        s.englishMusic = "false";
+        s.keySound = "True";  // not exactly "true": off
+        QVERIFY(!p.shown());
+        p.open();
+        QVERIFY(p.shown());
+        QVERIFY(!p.toolBarEnabled());
+        QCOMPARE(t.form->mainctr()->height(), 90);
+        QCOMPARE(p.edits(), QStringList({"7", "0", "123"}));
+        QCOMPARE(p.boxes(), QList<bool>({true, true, false, true, true, false, true, true}));
+        QCOMPARE(p.pages()->currentIndex(), 0);
+    }
+
+    void defaultsThenCancelChangeNothing() {
+        TestForm t({}, [](const QString& app) {
+            QFile f(app + QStringLiteral("/sysctr.jxo"));
+            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            f.write(settingsText({"3", "2", "1", "false", "true", "false", "true", "false", "true", "false", "true"}));
+        });
+        Panel p(t);
+        const QByteArray before = readFile(t.file(QStringLiteral("sysctr.jxo")));
+        const size_t played = t.sound.played.size();
+        p.open();
+        p.press("sys1");
+        QCOMPARE(p.edits(), QStringList({"10", "5", "10"}));
+        QCOMPARE(p.boxes(), all(true));
+        QVERIFY(p.shown());  // "预设" saves nothing and stays open
+        p.press("sys3");
+        QVERIFY(!p.shown());
+        QVERIFY(p.toolBarEnabled());
+        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))), before);
+        QCOMPARE(t.form->state().practiceMinutes, 3);
+        QVERIFY(!isOn(t.form->state().mainMusic));
+        QCOMPARE(t.sound.played.size(), played);
+        p.open();  // the stored values again, not the defaults
+        QCOMPARE(p.edits(), QStringList({"3", "2", "1"}));
+        QCOMPARE(p.boxes(), QList<bool>({false, true, false, true, false, true, false, true}));
+    }
+
+    void confirmWritesReadsBackAndSetsTheMusic_data() {
+        QTest::addColumn<bool>("mainMusic");
+        QTest::newRow("main music on: a newly drawn piece") << true;
+        QTest::newRow("main music off: stopped") << false;
+    }
+    void confirmWritesReadsBackAndSetsTheMusic() {
+        QFETCH(bool, mainMusic);
+        TestForm t;
+        Panel p(t);
+        const size_t played = t.sound.played.size();
+        const int stops = t.sound.stops;
+        p.open();
+        p.edit(1)->setText(QStringLiteral("12"));
+        p.edit(2)->setText(QStringLiteral("3"));
+        p.edit(3)->setText(QStringLiteral("0"));
+        p.box(1)->setChecked(mainMusic);
+        p.box(3)->setChecked(false);
+        p.box(5)->setChecked(false);
+        p.press("sys2");
+        QVERIFY(!p.shown());
+        QVERIFY(p.toolBarEnabled());
+        const char* m = mainMusic ? "true" : "false";
+        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))),
+                 settingsText({"12", "3", "0", m, "true", "false", "true", "false", "true", "true", "true"}));
+        const MainWindowState& s = t.form->state();
+        QCOMPARE(s.practiceMinutes, 12);
+        QCOMPARE(s.testMinutes, 3);
+        QCOMPARE(s.wordMinutes, 0);
+        QCOMPARE(isOn(s.mainMusic), mainMusic);
+        QVERIFY(!isOn(s.englishMusic) && !isOn(s.wordMusic) && isOn(s.testMusic));
+        QCOMPARE(t.sound.played.size(), played + (mainMusic ? 1 : 0));
+        QCOMPARE(t.sound.playing, mainMusic);
+        QVERIFY(t.sound.stops > stops);
+        QVERIFY(t.messages.errors.isEmpty());
+    }
+
+    // Every confirmation restarts the main music, even when nothing changed.
+    void everyConfirmationRestartsTheMusic() {
+        TestForm t;
+        Panel p(t);
+        const size_t played = t.sound.played.size();
+        for (int i = 1; i <= 3; ++i) {
+            p.open();
+            p.press("sys2");
+            QCOMPARE(t.sound.played.size(), played + size_t(i));
+        }
+    }
+
+    void clearingTheKeySoundStopsClicksAtTheNextKey() {
+        TestForm t;
+        Panel p(t);
+        t.form->sound().playKeySound();
+        QCOMPARE(t.sound.clicks.size(), size_t(1));
+        p.open();
+        p.box(6)->setChecked(false);
+        p.press("sys2");
+        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))).split('\n').at(8), QByteArray("false\r"));
+        t.form->sound().playKeySound();
+        QCOMPARE(t.sound.clicks.size(), size_t(1));
+        p.open();
+        p.box(6)->setChecked(true);
+        p.press("sys2");
+        t.form->sound().playKeySound();
+        QCOMPARE(t.sound.clicks.size(), size_t(2));
+    }
+
+    // The shortcut boxes reach the file but act only at the next start.
+    void shortcutBoxesWrittenButUnchangedInMemory() {
+        TestForm t;
+        Panel p(t);
+        p.open();
+        p.box(7)->setChecked(false);
+        p.box(8)->setChecked(false);
+        p.press("sys2");
+        const QList<QByteArray> lines = readFile(t.file(QStringLiteral("sysctr.jxo"))).split('\n');
+        QCOMPARE(lines.at(9), QByteArray("false\r"));
+        QCOMPARE(lines.at(10), QByteArray("false\r"));
+        QVERIFY(isOn(t.form->state().desktopShortcut));
+        QVERIFY(isOn(t.form->state().startMenuShortcut));
+        p.open();
+        QVERIFY(p.box(7)->isChecked());
+        QVERIFY(p.box(8)->isChecked());
+        p.press("sys3");
+        t.build();  // the next start
+        QVERIFY(!isOn(t.form->state().desktopShortcut));
+        QVERIFY(!isOn(t.form->state().startMenuShortcut));
+    }
+
+    void digitFilter_data() {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("beeps");
+        const int none = Qt::NoModifier;
+        QTest::newRow("digit in Edit1") << 1 << int(Qt::Key_7) << none << false << "107" << 0;
+        QTest::newRow("digit in Edit3") << 3 << int(Qt::Key_0) << none << false << "100" << 0;
+        QTest::newRow("digit over a selection") << 2 << int(Qt::Key_9) << none << true << "9" << 0;
+        QTest::newRow("letter") << 1 << int(Qt::Key_A) << none << false << "10" << 1;
+        QTest::newRow("capital letter") << 2 << int(Qt::Key_B) << int(Qt::ShiftModifier) << false << "10" << 1;
+        QTest::newRow("blank") << 3 << int(Qt::Key_Space) << none << false << "10" << 1;
+        QTest::newRow("minus sign") << 1 << int(Qt::Key_Minus) << none << false << "10" << 1;
+        QTest::newRow("backspace") << 2 << int(Qt::Key_Backspace) << none << false << "10" << 1;
+        QTest::newRow("paste by Ctrl+V") << 1 << int(Qt::Key_V) << int(Qt::ControlModifier) << false << "10" << 1;
+        QTest::newRow("delete still deletes") << 3 << int(Qt::Key_Delete) << none << true << "" << 0;
+        QTest::newRow("arrow moves, no beep") << 1 << int(Qt::Key_Left) << none << false << "10" << 0;
+    }
+    void digitFilter() {
+        QFETCH(int, edit);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, selectAll);
+        QFETCH(QString, after);
+        QFETCH(int, beeps);
+        TestForm t;
+        Panel p(t);
+        QGuiApplication::clipboard()->setText(QStringLiteral("55"));
+        p.open();
+        KeyLineEdit* e = p.edit(edit);
+        QVERIFY(!e->inputMethodQuery(Qt::ImEnabled).toBool());  // Latin keys even with Wubi on
+        e->setText(QStringLiteral("10"));
+        if (selectAll) e->selectAll();
+        QTest::keyClick(e, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(e->text(), after);
+        QCOMPARE(t.messages.beeps, beeps);
+    }
+
+    // A time that the next start could not read: refused, naming the field; the panel
+    // stays open and nothing is written or changed.
+    void unreadableTimeRefused_data() {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("empty practice time") << 1 << "" << "练习时间";
+        QTest::newRow("pasted words in the test time") << 2 << "five" << "测试时间";
+        QTest::newRow("pasted blank before digits") << 2 << " 5" << "测试时间";
+        QTest::newRow("beyond 32 bits in the word time") << 3 << "99999999999" << "背单词时间";
+    }
+    void unreadableTimeRefused() {
+        QFETCH(int, edit);
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        TestForm t;
+        Panel p(t);
+        const QByteArray before = readFile(t.file(QStringLiteral("sysctr.jxo")));
+        const size_t played = t.sound.played.size();
+        p.open();
+        p.pages()->setCurrentIndex(2);
+        p.box(1)->setChecked(false);
+        p.edit(edit)->setText(text);
+        p.press("sys2");
+        QCOMPARE(t.messages.errors.size(), 1);
+        QVERIFY2(t.messages.errors.front().contains(field), qPrintable(t.messages.errors.front()));
+        QVERIFY(p.shown());
+        QVERIFY(!p.toolBarEnabled());
+        QCOMPARE(p.pages()->currentIndex(), 0);  // where the field is
+        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))), before);
+        QVERIFY(isOn(t.form->state().mainMusic));
+        QCOMPARE(t.sound.played.size(), played);
+        QVERIFY(t.sound.playing);
+        // Mended, the same confirmation goes through.
+        p.edit(edit)->setText(QStringLiteral("4"));
+        p.press("sys2");
+        QVERIFY(!p.shown());
+        QVERIFY(!isOn(t.form->state().mainMusic));
+    }
+
+    void unwritableFolder_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only folder") << "chmod";
+        QTest::newRow("a folder in the file's place") << "dir";
+        QTest::newRow("the program folder gone") << "gone";
+    }
+    void unwritableFolder() {
+        QFETCH(QString, how);
+        TestForm t;
+        Panel p(t);
+        const QString path = t.file(QStringLiteral("sysctr.jxo"));
+        const QString moved = t.appDir() + QStringLiteral(".away");
+        Immutable frozen;
+        if (how == QLatin1String("chmod")) {
+            QFile::setPermissions(t.appDir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            if (canWriteInto(t.appDir())) {  // root writes anyway: make the folder immutable
+                QFile::setPermissions(t.appDir(), QFile::permissions(t.appDir()) | QFileDevice::WriteOwner);
+                frozen.dir = t.appDir();
+                frozen.on = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), t.appDir()}) == 0;
+                if (canWriteInto(t.appDir())) QSKIP("no way to make a folder read-only for this user");
+            }
+        } else if (how == QLatin1String("dir")) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QVERIFY(QDir().rename(t.appDir(), moved));
+        }
+        const size_t played = t.sound.played.size();
+        p.open();
+        p.edit(1)->setText(QStringLiteral("42"));
+        p.box(6)->setChecked(false);
+        p.press("sys2");
+        QFile::setPermissions(t.appDir(), QFile::permissions(t.appDir()) | QFileDevice::WriteOwner);
+        if (frozen.on) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), t.appDir()});
+        frozen.on = false;
+        if (how == QLatin1String("gone")) QDir().rename(moved, t.appDir());
+        QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
+        QVERIFY(!p.shown());
+        QVERIFY(p.toolBarEnabled());
+        QCOMPARE(t.form->state().practiceMinutes, 10);
+        QVERIFY(isOn(t.form->state().keySound));
+        QCOMPARE(t.sound.played.size(), played);
+    }
+
+    void startWithoutTheSettingsFile_data() {
+        QTest::addColumn<bool>("defaultsFirst");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("as shown") << false
+                                  << settingsText({"0", "0", "0", "false", "false", "false", "false", "false", "false",
+                                                   "false", "false"});
+        QTest::newRow("after 预设") << true << kDefaults;
+    }
+    void startWithoutTheSettingsFile() {
+        QFETCH(bool, defaultsFirst);
+        QFETCH(QByteArray, written);
+        TestForm t({QStringLiteral("sysctr.jxo")});
+        Panel p(t);
+        const QString path = t.file(QStringLiteral("sysctr.jxo"));
+        QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot open file %1.").arg(path)));
+        QVERIFY(t.sound.played.empty());
+        p.open();
+        QCOMPARE(p.edits(), QStringList({"0", "0", "0"}));
+        QCOMPARE(p.boxes(), all(false));
+        if (defaultsFirst) p.press("sys1");
+        p.press("sys2");
+        QCOMPARE(readFile(path), written);
+        QCOMPARE(t.messages.errors.size(), 1);
+        QCOMPARE(t.sound.played.size(), size_t(defaultsFirst ? 1 : 0));
+    }
+
+    void theLastPageIsShownAgain() {
+        TestForm t;
+        Panel p(t);
+        p.open();
+        QCOMPARE(p.pages()->currentIndex(), 0);
+        p.pages()->setCurrentIndex(2);
+        p.press("sys3");
+        p.open();
+        QCOMPARE(p.pages()->currentIndex(), 2);
+        p.pages()->setCurrentIndex(1);
+        p.press("sys2");
+        p.open();
+        QCOMPARE(p.pages()->currentIndex(), 1);
+    }
+
+    void hints_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("sys1") << "sys1" << "还原系统设置...";
+        QTest::newRow("sys2") << "sys2" << "保存设置，返回主界面...";
+        QTest::newRow("sys3") << "sys3" << "取消设置，返回主界面...";
+        QTest::newRow("TabSheet1") << "TabSheet1" << "设置练习时间...";
+        QTest::newRow("TabSheet2") << "TabSheet2" << "设置音乐...";
+    }
+    void hints() {
+        QFETCH(QString, control);
+        QFETCH(QString, hint);
+        TestForm t;
+        Panel(t).open();
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(t.find<QWidget>(control), &enter);
+        QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel1"))->text(), hint);
+    }
+
+    // A music file that cannot be played is reported, and start-up goes on to its end.
+    void startUpGoesOnWhenTheMusicFails() {
+        TestForm t;
+        t.sound.failWith = QStringLiteral("Cannot open file %1").arg(t.file(QStringLiteral("music2.mid")));
+        QFile::remove(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop"));
+        t.messages.errors.clear();
+        const size_t played = t.sound.played.size();
+        t.build();
+        QCOMPARE(t.messages.errors, QStringList(t.sound.failWith + QLatin1Char('.')));
+        const MainWindowState& s = t.form->state();
+        QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
+        QVERIFY(!s.radicalTable[147].empty());
+        Panel p(t);  // and the program stays usable
+        p.open();
+        t.sound.failWith.clear();
+        p.press("sys2");
+        QCOMPARE(t.sound.played.size(), played + 1);
+    }
+};
+
+QTEST_MAIN(TestSettingsPanel)
+#include "test_settingspanel.moc"
