@@ -17,6 +17,7 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -62,14 +63,18 @@ void writeFile(const std::string& path, const std::string& data) {
     if (std::rename(tmp.c_str(), path.c_str()) != 0) throw std::runtime_error("cannot replace " + path);
 }
 
-// The first occurrence of needle in book, on a character boundary.
-size_t firstOnBoundary(const std::string& book, const std::string& needle) {
-    for (size_t i = 0; i < book.size();) {
-        if (book.compare(i, needle.size(), needle) == 0) return i;
-        const auto b = static_cast<unsigned char>(book[i]);
-        i += (b >= 0x81 && b != 0xFF && i + 1 < book.size()) ? 2 : 1;
+// The first occurrence, on a character boundary, of every stretch of `width` bytes
+// that starts on one; a single pass, so the check stays linear in the book's size.
+std::unordered_map<std::string_view, size_t> firstOccurrences(const std::string& book, size_t width) {
+    std::unordered_map<std::string_view, size_t> first;
+    first.reserve(book.size() / 2);
+    const std::string_view b = book;
+    for (size_t i = 0; i + width <= b.size();) {
+        first.emplace(b.substr(i, width), i);
+        const auto c = static_cast<unsigned char>(b[i]);
+        i += (c >= 0x81 && c != 0xFF && i + 1 < b.size()) ? 2 : 1;
     }
-    return std::string::npos;
+    return first;
 }
 
 }  // namespace
@@ -145,9 +150,11 @@ int main(int argc, char** argv) {
                 book += "\r\n";
             }
             // Every item must be found first at its own entry, or its hint would be wrong.
+            const auto first = firstOccurrences(book, static_cast<size_t>(2 * n));
             size_t offset = 0;
             for (const Item* it : sorted[n]) {
-                if (firstOnBoundary(book, it->gb) != offset)
+                const auto found = first.find(it->gb);
+                if (found == first.end() || found->second != offset)
                     throw std::runtime_error(std::string(bookNames[n]) + ": an item is found before its own entry");
                 offset += it->gb.size() + (n == 1 ? 10 : 5) + 2;
             }

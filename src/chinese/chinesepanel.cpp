@@ -1,15 +1,356 @@
 #include "chinese/chinesepanel.h"
 
 #include "app/exercisehost.h"
+#include "app/fonts.h"
+#include "app/keylineedit.h"
+#include "app/labelpair.h"
+#include "app/tform1.h"
+#include "chinese/chinesecheck.h"
+#include "chinese/chinesegridlabel.h"
+#include "common/errors.h"
+#include "common/linestore.h"
+#include "common/platform.h"
+#include "common/randomsource.h"
+#include "settings/music.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
+#include <QToolButton>
+
+namespace {
+constexpr int kLeft = 40;
+constexpr int kReferenceTops[chinese::kLineCount] = {80, 125, 175, 225, 275};
+constexpr int kInputTops[chinese::kLineCount] = {100, 150, 200, 250, 300};
+// 66 bytes, the caret and a little room: the line never scrolls off the grid.
+constexpr int kLineWidth = 548;
+constexpr int kInputHeight = 22;
+// A frameless line edit starts its text this far in from its left edge.
+constexpr int kTextInset = 2;
+const QColor kTeal(0, 128, 128);
+
+QString uni(const ByteText& t) { return bytes::toUnicode(t); }
+
+const QString& question() {
+    static const QString q = QStringLiteral("这样退出将没有成绩,您确定吗?");
+    return q;
+}
+}  // namespace
 
 ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent), host_(host) {
     setObjectName(QStringLiteral("chinapanel"));
+    setFont(fonts::song(11));
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    setGeometry(110, 70, 600, 400);
+
     chinatimerctr_ = new QTimer(this);
     chinatimerctr_->setObjectName(QStringLiteral("chinatimerctr"));
     chinatimerctr_->setInterval(1000);
+    connect(chinatimerctr_, &QTimer::timeout, this, &ChinesePanel::chinatimerctrTimer);
+
+    auto* form = dynamic_cast<TForm1*>(&host_);
+    const QFont lineFont = fonts::grid(12);
+    for (int k = 0; k < chinese::kLineCount; ++k) {
+        const QString n = QString::number(k + 1);
+        auto* text = new ChineseGridLabel(this);
+        text->setObjectName(QStringLiteral("chinatext") + n);
+        text->setFont(lineFont);
+        text->setLeftPadding(kTextInset);
+        text->setGeometry(kLeft, kReferenceTops[k], kLineWidth, kInputTops[k] - kReferenceTops[k]);
+        chinatext_[k] = text;
+
+        // The marks: red, exactly over the reference line, so a wrong character turns red.
+        auto* pd = new ChineseGridLabel(this);
+        pd->setObjectName(QStringLiteral("chinapd") + n);
+        pd->setFont(lineFont);
+        pd->setLeftPadding(kTextInset);
+        pd->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette red = pd->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        pd->setPalette(red);
+        pd->setGeometry(text->geometry());
+        chinapd_[k] = pd;
+
+        auto* put = new KeyLineEdit(this);
+        put->setObjectName(QStringLiteral("chinaput") + n);
+        put->setFont(lineFont);
+        put->setFrame(false);
+        put->setTextMargins(0, 0, 0, 0);
+        put->setCursor(Qt::PointingHandCursor);
+        QPalette pal = put->palette();
+        pal.setColor(QPalette::Base, kTeal);
+        pal.setColor(QPalette::Text, Qt::white);
+        put->setPalette(pal);
+        put->setGeometry(kLeft, kInputTops[k], kLineWidth, kInputHeight);
+        put->setReadOnly(k != 0);
+        put->setFocusPolicy(k == 0 ? Qt::StrongFocus : Qt::NoFocus);
+        put->onKeyPress = [this](QKeyEvent*, int ch) { return chinaput1KeyPress(ch); };
+        put->onKeyUp = [this, k](QKeyEvent*) { lineChanged(k); };
+        put->onCommit = [this, k]() { lineChanged(k); };
+        chinaput_[k] = put;
+    }
+    // Tab order 2, 3, 4, 5, 1.
+    for (int k = 1; k < chinese::kLineCount; ++k)
+        setTabOrder(chinaput_[k], chinaput_[(k + 1) % chinese::kLineCount]);
+
+    chinatime_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
+                                             fonts::song(12), QPoint(270, 10));
+    chinatime_->setText(QStringLiteral("0:00:01"));
+    zzz1_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz1"), QStringLiteral("zzz1a"), fonts::kai(12),
+                                        QPoint(420, 35));
+    zzz2_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz2"), QStringLiteral("zzz2a"), fonts::kai(12),
+                                        QPoint(480, 50));
+
+    const std::string appDir = host_.state().appDir;
+    auto button = [&](const char* name, const QString& caption, const char* icon, QRect place, const QString& hint) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(caption);
+        b->setIcon(QIcon(QString::fromStdString(appDir + "/icons/" + icon + ".png")));
+        b->setIconSize(QSize(24, 24));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setAutoRaise(true);
+        b->setFont(fonts::song(13));
+        b->setCursor(Qt::PointingHandCursor);
+        b->setFocusPolicy(Qt::NoFocus);  // flat buttons never take the focus from the lines
+        b->setGeometry(place);
+        if (form) form->registerHint(b, hint);
+        return b;
+    };
+    chinanextpage_ = button("chinanextpage", QStringLiteral("下一页"), "nextpage", QRect(370, 340, 100, 40),
+                            QStringLiteral("选择下一页作为练习内容..."));
+    chinaexit_ = button("chinaexit", QStringLiteral("退出"), "exit", QRect(480, 340, 90, 40),
+                        QStringLiteral("退出练习并查看成绩..."));
+    exitexit_ = button("exitexit", QStringLiteral("退出"), "exit", QRect(480, 340, 90, 40),
+                       QStringLiteral("强行退出测试状态..."));
+    connect(chinanextpage_, &QToolButton::clicked, this, &ChinesePanel::chinanextpageClick);
+    connect(chinaexit_, &QToolButton::clicked, this, &ChinesePanel::chinaexitClick);
+    connect(exitexit_, &QToolButton::clicked, this, &ChinesePanel::exitexitClick);
+
+    wbxhelp_ = new QFrame(this);
+    wbxhelp_->setObjectName(QStringLiteral("wbxhelp"));
+    wbxhelp_->setFrameShape(QFrame::Panel);
+    wbxhelp_->setFrameShadow(QFrame::Sunken);
+    wbxhelp_->setFont(fonts::song(11));
+    wbxhelp_->setGeometry(40, 330, 200, 60);
+    for (int j = 0; j < 4; ++j) {
+        auto* l = new QLabel(wbxhelp_);
+        l->setObjectName(QStringLiteral("wbLabel%1").arg(j + 1));
+        l->setFont(fonts::song(11));
+        l->setGeometry(10, j == 0 ? 8 : 30, 185, 22);
+        wbLabel_[j] = l;
+    }
+    showFlags();
 }
 
-void ChinesePanel::startLesson(const ByteText&, const std::string&) {}
-void ChinesePanel::startTest(bool, const ByteText&, const std::string&) {}
+ChinesePanel::~ChinesePanel() = default;
+
+// The lessons of the "中文练习" tab.
+void ChinesePanel::startLesson(const ByteText& lessonTitle, const std::string& fileName) {
+    start(Kind::Lesson, bytes::gb("中文练习"), lessonTitle, fileName);
+}
+
+// "顺序测试" and "随机测试", Chinese or English.
+void ChinesePanel::startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName) {
+    start(randomStart ? Kind::RandomTest : Kind::OrderedTest, modeTitle, bytes::gb("测试"), fileName);
+}
+
+void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle,
+                         const std::string& fileName) {
+    MainWindowState& s = host_.state();
+    const bool test = kind != Kind::Lesson;
+    host_.collapseToolBar();
+    chinatimerctr_->start();
+    s.modeTitle = modeTitle;
+    s.lessonTitle = lessonTitle;
+    if (isOn(test ? s.testMusic : s.chineseMusic))
+        host_.sound().music();
+    else
+        host_.sound().nomusic();
+    s.startTime = host_.clock().timeOfDay();
+    flags_.timerOn = true;
+    flags_.panelVisible = true;
+    show();
+    try {
+        host_.tempwjzlj().clear();
+        host_.tempwjzlj().loadFile(s.appDir + fileName);
+    } catch (const JaxoError& e) {
+        // Undo the start: the main screen comes back as it was, then the message.
+        flags_.timerOn = false;
+        flags_.panelVisible = false;
+        showFlags();
+        host_.restoreMainScreen();
+        host_.showError(e);
+        return;
+    }
+    s.lessonSize = bytes::length(host_.tempwjzlj().text());
+    s.lessonPos = kind == Kind::OrderedTest ? 0 : chinese::randomStart(s.lessonSize, host_.random());
+    chinese::fillPage(page_, host_.tempwjzlj().text(), s);
+    if (test) chinese::showTestButtons(flags_);
+    zzz1_->setText(uni(s.modeTitle));
+    if (test)
+        zzz2_->setText(kind == Kind::RandomTest ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
+    else
+        zzz2_->setText(uni(s.lessonTitle));
+    s.rightCount = 0;
+    s.wrongCount = 0;
+    // A test shows no hints: its bar stays hidden until it ends.
+    if (!test) chinese::showCodeHints(s, books(), page_.text[0], 1, hints_);
+    showPage();
+    showHints();
+    showFlags();
+    focusWritable();
+    dumpStateForTests();
+}
+
+void ChinesePanel::chinanextpageClick() {
+    MainWindowState& s = host_.state();
+    chinese::fillPage(page_, host_.tempwjzlj().text(), s);
+    showCodeHints(page_.text[0], 1);
+    showPage();
+    focusWritable();
+    dumpStateForTests();
+}
+
+chinese::CodeBooks ChinesePanel::books() const {
+    return {&host_.codeBook(1), &host_.codeBook(2), &host_.codeBook(3), &host_.codeBook(4)};
+}
+
+void ChinesePanel::showCodeHints(const ByteText& line, int column) {
+    chinese::showCodeHints(host_.state(), books(), line, column, hints_);
+    showHints();
+}
+
+// After every commit and every key release in line k; each change of the text is
+// judged once, whichever of the two comes first.
+void ChinesePanel::lineChanged(int k) {
+    KeyLineEdit* put = chinaput_[k];
+    if (put->isReadOnly() || !flags_.panelVisible) return;
+    const QString text = put->text();
+    const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
+    const chinese::ChangeResult r = chinese::lineChanged(
+        page_, hints_, host_.state(), host_.tempwjzlj().text(), books(), k, bytes::fromUnicode(text), caret);
+    showPage();
+    showHints();
+    if (r.full) focusWritable();
+    dumpStateForTests();
+}
+
+bool ChinesePanel::chinaput1KeyPress(int ch) {
+    if (ch != 27) return true;
+    if (!chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
+    return false;
+}
+
+void ChinesePanel::chinaexitClick() { end(chinese::Ending::PracticeExit); }
+
+void ChinesePanel::exitexitClick() {
+    if (asking_) return;
+    asking_ = true;
+    limitWhileAsking_ = false;
+    const bool yes = host_.messages().askYesNo(QStringLiteral("提示"), question());
+    asking_ = false;
+    if (limitWhileAsking_) {
+        // The limit came first and closed the question: the test ends with its report.
+        limitWhileAsking_ = false;
+        end(chinese::Ending::TestLimit);
+        return;
+    }
+    if (yes) end(chinese::Ending::ForcedExit);
+}
+
+void ChinesePanel::chinatimerctrTimer() {
+    if (!flags_.timerOn) return;
+    const chinese::TickResult t = chinese::tick(host_.state(), host_.clock().timeOfDay());
+    chinatime_->setText(uni(t.caption));
+    if (!t.ending) return;
+    if (asking_) {
+        // The question is open: stop the clock, close the question, and let the
+        // question's caller end the test once.
+        limitWhileAsking_ = true;
+        flags_.timerOn = false;
+        chinatimerctr_->stop();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->text() == question()) box->done(QMessageBox::No);
+        return;
+    }
+    end(*t.ending);
+}
+
+void ChinesePanel::end(chinese::Ending ending) {
+    const chinese::EndingEffect fx =
+        chinese::endExercise(ending, host_.state(), flags_, bytes::fromUnicode(chinatime_->text()));
+    showFlags();
+    dumpStateForTests();
+    if (fx.enableToolBar) host_.setToolBarEnabled(true);
+    if (fx.restoreMainScreen) host_.restoreMainScreen();
+    if (fx.openReport) host_.openReport();
+}
+
+void ChinesePanel::showPage() {
+    for (int k = 0; k < chinese::kLineCount; ++k) {
+        const QString text = uni(page_.text[k]);
+        if (chinatext_[k]->text() != text) chinatext_[k]->setText(text);
+        const QString marks = uni(page_.marks[k]);
+        if (chinapd_[k]->text() != marks) chinapd_[k]->setText(marks);
+        KeyLineEdit* put = chinaput_[k];
+        if (bytes::fromUnicode(put->text()) != page_.input[k]) put->setText(uni(page_.input[k]));
+        // Finished and not yet reached lines are read-only and out of the focus chain,
+        // so they can never be counted twice.
+        const bool writable = k == page_.writable;
+        put->setReadOnly(!writable);
+        put->setFocusPolicy(writable ? Qt::StrongFocus : Qt::NoFocus);
+    }
+}
+
+void ChinesePanel::showHints() {
+    for (int j = 0; j < 4; ++j) {
+        const QString caption = uni(hints_.caption[j]);
+        if (wbLabel_[j]->text() != caption) wbLabel_[j]->setText(caption);
+        wbLabel_[j]->setVisible(hints_.visible[j]);
+    }
+}
+
+void ChinesePanel::showFlags() {
+    if (flags_.timerOn)
+        chinatimerctr_->start();
+    else
+        chinatimerctr_->stop();
+    chinanextpage_->setVisible(flags_.nextPageVisible);
+    chinaexit_->setVisible(flags_.chinaExitVisible);
+    exitexit_->setVisible(flags_.exitExitVisible);
+    wbxhelp_->setVisible(flags_.hintBarVisible);
+    setVisible(flags_.panelVisible);
+}
+
+void ChinesePanel::focusWritable() { chinaput_[page_.writable]->setFocus(Qt::OtherFocusReason); }
+
+// For the end-to-end test only: with JAXO_TEST_STATE set, the page and the counts are
+// written to that file after every change, so a test driving real keys can read them.
+void ChinesePanel::dumpStateForTests() const {
+    static const QString path = qEnvironmentVariable("JAXO_TEST_STATE");
+    if (path.isEmpty()) return;
+    const MainWindowState& s = host_.state();
+    QString out;
+    out += QStringLiteral("right=%1\nwrong=%2\nwritable=%3\nvisible=%4\n")
+               .arg(s.rightCount)
+               .arg(s.wrongCount)
+               .arg(page_.writable + 1)
+               .arg(flags_.panelVisible ? 1 : 0);
+    for (int k = 0; k < chinese::kLineCount; ++k) {
+        out += QStringLiteral("text%1=%2\n").arg(k + 1).arg(uni(page_.text[k]));
+        out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(QString::fromLatin1(QByteArray::fromStdString(page_.marks[k]).toHex()));
+        out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(uni(page_.input[k]));
+    }
+    QFile f(path + QStringLiteral(".tmp"));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    f.write(out.toUtf8());
+    f.close();
+    QFile::remove(path);
+    f.rename(path);
+}

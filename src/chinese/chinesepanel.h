@@ -1,24 +1,72 @@
 #pragma once
+#include "chinese/chineseclock.h"
+#include "chinese/chinesepage.h"
+#include "chinese/codehints.h"
 #include "common/bytetext.h"
 
 #include <QFrame>
+#include <array>
+#include <memory>
 
 class ExerciseHost;
+class ChineseGridLabel;
+class KeyLineEdit;
+class LabelPair;
+class QLabel;
 class QTimer;
+class QToolButton;
 
 // The Chinese exercise panel: five reference lines with their marks rows and edit
-// lines, the clock, the code-hint bar; Chinese lessons and the Chinese and English tests.
+// lines, the clock, the code-hint bar; Chinese lessons and the Chinese and English
+// tests. The rules live in chinesepage/chinesecheck/codehints/chineseclock; this
+// class shows their results and carries out their effects.
 class ChinesePanel : public QFrame {
     Q_OBJECT
 public:
     ChinesePanel(ExerciseHost& host, QWidget* parent);
+    ~ChinesePanel() override;
     QTimer* timer() const { return chinatimerctr_; }
     // A lesson command: title and file name ("/gpz.jxo").
     void startLesson(const ByteText& lessonTitle, const std::string& fileName);
     // A test command: from the start or a random place of the file.
     void startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName);
 
+    void chinanextpageClick();
+    void chinaexitClick();
+    void exitexitClick();
+    void chinatimerctrTimer();
+
+    const chinese::Page& page() const { return page_; }
+
 private:
+    enum class Kind { Lesson, OrderedTest, RandomTest };
+    void start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle, const std::string& fileName);
+    void lineChanged(int k);
+    bool chinaput1KeyPress(int ch);
+    void end(chinese::Ending ending);
+    chinese::CodeBooks books() const;
+    void showCodeHints(const ByteText& line, int column);
+    void showPage();
+    void showHints();
+    void showFlags();
+    void focusWritable();
+    void dumpStateForTests() const;
+
     ExerciseHost& host_;
+    chinese::Page page_;
+    chinese::HintBar hints_;
+    chinese::PanelFlags flags_;
+    bool asking_ = false;            // the forced-exit question is open
+    bool limitWhileAsking_ = false;  // and the test time limit came meanwhile
+
     QTimer* chinatimerctr_ = nullptr;
+    std::array<ChineseGridLabel*, chinese::kLineCount> chinatext_{};
+    std::array<ChineseGridLabel*, chinese::kLineCount> chinapd_{};
+    std::array<KeyLineEdit*, chinese::kLineCount> chinaput_{};
+    std::unique_ptr<LabelPair> chinatime_, zzz1_, zzz2_;
+    QToolButton* chinanextpage_ = nullptr;
+    QToolButton* chinaexit_ = nullptr;
+    QToolButton* exitexit_ = nullptr;
+    QFrame* wbxhelp_ = nullptr;
+    std::array<QLabel*, 4> wbLabel_{};
 };

@@ -2,9 +2,16 @@
 
 #include <cstring>
 
+namespace {
+std::uint16_t pairKey(const char* p) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(p[0]) << 8 | static_cast<unsigned char>(p[1]));
+}
+}  // namespace
+
 void CodeBook::clear() {
     store_.clear();
-    byFirstChar_.clear();
+    byFirstPair_.clear();
+    firstByte_.fill(-1);
 }
 
 void CodeBook::loadFile(const std::string& path) {
@@ -20,26 +27,26 @@ void CodeBook::loadText(std::string_view text) {
 }
 
 void CodeBook::buildIndex() {
-    byFirstChar_.clear();
+    byFirstPair_.clear();
+    firstByte_.fill(-1);
     const std::string_view t = store_.text();
     for (size_t i = 0; i < t.size();) {
-        const int n = bytes::charLength(t, i);
-        if (n > 1) byFirstChar_[t.substr(i, static_cast<size_t>(n))].push_back(static_cast<int>(i));
-        i += static_cast<size_t>(n);
+        const auto b = static_cast<unsigned char>(t[i]);
+        if (firstByte_[b] < 0) firstByte_[b] = static_cast<int>(i);
+        if (i + 1 < t.size()) byFirstPair_[pairKey(t.data() + i)].push_back(static_cast<int>(i));
+        i += static_cast<size_t>(bytes::charLength(t, i));
     }
 }
 
 int CodeBook::find(std::string_view needle) const {
     if (needle.empty()) return -1;
-    const int n = bytes::charLength(needle, 0);
-    if (n == 1) return findByScan(needle);  // single-byte starts are rare: scan
-    const auto it = byFirstChar_.find(needle.substr(0, static_cast<size_t>(n)));
-    if (it == byFirstChar_.end()) return -1;
+    if (needle.size() == 1) return firstByte_[static_cast<unsigned char>(needle[0])];
+    const auto it = byFirstPair_.find(pairKey(needle.data()));
+    if (it == byFirstPair_.end()) return -1;
     const std::string_view t = store_.text();
     for (int pos : it->second) {
-        if (static_cast<size_t>(pos) + needle.size() <= t.size() &&
-            std::memcmp(t.data() + pos, needle.data(), needle.size()) == 0)
-            return pos;
+        if (static_cast<size_t>(pos) + needle.size() > t.size()) continue;
+        if (std::memcmp(t.data() + pos, needle.data(), needle.size()) == 0) return pos;
     }
     return -1;
 }

@@ -3,14 +3,16 @@
 // character boundary, gives the offset from which its code is read.
 #include "common/linestore.h"
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 class CodeBook {
 public:
-    CodeBook() = default;
-    // The index points into the text: no copies.
+    CodeBook() { firstByte_.fill(-1); }
+    // The index belongs to the loaded text.
     CodeBook(const CodeBook&) = delete;
     CodeBook& operator=(const CodeBook&) = delete;
 
@@ -31,6 +33,9 @@ public:
 private:
     void buildIndex();
     LineStore store_;
-    // Offsets of character boundaries, grouped by the character that starts there.
-    std::unordered_map<std::string_view, std::vector<int>> byFirstChar_;
+    // Offsets of character boundaries, grouped by the two bytes that start there, so a
+    // search compares only the places where its first character (or first two ASCII
+    // bytes) stand; a one-byte item is answered from the first boundary of each byte.
+    std::unordered_map<std::uint16_t, std::vector<int>> byFirstPair_;
+    std::array<int, 256> firstByte_{};
 };

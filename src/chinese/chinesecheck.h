@@ -1,0 +1,40 @@
+#pragma once
+// Checking a Chinese edit line in two-byte units as it is typed, counting a line
+// when it is full, and the count of the unfinished line at the end.
+#include "app/mainwindowstate.h"
+#include "chinese/chinesepage.h"
+#include "chinese/codehints.h"
+
+#include <string_view>
+
+namespace chinese {
+
+struct CheckResult {
+    bool full = false;  // the line was counted and its text cut to the reference
+};
+
+// One check of an edit line against its reference: marks the bytes added since the
+// previous check (s.lengthBefore), cuts the marks to the caret and, when the caret
+// has reached the end of the reference, counts the line and cuts the edit text.
+// caretOffset is the caret's 0-based byte offset in editText.
+CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& editText, int caretOffset,
+                      ByteText& marks);
+
+// Adds the units of typed against expected, two bytes at a time, to the counts.
+void countUnits(MainWindowState& s, std::string_view typed, std::string_view expected);
+
+// The ending's count of the line in progress (typedText against expectedText); the
+// snapshot is then dropped so that nothing is counted twice.
+void finalCount(MainWindowState& s);
+
+struct ChangeResult {
+    bool full = false;     // line k was finished
+    bool newPage = false;  // and it was the fifth, so a new page was filled
+};
+
+// What a commit or a key release in line k runs: the hints at the caret, the check,
+// and the hand-over to the next line or a new page.
+ChangeResult lineChanged(Page& page, HintBar& hints, MainWindowState& s, std::string_view lesson,
+                         const CodeBooks& books, int k, ByteText editText, int caretOffset);
+
+}  // namespace chinese

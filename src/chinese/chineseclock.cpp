@@ -1,0 +1,73 @@
+#include "chinese/chineseclock.h"
+
+#include "chinese/chinesecheck.h"
+#include "common/elapsed.h"
+
+namespace chinese {
+
+bool isTest(const MainWindowState& s) { return s.lessonTitle == bytes::gb("测试"); }
+
+namespace {
+void practiceButtons(PanelFlags& f) {
+    f.nextPageVisible = true;
+    f.chinaExitVisible = true;
+    f.exitExitVisible = false;
+    f.hintBarVisible = true;
+}
+}  // namespace
+
+void showTestButtons(PanelFlags& f) {
+    f.nextPageVisible = false;
+    f.chinaExitVisible = false;
+    f.hintBarVisible = false;
+    f.exitExitVisible = true;
+}
+
+EndingEffect endExercise(Ending ending, MainWindowState& s, PanelFlags& f, const ByteText& clockCaption) {
+    EndingEffect fx;
+    f.timerOn = false;
+    f.panelVisible = false;
+    f.hintBarVisible = true;
+    switch (ending) {
+    case Ending::PracticeExit:
+    case Ending::PracticeEscape:
+        s.elapsedText = clockCaption;
+        finalCount(s);
+        fx.enableToolBar = true;
+        fx.openReport = true;
+        break;
+    case Ending::PracticeLimit:
+        // The tool bar comes back when the report closes.
+        s.elapsedText = clockCaption;
+        finalCount(s);
+        fx.openReport = true;
+        break;
+    case Ending::TestLimit:
+        s.elapsedText = clockCaption;
+        finalCount(s);
+        practiceButtons(f);
+        fx.enableToolBar = true;
+        fx.openReport = true;
+        break;
+    case Ending::ForcedExit:
+        practiceButtons(f);
+        fx.restoreMainScreen = true;
+        break;
+    }
+    return fx;
+}
+
+TickResult tick(MainWindowState& s, double now) {
+    TickResult r;
+    s.nowTime = now;
+    r.caption = elapsed::text(s.startTime, now);
+    s.elapsedMinutes = elapsed::minutesField(r.caption);
+    if (isTest(s)) {
+        if (s.elapsedMinutes == s.testMinutes) r.ending = Ending::TestLimit;
+    } else if (s.elapsedMinutes == s.practiceMinutes) {
+        r.ending = Ending::PracticeLimit;
+    }
+    return r;
+}
+
+}  // namespace chinese

@@ -1,0 +1,51 @@
+#pragma once
+// The clock of the Chinese panel and the ways an exercise on it ends.
+#include "app/mainwindowstate.h"
+
+#include <optional>
+
+namespace chinese {
+
+// An exercise is a test exactly when its lesson title is "测试".
+bool isTest(const MainWindowState& s);
+
+// What of the panel the endings change; the panel shows it.
+struct PanelFlags {
+    bool panelVisible = false;
+    bool timerOn = false;
+    bool nextPageVisible = true;   // chinanextpage
+    bool chinaExitVisible = true;  // chinaexit: practice "退出"
+    bool exitExitVisible = false;  // exitexit: test "退出"
+    bool hintBarVisible = true;    // wbxhelp
+};
+
+enum class Ending {
+    PracticeExit,    // "退出" in practice
+    PracticeEscape,  // Escape in practice
+    PracticeLimit,   // the practice time limit
+    TestLimit,       // the test time limit
+    ForcedExit,      // a test left after "Yes" to the question: no score
+};
+
+struct EndingEffect {
+    bool enableToolBar = false;      // before the report opens
+    bool restoreMainScreen = false;  // tool bar 90 high, enabled, main music as set
+    bool openReport = false;
+};
+
+// Runs an ending on the state and the panel's flags; the caller then carries out the
+// effect in its order: tool bar, main screen, report.
+EndingEffect endExercise(Ending ending, MainWindowState& s, PanelFlags& flags, const ByteText& clockCaption);
+
+// The flags of a test start: no "下一页", no practice "退出", no hint bar.
+void showTestButtons(PanelFlags& flags);
+
+struct TickResult {
+    ByteText caption;               // for chinatime1 and chinatime2
+    std::optional<Ending> ending;   // the time limit was reached
+};
+
+// One tick at the time of day now: the clock text, its minutes field, the limit.
+TickResult tick(MainWindowState& s, double now);
+
+}  // namespace chinese

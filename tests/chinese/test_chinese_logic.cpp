@@ -1,0 +1,368 @@
+// Page filling, the line check, the final count, the clock and the endings.
+#include "chinese/chinesecheck.h"
+#include "chinese/chineseclock.h"
+#include "chinese/chinesepage.h"
+#include "common/randomsource.h"
+
+#include <QtTest>
+
+using namespace chinese;
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+ByteText gb(const QString& s) { return bytes::fromUnicode(s); }
+
+// A lesson of n bytes made of distinct two-byte characters, so every slice is known.
+ByteText lessonOf(int n) {
+    ByteText t;
+    for (int i = 0; static_cast<int>(t.size()) < n; ++i) t += gb(QString(QChar(0x4E00 + i)));
+    return t.substr(0, static_cast<size_t>(n));
+}
+
+// Marks written readably: "." for a right unit, the character itself for a wrong one.
+QString readableMarks(const ByteText& marks) {
+    QString out;
+    for (size_t i = 0; i < marks.size(); i += 2) {
+        const ByteText unit = marks.substr(i, 2);
+        out += unit == "  " ? QStringLiteral(".") : bytes::toUnicode(unit);
+    }
+    return out;
+}
+
+const CodeBook& emptyBook() {
+    static CodeBook b;
+    return b;
+}
+
+}  // namespace
+
+class TestChineseLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void pageFilling_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<std::vector<int>>("slices");  // start, length of each line
+        QTest::addColumn<int>("nextStart");
+        QTest::newRow("100 bytes from byte 1 walk 1-66, 67-100 and start again")
+            << 100 << 1 << std::vector<int>{1, 66, 67, 34, 1, 66, 67, 34, 1, 66} << 67;
+        QTest::newRow("40 bytes show the whole text on every line")
+            << 40 << 1 << std::vector<int>{1, 40, 1, 40, 1, 40, 1, 40, 1, 40} << 0;
+        QTest::newRow("a wrap in the middle of a page goes on from the beginning")
+            << 200 << 133 << std::vector<int>{133, 66, 199, 2, 1, 66, 67, 66, 133, 66} << 199;
+        QTest::newRow("position 0 stands for the first byte")
+            << 300 << 0 << std::vector<int>{1, 66, 67, 66, 133, 66, 199, 66, 265, 36} << 0;
+        QTest::newRow("an empty lesson gives five empty lines")
+            << 0 << 0 << std::vector<int>{1, 0, 1, 0, 1, 0, 1, 0, 1, 0} << 0;
+    }
+    void pageFilling() {
+        QFETCH(int, size);
+        QFETCH(int, start);
+        QFETCH(std::vector<int>, slices);
+        QFETCH(int, nextStart);
+        const ByteText lesson = lessonOf(size);
+        MainWindowState s;
+        s.lessonSize = size;
+        s.lessonPos = start;
+        s.rightCount = 7;
+        s.typedText = gb(QStringLiteral("中"));
+        s.expectedText = gb(QStringLiteral("中国"));
+        s.lengthBefore = 12;
+        Page page;
+        page.marks[2] = ByteText(2, ' ');
+        page.input[3] = gb(QStringLiteral("半行"));
+        page.writable = 3;
+        fillPage(page, lesson, s);
+        for (int k = 0; k < kLineCount; ++k) {
+            const ByteText want = lesson.substr(static_cast<size_t>(slices[2 * k] - 1), static_cast<size_t>(slices[2 * k + 1]));
+            QCOMPARE(page.text[k], want);
+            QVERIFY(page.marks[k].empty());
+            QVERIFY(page.input[k].empty());
+        }
+        QCOMPARE(s.lessonPos, nextStart);
+        QCOMPARE(page.writable, 0);
+        QCOMPARE(s.rightCount, 7);  // counts are the caller's
+        // The abandoned line's snapshot is dropped: an ending must not count it.
+        QVERIFY(s.typedText.empty());
+        QVERIFY(s.expectedText.empty());
+        QCOMPARE(s.lengthBefore, 0);
+    }
+
+    void startFromDraw_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<int>("start");
+        QTest::newRow("odd draw stands: 9 of 10 starts at the fifth character") << 10 << 9 << 9;
+        QTest::newRow("even draw moves on one: 4 of 10 starts at byte 5") << 10 << 4 << 5;
+        QTest::newRow("the draw is taken modulo the size") << 10 << 24 << 5;
+        QTest::newRow("0 becomes 1") << 10 << 0 << 1;
+        QTest::newRow("made odd past the end starts at 0") << 9 << 8 << 0;
+        QTest::newRow("empty lesson") << 0 << 12345 << 0;
+    }
+    void startFromDraw() {
+        QFETCH(int, size);
+        QFETCH(int, draw);
+        QFETCH(int, start);
+        QCOMPARE(chinese::startFromDraw(size, draw), start);
+    }
+
+    void randomStartDrawsOnlyForALesson() {
+        RandomSource r;
+        QCOMPARE(randomStart(0, r), 0);  // no draw for an empty lesson
+        QCOMPARE(randomStart(1000, r), 347);  // the first draw, 346, made odd
+        RandomSource fresh;
+        fresh.next();
+        QCOMPARE(r.next(), fresh.next());
+    }
+
+    // Steps run one after another on line 1; each is "text" with the caret at its end
+    // or "text|caret" with a caret byte offset.
+    void check_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("marks");  // readable, or hex: for bytes
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QString>("lineAfter");
+
+        const QString ref = QStringLiteral("中国人民");
+        QTest::newRow("a right character adds two spaces") << ref << QStringList{QStringLiteral("中")} << QStringLiteral(".")
+                                                          << false << 0 << 0 << QStringLiteral("中");
+        QTest::newRow("a wrong character adds the reference character")
+            << ref << QStringList{QStringLiteral("文")} << QStringLiteral("中") << false << 0 << 0 << QStringLiteral("文");
+        QTest::newRow("a word committed at once is judged character by character")
+            << ref << QStringList{QStringLiteral("中文人")} << QStringLiteral(".国.") << false << 0 << 0
+            << QStringLiteral("中文人");
+        QTest::newRow("a release that changes nothing adds nothing")
+            << ref << QStringList{QStringLiteral("中文"), QStringLiteral("中文")} << QStringLiteral(".国") << false << 0 << 0
+            << QStringLiteral("中文");
+        QTest::newRow("Backspace cuts the marks; retyping adds fresh ones")
+            << ref << QStringList{QStringLiteral("中文人"), QStringLiteral("中文"), QStringLiteral("中"), QStringLiteral("中国")}
+            << QStringLiteral("..") << false << 0 << 0 << QStringLiteral("中国");
+        QTest::newRow("an arrow to the left cuts the marks, back to the right does not restore them")
+            << ref << QStringList{QStringLiteral("中文人"), QStringLiteral("中文人|2"), QStringLiteral("中文人|6")}
+            << QStringLiteral(".") << false << 0 << 0 << QStringLiteral("中文人");
+        QTest::newRow("a one-byte character shifts the pairing")
+            << ref << QStringList{QStringLiteral("a"), QStringLiteral("a中")}
+            // 'a' against the first byte of 中, then 中 against the straddling bytes.
+            << QStringLiteral("hex:") + QString::fromLatin1(QByteArray::fromStdString(gb(ref).substr(0, 3)).toHex())
+            << false << 0 << 0 << QStringLiteral("a中");
+        QTest::newRow("characters beyond the end are counted wrong and cut off")
+            << QStringLiteral("中国") << QStringList{QStringLiteral("中国人民")} << QStringLiteral("..") << true << 2 << 2
+            << QStringLiteral("中国");
+        QTest::newRow("an empty reference line finishes at the first release")
+            << QString() << QStringList{QString()} << QString() << true << 0 << 0 << QString();
+
+        QString line33, typed32, wrongLast;
+        for (int i = 0; i < 33; ++i) line33 += QChar(0x4E00 + 2 * i);
+        typed32 = line33.left(32);
+        QTest::newRow("a full line finishes at caret column 67")
+            << line33 << QStringList{line33} << QString(33, QLatin1Char('.')) << true << 33 << 0 << line33;
+        QTest::newRow("a caret after byte 65 (column 66) finishes the line too")
+            << line33 << QStringList{typed32, typed32 + QStringLiteral("a")}
+            << QStringLiteral("hex:") + QString::fromLatin1(QByteArray(64, ' ').toHex()) +
+                   QString::fromLatin1(QByteArray::fromStdString(gb(line33).substr(64, 1)).toHex())
+            << true << 32 << 1 << typed32 + QStringLiteral("a");
+        QTest::newRow("caret column 65 does not finish a 66-byte line")
+            << line33 << QStringList{typed32} << QString(32, QLatin1Char('.')) << false << 0 << 0 << typed32;
+    }
+    void check() {
+        QFETCH(QString, reference);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, marks);
+        QFETCH(bool, full);
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(QString, lineAfter);
+        MainWindowState s;
+        const ByteText ref = gb(reference);
+        ByteText markRow;
+        ByteText line;
+        CheckResult r;
+        for (const QString& step : steps) {
+            const QStringList parts = step.split(QLatin1Char('|'));
+            line = gb(parts[0]);
+            const int caret = parts.size() > 1 ? parts[1].toInt() : static_cast<int>(line.size());
+            r = checkLine(s, ref, line, caret, markRow);
+        }
+        if (marks.startsWith(QLatin1String("hex:")))
+            QCOMPARE(QString::fromLatin1(QByteArray::fromStdString(markRow).toHex()), marks.mid(4));
+        else
+            QCOMPARE(readableMarks(markRow), marks);
+        QCOMPARE(r.full, full);
+        QCOMPARE(s.rightCount, right);
+        QCOMPARE(s.wrongCount, wrong);
+        QCOMPARE(bytes::toUnicode(line), lineAfter);
+        if (full) {
+            // Counted once: nothing is left for the ending to count again.
+            QVERIFY(s.typedText.empty());
+            QCOMPARE(s.lengthBefore, 0);
+        }
+    }
+
+    void snapshotFollowsTheCaret() {
+        MainWindowState s;
+        ByteText marks, line = gb(QStringLiteral("中文人"));
+        checkLine(s, gb(QStringLiteral("中国人民")), line, 4, marks);
+        QCOMPARE(s.typedText, gb(QStringLiteral("中文")) + gb(QStringLiteral("人")).substr(0, 1));
+        QCOMPARE(s.expectedText, gb(QStringLiteral("中国")) + gb(QStringLiteral("人")).substr(0, 1));
+        QCOMPARE(s.caretColumn, 5);
+        QCOMPARE(s.newLength, 6);
+    }
+
+    void finalCount_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::newRow("中文 against 中国 adds one right and one wrong")
+            << QStringLiteral("中文") << QStringLiteral("中国人") << 1 << 1;
+        QTest::newRow("nothing typed adds nothing") << QString() << QStringLiteral("中") << 0 << 0;
+        QTest::newRow("past the reference's end counts wrong") << QStringLiteral("中国人") << QStringLiteral("中") << 1 << 2;
+    }
+    void finalCount() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        MainWindowState s;
+        s.rightCount = 10;
+        s.wrongCount = 20;
+        const ByteText t = gb(typed);
+        s.typedText = t;
+        s.expectedText = bytes::left(gb(expected), static_cast<long long>(t.size()) + 1);
+        chinese::finalCount(s);
+        QCOMPARE(s.rightCount, 10 + right);
+        QCOMPARE(s.wrongCount, 20 + wrong);
+        chinese::finalCount(s);  // a second ending finds nothing left
+        QCOMPARE(s.rightCount, 10 + right);
+        QCOMPARE(s.wrongCount, 20 + wrong);
+    }
+
+    void handOver_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("writableAfter");
+        QTest::addColumn<bool>("newPage");
+        QTest::newRow("line 1 hands over to line 2") << 0 << 1 << false;
+        QTest::newRow("line 4 hands over to line 5") << 3 << 4 << false;
+        QTest::newRow("line 5 fills a new page from line 1") << 4 << 0 << true;
+    }
+    void handOver() {
+        QFETCH(int, line);
+        QFETCH(int, writableAfter);
+        QFETCH(bool, newPage);
+        const ByteText lesson = lessonOf(1000);
+        MainWindowState s;
+        s.lessonSize = 1000;
+        s.lessonPos = 1;
+        Page page;
+        fillPage(page, lesson, s);
+        page.writable = line;
+        const int posBefore = s.lessonPos;
+        HintBar bar;
+        const CodeBooks books{&emptyBook(), &emptyBook(), &emptyBook(), &emptyBook()};
+        const ByteText typed = page.text[line];
+        const ChangeResult r = lineChanged(page, bar, s, lesson, books, line, typed, static_cast<int>(typed.size()));
+        QVERIFY(r.full);
+        QCOMPARE(r.newPage, newPage);
+        QCOMPARE(page.writable, writableAfter);
+        QCOMPARE(s.rightCount, 33);
+        if (newPage) {
+            QCOMPARE(page.text[0], lesson.substr(static_cast<size_t>(posBefore - 1), 66));
+            QVERIFY(page.input[line].empty());
+        } else {
+            QCOMPARE(page.input[line], typed);
+            QCOMPARE(s.lessonPos, posBefore);
+        }
+    }
+
+    void tick_data() {
+        QTest::addColumn<bool>("test");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("startSec");
+        QTest::addColumn<int>("nowSec");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("ending");  // -1 none
+        const int noon = 12 * 3600;
+        QTest::newRow("practice limit 5 ends at minutes 05") << false << 5 << noon << noon + 300 << QStringLiteral("0:05:00")
+                                                            << static_cast<int>(Ending::PracticeLimit);
+        QTest::newRow("practice limit 5 goes on at 0:04:59") << false << 5 << noon << noon + 299 << QStringLiteral("0:04:59") << -1;
+        QTest::newRow("limit 0 ends at the first tick") << false << 0 << noon << noon + 1 << QStringLiteral("0:00:01")
+                                                       << static_cast<int>(Ending::PracticeLimit);
+        QTest::newRow("limit 60 never ends: the minutes run 0 to 59") << false << 60 << noon << noon + 3600
+                                                                     << QStringLiteral("1:00:00") << -1;
+        QTest::newRow("a test ends by the test limit") << true << 3 << noon << noon + 180 << QStringLiteral("0:03:00")
+                                                      << static_cast<int>(Ending::TestLimit);
+        QTest::newRow("a run across midnight keeps its elapsed time")
+            << false << 1 << 86400 - 30 << 40 << QStringLiteral("0:01:10") << static_cast<int>(Ending::PracticeLimit);
+    }
+    void tick() {
+        QFETCH(bool, test);
+        QFETCH(int, limit);
+        QFETCH(int, startSec);
+        QFETCH(int, nowSec);
+        QFETCH(QString, caption);
+        QFETCH(int, ending);
+        MainWindowState s;
+        s.lessonTitle = test ? bytes::gb("测试") : bytes::gb("高频字练习");
+        // The other limit is 0, which would end at once if it were the one used.
+        (test ? s.testMinutes : s.practiceMinutes) = limit;
+        s.startTime = startSec / 86400.0;
+        const TickResult r = chinese::tick(s, nowSec / 86400.0);
+        QCOMPARE(QString::fromStdString(r.caption), caption);
+        QCOMPARE(r.ending ? static_cast<int>(*r.ending) : -1, ending);
+    }
+
+    void endings_data() {
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<bool>("test");
+        QTest::addColumn<bool>("counted");  // the line in progress and the time are taken
+        QTest::addColumn<bool>("enableToolBar");
+        QTest::addColumn<bool>("restore");
+        QTest::addColumn<bool>("report");
+        QTest::newRow("退出 in practice") << static_cast<int>(Ending::PracticeExit) << false << true << true << false << true;
+        QTest::newRow("Escape in practice") << static_cast<int>(Ending::PracticeEscape) << false << true << true << false << true;
+        QTest::newRow("practice limit: the tool bar waits for the report")
+            << static_cast<int>(Ending::PracticeLimit) << false << true << false << false << true;
+        QTest::newRow("test limit") << static_cast<int>(Ending::TestLimit) << true << true << true << false << true;
+        QTest::newRow("forced exit: no count, no report") << static_cast<int>(Ending::ForcedExit) << true << false << false
+                                                          << true << false;
+    }
+    void endings() {
+        QFETCH(int, ending);
+        QFETCH(bool, test);
+        QFETCH(bool, counted);
+        QFETCH(bool, enableToolBar);
+        QFETCH(bool, restore);
+        QFETCH(bool, report);
+        MainWindowState s;
+        s.elapsedText = "old";
+        s.typedText = gb(QStringLiteral("中文"));
+        s.expectedText = gb(QStringLiteral("中国"));
+        PanelFlags f;
+        f.panelVisible = true;
+        f.timerOn = true;
+        if (test) showTestButtons(f);
+        QVERIFY(test ? (!f.hintBarVisible && f.exitExitVisible && !f.nextPageVisible) : f.hintBarVisible);
+        const EndingEffect fx = endExercise(static_cast<Ending>(ending), s, f, "0:02:40");
+        QCOMPARE(fx.enableToolBar, enableToolBar);
+        QCOMPARE(fx.restoreMainScreen, restore);
+        QCOMPARE(fx.openReport, report);
+        QCOMPARE(s.elapsedText, counted ? ByteText("0:02:40") : ByteText("old"));
+        QCOMPARE(s.rightCount, counted ? 1 : 0);
+        QCOMPARE(s.wrongCount, counted ? 1 : 0);
+        // Every ending stops the clock, hides the panel and leaves the practice buttons.
+        QVERIFY(!f.timerOn);
+        QVERIFY(!f.panelVisible);
+        QVERIFY(f.hintBarVisible);
+        QVERIFY(f.nextPageVisible);
+        QVERIFY(f.chinaExitVisible);
+        QVERIFY(!f.exitExitVisible);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChineseLogic)
+#include "test_chinese_logic.moc"

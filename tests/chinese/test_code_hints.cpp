@@ -1,0 +1,265 @@
+// The hint bar, the code book index against the plain scan, and the code books and
+// drill lessons the build makes from the Wubi table.
+#include "chinese/codebook.h"
+#include "chinese/codehints.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <random>
+
+using namespace chinese;
+
+namespace {
+
+ByteText gb(const QString& s) { return bytes::fromUnicode(s); }
+
+QString appFile(const char* name) { return QStringLiteral(JAXO_BUILD_APPDIR "/") + QLatin1String(name); }
+
+ByteText readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll().toStdString();
+}
+
+// A book built from UTF-8 entries, each followed by CR LF.
+void loadBook(CodeBook& book, const QStringList& entries) {
+    ByteText t;
+    for (const QString& e : entries) t += gb(e) + "\r\n";
+    book.loadText(t);
+}
+
+QString caption(const HintBar& bar, int j) { return bytes::toUnicode(bar.caption[j - 1]); }
+
+}  // namespace
+
+class TestCodeHints : public QObject {
+    Q_OBJECT
+
+    CodeBook b1_, b2_, b3_, b4_;
+    CodeBooks books() const { return {&b1_, &b2_, &b3_, &b4_}; }
+
+private slots:
+    void init() {
+        loadBook(b1_, {QStringLiteral("人w    wwww "), QStringLiteral("中k    khk  "), QStringLiteral("国l    lgyi ")});
+        loadBook(b2_, {QStringLiteral("中国khlg "), QStringLiteral("人民wwna ")});
+        loadBook(b3_, {QStringLiteral("人民币wnt  ")});
+        loadBook(b4_, {QStringLiteral("中国人民klwn ")});
+    }
+
+    void longestWordWins() {
+        MainWindowState s;
+        HintBar bar;
+        showCodeHints(s, books(), gb(QStringLiteral("中国人民万岁")), 1, bar);
+        QCOMPARE(caption(bar, 1), QStringLiteral("中   khk  "));
+        QCOMPARE(caption(bar, 2), QStringLiteral("中国   khlg "));
+        QCOMPARE(caption(bar, 3), QString());  // book 3 has no 中国人
+        QCOMPARE(caption(bar, 4), QStringLiteral("中国人民   klwn "));
+        QVERIFY(bar.visible[0]);
+        QVERIFY(!bar.visible[1]);
+        QVERIFY(!bar.visible[2]);
+        QVERIFY(bar.visible[3]);
+        QCOMPARE(s.hintPrefix[3], gb(QStringLiteral("中国人")));
+    }
+
+    void rows_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("captions");  // wbLabel1 .. wbLabel4
+        QTest::addColumn<int>("shownSecond");       // the one second-row label shown, 0 = none changed
+        QTest::newRow("a character missing from book 1 leaves the first row empty")
+            << QStringLiteral("丂中") << 1 << QStringList{QString(), QString(), QString(), QString()} << 0;
+        QTest::newRow("the column picks the characters after the caret")
+            << QStringLiteral("丂人民币") << 3
+            << QStringList{QStringLiteral("人   wwww "), QStringLiteral("人民   wwna "), QStringLiteral("人民币   wnt  "), QString()}
+            << 3;
+        QTest::newRow("one character left is looked up in every book, with the bytes that follow it there")
+            << QStringLiteral("丂中") << 3
+            << QStringList{QStringLiteral("中   khk  "), QStringLiteral("中   khlg "), QString(), QStringLiteral("中   klwn ")}
+            << 4;
+        QTest::newRow("past the end of the line nothing is found")
+            << QStringLiteral("中国") << 5 << QStringList{QString(), QString(), QString(), QString()} << 0;
+    }
+    void rows() {
+        QFETCH(QString, line);
+        QFETCH(int, column);
+        QFETCH(QStringList, captions);
+        QFETCH(int, shownSecond);
+        MainWindowState s;
+        HintBar bar;
+        showCodeHints(s, books(), gb(line), column, bar);
+        for (int j = 1; j <= 4; ++j) QCOMPARE(caption(bar, j), captions[j - 1]);
+        for (int j = 2; j <= 4; ++j) QCOMPARE(bar.visible[j - 1], shownSecond == 0 || shownSecond == j);
+        QVERIFY(bar.visible[0]);  // the first row is never hidden
+    }
+
+    void aMissLeavesTheSecondRowAsItWas() {
+        MainWindowState s;
+        HintBar bar;
+        showCodeHints(s, books(), gb(QStringLiteral("中国人民")), 1, bar);
+        showCodeHints(s, books(), gb(QStringLiteral("丂丂")), 1, bar);
+        QVERIFY(bar.visible[3]);
+        QCOMPARE(caption(bar, 4), QString());
+    }
+
+    void matchInsideAnotherEntry() {
+        // 国人 first occurs inside the entry of 中国人: the bytes after that occurrence
+        // are shown, not its own code.
+        CodeBook book2;
+        loadBook(book2, {QStringLiteral("中国人khlw "), QStringLiteral("国人lwww ")});
+        MainWindowState s;
+        HintBar bar;
+        showCodeHints(s, {&b1_, &book2, &b3_, &b4_}, gb(QStringLiteral("国人")), 1, bar);
+        QCOMPARE(caption(bar, 2), QStringLiteral("国人   khlw "));
+    }
+
+    void boundariesAreRespected() {
+        // The second byte of one character and the first of the next never match.
+        CodeBook book;
+        const ByteText zhong = gb(QStringLiteral("中")), guo = gb(QStringLiteral("国"));
+        book.loadText(zhong + guo + "x");
+        const ByteText straddle = zhong.substr(1) + guo.substr(0, 1);
+        QCOMPARE(book.find(straddle), -1);
+        QCOMPARE(book.find(guo), 2);
+        QCOMPARE(book.find("x"), 4);
+        QCOMPARE(book.find(""), -1);
+        QCOMPARE(CodeBook().find("a"), -1);
+    }
+
+    // The index must answer exactly as the scan of the whole book does.
+    void indexAgreesWithScan_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("book 1") << QStringLiteral("jaxo.sy1");
+        QTest::newRow("book 2") << QStringLiteral("jaxo2.sy2");
+        QTest::newRow("book 3") << QStringLiteral("jaxo3.sy3");
+        QTest::newRow("book 4") << QStringLiteral("jaxo4.sy4");
+    }
+    void indexAgreesWithScan() {
+        QFETCH(QString, file);
+        CodeBook book;
+        book.loadFile((QStringLiteral(JAXO_BUILD_APPDIR "/") + file).toStdString());
+        const ByteText& t = book.text();
+        QVERIFY(t.size() > 10000);
+        std::mt19937 rng(7);
+        // Stretches from anywhere (boundary or not) of the book and of an article.
+        const ByteText article = readFile(appFile("clesson.txt"));
+        QVERIFY(!article.empty());
+        int checked = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const ByteText& src = (i % 3 == 0) ? article : t;
+            const size_t len = 1 + rng() % 8;
+            const size_t at = rng() % (src.size() - len);
+            const ByteText needle = src.substr(at, len);
+            QCOMPARE(book.find(needle), book.findByScan(needle));
+            ++checked;
+        }
+        for (const char* n : {"a", " ", "\r", "\r\n", "ab", "  ", "\xD6", "\xFF"}) QCOMPARE(book.find(n), book.findByScan(n));
+        QCOMPARE(checked, 3000);
+    }
+
+    // The books from the Wubi table: an item's code stands at the Part's distance from
+    // its first occurrence, as the table has it.
+    void realBooksGiveTheTablesCodes_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("book");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("中 in book 1") << QStringLiteral("jaxo.sy1") << 1 << QStringLiteral("中");
+        QTest::newRow("中国 in book 2") << QStringLiteral("jaxo2.sy2") << 2 << QStringLiteral("中国");
+        QTest::newRow("中国人民 in book 4") << QStringLiteral("jaxo4.sy4") << 4 << QStringLiteral("中国人民");
+    }
+    void realBooksGiveTheTablesCodes() {
+        QFETCH(QString, file);
+        QFETCH(int, book);
+        QFETCH(QString, item);
+        // The longest code of the item in Debian's table.
+        QFile table(QStringLiteral("/usr/share/rime-data/wubi86.dict.yaml"));
+        if (!table.open(QIODevice::ReadOnly)) QSKIP("Debian's Wubi table (rime-data-wubi) is not installed");
+        QString code;
+        while (!table.atEnd()) {
+            const QStringList cols = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
+            if (cols.size() >= 2 && cols[0] == item && cols[1].size() > code.size()) code = cols[1];
+        }
+        QVERIFY(!code.isEmpty());
+        CodeBook b;
+        b.loadFile(appFile(file.toLatin1().constData()).toStdString());
+        const int pos = b.find(gb(item));
+        QVERIFY(pos >= 0);
+        QCOMPARE(QString::fromStdString(bytes::copy(b.text(), pos + kCodeDistance[book - 1], 5)),
+                 code.leftJustified(5, QLatin1Char(' ')));
+    }
+
+    void realBookSizes() {
+        const int entries[4] = {20994, 48435, 4518, 7933};
+        const char* files[4] = {"jaxo.sy1", "jaxo2.sy2", "jaxo3.sy3", "jaxo4.sy4"};
+        for (int n = 0; n < 4; ++n) {
+            LineStore store;
+            store.loadFile(appFile(files[n]).toStdString());
+            QCOMPARE(store.count(), entries[n]);
+        }
+    }
+
+    // The drill lessons: two-byte GB2312 characters only, no line breaks, and the
+    // items each file promises.
+    void drillLessons_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("charsPerItem");
+        QTest::addColumn<int>("atLeast");
+        QTest::addColumn<int>("atMost");
+        QTest::addColumn<int>("shortCodeLength");  // in book 1; 0 = not checked
+        QTest::newRow("gpz: 1500 most frequent characters") << QStringLiteral("gpz.jxo") << 1 << 1500 << 1500 << 0;
+        QTest::newRow("ejjm: the two-level short codes") << QStringLiteral("ejjm.jxo") << 1 << 300 << 625 << 2;
+        QTest::newRow("sjjm: three-letter short codes") << QStringLiteral("sjjm.jxo") << 1 << 1500 << 100000 << 3;
+        QTest::newRow("ezcz: two-character words") << QStringLiteral("ezcz.jxo") << 2 << 2000 << 100000 << 0;
+        QTest::newRow("shzcz: three-character words") << QStringLiteral("shzcz.jxo") << 3 << 1000 << 100000 << 0;
+        QTest::newRow("szcz: four-character words") << QStringLiteral("szcz.jxo") << 4 << 1000 << 100000 << 0;
+    }
+    void drillLessons() {
+        QFETCH(QString, file);
+        QFETCH(int, charsPerItem);
+        QFETCH(int, atLeast);
+        QFETCH(int, atMost);
+        QFETCH(int, shortCodeLength);
+        const ByteText t = readFile(appFile(file.toLatin1().constData()));
+        const int itemBytes = 2 * charsPerItem;
+        QCOMPARE(static_cast<int>(t.size()) % itemBytes, 0);
+        const int items = static_cast<int>(t.size()) / itemBytes;
+        QVERIFY2(items >= atLeast && items <= atMost, qPrintable(QString::number(items)));
+        for (size_t i = 0; i < t.size(); ++i)
+            QVERIFY(static_cast<unsigned char>(t[i]) >= 0xA1 && static_cast<unsigned char>(t[i]) <= 0xFE);
+        CodeBook book;
+        const char* bookFile[5] = {"", "jaxo.sy1", "jaxo2.sy2", "jaxo3.sy3", "jaxo4.sy4"};
+        book.loadFile(appFile(bookFile[charsPerItem]).toStdString());
+        for (int i = 0; i < items; ++i) {
+            const ByteText item = t.substr(static_cast<size_t>(i * itemBytes), static_cast<size_t>(itemBytes));
+            const int pos = book.find(item);
+            QVERIFY(pos >= 0);
+            if (shortCodeLength) {
+                // Book 1 holds the shortest code in the 5 bytes after the character.
+                const QString shortCode = QString::fromStdString(bytes::copy(book.text(), pos + 3, 5)).trimmed();
+                QCOMPARE(shortCode.size(), shortCodeLength);
+            }
+        }
+    }
+
+    void writtenTexts_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("atLeastChars");
+        QTest::newRow("articles") << QStringLiteral("clesson.txt") << 8000;
+        QTest::newRow("the test") << QStringLiteral("ctest.txt") << 3000;
+    }
+    void writtenTexts() {
+        QFETCH(QString, file);
+        QFETCH(int, atLeastChars);
+        const ByteText t = readFile(appFile(file.toLatin1().constData()));
+        QVERIFY(static_cast<int>(t.size()) >= 2 * atLeastChars);
+        QCOMPARE(t.size() % 2, size_t(0));
+        for (size_t i = 0; i < t.size(); i += 2) {
+            QVERIFY2(static_cast<unsigned char>(t[i]) >= 0x81, "an ASCII byte or a line break in the text");
+            QCOMPARE(bytes::charLength(t, i), 2);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCodeHints)
+#include "test_code_hints.moc"

@@ -1,0 +1,155 @@
+// The score report: its arithmetic on every worked example and edge case, and the
+// window, which gives the main screen back however it is closed.
+#include "report/scorereport.h"
+#include "support/testform.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestScoreReport : public QObject {
+    Q_OBJECT
+private slots:
+    void arithmetic_data() {
+        QTest::addColumn<QString>("elapsed");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("rating");
+        const QString ok = QStringLiteral("继续努力！");
+        // The worked examples.
+        QTest::newRow("0:02:40, 95 + 5") << "0:02:40" << 95 << 5 << "2分40秒！" << 3 << 33 << "好！";
+        QTest::newRow("0:00:45, 10: 0 becomes 1, then 45 s adds 1") << "0:00:45" << 10 << 0 << "0分45秒！" << 2 << 5 << ok;
+        QTest::newRow("0:10:12, 700 + 30: too many errors") << "0:10:12" << 700 << 30 << "10分12秒！" << 10 << 73
+                                                            << "有太多的错误，应该继续练习！";
+        QTest::newRow("1:00:10, 610: the hour is counted but not shown") << "1:00:10" << 610 << 0 << "0分10秒！" << 61
+                                                                         << 10 << ok;
+        QTest::newRow("0:05:00, nothing typed") << "0:05:00" << 0 << 0 << "5分0秒！" << 5 << 0 << "你真糟糕,一个字也打不出来!";
+        // Edge cases.
+        QTest::newRow("29 seconds add nothing") << "0:03:29" << 30 << 0 << "3分29秒！" << 3 << 10 << ok;
+        QTest::newRow("30 seconds add a minute") << "0:03:30" << 40 << 0 << "3分30秒！" << 4 << 10 << ok;
+        QTest::newRow("within the first minute: 1") << "0:00:29" << 1 << 0 << "0分29秒！" << 1 << 1 << ok;
+        QTest::newRow("whole hours and minutes 0: one more than the hours") << "2:00:05" << 121 << 0 << "0分5秒！" << 121
+                                                                             << 1 << ok;
+        QTest::newRow("ten hours or more still parse") << "10:00:00" << 601 << 0 << "0分0秒！" << 601 << 1 << ok;
+        QTest::newRow("19 wrong keep the speed's rating") << "0:01:00" << 31 << 19 << "1分0秒！" << 1 << 50 << "好！";
+        QTest::newRow("20 wrong replace it, whatever the speed") << "0:01:00" << 200 << 20 << "1分0秒！" << 1 << 220
+                                                                 << "有太多的错误，应该继续练习！";
+        QTest::newRow("speed 30 is still 继续努力") << "0:01:00" << 30 << 0 << "1分0秒！" << 1 << 30 << ok;
+        QTest::newRow("speed 31 is 好") << "0:01:00" << 31 << 0 << "1分0秒！" << 1 << 31 << "好！";
+        QTest::newRow("speed 50 is still 好") << "0:01:00" << 50 << 0 << "1分0秒！" << 1 << 50 << "好！";
+        QTest::newRow("speed 60 is 良好") << "0:01:00" << 60 << 0 << "1分0秒！" << 1 << 60 << "良好！";
+        QTest::newRow("speed 100 is 优秀") << "0:01:00" << 100 << 0 << "1分0秒！" << 1 << 100 << "优秀！";
+        QTest::newRow("speed 101 is 高手") << "0:01:00" << 101 << 0 << "1分0秒！" << 1 << 101 << "高手！";
+        QTest::newRow("the speed drops the remainder") << "0:02:00" << 61 << 0 << "2分0秒！" << 2 << 30 << ok;
+    }
+    void arithmetic() {
+        QFETCH(QString, elapsed);
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(QString, time);
+        QFETCH(int, minutes);
+        QFETCH(int, speed);
+        QFETCH(QString, rating);
+        const ScoreReport r = computeScoreReport(right, wrong, bytes::gb("中文练习"), elapsed.toStdString());
+        const QString sp = QStringLiteral("\u3000");
+        QCOMPARE(r.typed, QStringLiteral("输入:") + sp + QString::number(right + wrong) + sp + QStringLiteral("个字！"));
+        QCOMPARE(r.right, QStringLiteral("正确:") + sp + QString::number(right) + sp + QStringLiteral("个字！"));
+        QCOMPARE(r.wrong, QStringLiteral("错误:") + sp + QString::number(wrong) + sp + QStringLiteral("个字！"));
+        QCOMPARE(r.time, QStringLiteral("用时:") + sp + time);
+        QCOMPARE(r.minutes, minutes);
+        QCOMPARE(r.speed, speed);
+        QCOMPARE(r.speedText, QStringLiteral("成绩:") + sp + QString::number(speed) + QStringLiteral("个/分钟！"));
+        QCOMPARE(r.rating, QStringLiteral("评价:") + sp + rating);
+        QVERIFY(r.showSpeedAndRating);
+    }
+
+    void vocabularyHidesSpeedAndRating() {
+        const ScoreReport r = computeScoreReport(10, 0, bytes::gb("轻轻松松背单词"), "0:01:00");
+        QVERIFY(!r.showSpeedAndRating);
+        QCOMPARE(r.speed, 10);  // still computed
+    }
+
+    // The window on the real main window: its labels, and the main screen after it.
+    void window_data() {
+        QTest::addColumn<QString>("close");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("mainMusic");
+        QTest::newRow("退出, main music on") << "button" << "中文练习" << true;
+        QTest::newRow("close box, main music off") << "closeBox" << "中文练习" << false;
+        QTest::newRow("Escape, main music on") << "escape" << "中文练习" << true;
+        QTest::newRow("vocabulary: counts and time only") << "button" << "轻轻松松背单词" << false;
+    }
+    void window() {
+        QFETCH(QString, close);
+        QFETCH(QString, mode);
+        QFETCH(bool, mainMusic);
+        TestForm tf;
+        MainWindowState& s = tf.form->state();
+        s.rightCount = 95;
+        s.wrongCount = 5;
+        s.elapsedText = "0:02:40";
+        s.modeTitle = bytes::fromUnicode(mode);
+        s.lessonTitle = bytes::gb("高频字练习");
+        s.mainMusic = mainMusic ? "true" : "false";
+        tf.form->collapseToolBar();
+        tf.sound.playing = !mainMusic;
+        const bool vocabulary = mode == QStringLiteral("轻轻松松背单词");
+        tf.onModal = [&](QDialog& d) {
+            d.show();
+            auto text = [&](const char* name) { return d.findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+            for (const char* n : {"pig1", "pig1a"}) QCOMPARE(text(n), QStringLiteral("输入:　100　个字！"));
+            QCOMPARE(text("pig2a"), QStringLiteral("正确:　95　个字！"));
+            QCOMPARE(text("pig3a"), QStringLiteral("错误:　5　个字！"));
+            QCOMPARE(text("pig4a"), QStringLiteral("用时:　2分40秒！"));
+            QCOMPARE(text("pig5a"), QStringLiteral("成绩:　33个/分钟！"));
+            QCOMPARE(text("pig6"), QStringLiteral("评价:　好！"));
+            QCOMPARE(text("pig6a"), QStringLiteral("评价:　好！"));
+            QCOMPARE(text("zht2"), mode);
+            QCOMPARE(text("zht4"), QStringLiteral("高频字练习"));
+            QVERIFY(!d.findChild<QLabel*>(QStringLiteral("pig1"))->isEnabled());
+            for (const char* n : {"pig5", "pig5a", "pig6", "pig6a"})
+                QCOMPARE(d.findChild<QLabel*>(QString::fromLatin1(n))->isHidden(), vocabulary);
+            QCOMPARE(d.windowTitle(), QStringLiteral("成绩报告单："));
+            QVERIFY(!tf.form->mainctr()->isEnabled());
+            if (close == QLatin1String("button"))
+                d.findChild<QPushButton*>(QStringLiteral("exit"))->click();
+            else if (close == QLatin1String("closeBox"))
+                d.close();
+            else
+                QTest::keyClick(&d, Qt::Key_Escape);
+            // Closed, and the main screen is back by this way of closing alone.
+            QVERIFY(!d.isVisible());
+            QCOMPARE(tf.form->mainctr()->height(), 90);
+            QVERIFY(tf.form->mainctr()->isEnabled());
+            QCOMPARE(tf.sound.playing, mainMusic);
+            for (const char* n : {"pig5", "pig5a", "pig6", "pig6a"})
+                QVERIFY(!d.findChild<QLabel*>(QString::fromLatin1(n))->isHidden());
+        };
+        tf.form->openReport();
+        QCOMPARE(tf.modalCount, 1);
+        QCOMPARE(tf.form->mainctr()->height(), 90);
+        QVERIFY(tf.form->mainctr()->isEnabled());
+        QCOMPARE(tf.sound.playing, mainMusic);
+    }
+
+    // Each showing builds a new window from the state of that moment.
+    void aNewWindowEachTime() {
+        TestForm tf;
+        MainWindowState& s = tf.form->state();
+        s.elapsedText = "0:01:00";
+        QStringList seen;
+        tf.onModal = [&](QDialog& d) { seen << d.findChild<QLabel*>(QStringLiteral("pig2a"))->text(); };
+        s.rightCount = 1;
+        tf.form->openReport();
+        s.rightCount = 2;
+        tf.form->openReport();
+        QCOMPARE(seen, (QStringList{QStringLiteral("正确:　1　个字！"), QStringLiteral("正确:　2　个字！")}));
+    }
+};
+
+QTEST_MAIN(TestScoreReport)
+#include "test_score_report.moc"
