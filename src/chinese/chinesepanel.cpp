@@ -51,6 +51,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     chinatimerctr_ = new QTimer(this);
     chinatimerctr_->setObjectName(QStringLiteral("chinatimerctr"));
     chinatimerctr_->setInterval(1000);
+    chinatimerctr_->setTimerType(Qt::PreciseTimer);  // a coarse tick may come early and show a second twice
     connect(chinatimerctr_, &QTimer::timeout, this, &ChinesePanel::chinatimerctrTimer);
 
     auto* form = dynamic_cast<TForm1*>(&host_);

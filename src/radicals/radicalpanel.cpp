@@ -25,6 +25,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgtimerctr_ = new QTimer(this);
     zgtimerctr_->setObjectName(QStringLiteral("zgtimerctr"));
     zgtimerctr_->setInterval(1000);
+    zgtimerctr_->setTimerType(Qt::PreciseTimer);
     connect(zgtimerctr_, &QTimer::timeout, this, &RadicalPanel::zgtimerctrTimer);
     releaseTimer_ = new QTimer(this);
     releaseTimer_->setSingleShot(true);

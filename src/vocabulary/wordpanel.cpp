@@ -61,6 +61,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     bdcTimer1_ = new QTimer(this);
     bdcTimer1_->setObjectName(QStringLiteral("bdcTimer1"));
     bdcTimer1_->setInterval(1000);
+    bdcTimer1_->setTimerType(Qt::PreciseTimer);
     connect(bdcTimer1_, &QTimer::timeout, this, &WordPanel::bdcTimer1Timer);
 
     bdcback_ = makePicture(this, "bdcback", QPoint(0, 0));

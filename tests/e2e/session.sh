@@ -1,0 +1,153 @@
+# Shared by the end-to-end scripts: a private X server, session bus and fcitx5 with its
+# Wubi table ("wbx"), the built program on a private copy of its folder, and helpers to
+# wait for and read the program's test dump. Source it, then call the e2e_* steps.
+# KEEP_WORK=1 keeps the work folder; E2E_PAUSE=SECONDS waits before cleaning up.
+
+# Exit 77 (skipped) when a tool the script needs is missing.
+e2e_require() {
+    local tool
+    for tool in Xvfb dbus-daemon dbus-send fcitx5 fcitx5-remote xdotool "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
+            exit 77
+        fi
+    done
+    if [ ! -f /usr/share/fcitx5/inputmethod/wbx.conf ]; then
+        echo "SKIP: the fcitx5 Wubi table (fcitx5-table) is not installed"
+        exit 77
+    fi
+}
+
+# A work folder that is removed, with every process started here, on any exit.
+e2e_begin() {
+    WORK=$(mktemp -d "/tmp/jaxo-$1.XXXXXX")
+    PIDS=()
+    trap e2e_cleanup EXIT
+    trap 'exit 1' INT TERM
+    # Window names are matched by regular expressions with Chinese in them.
+    export LC_ALL=C.UTF-8
+}
+
+e2e_cleanup() {
+    local rc=$? i f
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
+    sleep 0.3
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill -9 "${PIDS[$i]}" 2>/dev/null || true; done
+    if [ $rc -ne 0 ]; then
+        for f in "$WORK"/*.log "$WORK/state.txt"; do
+            [ -f "$f" ] && { echo "---- $(basename "$f")"; tail -n 30 "$f"; }
+        done
+    fi
+    [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"
+    exit $rc
+}
+
+fail() {
+    echo "FAIL: $*"
+    [ -z "${E2E_PAUSE:-}" ] || sleep "$E2E_PAUSE"
+    exit 1
+}
+
+# Waits until the condition holds, at most $1 tenths of a second. The condition is a
+# string evaluated afresh each time, so "$(...)" in it is read again on every try.
+wait_for() {
+    local tenths=$1 condition=$2 n
+    for ((n = 0; n < tenths; n++)); do
+        if eval "$condition" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# A private copy of the program folder in $WORK/app and a home whose fcitx5 profile
+# has the US keyboard and Wubi.
+e2e_program_folder() {
+    mkdir -p "$WORK/home/.config/fcitx5" "$WORK/app"
+    cp -r "$1"/. "$WORK/app/"
+    cat > "$WORK/home/.config/fcitx5/profile" <<'PROFILE'
+[Groups/0]
+Name=Default
+Default Layout=us
+DefaultIM=wbx
+
+[Groups/0/Items/0]
+Name=keyboard-us
+Layout=
+
+[Groups/0/Items/1]
+Name=wbx
+Layout=
+
+[GroupOrder]
+0=Default
+PROFILE
+}
+
+# Xvfb on a free display, a session bus that starts no services (the desktop's bus
+# would start a second fcitx5 of its own), and fcitx5 with its table loaded.
+e2e_start_session() {
+    export HOME="$WORK/home"
+    export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
+    export XDG_RUNTIME_DIR="$WORK/run"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    unset WAYLAND_DISPLAY SESSION_MANAGER
+
+    exec 5>"$WORK/display"
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    exec 5>&-
+    wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+
+    cat > "$WORK/bus.conf" <<BUS
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$WORK</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+BUS
+    dbus-daemon --config-file="$WORK/bus.conf" --nofork --print-address=6 6>"$WORK/bus.address" >"$WORK/dbus.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 100 '[ -s "$WORK/bus.address" ]' || fail "the session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus.address")
+    export DBUS_SESSION_BUS_ADDRESS
+
+    fcitx5 --disable=notificationitem,cloudpinyin >"$WORK/fcitx5.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 200 e2e_fcitx5_named || fail "fcitx5 did not take its bus name"
+    sleep 1.5  # the table loads after the name is taken
+}
+
+e2e_fcitx5_named() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 | grep -q 'boolean true'
+}
+
+# The program, writing its test dump; WID is its main window.
+e2e_start_program() {
+    export QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx QT_QPA_PLATFORM=xcb
+    export JAXO_TEST_STATE="$WORK/state.txt"
+    "$WORK/app/jaxo" >"$WORK/jaxo.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 300 '[ -n "$(e2e_main_window)" ]' || fail "the main window did not appear"
+    WID=$(e2e_main_window)
+    sleep 0.5
+}
+
+e2e_main_window() { xdotool search --onlyvisible --name '^Jaxo4\.00中文' | head -n1; }
+
+# A field of the program's test dump.
+state() { grep -m1 "^$1=" "$WORK/state.txt" 2>/dev/null | cut -d= -f2-; }
+
+# Wubi on for the focused line.
+wubi_on() {
+    fcitx5-remote -o
+    [ "$(fcitx5-remote -n)" = wbx ]
+}
