@@ -6,7 +6,7 @@
 #include "app/labelpair.h"
 #include "app/tform1.h"
 #include "chinese/chinesecheck.h"
-#include "chinese/chinesegridlabel.h"
+#include "app/bytegridlabel.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
@@ -58,18 +58,18 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     const QFont lineFont = fonts::grid(12);
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
-        auto* text = new ChineseGridLabel(this);
+        auto* text = new ByteGridLabel(this);
         text->setObjectName(QStringLiteral("chinatext") + n);
         text->setFont(lineFont);
-        text->setLeftPadding(kTextInset);
+        text->setInset(kTextInset);
         text->setGeometry(kLeft, kReferenceTops[k], kLineWidth, kInputTops[k] - kReferenceTops[k]);
         chinatext_[k] = text;
 
         // The marks: red, exactly over the reference line, so a wrong character turns red.
-        auto* pd = new ChineseGridLabel(this);
+        auto* pd = new ByteGridLabel(this);
         pd->setObjectName(QStringLiteral("chinapd") + n);
         pd->setFont(lineFont);
-        pd->setLeftPadding(kTextInset);
+        pd->setInset(kTextInset);
         pd->setAttribute(Qt::WA_TransparentForMouseEvents);
         QPalette red = pd->palette();
         red.setColor(QPalette::WindowText, Qt::red);
@@ -295,10 +295,8 @@ void ChinesePanel::end(chinese::Ending ending) {
 
 void ChinesePanel::showPage() {
     for (int k = 0; k < chinese::kLineCount; ++k) {
-        const QString text = uni(page_.text[k]);
-        if (chinatext_[k]->text() != text) chinatext_[k]->setText(text);
-        const QString marks = uni(page_.marks[k]);
-        if (chinapd_[k]->text() != marks) chinapd_[k]->setText(marks);
+        chinatext_[k]->setBytes(page_.text[k]);
+        chinapd_[k]->setBytes(page_.marks[k]);
         KeyLineEdit* put = chinaput_[k];
         if (bytes::fromUnicode(put->text()) != page_.input[k]) put->setText(uni(page_.input[k]));
         // Finished and not yet reached lines are read-only and out of the focus chain,

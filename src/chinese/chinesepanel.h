@@ -9,7 +9,7 @@
 #include <memory>
 
 class ExerciseHost;
-class ChineseGridLabel;
+class ByteGridLabel;
 class KeyLineEdit;
 class LabelPair;
 class QLabel;
@@ -60,8 +60,8 @@ private:
     bool limitWhileAsking_ = false;  // and the test time limit came meanwhile
 
     QTimer* chinatimerctr_ = nullptr;
-    std::array<ChineseGridLabel*, chinese::kLineCount> chinatext_{};
-    std::array<ChineseGridLabel*, chinese::kLineCount> chinapd_{};
+    std::array<ByteGridLabel*, chinese::kLineCount> chinatext_{};
+    std::array<ByteGridLabel*, chinese::kLineCount> chinapd_{};
     std::array<KeyLineEdit*, chinese::kLineCount> chinaput_{};
     std::unique_ptr<LabelPair> chinatime_, zzz1_, zzz2_;
     QToolButton* chinanextpage_ = nullptr;

@@ -7,5 +7,4 @@ list(APPEND JAXO_CORE_SOURCES
 )
 list(APPEND JAXO_GUI_SOURCES
   src/chinese/chinesepanel.cpp
-  src/chinese/chinesegridlabel.cpp
 )

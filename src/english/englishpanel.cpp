@@ -7,7 +7,7 @@
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "common/linestore.h"
-#include "english/bytegridlabel.h"
+#include "app/bytegridlabel.h"
 #include "settings/music.h"
 
 #include <QFile>

@@ -2,6 +2,5 @@ list(APPEND JAXO_CORE_SOURCES
   src/english/englishpractice.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
-  src/english/bytegridlabel.cpp
   src/english/englishpanel.cpp
 )

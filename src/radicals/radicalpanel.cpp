@@ -5,7 +5,7 @@
 #include "app/keylineedit.h"
 #include "app/tform1.h"
 #include "common/platform.h"
-#include "radicals/gridlabel.h"
+#include "app/bytegridlabel.h"
 #include "radicals/keychartview.h"
 #include "settings/music.h"
 
@@ -34,12 +34,12 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
 
     // The row: a light shadow under it, like the other label pairs.
     auto gridLabel = [this](const char* name, QPoint pos) {
-        auto* l = new GridLabel(this);
+        auto* l = new ByteGridLabel(this);
         l->setObjectName(QString::fromLatin1(name));
         l->setFont(fonts::song(15));
         l->setAttribute(Qt::WA_TranslucentBackground);
         l->move(pos);
-        l->resize(l->cellWidth() * 52 + 2, QFontMetrics(l->font()).height() + 4);
+        l->resize(static_cast<int>(l->columnWidth() * 52) + 2, QFontMetrics(l->font()).height() + 4);
         return l;
     };
     zgtext1_ = gridLabel("zgtext1", QPoint(81, 91));
@@ -50,7 +50,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgtext2_ = gridLabel("zgtext2", QPoint(80, 90));
     zgxsh1_ = gridLabel("zgxsh1", QPoint(80, 120));
     zgxsh2_ = gridLabel("zgxsh2", QPoint(80, 120));
-    for (GridLabel* l : {zgxsh1_, zgxsh2_}) {
+    for (ByteGridLabel* l : {zgxsh1_, zgxsh2_}) {
         QPalette red = l->palette();
         red.setColor(QPalette::WindowText, QColor(220, 0, 0));
         l->setPalette(red);
@@ -116,12 +116,10 @@ void RadicalPanel::zgshow() {
 }
 
 void RadicalPanel::showDrill() {
-    const QString row = bytes::toUnicode(drill_.row());
-    const QString marks = bytes::toUnicode(drill_.markLine());
-    zgtext1_->setText(row);
-    zgtext2_->setText(row);
-    zgxsh1_->setText(marks);
-    zgxsh2_->setText(marks);
+    zgtext1_->setBytes(drill_.row());
+    zgtext2_->setBytes(drill_.row());
+    zgxsh1_->setBytes(drill_.markLine());
+    zgxsh2_->setBytes(drill_.markLine());
     kjxsh_.setText(bytes::toUnicode(drill_.hint()));
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 class ExerciseHost;
-class GridLabel;
+class ByteGridLabel;
 class KeyChartView;
 class KeyLineEdit;
 class QKeyEvent;
@@ -39,10 +39,10 @@ private:
     ExerciseHost& host_;
     radicals::RadicalDrill drill_;
     QTimer* zgtimerctr_ = nullptr;
-    GridLabel* zgtext1_ = nullptr;
-    GridLabel* zgtext2_ = nullptr;
-    GridLabel* zgxsh1_ = nullptr;
-    GridLabel* zgxsh2_ = nullptr;
+    ByteGridLabel* zgtext1_ = nullptr;
+    ByteGridLabel* zgtext2_ = nullptr;
+    ByteGridLabel* zgxsh1_ = nullptr;
+    ByteGridLabel* zgxsh2_ = nullptr;
     LabelPair kjxsh_;
     LabelPair zgtime_;
     LabelPair zgzuang1_;

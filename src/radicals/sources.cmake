@@ -5,6 +5,5 @@ list(APPEND JAXO_CORE_SOURCES
 )
 list(APPEND JAXO_GUI_SOURCES
   src/radicals/radicalpanel.cpp
-  src/radicals/gridlabel.cpp
   src/radicals/keychartview.cpp
 )

@@ -2,7 +2,7 @@
 // events, the endings, the clock, the English tests, and the drawing grid.
 #include "app/keylineedit.h"
 #include "chinese/chinesepanel.h"
-#include "english/bytegridlabel.h"
+#include "app/bytegridlabel.h"
 #include "english/englishpanel.h"
 #include "support/testform.h"
 

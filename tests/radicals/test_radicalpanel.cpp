@@ -1,7 +1,7 @@
 // The radical drill panel in the real main window: start, keys as the keyboard sends
 // them (auto-repeats included), the endings and the report, the chart and the marks.
 #include "app/keylineedit.h"
-#include "radicals/gridlabel.h"
+#include "app/bytegridlabel.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "support/testform.h"
@@ -307,11 +307,11 @@ private slots:
     void marksStandUnderTheirRadicals() {
         Drill d;
         d.letter(d.wrongKey());
-        auto* marks = d.t.find<GridLabel>(QStringLiteral("zgxsh2"));
-        auto* row = d.t.find<GridLabel>(QStringLiteral("zgtext2"));
+        auto* marks = d.t.find<ByteGridLabel>(QStringLiteral("zgxsh2"));
+        auto* row = d.t.find<ByteGridLabel>(QStringLiteral("zgtext2"));
         QCOMPARE(marks->x(), row->x());
-        QCOMPARE(marks->cellWidth(), row->cellWidth());
-        const int cell = marks->cellWidth();
+        QCOMPARE(marks->columnWidth(), row->columnWidth());
+        const int cell = qRound(marks->columnWidth());
         QImage img(marks->size(), QImage::Format_ARGB32);
         img.fill(Qt::transparent);
         marks->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);

@@ -1,11 +1,16 @@
-#include "english/bytegridlabel.h"
+#include "app/bytegridlabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <cmath>
 
-ByteGridLabel::ByteGridLabel(QWidget* parent) : QLabel(parent) {}
+ByteGridLabel::ByteGridLabel(QWidget* parent) : QLabel(parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+}
 
 void ByteGridLabel::setBytes(const ByteText& text) {
+    if (text == bytes_) return;
     bytes_ = text;
     setText(bytes::toUnicode(bytes_));
     update();
@@ -16,14 +21,17 @@ void ByteGridLabel::setInset(qreal x) {
     update();
 }
 
-qreal ByteGridLabel::columnWidth() const { return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')); }
+qreal ByteGridLabel::columnWidth() const { return QFontMetricsF(font()).horizontalAdvance(QChar(0x4E2D)) / 2; }
 
-qreal ByteGridLabel::columnX(int i) const { return inset_ + i * columnWidth(); }
+QSize ByteGridLabel::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {static_cast<int>(std::ceil(columnX(static_cast<int>(bytes_.size())))) + 2, fm.height() + 2};
+}
 
 void ByteGridLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setFont(font());
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const QFontMetricsF fm(font());
     // Vertically centred, as a line edit centres its text.
     const qreal baseline = (height() - fm.height()) / 2 + fm.ascent();
@@ -34,7 +42,8 @@ void ByteGridLabel::paintEvent(QPaintEvent*) {
         // Blanks and control bytes (a line break cut into the line) leave their cells empty.
         if (lead > 0x20 && lead != 0x7F) {
             const QString ch = bytes::toUnicode(std::string_view(bytes_).substr(i, n));
-            p.drawText(QPointF(inset_ + static_cast<qreal>(i) * cell, baseline), ch);
+            const qreal x = inset_ + static_cast<qreal>(i) * cell + (static_cast<qreal>(n) * cell - fm.horizontalAdvance(ch)) / 2;
+            p.drawText(QPointF(x, baseline), ch);
         }
         i += n;
     }
