@@ -2,3 +2,9 @@ jaxo_add_test(test_common SOURCES foundation/test_common.cpp LIBS jaxo_core)
 jaxo_add_test(test_settingsfile SOURCES foundation/test_settingsfile.cpp LIBS jaxo_core)
 jaxo_add_test(test_shortcuts SOURCES foundation/test_shortcuts.cpp LIBS jaxo_core)
 jaxo_add_test(test_startup SOURCES foundation/test_startup.cpp LIBS jaxo_gui)
+
+# Benchmarks: programs that print figures, not tests.
+add_executable(bench_startup foundation/bench_startup.cpp)
+target_link_libraries(bench_startup PRIVATE jaxo_gui)
+target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(bench_startup PRIVATE JAXO_BUILD_APPDIR="${JAXO_APPDIR}")
