@@ -7,6 +7,7 @@
 #include "app/tform1.h"
 #include "chinese/chinesecheck.h"
 #include "app/bytegridlabel.h"
+#include "app/typingline.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
@@ -25,12 +26,6 @@ namespace {
 constexpr int kLeft = 40;
 constexpr int kReferenceTops[chinese::kLineCount] = {80, 125, 175, 225, 275};
 constexpr int kInputTops[chinese::kLineCount] = {100, 150, 200, 250, 300};
-// 66 bytes, the caret and a little room: the line never scrolls off the grid.
-constexpr int kLineWidth = 548;
-constexpr int kInputHeight = 22;
-// A frameless line edit starts its text this far in from its left edge.
-constexpr int kTextInset = 2;
-const QColor kTeal(0, 128, 128);
 
 QString uni(const ByteText& t) { return bytes::toUnicode(t); }
 
@@ -55,39 +50,14 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     connect(chinatimerctr_, &QTimer::timeout, this, &ChinesePanel::chinatimerctrTimer);
 
     auto* form = dynamic_cast<TForm1*>(&host_);
-    const QFont lineFont = fonts::grid(12);
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
-        auto* text = new ByteGridLabel(this);
-        text->setObjectName(QStringLiteral("chinatext") + n);
-        text->setFont(lineFont);
-        text->setInset(kTextInset);
-        text->setGeometry(kLeft, kReferenceTops[k], kLineWidth, kInputTops[k] - kReferenceTops[k]);
-        chinatext_[k] = text;
-
-        // The marks: red, exactly over the reference line, so a wrong character turns red.
-        auto* pd = new ByteGridLabel(this);
-        pd->setObjectName(QStringLiteral("chinapd") + n);
-        pd->setFont(lineFont);
-        pd->setInset(kTextInset);
-        pd->setAttribute(Qt::WA_TransparentForMouseEvents);
-        QPalette red = pd->palette();
-        red.setColor(QPalette::WindowText, Qt::red);
-        pd->setPalette(red);
-        pd->setGeometry(text->geometry());
-        chinapd_[k] = pd;
-
-        auto* put = new KeyLineEdit(this);
-        put->setObjectName(QStringLiteral("chinaput") + n);
-        put->setFont(lineFont);
-        put->setFrame(false);
-        put->setTextMargins(0, 0, 0, 0);
+        const TypingLine line = makeTypingLine(this, QStringLiteral("chinatext") + n, QStringLiteral("chinapd") + n,
+                                               QStringLiteral("chinaput") + n, kLeft, kReferenceTops[k], kInputTops[k]);
+        chinatext_[k] = line.text;
+        chinapd_[k] = line.marks;
+        KeyLineEdit* put = line.put;
         put->setCursor(Qt::PointingHandCursor);
-        QPalette pal = put->palette();
-        pal.setColor(QPalette::Base, kTeal);
-        pal.setColor(QPalette::Text, Qt::white);
-        put->setPalette(pal);
-        put->setGeometry(kLeft, kInputTops[k], kLineWidth, kInputHeight);
         put->setReadOnly(k != 0);
         put->setFocusPolicy(k == 0 ? Qt::StrongFocus : Qt::NoFocus);
         put->onKeyPress = [this](QKeyEvent*, int ch) { return chinaput1KeyPress(ch); };

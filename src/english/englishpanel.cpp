@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "app/bytegridlabel.h"
+#include "app/typingline.h"
 #include "settings/music.h"
 
 #include <QFile>
@@ -22,14 +23,6 @@ namespace {
 constexpr int kLeft = 50;
 constexpr int kReferenceTops[english::kPageLines] = {35, 85, 135};
 constexpr int kInputTops[english::kPageLines] = {60, 110, 160};
-// Wide enough for 66 bytes, the caret and one byte typed past the end, so the line
-// never scrolls away from the grid of the reference line above it.
-constexpr int kLineWidth = 548;
-constexpr int kInputHeight = 22;
-// A frameless line edit starts its text this far in from its left edge.
-constexpr qreal kLineEditTextInset = 2;
-
-const QColor kTeal(0, 128, 128);
 }  // namespace
 
 EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
@@ -57,45 +50,17 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     engmage_->setScaledContents(true);
     engmage_->setGeometry(40, 225, 530, 207);
 
-    const QFont lineFont = fonts::grid(12);
     for (int k = 0; k < english::kPageLines; ++k) {
         const QString n = QString::number(k + 1);
-        auto* text = new ByteGridLabel(this);
-        text->setObjectName(QStringLiteral("englishtext") + n);
-        text->setFont(lineFont);
-        text->setInset(kLineEditTextInset);
-        text->setGeometry(kLeft, kReferenceTops[k], kLineWidth, kInputTops[k] - kReferenceTops[k]);
-        englishtext_[k] = text;
-
-        // The marks: red, transparent, exactly on top of the reference line.
-        auto* pd = new ByteGridLabel(this);
-        pd->setObjectName(QStringLiteral("englishpd") + n);
-        pd->setFont(lineFont);
-        pd->setInset(kLineEditTextInset);
-        pd->setAttribute(Qt::WA_TranslucentBackground);
-        pd->setAttribute(Qt::WA_TransparentForMouseEvents);
-        QPalette red = pd->palette();
-        red.setColor(QPalette::WindowText, Qt::red);
-        pd->setPalette(red);
-        pd->setGeometry(text->geometry());
-        englishpd_[k] = pd;
-    }
-    // Created after the labels so the input lines come first in the focus chain.
-    for (int k = 0; k < english::kPageLines; ++k) {
-        auto* put = new KeyLineEdit(this);
-        put->setObjectName(QStringLiteral("englishput") + QString::number(k + 1));
+        const TypingLine line = makeTypingLine(this, QStringLiteral("englishtext") + n, QStringLiteral("englishpd") + n,
+                                               QStringLiteral("englishput") + n, kLeft, kReferenceTops[k], kInputTops[k]);
+        englishtext_[k] = line.text;
+        englishpd_[k] = line.marks;
+        KeyLineEdit* put = line.put;
         put->setLatinOnly(true);
-        put->setFont(lineFont);
-        put->setFrame(false);
-        put->setTextMargins(0, 0, 0, 0);
         put->setContextMenuPolicy(Qt::NoContextMenu);
         put->setDragEnabled(false);
         put->setAcceptDrops(false);
-        QPalette pal = put->palette();
-        pal.setColor(QPalette::Base, kTeal);
-        pal.setColor(QPalette::Text, Qt::white);
-        put->setPalette(pal);
-        put->setGeometry(kLeft, kInputTops[k], kLineWidth, kInputHeight);
         put->onKeyDown = [this](QKeyEvent* e) { englishput1KeyDown(e); };
         put->onKeyPress = [this](QKeyEvent*, int ch) { return englishput1KeyPress(ch); };
         put->onKeyUp = [this, k](QKeyEvent*) { englishputKeyUp(k); };
