@@ -54,3 +54,11 @@ inline bool allGb2312(const std::string& gb) {
         if (c < 0xA1 || c == 0xFF) return false;
     return true;
 }
+
+// The first level of GB2312 (lead bytes B0 to D7): the most common characters.
+inline bool allGb2312Level1(const std::string& gb) {
+    if (!allGb2312(gb)) return false;
+    for (size_t i = 0; i < gb.size(); i += 2)
+        if (static_cast<unsigned char>(gb[i]) < 0xB0 || static_cast<unsigned char>(gb[i]) > 0xD7) return false;
+    return true;
+}

@@ -1,6 +1,6 @@
 // Builds the four Wubi code books and the Chinese drill lessons from the Wubi 86 table
 // (lines of text, code, weight).
-//   wubigen TABLE OUTDIR
+//   wubigen TABLE OUTDIR [EXCLUSIONS]
 // Code books, one entry a line, CR LF, most frequent first:
 //   jaxo.sy1   character, 5 bytes (its shortest code), 5-byte code field (full code)
 //   jaxo2.sy2  two-character word directly followed by its 5-byte code field
@@ -8,6 +8,9 @@
 // Lessons (no line breaks, two-byte GB2312 characters only):
 //   gpz.jxo most frequent characters; ejjm.jxo two-letter short codes; sjjm.jxo
 //   three-letter short codes; ezcz.jxo, shzcz.jxo, szcz.jxo frequent words.
+// EXCLUSIONS (UTF-8, one word a line, "#" comments) lists words the lessons leave out:
+// the table's frequencies come from web pages, whose most frequent items include
+// brand names, Japanese words and fragments that are no words at all.
 #include "gbconv.h"
 
 #include <algorithm>
@@ -19,6 +22,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -80,8 +84,8 @@ std::unordered_map<std::string_view, size_t> firstOccurrences(const std::string&
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: wubigen TABLE OUTDIR\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: wubigen TABLE OUTDIR [EXCLUSIONS]\n";
         return 2;
     }
     try {
@@ -162,13 +166,27 @@ int main(int argc, char** argv) {
             std::cout << bookNames[n] << ": " << sorted[n].size() << " entries\n";
         }
 
-        // Lessons keep to GB2312, so a learner meets only common characters.
-        auto lesson = [&](const std::vector<const Item*>& v, size_t limit, const char* name, size_t atLeast) {
+        std::unordered_set<std::string> excluded;
+        if (argc == 4) {
+            std::ifstream ex(argv[3], std::ios::binary);
+            if (!ex) throw std::runtime_error(std::string("cannot read ") + argv[3]);
+            for (std::string w; std::getline(ex, w);) {
+                if (!w.empty() && w.back() == '\r') w.pop_back();
+                if (w.empty() || w[0] == '#') continue;
+                if (!gb.convert(w, g)) throw std::runtime_error("not convertible: " + w);
+                excluded.insert(g);
+            }
+        }
+
+        // The short-code lessons keep to GB2312; the others to its first level, the
+        // 3,755 most common characters, so that no traditional or rare form turns up.
+        auto lesson = [&](const std::vector<const Item*>& v, size_t limit, const char* name, size_t atLeast,
+                          bool commonOnly = true) {
             std::string text;
             size_t count = 0;
             for (const Item* it : v) {
                 if (count == limit) break;
-                if (!allGb2312(it->gb)) continue;
+                if (!(commonOnly ? allGb2312Level1(it->gb) : allGb2312(it->gb)) || excluded.count(it->gb)) continue;
                 text += it->gb;
                 ++count;
             }
@@ -186,7 +204,7 @@ int main(int argc, char** argv) {
         }
         // The two-level short codes key by key, as they are learnt.
         std::stable_sort(two.begin(), two.end(), [](const Item* a, const Item* b) { return a->shortCode < b->shortCode; });
-        lesson(two, two.size(), "ejjm.jxo", 300);
+        lesson(two, two.size(), "ejjm.jxo", 300, false);
         lesson(three, 2000, "sjjm.jxo", 1500);
         lesson(sorted[2], 3000, "ezcz.jxo", 2000);
         lesson(sorted[3], 1500, "shzcz.jxo", 1000);

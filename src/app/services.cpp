@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTime>
 #include <QUrl>
@@ -11,16 +12,21 @@ double SystemClock::timeOfDay() { return QTime::currentTime().msecsSinceStartOfD
 void BoxMessages::showError(const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Jaxo4.00"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
 
 void BoxMessages::showInfo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
 
 bool BoxMessages::askYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No);
+    // The buttons as a Chinese desktop names them.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
     return box.exec() == QMessageBox::Yes;
 }
 

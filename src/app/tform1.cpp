@@ -53,6 +53,8 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     const QString icon = QString::fromStdString(services_.appDir + "/jaxo.png");
     setWindowIcon(QIcon(icon));
 
+    // The panels load their pictures from the program folder as they are built.
+    state_.appDir = services_.appDir;
     sound_ = std::make_unique<SoundSystem>(state_, random_, *services_.sound, [this](const QString& text) {
         services_.messages->showError(errors::displayText(text));
     });

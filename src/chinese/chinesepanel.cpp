@@ -78,11 +78,11 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
                                         QPoint(480, 50));
 
     const std::string appDir = host_.state().appDir;
-    auto button = [&](const char* name, const QString& caption, const char* icon, QRect place, const QString& hint) {
+    auto button = [&](const char* name, const QString& caption, QRect place, const QString& hint) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(caption);
-        b->setIcon(QIcon(QString::fromStdString(appDir + "/icons/" + icon + ".png")));
+        b->setIcon(QIcon(QString::fromStdString(appDir + "/icons/" + name + ".png")));
         b->setIconSize(QSize(24, 24));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setAutoRaise(true);
@@ -93,11 +93,11 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         if (form) form->registerHint(b, hint);
         return b;
     };
-    chinanextpage_ = button("chinanextpage", QStringLiteral("下一页"), "nextpage", QRect(370, 340, 100, 40),
+    chinanextpage_ = button("chinanextpage", QStringLiteral("下一页"), QRect(370, 340, 100, 40),
                             QStringLiteral("选择下一页作为练习内容..."));
-    chinaexit_ = button("chinaexit", QStringLiteral("退出"), "exit", QRect(480, 340, 90, 40),
+    chinaexit_ = button("chinaexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
                         QStringLiteral("退出练习并查看成绩..."));
-    exitexit_ = button("exitexit", QStringLiteral("退出"), "exit", QRect(480, 340, 90, 40),
+    exitexit_ = button("exitexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
                        QStringLiteral("强行退出测试状态..."));
     connect(chinanextpage_, &QToolButton::clicked, this, &ChinesePanel::chinanextpageClick);
     connect(chinaexit_, &QToolButton::clicked, this, &ChinesePanel::chinaexitClick);
@@ -279,7 +279,7 @@ void ChinesePanel::showPage() {
 
 void ChinesePanel::showHints() {
     for (int j = 0; j < 4; ++j) {
-        const QString caption = uni(hints_.caption[j]);
+        const QString caption = uni(chinese::displayCaption(hints_.caption[j]));
         if (wbLabel_[j]->text() != caption) wbLabel_[j]->setText(caption);
         wbLabel_[j]->setVisible(hints_.visible[j]);
     }

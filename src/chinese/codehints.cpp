@@ -21,4 +21,18 @@ void showCodeHints(MainWindowState& s, const CodeBooks& books, std::string_view 
     }
 }
 
+ByteText displayCaption(std::string_view caption) {
+    size_t end = 0;
+    for (size_t i = 0; i < caption.size();) {
+        const auto b = static_cast<unsigned char>(caption[i]);
+        if (b < 0x20) break;
+        const size_t n = static_cast<size_t>(bytes::charLength(caption, i));
+        // A lead byte whose second byte is missing or no trail byte: half a character.
+        if (b >= 0x81 && (n == 1 || (n == 2 && static_cast<unsigned char>(caption[i + 1]) < 0x40))) break;
+        i += n;
+        end = i;
+    }
+    return ByteText(caption.substr(0, end));
+}
+
 }  // namespace chinese

@@ -25,4 +25,9 @@ constexpr std::array<int, 4> kCodeDistance{8, 5, 7, 9};
 // its caption empty.
 void showCodeHints(MainWindowState& s, const CodeBooks& books, std::string_view line, int column, HintBar& bar);
 
+// What a one-line label can show of a caption: the 5 bytes after an item found inside a
+// longer entry may run into the entry's line break, so the caption ends before the
+// first control byte, and a character cut in half there is left out.
+ByteText displayCaption(std::string_view caption);
+
 }  // namespace chinese

@@ -99,7 +99,7 @@ void RadicalPanel::m1aClick() {
         host_.sound().nomusic();
     // The program folder and the table are known only once the window is built.
     zgbiao_->setTable(s.radicalTable);
-    if (zgexit_->icon().isNull()) zgexit_->setIcon(QIcon(QString::fromStdString(s.appDir + "/icons/exit.png")));
+    if (zgexit_->icon().isNull()) zgexit_->setIcon(QIcon(QString::fromStdString(s.appDir + "/icons/zgexit.png")));
     drill_.begin(host_.clock().timeOfDay());
     zgput_->clear();
     show();

@@ -116,7 +116,8 @@ SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), fo
                                {"sys2", "确定", "保存设置，返回主界面...", &SettingsPanel::sys2Click, 210},
                                {"sys3", "取消", "取消设置，返回主界面...", &SettingsPanel::sys3Click, 260}};
     for (const Button& b : buttons) {
-        auto* p = new QPushButton(QString::fromUtf8(b.caption), this);
+        auto* p = new QPushButton(QIcon(QString::fromStdString(form_.state().appDir + "/icons/" + b.name + ".png")),
+                                  QString::fromUtf8(b.caption), this);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setFont(fonts::song(13));
         p->setGeometry(430, b.top, 90, 40);

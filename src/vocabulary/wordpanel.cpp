@@ -96,6 +96,10 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     bdcput_->onKeyDown = [this](QKeyEvent* e) { bdcputKeyDown(e); };
     bdcput_->onKeyPress = [this](QKeyEvent*, int ch) { return bdcputKeyPress(ch); };
     bdcput_->onKeyUp = [this](QKeyEvent* e) { bdcputKeyUp(e); };
+    releaseTimer_ = new QTimer(this);
+    releaseTimer_->setSingleShot(true);
+    releaseTimer_->setInterval(30);
+    connect(releaseTimer_, &QTimer::timeout, this, &WordPanel::answerHeldRelease);
 
     bdcexit_ = new QToolButton(this);
     bdcexit_->setObjectName(QStringLiteral("bdcexit"));
@@ -182,6 +186,15 @@ void WordPanel::showMark() {
 
 void WordPanel::bdcputKeyDown(QKeyEvent* e) {
     if (!drill_.running()) return;
+    if (releaseTimer_->isActive()) {
+        if (isEnter(e) && e->timestamp() == heldReleaseTime_) {
+            releaseTimer_->stop();  // Enter is still held: no answer yet
+            heldReleaseTime_ = 0;
+            return;
+        }
+        answerHeldRelease();
+    }
+    if (e->isAutoRepeat()) return;
     drill_.clearMark();
     showMark();
     if (e->key() == Qt::Key_Escape) {
@@ -201,6 +214,23 @@ bool WordPanel::bdcputKeyPress(int ch) {
 void WordPanel::bdcputKeyUp(QKeyEvent* e) {
     // A held Enter answers once, when it is let go.
     if (!drill_.running() || !isEnter(e) || e->isAutoRepeat() || !enterDown_) return;
+    if (e->nativeScanCode() != 0 && e->timestamp() != 0) {
+        heldReleaseTime_ = e->timestamp();
+        releaseTimer_->start();
+        return;
+    }
+    answer();
+}
+
+void WordPanel::answerHeldRelease() {
+    if (!releaseTimer_->isActive() && heldReleaseTime_ == 0) return;
+    releaseTimer_->stop();
+    heldReleaseTime_ = 0;
+    answer();
+}
+
+void WordPanel::answer() {
+    if (!drill_.running() || !enterDown_) return;
     enterDown_ = false;
     const ByteText typed = bytes::fromUnicode(bdcput_->text());
     bdcput_->clear();
@@ -223,6 +253,8 @@ void WordPanel::bdcexitClick() { endWordDrill(); }
 
 void WordPanel::endWordDrill() {
     if (!drill_.running()) return;
+    // An Enter let go just before the end still answers.
+    if (releaseTimer_->isActive()) answerHeldRelease();
     bdcTimer1_->stop();
     hide();
     host_.setToolBarEnabled(true);

@@ -41,6 +41,27 @@ class TestCodeHints : public QObject {
     CodeBooks books() const { return {&b1_, &b2_, &b3_, &b4_}; }
 
 private slots:
+    // A single character found inside a longer entry: the 5 bytes after it run into the
+    // entry's line break, which a one-line label cannot show.
+    void displayCaption_data() {
+        QTest::addColumn<QByteArray>("caption");
+        QTest::addColumn<QByteArray>("shown");
+        const QByteArray mian = QByteArray::fromStdString(bytes::gb("面"));
+        const QByteArray pa = QByteArray::fromStdString(bytes::gb("怕"));
+        const QByteArray sheng = QByteArray::fromStdString(bytes::gb("生"));
+        QTest::newRow("whole code") << mian + "   dmjd " << mian + "   dmjd ";
+        QTest::newRow("into CR LF") << mian + "   fw \r\n" << mian + "   fw ";
+        QTest::newRow("past the break") << pa + "   \n" + sheng << pa + "   ";
+        QTest::newRow("half a character at the end") << pa + "   a" + sheng.left(1) << pa + "   a";
+        QTest::newRow("lead byte before a break") << pa + "   " + sheng.left(1) + "\r\n" << pa + "   ";
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+    }
+    void displayCaption() {
+        QFETCH(QByteArray, caption);
+        QFETCH(QByteArray, shown);
+        QCOMPARE(QByteArray::fromStdString(chinese::displayCaption(caption.toStdString())), shown);
+    }
+
     void init() {
         loadBook(b1_, {QStringLiteral("人w    wwww "), QStringLiteral("中k    khk  "), QStringLiteral("国l    lgyi ")});
         loadBook(b2_, {QStringLiteral("中国khlg "), QStringLiteral("人民wwna ")});

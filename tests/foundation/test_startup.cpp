@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -100,6 +101,15 @@ private slots:
             QStringList seen;
             for (QAction* a : menu->actions()) seen << (a->isSeparator() ? QString() : a->text());
             QCOMPARE(seen, items);
+        }
+    }
+
+    void panelButtonsHavePictures() {
+        TestForm t;
+        for (const char* name : {"chinanextpage", "chinaexit", "exitexit", "sys1", "sys2", "sys3"}) {
+            auto* b = t.find<QAbstractButton>(QString::fromLatin1(name));
+            QVERIFY2(b, name);
+            QVERIFY2(!b->icon().isNull(), name);
         }
     }
 

@@ -59,6 +59,7 @@ private slots:
     void markClearedByTheNextKey_data();
     void markClearedByTheNextKey();
     void enterOnlyAnswersWhenItWentDown();
+    void heldEnterFromTheKeyboardAnswersOnce();
     void answerLineTakesPlainKeys();
     void endings_data();
     void endings();
@@ -204,6 +205,29 @@ void TestWordPanel::enterOnlyAnswersWhenItWentDown() {
     QTest::keyRelease(bdcput(), Qt::Key_Return);
     QCOMPARE(st().rightCount, 1);
     QCOMPARE(st().wrongCount, 0);
+}
+
+// X repeats a held key as a release and a press with one timestamp, not always flagged
+// as a repeat: only the last release, with no press after it, answers.
+void TestWordPanel::heldEnterFromTheKeyboardAnswersOnce() {
+    start();
+    type(QStringLiteral("apple"));
+    auto key = [](QEvent::Type type, unsigned long time) {
+        QKeyEvent e(type, Qt::Key_Return, Qt::NoModifier, 36, 0xff0d, 0, QStringLiteral("\r"));
+        e.setTimestamp(time);
+        QApplication::sendEvent(QApplication::focusWidget(), &e);
+    };
+    key(QEvent::KeyPress, 1000);
+    for (unsigned long time = 1500; time < 1800; time += 100) {
+        key(QEvent::KeyRelease, time);
+        key(QEvent::KeyPress, time);
+    }
+    key(QEvent::KeyRelease, 2000);
+    QCOMPARE(st().rightCount + st().wrongCount, 0);  // judged a moment later
+    QTRY_COMPARE(st().rightCount, 1);
+    QTest::qWait(100);
+    QCOMPARE(st().rightCount + st().wrongCount, 1);
+    QCOMPARE(shown("bdcdc"), QStringLiteral("book"));
 }
 
 void TestWordPanel::answerLineTakesPlainKeys() {
