@@ -1,5 +1,7 @@
 #include "app/keylineedit.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -17,6 +19,12 @@ int KeyLineEdit::charCode(const QKeyEvent* e) {
     const QString t = e->text();
     if (t.isEmpty()) return -1;
     return t.at(0).unicode();
+}
+
+void KeyLineEdit::setLatinOnly(bool on) {
+    if (latinOnly_ == on) return;
+    latinOnly_ = on;
+    if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
 }
 
 void KeyLineEdit::deliverKeyDownOnly(QKeyEvent* e) {

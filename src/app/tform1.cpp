@@ -55,8 +55,11 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
 
     // The panels load their pictures from the program folder as they are built.
     state_.appDir = services_.appDir;
+    // A sound that cannot play is reported after the handler that asked for it: the
+    // exercise starts whole, and no clock ticks behind the message with half a start.
     sound_ = std::make_unique<SoundSystem>(state_, random_, *services_.sound, [this](const QString& text) {
-        services_.messages->showError(errors::displayText(text));
+        QMetaObject::invokeMethod(
+            this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
     });
 
     desk_ = new QWidget(this);

@@ -3,7 +3,7 @@
 namespace chinese {
 
 CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& editText, int caretOffset,
-                      ByteText& marks) {
+                      ByteText& marks, bool lastByte) {
     CheckResult r;
     s.caretColumn = caretOffset + 1;
     s.typedText = bytes::left(editText, s.caretColumn);
@@ -22,7 +22,7 @@ CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& 
     marks = bytes::left(marks, s.caretColumn - 1);
     s.lengthBefore = s.lengthAfter;
 
-    if (bytes::length(reference) > s.caretColumn) return r;
+    if (bytes::length(reference) > s.caretColumn - (lastByte ? 1 : 0)) return r;
 
     countUnits(s, editText, reference);
     editText = bytes::left(editText, bytes::length(reference));
@@ -53,11 +53,11 @@ void finalCount(MainWindowState& s) {
 }
 
 ChangeResult lineChanged(Page& page, HintBar& hints, MainWindowState& s, std::string_view lesson,
-                         const CodeBooks& books, int k, ByteText editText, int caretOffset) {
+                         const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte) {
     ChangeResult r;
     page.input[k] = std::move(editText);
     showCodeHints(s, books, page.text[k], caretOffset + 1, hints);
-    if (!checkLine(s, page.text[k], page.input[k], caretOffset, page.marks[k]).full) return r;
+    if (!checkLine(s, page.text[k], page.input[k], caretOffset, page.marks[k], lastByte).full) return r;
     r.full = true;
     if (k + 1 < kLineCount) {
         page.writable = k + 1;

@@ -17,8 +17,10 @@ struct CheckResult {
 // previous check (s.lengthBefore), cuts the marks to the caret and, when the caret
 // has reached the end of the reference, counts the line and cuts the edit text.
 // caretOffset is the caret's 0-based byte offset in editText.
+// With lastByte the line is full only when the caret has passed its last byte (English
+// text on this page: a line of one-byte characters would otherwise end one byte short).
 CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& editText, int caretOffset,
-                      ByteText& marks);
+                      ByteText& marks, bool lastByte = false);
 
 // Adds the units of typed against expected, two bytes at a time, to the counts.
 void countUnits(MainWindowState& s, std::string_view typed, std::string_view expected);
@@ -35,6 +37,6 @@ struct ChangeResult {
 // What a commit or a key release in line k runs: the hints at the caret, the check,
 // and the hand-over to the next line or a new page.
 ChangeResult lineChanged(Page& page, HintBar& hints, MainWindowState& s, std::string_view lesson,
-                         const CodeBooks& books, int k, ByteText editText, int caretOffset);
+                         const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte = false);
 
 }  // namespace chinese

@@ -159,6 +159,10 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
         host_.showError(e);
         return;
     }
+    // An English test is typed on these lines: plain keys, even with a Chinese input
+    // method left on, and a line ends after its last byte.
+    englishTest_ = test && modeTitle == bytes::gb("英文练习");
+    for (KeyLineEdit* put : chinaput_) put->setLatinOnly(englishTest_);
     s.lessonSize = bytes::length(host_.tempwjzlj().text());
     s.lessonPos = kind == Kind::OrderedTest ? 0 : chinese::randomStart(s.lessonSize, host_.random());
     chinese::fillPage(page_, host_.tempwjzlj().text(), s);
@@ -205,7 +209,8 @@ void ChinesePanel::lineChanged(int k) {
     const QString text = put->text();
     const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
     const chinese::ChangeResult r = chinese::lineChanged(
-        page_, hints_, host_.state(), host_.tempwjzlj().text(), books(), k, bytes::fromUnicode(text), caret);
+        page_, hints_, host_.state(), host_.tempwjzlj().text(), books(), k, bytes::fromUnicode(text), caret,
+        englishTest_);
     showPage();
     showHints();
     if (r.full) focusWritable();

@@ -40,6 +40,7 @@ public:
 
 private:
     enum class Kind { Lesson, OrderedTest, RandomTest };
+    bool englishTest_ = false;
     void start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle, const std::string& fileName);
     void lineChanged(int k);
     bool chinaput1KeyPress(int ch);

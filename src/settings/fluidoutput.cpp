@@ -3,6 +3,7 @@
 #include "common/errors.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -240,6 +241,9 @@ struct FluidOutput::Impl {
     // GUI thread only.
     QByteArray piece;
     bool endReported = false;
+    // When the player passed the piece's last tick; the player itself reports the end
+    // only seconds later, when every voice has died away.
+    QElapsedTimer pastLastTick;
     QTimer poller;
     std::string clickPath;
     qint64 clickSize = -1;
@@ -346,6 +350,7 @@ bool FluidOutput::playMidi(const std::string& path, QString* error) {
 
 void FluidOutput::startPiece() {
     d_->endReported = false;
+    d_->pastLastTick.invalidate();
     if (!d_->synth || !d_->soundFontLoaded || d_->piece.isEmpty()) return;  // nothing could sound
     {
         std::lock_guard<std::mutex> guard(d_->lock);
@@ -367,6 +372,7 @@ void FluidOutput::stopMidi() {
     d_->poller.stop();
     d_->piece.clear();
     d_->endReported = false;
+    d_->pastLastTick.invalidate();
     std::lock_guard<std::mutex> guard(d_->lock);
     // The synthesizer is no longer rendered, so the music and its reverb stop with the
     // next buffer; the voices are cut so that nothing resumes with the next piece.
@@ -378,7 +384,15 @@ void FluidOutput::stopMidi() {
     if (d_->synth) fluid_synth_all_sounds_off(d_->synth, -1);
 }
 
-bool FluidOutput::midiStopped() { return d_->player && fluid_player_get_status(d_->player) == FLUID_PLAYER_DONE; }
+bool FluidOutput::midiStopped() {
+    if (!d_->player) return false;
+    if (fluid_player_get_status(d_->player) == FLUID_PLAYER_DONE) return true;
+    // Past the last tick, the last notes get half a second to fade before the repeat.
+    const int total = fluid_player_get_total_ticks(d_->player);
+    if (total <= 0 || fluid_player_get_current_tick(d_->player) < total) return false;
+    if (!d_->pastLastTick.isValid()) d_->pastLastTick.start();
+    return d_->pastLastTick.elapsed() >= 500;
+}
 
 void FluidOutput::replayMidi() { startPiece(); }
 

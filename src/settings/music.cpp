@@ -13,7 +13,7 @@ void SoundSystem::music() {
     while (k == 0) k = random_.next() % 4;  // 0 draws again: only 1, 2 and 3 remain
     const std::string path = state_.appDir + "/music" + std::to_string(k) + ".mid";
     QString error;
-    if (!output_.playMidi(path, &error) && reportError_) reportError_(error);
+    if (!output_.playMidi(path, &error)) report(path, error);
 }
 
 void SoundSystem::nomusic() {
@@ -28,5 +28,11 @@ void SoundSystem::MediaPlayer1Notify() {
 void SoundSystem::playKeySound() {
     if (state_.soundOk != 1 || !isOn(state_.keySound)) return;
     QString error;
-    if (!output_.playClick(state_.appDir + "/key.wav", &error) && reportError_) reportError_(error);
+    const std::string path = state_.appDir + "/key.wav";
+    if (!output_.playClick(path, &error)) report(path, error);
+}
+
+void SoundSystem::report(const std::string& path, const QString& error) {
+    if (!reported_.insert(path).second) return;
+    if (reportError_) reportError_(error);
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <set>
 #include <string>
 
 // The sound device: one output stream that plays a MIDI piece and mixes in a click.
@@ -56,6 +57,10 @@ public:
     SoundOutput& output() { return output_; }
 
 private:
+    // A file that cannot be played is reported once a run: a missing click would
+    // otherwise put a message in front of every key.
+    void report(const std::string& path, const QString& error);
+    std::set<std::string> reported_;
     MainWindowState& state_;
     RandomSource& random_;
     SoundOutput& output_;

@@ -89,6 +89,7 @@ private slots:
     void englishTests_data();
     void englishTests();
     void englishTestCountsByteParts();
+    void englishTestLineEndsAfterItsLastByte();
 
     void marksLieOverTheirBytes();
 };
@@ -473,6 +474,28 @@ void TestEnglishPanel::englishTestCountsByteParts() {
     QCOMPARE(l.t.modalCount, 1);
     QCOMPARE(l.s().rightCount, 1);
     QCOMPARE(l.s().wrongCount, 1);
+}
+
+void TestEnglishPanel::englishTestLineEndsAfterItsLastByte() {
+    // A whole 66-byte line typed right is 33 right units and hands over to line 2; the
+    // lines take plain keys even with a Chinese input method on.
+    Lesson l;
+    l.t.form->findChild<QAction*>(QStringLiteral("MenuItem1"))->trigger();
+    auto* put = l.t.find<KeyLineEdit>(QStringLiteral("chinaput1"));
+    QCOMPARE(put->inputMethodQuery(Qt::ImEnabled).toBool(), false);
+    const ByteText ref = bytes::fromUnicode(l.t.find<QLabel>(QStringLiteral("chinatext1"))->text());
+    QCOMPARE(ref.size(), size_t(66));
+    QTest::keyClicks(put, u(ref.substr(0, 65)));
+    QVERIFY(!put->isReadOnly());  // one byte short of the end: still typing
+    QCOMPARE(l.s().rightCount + l.s().wrongCount, 0);
+    QTest::keyClicks(put, u(ref.substr(65)));
+    QVERIFY(put->isReadOnly());
+    QCOMPARE(l.s().rightCount, 33);
+    QCOMPARE(l.s().wrongCount, 0);
+    // A Chinese lesson afterwards has its input method back.
+    l.s().lessonTitle.clear();
+    l.t.form->m1bClick();
+    QCOMPARE(put->inputMethodQuery(Qt::ImEnabled).toBool(), true);
 }
 
 void TestEnglishPanel::marksLieOverTheirBytes() {

@@ -194,6 +194,23 @@ private slots:
         QVERIFY(t.messages.errors.isEmpty());
     }
 
+    // Music that cannot play is reported once the exercise has started whole: its clock
+    // stamped, its panel shown, so no tick behind the message runs on a stale start.
+    void musicFailureReportedAfterTheStart() {
+        TestForm t;
+        t.sound.failWith = QStringLiteral("Cannot open file x/music2.mid");
+        t.clock.set(9, 52, 0);
+        bool startedWhole = false;
+        t.messages.duringError = [&] {
+            startedWhole = !t.form->englishform()->isHidden() && t.form->state().startTime == t.clock.now &&
+                           t.form->englishform()->timer()->isActive();
+        };
+        t.form->m2aClick();
+        QVERIFY(t.messages.errors.isEmpty());
+        QTRY_COMPARE(t.messages.errors.size(), 1);
+        QVERIFY(startedWhole);
+    }
+
     void launchersRewrittenOnSecondStart() {
         TestForm t;
         const QString file = t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop");

@@ -147,6 +147,13 @@ private slots:
         QCOMPARE(out_.clicks.size(), size_t(1));
         QCOMPARE(reported_.size(), 2);
     }
+
+    // A missing click is reported once a run, not in front of every key.
+    void aFailingFileIsReportedOnce() {
+        out_.failWith = QStringLiteral("Cannot open file /app/key.wav");
+        for (int i = 0; i < 5; ++i) sound_->playKeySound();
+        QCOMPARE(reported_, QStringList{out_.failWith});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMusic)

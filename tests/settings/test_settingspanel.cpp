@@ -392,7 +392,10 @@ private slots:
         t.messages.errors.clear();
         const size_t played = t.sound.played.size();
         t.build();
-        QCOMPARE(t.messages.errors, QStringList(t.sound.failWith + QLatin1Char('.')));
+        // The message comes once the start-up is complete, not in the middle of it.
+        QVERIFY(t.messages.errors.isEmpty());
+        QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
+        QTRY_COMPARE(t.messages.errors, QStringList(t.sound.failWith + QLatin1Char('.')));
         const MainWindowState& s = t.form->state();
         QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
         QVERIFY(!s.radicalTable[147].empty());

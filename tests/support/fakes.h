@@ -28,7 +28,12 @@ public:
     int beeps = 0;
     // Runs while a question is open (before it is answered), as a timer tick could.
     std::function<void()> duringQuestion;
-    void showError(const QString& text) override { errors << text; }
+    // Runs while an error box is open.
+    std::function<void()> duringError;
+    void showError(const QString& text) override {
+        errors << text;
+        if (duringError) duringError();
+    }
     void showInfo(const QString& caption, const QString& text) override { infos << caption + QLatin1Char('|') + text; }
     bool askYesNo(const QString& caption, const QString& text) override {
         questions << caption + QLatin1Char('|') + text;
