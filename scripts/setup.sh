@@ -11,7 +11,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils dbus dbus-x11
   fcitx5 fcitx5-chinese-addons fcitx5-table fcitx5-frontend-qt6
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils
+  desktop-file-utils qt6-translations-l10n
 )
 
 missing=()

@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "app/services.h"
 #include "app/tform1.h"
 #include "app/tloge.h"
@@ -6,7 +7,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -39,6 +42,12 @@ public:
 
 int main(int argc, char* argv[]) {
     JaxoApplication app(argc, argv);  // 1
+    // A Chinese program: the toolkit's own texts (context menus, message buttons) in
+    // Chinese too, and pop-up menus and message boxes in the Song face.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkitTexts);
+    QApplication::setFont(fonts::song(10));
     try {
         const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
         auto splash = std::make_unique<Tloge>(QString::fromStdString(appDir + "/splash.jpg"));  // 2

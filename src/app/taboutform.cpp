@@ -38,16 +38,16 @@ Taboutform::Taboutform(TForm1& form, QWidget* parent) : QDialog(parent) {
         l->setFont(fonts::song(12));
         l->adjustSize();
         l->move(pos);
+        l->installEventFilter(this);  // a click on a text does nothing
         return l;
     };
-    label("a", QStringLiteral("Jaxo中英文打字练习软件"), {130, 10})->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label("b", QStringLiteral("Version 4.00"), {170, 40})->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label("c", QStringLiteral("本软件由Jaxo开发组编写，自由使用"), {140, 70})->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label("a", QStringLiteral("Jaxo中英文打字练习软件"), {130, 10});
+    label("b", QStringLiteral("Version 4.00"), {170, 40});
+    label("c", QStringLiteral("由Jaxo开发组编写"), {140, 70});
     e_ = label("e", QStringLiteral("欢迎使用JAXO4.00中文打字练习软件"), {90, 120});
     e_->setCursor(Qt::PointingHandCursor);
     e_->setMouseTracking(true);
-    e_->installEventFilter(this);
-    label("d", QStringLiteral("Jaxo开发组"), {260, 170})->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label("d", QStringLiteral("Jaxo开发组"), {260, 170});
 
     auto* ok = new QPushButton(QIcon(QString::fromStdString(form.state().appDir + "/icons/OKButton.png")),
                                QStringLiteral("确定"), this);
@@ -65,12 +65,19 @@ void Taboutform::setEColor(const QColor& c) {
 }
 
 bool Taboutform::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (watched == e_) setEColor(Qt::blue);
-        else if (watched == Panel1_) setEColor(palette().color(QPalette::WindowText));
-    } else if (event->type() == QEvent::MouseButtonPress && watched == Panel1_) {
-        accept();
-        return true;
+    const auto type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::Enter) {
+        if (watched == e_) {
+            setEColor(Qt::blue);
+        } else if (watched == Panel1_) {
+            // A move over e reaches the panel too, after e; only one outside e resets.
+            const bool overE = type == QEvent::MouseMove &&
+                               e_->geometry().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (!overE) setEColor(palette().color(QPalette::WindowText));
+        }
+    } else if (type == QEvent::MouseButtonPress) {
+        if (watched == Panel1_) accept();
+        return true;  // the panel closes the box; a text takes the click and does nothing
     }
     return QDialog::eventFilter(watched, event);
 }

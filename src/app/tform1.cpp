@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -82,6 +83,9 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     bdcform_ = new WordPanel(*this, desk_);
     system_ = new SettingsPanel(*this, desk_);
     for (QWidget* p : std::initializer_list<QWidget*>{chinapanel_, englishform_, zgform_, bdcform_, system_}) p->hide();
+
+    // The help, from anywhere in the window.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &TForm1::m5aClick);
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -268,7 +272,7 @@ void TForm1::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     const int widths[5] = {60, 480, 100, 47, 50};
     const QString texts[5] = {QStringLiteral("系统提示:"), QString(), QStringLiteral("Jaxo开发组"),
-                              QStringLiteral("反馈:"), QStringLiteral("见帮助")};
+                              QStringLiteral("帮助:"), QStringLiteral("按F1")};
     for (int i = 0; i < 5; ++i) {
         auto* l = new QLabel(texts[i], bar);
         l->setFont(fonts::song(9));

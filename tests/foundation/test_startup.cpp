@@ -299,23 +299,42 @@ private slots:
 
     void aboutBoxLabelTurnsBlue() {
         TestForm t;
-        QColor over, away;
+        QColor over, overStill, away;
+        bool openAfterTextClick = false;
         t.onModal = [&](QDialog& d) {
             auto* e = d.findChild<QLabel*>(QStringLiteral("e"));
+            auto* panel = d.findChild<QWidget*>(QStringLiteral("Panel1"));
             hover(e);
             over = e->palette().color(QPalette::WindowText);
-            hover(d.findChild<QWidget*>(QStringLiteral("Panel1")));
+            // The move over e passes on to the panel as well: the colour stays.
+            QTest::mouseMove(e, QPoint(5, 5));
+            QMouseEvent move(QEvent::MouseMove, e->geometry().center(), e->mapToGlobal(QPoint(5, 5)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(panel, &move);
+            overStill = e->palette().color(QPalette::WindowText);
+            QMouseEvent moveAway(QEvent::MouseMove, QPoint(5, 190), panel->mapToGlobal(QPoint(5, 190)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(panel, &moveAway);
             away = e->palette().color(QPalette::WindowText);
+            // e has no click action: the box stays open.
+            QTest::mouseClick(e, Qt::LeftButton);
+            openAfterTextClick = d.result() == 0;
         };
         t.form->m5bClick();
         QCOMPARE(over, QColor(Qt::blue));
+        QCOMPARE(overStill, QColor(Qt::blue));
         QVERIFY(away != QColor(Qt::blue));
+        QVERIFY(openAfterTextClick);
     }
 
     void helpOpensTheDocument() {
         TestForm t;
         t.form->m5aClick();
         QCOMPARE(t.shell.opened, QStringList{t.file(QStringLiteral("help/index.html"))});
+        t.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+        QTest::keyClick(t.form.get(), Qt::Key_F1);
+        QCOMPARE(t.shell.opened.size(), 2);
         QVERIFY(QFile::exists(t.file(QStringLiteral("help/index.html"))));
     }
 
