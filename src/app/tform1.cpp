@@ -207,6 +207,12 @@ void TForm1::buildToolBar() {
         m->setStyle(style);
         b->setMenu(m);
         b->setPopupMode(QToolButton::InstantPopup);
+        // The tool bar is disabled while the chosen exercise runs, so the button would
+        // keep the raised look of the pointer that was over it when the menu opened.
+        connect(m, &QMenu::aboutToHide, b, [b] {
+            b->setAttribute(Qt::WA_UnderMouse, false);
+            b->update();
+        });
         return m;
     };
     auto item = [this](QMenu* m, const char* name, const QString& caption, void (TForm1::*slot)()) {
