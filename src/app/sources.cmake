@@ -5,6 +5,7 @@ list(APPEND JAXO_GUI_SOURCES
   src/app/labelpair.cpp
   src/app/services.cpp
   src/app/taboutform.cpp
+  src/app/testdump.cpp
   src/app/typingline.cpp
   src/app/tform1.cpp
   src/app/tloge.cpp

@@ -1,7 +1,7 @@
 #include "chinese/chineseclock.h"
 
 #include "chinese/chinesecheck.h"
-#include "common/elapsed.h"
+#include "app/exerciseclock.h"
 
 namespace chinese {
 
@@ -59,9 +59,7 @@ EndingEffect endExercise(Ending ending, MainWindowState& s, PanelFlags& f, const
 
 TickResult tick(MainWindowState& s, double now) {
     TickResult r;
-    s.nowTime = now;
-    r.caption = elapsed::text(s.startTime, now);
-    s.elapsedMinutes = elapsed::minutesField(r.caption);
+    r.caption = clockTick(s, now);
     if (isTest(s)) {
         if (s.elapsedMinutes == s.testMinutes) r.ending = Ending::TestLimit;
     } else if (s.elapsedMinutes == s.practiceMinutes) {

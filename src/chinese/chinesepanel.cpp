@@ -7,6 +7,8 @@
 #include "app/tform1.h"
 #include "chinese/chinesecheck.h"
 #include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
+#include "app/testdump.h"
 #include "app/typingline.h"
 #include "common/errors.h"
 #include "common/linestore.h"
@@ -15,7 +17,6 @@
 #include "settings/music.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -43,11 +44,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
     setGeometry(110, 70, 600, 400);
 
-    chinatimerctr_ = new QTimer(this);
-    chinatimerctr_->setObjectName(QStringLiteral("chinatimerctr"));
-    chinatimerctr_->setInterval(1000);
-    chinatimerctr_->setTimerType(Qt::PreciseTimer);  // a coarse tick may come early and show a second twice
-    connect(chinatimerctr_, &QTimer::timeout, this, &ChinesePanel::chinatimerctrTimer);
+    chinatimerctr_ = makeExerciseTimer(this, "chinatimerctr", &ChinesePanel::chinatimerctrTimer);
 
     auto* form = dynamic_cast<TForm1*>(&host_);
     for (int k = 0; k < chinese::kLineCount; ++k) {
@@ -307,24 +304,12 @@ void ChinesePanel::focusWritable() { chinaput_[page_.writable]->setFocus(Qt::Oth
 // For the end-to-end test only: with JAXO_TEST_STATE set, the page and the counts are
 // written to that file after every change, so a test driving real keys can read them.
 void ChinesePanel::dumpStateForTests() const {
-    static const QString path = qEnvironmentVariable("JAXO_TEST_STATE");
-    if (path.isEmpty()) return;
-    const MainWindowState& s = host_.state();
+    if (!testdump::enabled()) return;
     QString out;
-    out += QStringLiteral("right=%1\nwrong=%2\nwritable=%3\nvisible=%4\n")
-               .arg(s.rightCount)
-               .arg(s.wrongCount)
-               .arg(page_.writable + 1)
-               .arg(flags_.panelVisible ? 1 : 0);
     for (int k = 0; k < chinese::kLineCount; ++k) {
         out += QStringLiteral("text%1=%2\n").arg(k + 1).arg(uni(page_.text[k]));
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(QString::fromLatin1(QByteArray::fromStdString(page_.marks[k]).toHex()));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(uni(page_.input[k]));
     }
-    QFile f(path + QStringLiteral(".tmp"));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-    f.write(out.toUtf8());
-    f.close();
-    QFile::remove(path);
-    f.rename(path);
+    testdump::write(host_.state(), page_.writable + 1, flags_.panelVisible, out);
 }

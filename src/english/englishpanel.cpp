@@ -8,10 +8,11 @@
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
+#include "app/testdump.h"
 #include "app/typingline.h"
 #include "settings/music.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
@@ -34,12 +35,7 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     setAutoFillBackground(true);
     setGeometry(100, 60, 610, 440);
 
-    englishtimer_ = new QTimer(this);
-    englishtimer_->setObjectName(QStringLiteral("englishtimer"));
-    englishtimer_->setInterval(1000);
-    // A coarse timer may fire a little early and show the same second twice.
-    englishtimer_->setTimerType(Qt::PreciseTimer);
-    connect(englishtimer_, &QTimer::timeout, this, &EnglishPanel::englishtimerTimer);
+    englishtimer_ = makeExerciseTimer(this, "englishtimer", &EnglishPanel::englishtimerTimer);
 
     engback_ = new QLabel(this);
     engback_->setObjectName(QStringLiteral("engback"));
@@ -246,24 +242,13 @@ void EnglishPanel::takeInputOn(int line) {
 // For the end-to-end test only: with JAXO_TEST_STATE set, the page and the counts are
 // written to that file after every change, so a test driving real keys can read them.
 void EnglishPanel::dumpStateForTests() const {
-    static const QString path = qEnvironmentVariable("JAXO_TEST_STATE");
-    if (path.isEmpty()) return;
-    const MainWindowState& s = host_.state();
-    QString out = QStringLiteral("right=%1\nwrong=%2\nwritable=%3\nvisible=%4\n")
-                      .arg(s.rightCount)
-                      .arg(s.wrongCount)
-                      .arg(practice_.activeLine() + 1)
-                      .arg(running_ ? 1 : 0);
+    if (!testdump::enabled()) return;
+    QString out;
     for (int k = 0; k < english::kPageLines; ++k) {
         const auto hex = [](const ByteText& t) { return QString::fromLatin1(QByteArray::fromStdString(t).toHex()); };
         out += QStringLiteral("text%1=%2\n").arg(k + 1).arg(hex(practice_.reference(k)));
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(hex(practice_.marks(k)));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(englishput_[k]->text())));
     }
-    QFile f(path + QStringLiteral(".tmp"));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-    f.write(out.toUtf8());
-    f.close();
-    QFile::remove(path);
-    f.rename(path);
+    testdump::write(host_.state(), practice_.activeLine() + 1, running_, out);
 }

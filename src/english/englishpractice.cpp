@@ -1,6 +1,6 @@
 #include "english/englishpractice.h"
 
-#include "common/elapsed.h"
+#include "app/exerciseclock.h"
 #include "common/randomsource.h"
 
 #include <algorithm>
@@ -70,10 +70,8 @@ void clearSnapshot(MainWindowState& s) {
 }
 
 Tick tick(MainWindowState& s, double now) {
-    s.nowTime = now;
     Tick t;
-    t.clockText = elapsed::text(s.startTime, s.nowTime);
-    s.elapsedMinutes = elapsed::minutesField(t.clockText);
+    t.clockText = clockTick(s, now);
     t.timeUp = s.elapsedMinutes == s.practiceMinutes;
     return t;
 }

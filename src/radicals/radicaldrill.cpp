@@ -1,6 +1,6 @@
 #include "radicals/radicaldrill.h"
 
-#include "common/elapsed.h"
+#include "app/exerciseclock.h"
 #include "common/randomsource.h"
 #include "radicals/radicaltable.h"
 
@@ -116,9 +116,7 @@ void RadicalDrill::keyUp(KeyId key) {
 }
 
 bool RadicalDrill::tick(double now) {
-    s_.nowTime = now;
-    clock_ = elapsed::text(s_.startTime, s_.nowTime);
-    s_.elapsedMinutes = elapsed::minutesField(clock_);
+    clock_ = clockTick(s_, now);
     return s_.elapsedMinutes == s_.practiceMinutes;
 }
 

@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "common/platform.h"
 #include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
 #include "radicals/keychartview.h"
 #include "settings/music.h"
 
@@ -22,11 +23,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     setFont(fonts::song(11));
     setGeometry(90, 70, 636, 400);
 
-    zgtimerctr_ = new QTimer(this);
-    zgtimerctr_->setObjectName(QStringLiteral("zgtimerctr"));
-    zgtimerctr_->setInterval(1000);
-    zgtimerctr_->setTimerType(Qt::PreciseTimer);
-    connect(zgtimerctr_, &QTimer::timeout, this, &RadicalPanel::zgtimerctrTimer);
+    zgtimerctr_ = makeExerciseTimer(this, "zgtimerctr", &RadicalPanel::zgtimerctrTimer);
     releaseTimer_ = new QTimer(this);
     releaseTimer_->setSingleShot(true);
     releaseTimer_->setInterval(kReleaseWaitMs);

@@ -1,6 +1,6 @@
 #include "vocabulary/worddrill.h"
 
-#include "common/elapsed.h"
+#include "app/exerciseclock.h"
 #include "common/linestore.h"
 #include "common/randomsource.h"
 
@@ -49,9 +49,7 @@ WordDrill::Mark WordDrill::answer(const ByteText& typed) {
 }
 
 bool WordDrill::tick(double now) {
-    s_.nowTime = now;
-    clockText_ = elapsed::text(s_.startTime, s_.nowTime);
-    s_.elapsedMinutes = elapsed::minutesField(clockText_);
+    clockText_ = clockTick(s_, now);
     return s_.elapsedMinutes == s_.wordMinutes;
 }
 

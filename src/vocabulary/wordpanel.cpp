@@ -1,5 +1,6 @@
 #include "vocabulary/wordpanel.h"
 
+#include "app/exerciseclock.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
@@ -58,11 +59,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     setFont(fonts::song(11));
     setAutoFillBackground(true);
 
-    bdcTimer1_ = new QTimer(this);
-    bdcTimer1_->setObjectName(QStringLiteral("bdcTimer1"));
-    bdcTimer1_->setInterval(1000);
-    bdcTimer1_->setTimerType(Qt::PreciseTimer);
-    connect(bdcTimer1_, &QTimer::timeout, this, &WordPanel::bdcTimer1Timer);
+    bdcTimer1_ = makeExerciseTimer(this, "bdcTimer1", &WordPanel::bdcTimer1Timer);
 
     bdcback_ = makePicture(this, "bdcback", QPoint(0, 0));
     bdctx_ = makePicture(this, "bdctx", QPoint(40, 190));
