@@ -7,6 +7,7 @@
 #include "common/platform.h"
 #include "app/bytegridlabel.h"
 #include "app/exerciseclock.h"
+#include "app/releasesettler.h"
 #include "radicals/keychartview.h"
 #include "settings/music.h"
 
@@ -24,10 +25,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     setGeometry(90, 70, 636, 400);
 
     zgtimerctr_ = makeExerciseTimer(this, "zgtimerctr", &RadicalPanel::zgtimerctrTimer);
-    releaseTimer_ = new QTimer(this);
-    releaseTimer_->setSingleShot(true);
-    releaseTimer_->setInterval(kReleaseWaitMs);
-    connect(releaseTimer_, &QTimer::timeout, this, &RadicalPanel::judgeHeldRelease);
+    releases_ = new ReleaseSettler(this, [this](long long id) { judgeRelease(id); });
 
     // The row: a light shadow under it, like the other label pairs.
     auto gridLabel = [this](const char* name, QPoint pos) {
@@ -127,21 +125,11 @@ radicals::RadicalDrill::KeyId RadicalPanel::keyId(const QKeyEvent* e) {
     return (1LL << 32) | static_cast<unsigned>(e->key());
 }
 
-// X repeats a held key as a release and a press with one timestamp, and the toolkit
-// flags only some of these pairs as repeats. So a release from the keyboard is judged
-// a moment later, unless the press that continues it arrives first.
 void RadicalPanel::zgputKeyDown(QKeyEvent* e) {
     swallowPress_ = true;
     if (e->isAutoRepeat()) return;
     const auto id = keyId(e);
-    if (heldRelease_) {
-        if (heldRelease_->id == id && heldRelease_->time == e->timestamp()) {
-            heldRelease_.reset();
-            releaseTimer_->stop();
-            return;
-        }
-        judgeHeldRelease();
-    }
+    if (releases_->continuesHeldKey(id, e)) return;
     // With detectable repeat X sends presses only: a key already down is still one stroke.
     if (drill_.isDown(id)) return;
     swallowPress_ = false;
@@ -162,21 +150,7 @@ bool RadicalPanel::zgputKeyPress(QKeyEvent* e, int ch) {
 
 void RadicalPanel::zgputKeyUp(QKeyEvent* e) {
     if (e->isAutoRepeat() || !drill_.running()) return;
-    judgeHeldRelease();
-    if (e->nativeScanCode() != 0 && e->timestamp() != 0) {
-        heldRelease_ = HeldRelease{keyId(e), e->timestamp()};
-        releaseTimer_->start();
-        return;
-    }
-    judgeRelease(keyId(e));
-}
-
-void RadicalPanel::judgeHeldRelease() {
-    if (!heldRelease_) return;
-    const auto id = heldRelease_->id;
-    heldRelease_.reset();
-    releaseTimer_->stop();
-    judgeRelease(id);
+    releases_->released(keyId(e), e);
 }
 
 void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
@@ -198,7 +172,7 @@ void RadicalPanel::zgexitClick() { endRadicalDrill(); }
 void RadicalPanel::endRadicalDrill() {
     if (!drill_.running()) return;
     // A key released just before the end still counts.
-    judgeHeldRelease();
+    releases_->settleNow();
     zgtimerctr_->stop();
     hide();
     host_.setToolBarEnabled(true);

@@ -3,7 +3,6 @@
 #include "radicals/radicaldrill.h"
 
 #include <QFrame>
-#include <optional>
 
 class ExerciseHost;
 class ByteGridLabel;
@@ -12,6 +11,7 @@ class KeyLineEdit;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
+class ReleaseSettler;
 
 // The radical drill: rows of 25 radicals, one key per radical, the key chart in view.
 class RadicalPanel : public QFrame {
@@ -30,7 +30,6 @@ private:
     void zgputKeyDown(QKeyEvent* e);
     bool zgputKeyPress(QKeyEvent* e, int ch);
     void zgputKeyUp(QKeyEvent* e);
-    void judgeHeldRelease();
     void judgeRelease(radicals::RadicalDrill::KeyId id);
     void endRadicalDrill();
     void showDrill();
@@ -51,13 +50,6 @@ private:
     QPushButton* zgexit_ = nullptr;
     KeyChartView* zgbiao_ = nullptr;
 
-    // A release waits this long for the press that would make it a repeat.
-    static constexpr int kReleaseWaitMs = 30;
-    struct HeldRelease {
-        radicals::RadicalDrill::KeyId id;
-        quint64 time;
-    };
-    std::optional<HeldRelease> heldRelease_;
-    QTimer* releaseTimer_ = nullptr;
+    ReleaseSettler* releases_ = nullptr;
     bool swallowPress_ = false;  // the key-down just seen was a repeat
 };

@@ -1,6 +1,7 @@
 #include "vocabulary/wordpanel.h"
 
 #include "app/exerciseclock.h"
+#include "app/releasesettler.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
@@ -93,10 +94,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     bdcput_->onKeyDown = [this](QKeyEvent* e) { bdcputKeyDown(e); };
     bdcput_->onKeyPress = [this](QKeyEvent*, int ch) { return bdcputKeyPress(ch); };
     bdcput_->onKeyUp = [this](QKeyEvent* e) { bdcputKeyUp(e); };
-    releaseTimer_ = new QTimer(this);
-    releaseTimer_->setSingleShot(true);
-    releaseTimer_->setInterval(30);
-    connect(releaseTimer_, &QTimer::timeout, this, &WordPanel::answerHeldRelease);
+    releases_ = new ReleaseSettler(this, [this](long long) { answer(); });
 
     bdcexit_ = new QToolButton(this);
     bdcexit_->setObjectName(QStringLiteral("bdcexit"));
@@ -183,14 +181,7 @@ void WordPanel::showMark() {
 
 void WordPanel::bdcputKeyDown(QKeyEvent* e) {
     if (!drill_.running()) return;
-    if (releaseTimer_->isActive()) {
-        if (isEnter(e) && e->timestamp() == heldReleaseTime_) {
-            releaseTimer_->stop();  // Enter is still held: no answer yet
-            heldReleaseTime_ = 0;
-            return;
-        }
-        answerHeldRelease();
-    }
+    if (releases_->continuesHeldKey(e->key(), e)) return;  // Enter still held: no answer yet
     if (e->isAutoRepeat()) return;
     drill_.clearMark();
     showMark();
@@ -211,19 +202,7 @@ bool WordPanel::bdcputKeyPress(int ch) {
 void WordPanel::bdcputKeyUp(QKeyEvent* e) {
     // A held Enter answers once, when it is let go.
     if (!drill_.running() || !isEnter(e) || e->isAutoRepeat() || !enterDown_) return;
-    if (e->nativeScanCode() != 0 && e->timestamp() != 0) {
-        heldReleaseTime_ = e->timestamp();
-        releaseTimer_->start();
-        return;
-    }
-    answer();
-}
-
-void WordPanel::answerHeldRelease() {
-    if (!releaseTimer_->isActive() && heldReleaseTime_ == 0) return;
-    releaseTimer_->stop();
-    heldReleaseTime_ = 0;
-    answer();
+    releases_->released(e->key(), e);
 }
 
 void WordPanel::answer() {
@@ -251,7 +230,7 @@ void WordPanel::bdcexitClick() { endWordDrill(); }
 void WordPanel::endWordDrill() {
     if (!drill_.running()) return;
     // An Enter let go just before the end still answers.
-    if (releaseTimer_->isActive()) answerHeldRelease();
+    releases_->settleNow();
     bdcTimer1_->stop();
     hide();
     host_.setToolBarEnabled(true);

@@ -10,6 +10,7 @@ class KeyLineEdit;
 class QKeyEvent;
 class QLabel;
 class QTimer;
+class ReleaseSettler;
 class QToolButton;
 
 // The vocabulary drill: one entry at a time, typed and judged on Enter.
@@ -32,7 +33,6 @@ private:
     bool bdcputKeyPress(int ch);
     void bdcputKeyUp(QKeyEvent* e);
     void answer();
-    void answerHeldRelease();
     void showEntry();
     void showMark();
     void loadPictures();
@@ -54,9 +54,6 @@ private:
     // Set when Enter went down in the answer line: only then does its release answer,
     // so the release of an Enter that chose the list from a menu is not an answer.
     bool enterDown_ = false;
-    // X repeats a held key as a release and a press with one timestamp, flagged as a
-    // repeat only at times: a release of Enter from the keyboard answers a moment later,
-    // unless the press that continues it comes first.
-    QTimer* releaseTimer_ = nullptr;
-    unsigned long heldReleaseTime_ = 0;
+    // A held Enter answers once, when it is let go for good.
+    ReleaseSettler* releases_ = nullptr;
 };
