@@ -31,26 +31,40 @@ int charLength(std::string_view text, size_t i) {
 
 namespace {
 
-// iconv descriptors are not thread-safe; the program converts on the GUI thread,
-// but tests and tools may not, so each conversion takes its own descriptor.
+// A descriptor per direction, opened once per thread: conversions run on every key.
+iconv_t descriptor(const char* to, const char* from) {
+    struct Cached {
+        std::string key;
+        iconv_t cd;
+    };
+    thread_local std::vector<Cached> cache;
+    const std::string key = std::string(to) + '<' + from;
+    for (const Cached& c : cache)
+        if (c.key == key) return c.cd;
+    iconv_t cd = iconv_open(to, from);
+    if (cd != reinterpret_cast<iconv_t>(-1)) cache.push_back({key, cd});
+    return cd;
+}
+
 std::string convert(const char* to, const char* from, std::string_view in, bool* ok,
                     std::string_view replacement) {
-    iconv_t cd = iconv_open(to, from);
+    iconv_t cd = descriptor(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         if (ok) *ok = false;
         return {};
     }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state
     std::string out;
     out.reserve(in.size() * 2 + 8);
     char* src = const_cast<char*>(in.data());
     size_t srcLeft = in.size();
-    std::vector<char> buf(4096);
+    char buf[4096];
     bool good = true;
     while (srcLeft > 0) {
-        char* dst = buf.data();
-        size_t dstLeft = buf.size();
+        char* dst = buf;
+        size_t dstLeft = sizeof buf;
         size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buf.data(), buf.size() - dstLeft);
+        out.append(buf, sizeof buf - dstLeft);
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG) continue;
             // EILSEQ or EINVAL: skip one byte of input and mark it.
@@ -61,7 +75,6 @@ std::string convert(const char* to, const char* from, std::string_view in, bool*
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
-    iconv_close(cd);
     if (ok) *ok = good;
     return out;
 }
