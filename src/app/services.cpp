@@ -34,12 +34,6 @@ void BoxMessages::showError(const QString& text) {
     box.exec();
 }
 
-void BoxMessages::showInfo(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
-}
-
 bool BoxMessages::askYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No);
     // The buttons as a Chinese desktop names them.

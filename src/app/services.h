@@ -10,7 +10,6 @@ public:
 class BoxMessages : public Messages {
 public:
     void showError(const QString& text) override;
-    void showInfo(const QString& caption, const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
     void beep() override;
 };

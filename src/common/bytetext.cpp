@@ -106,6 +106,4 @@ bool isValidGb18030(std::string_view text) {
     return ok;
 }
 
-ByteText number(long long n) { return std::to_string(n); }
-
 }  // namespace bytes

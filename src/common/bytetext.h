@@ -31,7 +31,4 @@ ByteText gb(std::string_view utf8);
 // True when every byte sequence of the text is valid GB18030.
 bool isValidGb18030(std::string_view text);
 
-// Decimal text of an integer, as the program writes numbers.
-ByteText number(long long n);
-
 }  // namespace bytes

@@ -16,8 +16,6 @@ public:
     // The error display: caption "Jaxo4.00", error icon, OK. The text is shown as given;
     // callers pass it through errors::displayText.
     virtual void showError(const QString& text) = 0;
-    // A plain message (no icon) with the given caption.
-    virtual void showInfo(const QString& caption, const QString& text) = 0;
     // A Yes/No question without owner window and icon; true for Yes.
     virtual bool askYesNo(const QString& caption, const QString& text) = 0;
     virtual void beep() = 0;

@@ -22,7 +22,6 @@ public:
 class FakeMessages : public Messages {
 public:
     QStringList errors;
-    QStringList infos;
     QStringList questions;
     bool answerYes = false;
     int beeps = 0;
@@ -34,7 +33,6 @@ public:
         errors << text;
         if (duringError) duringError();
     }
-    void showInfo(const QString& caption, const QString& text) override { infos << caption + QLatin1Char('|') + text; }
     bool askYesNo(const QString& caption, const QString& text) override {
         questions << caption + QLatin1Char('|') + text;
         if (duringQuestion) duringQuestion();
