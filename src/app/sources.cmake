@@ -1,6 +1,7 @@
 list(APPEND JAXO_GUI_SOURCES
   src/app/bytegridlabel.cpp
   src/app/fonts.cpp
+  src/app/icons.cpp
   src/app/keylineedit.cpp
   src/app/labelpair.cpp
   src/app/releasesettler.cpp

@@ -1,6 +1,7 @@
 #include "app/taboutform.h"
 
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/tform1.h"
 
 #include <QEvent>
@@ -49,7 +50,7 @@ Taboutform::Taboutform(TForm1& form, QWidget* parent) : QDialog(parent) {
     e_->setMouseTracking(true);
     label("d", QStringLiteral("Jaxo开发组"), {260, 170});
 
-    auto* ok = new QPushButton(QIcon(QString::fromStdString(form.state().appDir + "/icons/OKButton.png")),
+    auto* ok = new QPushButton(icons::forControl(QStringLiteral("OKButton"), form.state().appDir),
                                QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setFont(fonts::song(13));

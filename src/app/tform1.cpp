@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/taboutform.h"
 #include "chinese/chinesepanel.h"
@@ -161,7 +162,7 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
-    b->setIcon(QIcon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")));
+    b->setIcon(icons::forControl(QString::fromLatin1(name), services_.appDir));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
@@ -175,7 +176,7 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
 }
 
 QAction* TForm1::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(QIcon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")), caption);
+    QAction* a = menu->addAction(icons::forControl(QString::fromLatin1(name), services_.appDir), caption);
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }

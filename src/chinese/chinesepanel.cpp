@@ -2,6 +2,7 @@
 
 #include "app/exercisehost.h"
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/labelpair.h"
 #include "app/tform1.h"
@@ -79,7 +80,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(caption);
-        b->setIcon(QIcon(QString::fromStdString(appDir + "/icons/" + name + ".png")));
+        b->setIcon(icons::forControl(QString::fromLatin1(name), appDir));
         b->setIconSize(QSize(24, 24));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setAutoRaise(true);

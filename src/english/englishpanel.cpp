@@ -2,6 +2,7 @@
 
 #include "app/exercisehost.h"
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/tform1.h"
 #include "chinese/chinesepanel.h"
@@ -107,8 +108,8 @@ void EnglishPanel::loadPictures() {
     const std::string& dir = host_.state().appDir;
     engmage_->setPixmap(QPixmap(QString::fromStdString(dir + "/keyboard.jpg")));
     engback_->setPixmap(QPixmap(QString::fromStdString(dir + "/strip.jpg")));
-    englishnext_->setIcon(QIcon(QString::fromStdString(dir + "/icons/englishnext.png")));
-    englishexit_->setIcon(QIcon(QString::fromStdString(dir + "/icons/englishexit.png")));
+    englishnext_->setIcon(icons::forControl(englishnext_->objectName(), dir));
+    englishexit_->setIcon(icons::forControl(englishexit_->objectName(), dir));
 }
 
 void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName) {

@@ -2,6 +2,7 @@
 
 #include "app/exercisehost.h"
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/tform1.h"
 #include "common/platform.h"
@@ -94,7 +95,7 @@ void RadicalPanel::m1aClick() {
         host_.sound().nomusic();
     // The program folder and the table are known only once the window is built.
     zgbiao_->setTable(s.radicalTable);
-    if (zgexit_->icon().isNull()) zgexit_->setIcon(QIcon(QString::fromStdString(s.appDir + "/icons/zgexit.png")));
+    if (zgexit_->icon().isNull()) zgexit_->setIcon(icons::forControl(zgexit_->objectName(), s.appDir));
     drill_.begin(host_.clock().timeOfDay());
     zgput_->clear();
     show();

@@ -1,6 +1,7 @@
 #include "settings/settingspanel.h"
 
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/tform1.h"
 #include "common/errors.h"
@@ -116,7 +117,7 @@ SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), fo
                                {"sys2", "确定", "保存设置，返回主界面...", &SettingsPanel::sys2Click, 210},
                                {"sys3", "取消", "取消设置，返回主界面...", &SettingsPanel::sys3Click, 260}};
     for (const Button& b : buttons) {
-        auto* p = new QPushButton(QIcon(QString::fromStdString(form_.state().appDir + "/icons/" + b.name + ".png")),
+        auto* p = new QPushButton(icons::forControl(QString::fromLatin1(b.name), form_.state().appDir),
                                   QString::fromUtf8(b.caption), this);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setFont(fonts::song(13));

@@ -1,6 +1,7 @@
 #include "vocabulary/wordpanel.h"
 
 #include "app/exerciseclock.h"
+#include "app/icons.h"
 #include "app/releasesettler.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
@@ -119,7 +120,7 @@ void WordPanel::loadPictures() {
     const QString appDir = QString::fromStdString(host_.state().appDir);
     loadPicture(bdcback_, appDir + QStringLiteral("/strip.jpg"), 400);
     loadPicture(bdctx_, appDir + QStringLiteral("/keyboard.jpg"), 207);
-    bdcexit_->setIcon(QIcon(appDir + QStringLiteral("/icons/bdcexit.png")));
+    bdcexit_->setIcon(icons::forControl(bdcexit_->objectName(), host_.state().appDir));
 }
 
 void WordPanel::startWordDrill(const std::string& fileName, const ByteText& title) {

@@ -1,0 +1,89 @@
+#include "app/icons.h"
+
+namespace icons {
+namespace {
+
+// Every icon of the program, listed once: control, our file (assets/icons), theme name.
+struct Entry {
+    const char* control;
+    const char* file;
+    const char* theme;  // freedesktop name, or nullptr where no standard icon says the same
+};
+
+constexpr Entry kIcons[] = {
+    // Chinese practice
+    {"m1a", "radical-drill", nullptr},
+    {"m1b", "frequent-characters", nullptr},
+    {"m1c", "short-codes-two", nullptr},
+    {"m1d", "short-codes-three", nullptr},
+    {"m1e", "words", nullptr},
+    {"N7", "words-two", nullptr},
+    {"N9", "words-three", nullptr},
+    {"N11", "words-four", nullptr},
+    {"m1f", "chinese-article", nullptr},
+    // English practice
+    {"m2a", "english-beginner", nullptr},
+    {"m2b", "english-intermediate", nullptr},
+    {"m2c", "english-advanced", nullptr},
+    {"m2d", "english-article", nullptr},
+    // Tests
+    {"m3a", "chinese-test", nullptr},
+    {"MenuItem4", "chinese-test-in-order", nullptr},
+    {"MenuItem6", "chinese-test-random", nullptr},
+    {"m3b", "english-test", nullptr},
+    {"MenuItem1", "english-test-in-order", nullptr},
+    {"MenuItem3", "english-test-random", nullptr},
+    // Vocabulary
+    {"m4a", "words-primary", nullptr},
+    {"m4b", "words-junior", nullptr},
+    {"m4e", "words-senior", nullptr},
+    {"m4c", "words-college", nullptr},
+    {"N5", "words-cet4", nullptr},
+    {"N6", "words-cet6", nullptr},
+    {"m4d", "words-gmat", nullptr},
+    {"m4f", "words-gre", nullptr},
+    {"m4g", "words-toefl", nullptr},
+    {"m4h", "sentences", nullptr},
+    // System
+    {"m5a", "help", "help-contents"},
+    {"m5b", "about", "help-about"},
+    {"m5c", "minimize", "window-minimize"},
+    {"m5d", "settings", "preferences-system"},
+    {"m5e", "quit", "application-exit"},
+    // Panels, the report, the About box and the settings panel
+    {"chinaexit", "exercise-exit", nullptr},
+    {"englishexit", "exercise-exit", nullptr},
+    {"zgexit", "exercise-exit", nullptr},
+    {"bdcexit", "exercise-exit", nullptr},
+    {"exitexit", "test-exit", nullptr},
+    {"chinanextpage", "next-page", "go-next"},
+    {"englishnext", "next-page", "go-next"},
+    {"exit", "report-close", nullptr},
+    {"OKButton", "ok", "dialog-ok"},
+    {"sys1", "restore-defaults", "document-revert"},
+    {"sys2", "save", "document-save"},
+    {"sys3", "cancel", "dialog-cancel"},
+};
+
+const Entry* find(const QString& objectName) {
+    for (const Entry& e : kIcons)
+        if (objectName == QLatin1String(e.control)) return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+QString fileFor(const QString& objectName, const std::string& appDir) {
+    const Entry* e = find(objectName);
+    if (!e) return {};
+    return QString::fromStdString(appDir) + QStringLiteral("/icons/") + QLatin1String(e->file) + QStringLiteral(".svg");
+}
+
+QIcon forControl(const QString& objectName, const std::string& appDir) {
+    const Entry* e = find(objectName);
+    if (!e) return {};
+    const QIcon own(fileFor(objectName, appDir));
+    return e->theme ? QIcon::fromTheme(QLatin1String(e->theme), own) : own;
+}
+
+}  // namespace icons
