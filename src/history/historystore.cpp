@@ -298,6 +298,8 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
     db.setDatabaseName(dbName.isEmpty() ? db.userName() : dbName);
     db.setConnectOptions(QStringLiteral("connect_timeout=5"));
     if (!db.open()) return fail(db.lastError().text());
+    // Notices ("already exists, skipping") are not for the learner's terminal.
+    QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
     QString why;
     if (!schema::migrate(store->db(), Engine::Postgres, schema::kCurrent, &why)) return fail(why);
     return store;

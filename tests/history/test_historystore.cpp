@@ -1,6 +1,7 @@
 // The history store on a temporary SQLite file, or, when JAXO_TEST_PG_URL names one,
 // on a PostgreSQL server (each case starts from empty tables there).
 #include "history/historystore.h"
+#include "history/recorder.h"
 #include "history/schema.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -113,6 +115,7 @@ private slots:
         if (onServer())
             withRaw(file_, [](QSqlDatabase& db) {
                 QSqlQuery q(db);
+                q.exec(QStringLiteral("SET client_min_messages TO warning"));
                 for (const char* t : {"misses", "sessions", "meta"})
                     q.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(t)));
             });
@@ -403,6 +406,68 @@ private slots:
         QCOMPARE(store->sessions(QStringLiteral("english")).size(), each);
         QCOMPARE(store->sessions(QStringLiteral("chinese")).size(), each);
         for (const Session& s : store->sessions()) QCOMPARE(store->misses(s.id).size(), 1);
+    }
+
+    // The running program's recorder: a server that cannot be reached is reported once,
+    // however many sessions follow, and every one of them lands in the local file.
+    void recorderReportsUnreachableServerOnce() {
+        if (onServer()) QSKIP("needs no server");
+        const QByteArray oldUrl = qgetenv("JAXO_HISTORY_URL"), oldData = qgetenv("XDG_DATA_HOME");
+        const QString data = dir_.path() + QStringLiteral("/recorder-data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        qputenv("JAXO_HISTORY_URL", (QStringLiteral("postgresql://teacher@/class?host=") + dir_.path() +
+                                     QStringLiteral("/no-server")).toUtf8());
+        QStringList messages;
+        int rows = 0;
+        {
+            history::Recorder recorder;
+            connect(&recorder, &history::Recorder::message, this, [&](const QString& m) { messages << m; });
+            connect(&recorder, &history::Recorder::recorded, this, [&] { ++rows; });
+            for (int i = 0; i < 3; ++i) recorder.record(sample(QStringLiteral("radicals"), i, 0));
+            recorder.flush();
+            QCoreApplication::processEvents();
+        }
+        qputenv("JAXO_HISTORY_URL", oldUrl);
+        qputenv("XDG_DATA_HOME", oldData);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(rows, 3);
+        QCOMPARE(Store::openFile(data + QStringLiteral("/jaxo/history.sqlite"))->sessions().size(), 3);
+    }
+
+    // The server goes away while the program runs: the session that failed and the next
+    // ones go to the local file, with a message naming it.
+    void serverLostMidRunFallsBackToFile() {
+        if (!onServer()) QSKIP("needs a server (JAXO_TEST_PG_URL)");
+        const QByteArray oldUrl = qgetenv("JAXO_HISTORY_URL"), oldData = qgetenv("XDG_DATA_HOME");
+        const QString data = dir_.path() + QStringLiteral("/lost-data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        qputenv("JAXO_HISTORY_URL", serverUrl().toUtf8());
+        QStringList messages;
+        {
+            history::Recorder recorder;
+            connect(&recorder, &history::Recorder::message, this, [&](const QString& m) { messages << m; });
+            recorder.record(sample(QStringLiteral("radicals"), 1, 0));
+            recorder.flush();
+            QCOMPARE(recorder.location(), QUrl(serverUrl()).toString());
+            withRaw(file_, [](QSqlDatabase& db) {
+                QSqlQuery q(db);
+                QVERIFY(q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                              "WHERE pid <> pg_backend_pid() AND datname = current_database()")));
+            });
+            recorder.record(sample(QStringLiteral("radicals"), 2, 0));
+            recorder.record(sample(QStringLiteral("radicals"), 3, 0));
+            recorder.flush();
+            QCoreApplication::processEvents();
+        }
+        qputenv("JAXO_HISTORY_URL", oldUrl);
+        qputenv("XDG_DATA_HOME", oldData);
+        const QString local = data + QStringLiteral("/jaxo/history.sqlite");
+        QVERIFY2(messages.join(QLatin1Char('\n')).contains(local), qPrintable(messages.join(QLatin1Char('\n'))));
+        QList<int> onServerRows, inFile;
+        for (const Session& s : openStore()->sessions({}, true)) onServerRows << s.right;
+        for (const Session& s : Store::openFile(local)->sessions()) inFile << s.right;
+        QCOMPARE(onServerRows, QList<int>{1});
+        QCOMPARE(inFile, (QList<int>{3, 2}));
     }
 
     // On a class server each learner sees their own rows, the teacher everyone's.
