@@ -13,6 +13,7 @@ PACKAGES=(
   pulseaudio pulseaudio-utils sox
   desktop-file-utils qt6-translations-l10n
   libqt6svg6
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
 )
 
 missing=()
