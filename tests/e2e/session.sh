@@ -111,6 +111,10 @@ e2e_start_session() {
     <allow eavesdrop="true"/>
     <allow own="*"/>
   </policy>
+  <!-- A desktop session bus's limits: with the built-in 128, fast typing leaves more key
+       events waiting for the input method's answer than the bus lets through. -->
+  <limit name="max_replies_per_connection">50000</limit>
+  <limit name="max_match_rules_per_connection">50000</limit>
 </busconfig>
 BUS
     dbus-daemon --config-file="$WORK/bus.conf" --nofork --print-address=6 6>"$WORK/bus.address" >"$WORK/dbus.log" 2>&1 &
@@ -150,4 +154,55 @@ state() { grep -m1 "^$1=" "$WORK/state.txt" 2>/dev/null | cut -d= -f2-; }
 wubi_on() {
     fcitx5-remote -o
     [ "$(fcitx5-remote -n)" = wbx ]
+}
+
+# The key names that type the characters of $1 with the table CODE (character -> code
+# letters) and SPACE (characters whose code still offers other candidates, so Space
+# takes the first one), into the array KEYS.
+e2e_keys_for() {
+    local text=$1 i ch code j
+    KEYS=()
+    for ((i = 0; i < ${#text}; i++)); do
+        ch=${text:i:1}
+        code=${CODE[$ch]:-}
+        [ -n "$code" ] || fail "no code for $ch"
+        for ((j = 0; j < ${#code}; j++)); do KEYS+=("${code:j:1}"); done
+        [ -z "${SPACE[$ch]:-}" ] || KEYS+=(space)
+    done
+}
+
+# Real key events for KEYS, one key going down every $1 seconds, in one xdotool run.
+# "overlap": each key comes up only after the next one went down, as fast typists do
+# (a key repeated in a row comes up first); "apart": each key is down for half the step.
+e2e_type_keys() {
+    local step=$1 mode=$2 half prev="" k args=()
+    half=$(awk -v s="$step" 'BEGIN { printf "%.4f", s / 2 }')
+    for k in "${KEYS[@]}"; do
+        if [ "$mode" = apart ]; then
+            args+=(keydown --delay 0 "$k" sleep "$half" keyup --delay 0 "$k" sleep "$half")
+        elif [ -z "$prev" ]; then
+            args+=(keydown --delay 0 "$k")
+        elif [ "$k" = "$prev" ]; then
+            args+=(sleep "$step" keyup --delay 0 "$prev" keydown --delay 0 "$k")
+        else
+            args+=(sleep "$step" keydown --delay 0 "$k" keyup --delay 0 "$prev")
+        fi
+        prev=$k
+    done
+    [ "$mode" = apart ] || args+=(sleep "$step" keyup --delay 0 "$prev")
+    xdotool "${args[@]}"
+}
+
+# The marks a line shows for the typed text against the reference: two blanks for each
+# right character, the reference character's GB18030 bytes for a wrong one, in hex.
+e2e_expected_marks() {
+    local reference=$1 typed=$2 i out=""
+    for ((i = 0; i < ${#typed}; i++)); do
+        if [ "${typed:i:1}" = "${reference:i:1}" ]; then
+            out+=2020
+        else
+            out+=$(printf '%s' "${reference:i:1}" | iconv -f UTF-8 -t GB18030 | od -An -tx1 | tr -d ' \n')
+        fi
+    done
+    printf '%s' "$out"
 }
