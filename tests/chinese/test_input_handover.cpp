@@ -118,6 +118,27 @@ private slots:
         QCOMPARE(ic.resets + ic.commits + ic.focusChanges, 0);
     }
 
+    // A click in the line being written moves its caret there; a click on another line
+    // takes nothing: the focus stays with the page.
+    void clicks() {
+        auto tf = makeShownForm();
+        QVERIFY(tf);
+        tf->form->m1bClick();
+        QObject* focus = QGuiApplication::focusObject();
+        typeCharacter(QChar(0x4E2D));
+        typeCharacter(QChar(0x4E2D));
+        KeyLineEdit* line1 = put(*tf, 1);
+        QWidget* under = line1->parentWidget()->childAt(line1->geometry().topLeft() + QPoint(1, line1->height() / 2));
+        QVERIFY(under);
+        QTest::mouseClick(under, Qt::LeftButton, {}, QPoint(1, under->height() / 2));
+        QCOMPARE(QGuiApplication::focusObject(), focus);
+        typeCharacter(QChar(0x4E00));
+        QCOMPARE(line1->text(), QStringLiteral("一中中"));
+        QTest::mouseClick(put(*tf, 3), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::focusObject(), focus);
+        QVERIFY(put(*tf, 3)->text().isEmpty());
+    }
+
     // The English test is typed on these lines with plain keys, even with Wubi left on.
     void inputMethodOnlyWhereChineseIsTyped_data() {
         QTest::addColumn<QStringList>("exercises");
