@@ -107,6 +107,20 @@ private slots:
         const QRect line(put(*tf, writable)->mapTo(tf->form.get(), QPoint(0, 0)), put(*tf, writable)->size());
         QVERIFY2(line.contains(caret.center().toPoint()), qPrintable(QStringLiteral("caret at %1,%2").arg(caret.x()).arg(caret.y())));
         QCOMPARE(focus->property("accessibleName").toString(), QStringLiteral("第%1行输入").arg(writable));
+        // No composition is left on show in a finished line: taking any away changes nothing.
+        for (int k = 1; k <= 5; ++k) {
+            if (k == writable) continue;
+            const QImage shown = put(*tf, k)->grab().toImage();
+            QInputMethodEvent none;
+            QApplication::sendEvent(put(*tf, k), &none);
+            QCOMPARE(put(*tf, k)->grab().toImage(), shown);
+        }
+        if (how == QLatin1String("lineAndComposition")) {
+            // The composition moved on to the writable line with the text.
+            const QImage shown = put(*tf, writable)->grab().toImage();
+            FakeInputContext::preedit(QString());
+            QVERIFY(put(*tf, writable)->grab().toImage() != shown);
+        }
 
         // The next character goes into the writable line and is judged there.
         const QChar next = reference(*tf, writable).at(0);
