@@ -45,7 +45,7 @@ e2e_chinese_typing() {
         e2e_keys_for "$ch"
         e2e_type_keys 0.06 apart
         if [ "$i" -lt $((count - 1)) ]; then
-            wait_for 30 '[ "$(state input1)" = "$typed" ]' ||
+            wait_for 50 '[ "$(state input1)" = "$typed" ]' ||
                 fail "after the keys ${KEYS[*]}: line 1 holds '$(state input1)', expected '$typed'"
         fi
     done
@@ -66,7 +66,7 @@ e2e_chinese_typing() {
     done
     e2e_keys_for "$whole$whole$whole$whole"
     e2e_type_keys 0.05 apart
-    wait_for 100 '[ "$(state writable)" = 1 ] && [ "$(state text1)" = "$LESSON" ]' ||
+    wait_for 300 '[ "$(state writable)" = 1 ] && [ "$(state text1)" = "$LESSON" ]' ||
         fail "the slow lines 2 to 5 did not turn the page (writable line $(state writable), right $(state right), wrong $(state wrong))"
     local slow_right=$(($(state right) - right)) slow_wrong=$(($(state wrong) - wrong))
     echo "lines 2 to 5 typed slowly: $slow_right right, $slow_wrong wrong"
