@@ -4,12 +4,13 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
   rime-data-wubi
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   xvfb xauth xdotool x11-utils dbus dbus-x11
   fcitx5 fcitx5-chinese-addons fcitx5-table fcitx5-frontend-qt6
+  ibus ibus-table ibus-table-wubi
   pulseaudio pulseaudio-utils sox
   desktop-file-utils qt6-translations-l10n
   libqt6svg6

@@ -4,6 +4,7 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 KeyLineEdit::KeyLineEdit(QWidget* parent) : QLineEdit(parent) {}
 
@@ -62,4 +63,19 @@ void KeyLineEdit::inputMethodEvent(QInputMethodEvent* e) {
     const QString before = text();
     QLineEdit::inputMethodEvent(e);
     if (text() != before && onCommit) onCommit();
+}
+
+void KeyLineEdit::setCaretShown(bool on) {
+    if (caretShown_ == on) return;
+    caretShown_ = on;
+    update();
+}
+
+void KeyLineEdit::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    if (!caretShown_ || hasFocus() || isReadOnly()) return;
+    // A steady caret, as wide as the line edit's own, over the cursor position.
+    const QRect r = cursorRect();
+    QPainter p(this);
+    p.fillRect(QRect(r.center().x(), r.top(), 1, r.height()), palette().color(QPalette::Text));
 }

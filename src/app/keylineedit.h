@@ -35,11 +35,19 @@ public:
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+    // A line written through a page's one input client never has the focus itself:
+    // the client shows the caret here while it has the focus.
+    void setCaretShown(bool on);
+    bool caretShown() const { return caretShown_; }
+
 protected:
+    friend class PageInput;
+    void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
     bool latinOnly_ = false;
+    bool caretShown_ = false;
 };

@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/icons.h"
 #include "app/keylineedit.h"
+#include "app/pageinput.h"
 #include "app/taboutform.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
@@ -365,7 +366,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::FormKeyPress(QKeyEvent* e) {
-    if (auto* line = qobject_cast<KeyLineEdit*>(QApplication::focusWidget())) line->deliverKeyDownOnly(e);
+    QWidget* focus = QApplication::focusWidget();
+    auto* line = qobject_cast<KeyLineEdit*>(focus);
+    if (auto* input = qobject_cast<PageInput*>(focus)) line = input->target();
+    if (line) line->deliverKeyDownOnly(e);
     focusNextControl();
 }
 

@@ -5,6 +5,7 @@
 #include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/labelpair.h"
+#include "app/pageinput.h"
 #include "app/tform1.h"
 #include "chinese/chinesecheck.h"
 #include "app/bytegridlabel.h"
@@ -57,15 +58,18 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         KeyLineEdit* put = line.put;
         put->setCursor(Qt::PointingHandCursor);
         put->setReadOnly(k != 0);
-        put->setFocusPolicy(k == 0 ? Qt::StrongFocus : Qt::NoFocus);
+        // Keys and commits come through input_, which keeps the focus for the whole page.
+        put->setFocusPolicy(Qt::NoFocus);
         put->onKeyPress = [this](QKeyEvent*, int ch) { return chinaput1KeyPress(ch); };
         put->onKeyUp = [this, k](QKeyEvent*) { lineChanged(k); };
         put->onCommit = [this, k]() { lineChanged(k); };
         chinaput_[k] = put;
     }
-    // Tab order 2, 3, 4, 5, 1.
-    for (int k = 1; k < chinese::kLineCount; ++k)
-        setTabOrder(chinaput_[k], chinaput_[(k + 1) % chinese::kLineCount]);
+    input_ = new PageInput(this);
+    input_->setObjectName(QStringLiteral("chinainput"));
+    input_->setCursor(Qt::PointingHandCursor);
+    input_->setTarget(chinaput_[0]);
+    input_->setAccessibleName(QStringLiteral("第1行输入"));
 
     chinatime_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
                                              fonts::song(12), QPoint(270, 10));
@@ -161,6 +165,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     // method left on, and a line ends after its last byte.
     englishTest_ = test && modeTitle == bytes::gb("英文练习");
     for (KeyLineEdit* put : chinaput_) put->setLatinOnly(englishTest_);
+    input_->refresh();
     s.lessonSize = bytes::length(host_.tempwjzlj().text());
     s.lessonPos = kind == Kind::OrderedTest ? 0 : chinese::randomStart(s.lessonSize, host_.random());
     chinese::fillPage(page_, host_.tempwjzlj().text(), s);
@@ -273,11 +278,8 @@ void ChinesePanel::showPage() {
         chinapd_[k]->setBytes(page_.marks[k]);
         KeyLineEdit* put = chinaput_[k];
         if (bytes::fromUnicode(put->text()) != page_.input[k]) put->setText(uni(page_.input[k]));
-        // Finished and not yet reached lines are read-only and out of the focus chain,
-        // so they can never be counted twice.
-        const bool writable = k == page_.writable;
-        put->setReadOnly(!writable);
-        put->setFocusPolicy(writable ? Qt::StrongFocus : Qt::NoFocus);
+        // Finished and not yet reached lines are read-only, so they can never be counted twice.
+        put->setReadOnly(k != page_.writable);
     }
 }
 
@@ -301,7 +303,13 @@ void ChinesePanel::showFlags() {
     setVisible(flags_.panelVisible);
 }
 
-void ChinesePanel::focusWritable() { chinaput_[page_.writable]->setFocus(Qt::OtherFocusReason); }
+// The text goes to the writable line from now on; the focus stays where it is, on the
+// page's one input client, so an input method in the middle of a character is not reset.
+void ChinesePanel::focusWritable() {
+    input_->setTarget(chinaput_[page_.writable]);
+    input_->setAccessibleName(QStringLiteral("第%1行输入").arg(page_.writable + 1));
+    if (!input_->hasFocus()) input_->setFocus(Qt::OtherFocusReason);
+}
 
 // For the end-to-end test only: with JAXO_TEST_STATE set, the page and the counts are
 // written to that file after every change, so a test driving real keys can read them.

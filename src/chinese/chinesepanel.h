@@ -12,6 +12,7 @@ class ExerciseHost;
 class ByteGridLabel;
 class KeyLineEdit;
 class LabelPair;
+class PageInput;
 class QLabel;
 class QTimer;
 class QToolButton;
@@ -64,6 +65,7 @@ private:
     std::array<ByteGridLabel*, chinese::kLineCount> chinatext_{};
     std::array<ByteGridLabel*, chinese::kLineCount> chinapd_{};
     std::array<KeyLineEdit*, chinese::kLineCount> chinaput_{};
+    PageInput* input_ = nullptr;  // the one focused input client of the page
     std::unique_ptr<LabelPair> chinatime_, zzz1_, zzz2_;
     QToolButton* chinanextpage_ = nullptr;
     QToolButton* chinaexit_ = nullptr;

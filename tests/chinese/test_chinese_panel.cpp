@@ -64,6 +64,14 @@ class TestChinesePanel : public QObject {
     static QString label(TestForm& tf, const QString& name) { return tf.find<QLabel>(name)->text(); }
     static bool shown(TestForm& tf, const char* name) { return !tf.find<QWidget>(QString::fromLatin1(name))->isHidden(); }
     static void orderedTest(TestForm& tf) { tf.form->MenuItem4Click(); }
+    // The focus, and so what is typed, is at line k; every other line is read-only.
+    static void checkWritable(TestForm& tf, int k) {
+        QWidget* input = tf.form->focusWidget();
+        QVERIFY(input);
+        QCOMPARE(input->accessibleName(), QStringLiteral("第%1行输入").arg(k));
+        QCOMPARE(input->geometry(), put(tf, k)->geometry());
+        for (int j = 1; j <= 5; ++j) QCOMPARE(put(tf, j)->isReadOnly(), j != k);
+    }
     static ChinesePanel& panel(TestForm& tf) { return *tf.form->chinapanel(); }
     static void tickAfter(TestForm& tf, int seconds) {
         tf.clock.advanceSeconds(seconds);
@@ -90,12 +98,8 @@ private slots:
         QVERIFY(!line1.isEmpty());
         QCOMPARE(line1, QString(line1.size(), QChar(0x4E2D)));
         QCOMPARE(label(*tf, QStringLiteral("wbLabel1")), QStringLiteral("中   khk  "));
-        QCOMPARE(tf->form->focusWidget(), put(*tf, 1));
-        QVERIFY(!put(*tf, 1)->isReadOnly());
-        for (int k = 2; k <= 5; ++k) {
-            QVERIFY(put(*tf, k)->isReadOnly());
-            QCOMPARE(put(*tf, k)->focusPolicy(), Qt::NoFocus);
-        }
+        checkWritable(*tf, 1);
+        for (int k = 2; k <= 5; ++k) QCOMPARE(put(*tf, k)->focusPolicy(), Qt::NoFocus);
         QVERIFY(shown(*tf, "chinanextpage") && shown(*tf, "chinaexit") && shown(*tf, "wbxhelp"));
         QVERIFY(!shown(*tf, "exitexit"));
         QCOMPARE(tf->form->state().rightCount, 0);
@@ -208,8 +212,7 @@ private slots:
         QCOMPARE(put(*tf, 1)->text(), typed);  // cut to the reference
         QVERIFY(put(*tf, 1)->isReadOnly());
         QCOMPARE(put(*tf, 1)->focusPolicy(), Qt::NoFocus);
-        QVERIFY(!put(*tf, 2)->isReadOnly());
-        QCOMPARE(tf->form->focusWidget(), put(*tf, 2));
+        checkWritable(*tf, 2);
         // The key release of the commit reaches the new line: nothing more is counted.
         QTest::keyRelease(put(*tf, 2), Qt::Key_Space);
         // A finished line takes neither commits nor key releases.
@@ -232,8 +235,7 @@ private slots:
             QVERIFY(put(*tf, k)->text().isEmpty());
             QVERIFY(label(*tf, QStringLiteral("chinapd%1").arg(k)).isEmpty());
         }
-        QVERIFY(!put(*tf, 1)->isReadOnly());
-        QCOMPARE(tf->form->focusWidget(), put(*tf, 1));
+        checkWritable(*tf, 1);
         QCOMPARE(label(*tf, QStringLiteral("chinatext1")), kLine2);  // the page goes on in the text
     }
 
@@ -262,7 +264,7 @@ private slots:
             QVERIFY(put(*tf, k)->text().isEmpty());
             QVERIFY(label(*tf, QStringLiteral("chinapd%1").arg(k)).isEmpty());
         }
-        QCOMPARE(tf->form->focusWidget(), put(*tf, 1));
+        checkWritable(*tf, 1);
         QCOMPARE(s.rightCount, right);
         // The abandoned half line is not counted at the end either.
         tf->onModal = [&](QDialog&) {

@@ -9,3 +9,8 @@ target_compile_definitions(bench_hints PRIVATE JAXO_BUILD_APPDIR="${JAXO_TEST_AP
 if(TARGET runtime_files)
   add_dependencies(bench_hints runtime_files)
 endif()
+
+# The Chinese page through a fake platform input context, linked in as a static plugin.
+jaxo_add_test(test_input_handover SOURCES chinese/test_input_handover.cpp support/fakeinputcontext.cpp
+              LIBS jaxo_gui Qt6::GuiPrivate LABELS widget)
+target_compile_definitions(test_input_handover PRIVATE QT_STATICPLUGIN)

@@ -5,17 +5,22 @@
 
 # Exit 77 (skipped) when a tool the script needs is missing.
 e2e_require() {
+    e2e_require_tools fcitx5 fcitx5-remote "$@"
+    if [ ! -f /usr/share/fcitx5/inputmethod/wbx.conf ]; then
+        echo "SKIP: the fcitx5 Wubi table (fcitx5-table) is not installed"
+        exit 77
+    fi
+}
+
+# The same for any tools, beside the X server, the bus and xdotool.
+e2e_require_tools() {
     local tool
-    for tool in Xvfb dbus-daemon dbus-send fcitx5 fcitx5-remote xdotool "$@"; do
+    for tool in Xvfb dbus-daemon dbus-send xdotool "$@"; do
         if ! command -v "$tool" >/dev/null 2>&1; then
             echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
             exit 77
         fi
     done
-    if [ ! -f /usr/share/fcitx5/inputmethod/wbx.conf ]; then
-        echo "SKIP: the fcitx5 Wubi table (fcitx5-table) is not installed"
-        exit 77
-    fi
 }
 
 # A work folder that is removed, with every process started here, on any exit.
@@ -86,6 +91,15 @@ PROFILE
 # Xvfb on a free display, a session bus that starts no services (the desktop's bus
 # would start a second fcitx5 of its own), and fcitx5 with its table loaded.
 e2e_start_session() {
+    e2e_start_display_and_bus
+    fcitx5 --disable=notificationitem,cloudpinyin >"$WORK/fcitx5.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 200 e2e_fcitx5_named || fail "fcitx5 did not take its bus name"
+    sleep 1.5  # the table loads after the name is taken
+}
+
+# Xvfb and a private session bus, as above, and no input method yet.
+e2e_start_display_and_bus() {
     export HOME="$WORK/home"
     export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
     export XDG_RUNTIME_DIR="$WORK/run"
@@ -111,6 +125,10 @@ e2e_start_session() {
     <allow eavesdrop="true"/>
     <allow own="*"/>
   </policy>
+  <!-- A desktop session bus's limits: with the built-in 128, fast typing leaves more key
+       events waiting for the input method's answer than the bus lets through. -->
+  <limit name="max_replies_per_connection">50000</limit>
+  <limit name="max_match_rules_per_connection">50000</limit>
 </busconfig>
 BUS
     dbus-daemon --config-file="$WORK/bus.conf" --nofork --print-address=6 6>"$WORK/bus.address" >"$WORK/dbus.log" 2>&1 &
@@ -118,11 +136,6 @@ BUS
     wait_for 100 '[ -s "$WORK/bus.address" ]' || fail "the session bus did not start"
     DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus.address")
     export DBUS_SESSION_BUS_ADDRESS
-
-    fcitx5 --disable=notificationitem,cloudpinyin >"$WORK/fcitx5.log" 2>&1 &
-    PIDS+=($!)
-    wait_for 200 e2e_fcitx5_named || fail "fcitx5 did not take its bus name"
-    sleep 1.5  # the table loads after the name is taken
 }
 
 e2e_fcitx5_named() {
@@ -132,7 +145,8 @@ e2e_fcitx5_named() {
 
 # The program, writing its test dump; WID is its main window.
 e2e_start_program() {
-    export QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx QT_QPA_PLATFORM=xcb
+    # E2E_IM: the Qt input-method module and X input method, fcitx unless set.
+    export QT_IM_MODULE=${E2E_IM:-fcitx} XMODIFIERS=@im=${E2E_IM:-fcitx} QT_QPA_PLATFORM=xcb
     export JAXO_TEST_STATE="$WORK/state.txt"
     "$WORK/app/jaxo" >"$WORK/jaxo.log" 2>&1 &
     PIDS+=($!)
@@ -150,4 +164,73 @@ state() { grep -m1 "^$1=" "$WORK/state.txt" 2>/dev/null | cut -d= -f2-; }
 wubi_on() {
     fcitx5-remote -o
     [ "$(fcitx5-remote -n)" = wbx ]
+}
+
+# The key names that type the characters of $1 with the table CODE (character -> code
+# letters) and SPACE (characters whose code still offers other candidates, so Space
+# takes the first one), into the array KEYS.
+e2e_keys_for() {
+    local text=$1 i ch code j
+    KEYS=()
+    for ((i = 0; i < ${#text}; i++)); do
+        ch=${text:i:1}
+        code=${CODE[$ch]:-}
+        [ -n "$code" ] || fail "no code for $ch"
+        for ((j = 0; j < ${#code}; j++)); do KEYS+=("${code:j:1}"); done
+        [ -z "${SPACE[$ch]:-}" ] || KEYS+=(space)
+    done
+}
+
+# Real key events for KEYS, one key going down every $1 seconds, in one xdotool run.
+# "overlap": each key comes up only after the next one went down, as fast typists do
+# (a key repeated in a row comes up first); "apart": each key is down for half the step.
+e2e_type_keys() {
+    local step=$1 mode=$2 half prev="" k args=()
+    half=$(awk -v s="$step" 'BEGIN { printf "%.4f", s / 2 }')
+    for k in "${KEYS[@]}"; do
+        if [ "$mode" = apart ]; then
+            args+=(keydown --delay 0 "$k" sleep "$half" keyup --delay 0 "$k" sleep "$half")
+        elif [ -z "$prev" ]; then
+            args+=(keydown --delay 0 "$k")
+        elif [ "$k" = "$prev" ]; then
+            args+=(sleep "$step" keyup --delay 0 "$prev" keydown --delay 0 "$k")
+        else
+            args+=(sleep "$step" keydown --delay 0 "$k" keyup --delay 0 "$prev")
+        fi
+        prev=$k
+    done
+    [ "$mode" = apart ] || args+=(sleep "$step" keyup --delay 0 "$prev")
+    xdotool "${args[@]}"
+}
+
+# The marks a line shows for the typed text against the reference: two blanks for each
+# right character, the reference character's GB18030 bytes for a wrong one, in hex.
+e2e_expected_marks() {
+    local reference=$1 typed=$2 i out=""
+    for ((i = 0; i < ${#typed}; i++)); do
+        if [ "${typed:i:1}" = "${reference:i:1}" ]; then
+            out+=2020
+        else
+            out+=$(printf '%s' "${reference:i:1}" | iconv -f UTF-8 -t GB18030 | od -An -tx1 | tr -d ' \n')
+        fi
+    done
+    printf '%s' "$out"
+}
+
+# IBus on the session bus started above, with its own address file under the private
+# home, settings kept in memory and no panel; then Wubi (ibus-table's "wubi-jidian86")
+# as the engine.
+e2e_start_ibus() {
+    export GSETTINGS_BACKEND=memory
+    ibus-daemon --panel=disable --emoji-extension=disable --config=/usr/libexec/ibus-memconf \
+        --cache=refresh --verbose >"$WORK/ibus.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 200 'ibus address >/dev/null && ibus list-engine >/dev/null' || fail "ibus-daemon did not start"
+    wait_for 100 'ibus engine table:wubi-jidian86' || fail "ibus did not take the engine table:wubi-jidian86"
+}
+
+# Wubi for the focused window: IBus's engine is global, so it only has to be the one.
+ibus_wubi_on() {
+    ibus engine table:wubi-jidian86 &&
+        [ "$(ibus engine)" = table:wubi-jidian86 ]
 }

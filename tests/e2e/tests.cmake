@@ -3,3 +3,8 @@
 add_test(NAME e2e_chinese_fcitx5
          COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/chinese_fcitx5.sh ${JAXO_APPDIR})
 set_tests_properties(e2e_chinese_fcitx5 PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE LABELS e2e)
+
+# The same typing through IBus and ibus-table's Wubi, on a session bus of its own.
+add_test(NAME e2e_chinese_ibus
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/chinese_ibus.sh ${JAXO_APPDIR})
+set_tests_properties(e2e_chinese_ibus PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 RUN_SERIAL TRUE LABELS e2e)
