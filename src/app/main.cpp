@@ -63,10 +63,14 @@ int main(int argc, char* argv[]) {
         FluidOutput sound;
         TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
         splash.reset();                                                // 5
-        // Maximised within 800 x 600, also where no window manager maximises it.
+        // As large as it may be (800 x 600) within the screen, centred, in the normal
+        // state: a maximised window with a maximum size is a protocol error to a
+        // Wayland compositor, which then closes the connection.
         const QRect avail = Form1.screen()->availableGeometry();
-        Form1.setGeometry(avail.x(), avail.y(), std::min(800, avail.width()), std::min(600, avail.height()));
-        Form1.showMaximized();  // 6
+        QRect place(0, 0, std::min(800, avail.width()), std::min(600, avail.height()));
+        place.moveCenter(avail.center());
+        Form1.setGeometry(place);
+        Form1.show();  // 6
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

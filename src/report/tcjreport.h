@@ -15,9 +15,13 @@ public:
 
     void exitClick();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void FormClose();
     TForm1& form_;
+    QWidget* exit_ = nullptr;
     LabelPair pig_[6];
     bool closed_ = false;
 };
