@@ -86,6 +86,16 @@ PROFILE
 # Xvfb on a free display, a session bus that starts no services (the desktop's bus
 # would start a second fcitx5 of its own), and fcitx5 with its table loaded.
 e2e_start_session() {
+    e2e_start_display
+    fcitx5 --disable=notificationitem,cloudpinyin >"$WORK/fcitx5.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 200 e2e_fcitx5_named || fail "fcitx5 did not take its bus name"
+    sleep 1.5  # the table loads after the name is taken
+}
+
+# Xvfb on a free display and a private session bus, with the private home and XDG
+# folders.
+e2e_start_display() {
     export HOME="$WORK/home"
     export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
     export XDG_RUNTIME_DIR="$WORK/run"
@@ -118,11 +128,6 @@ BUS
     wait_for 100 '[ -s "$WORK/bus.address" ]' || fail "the session bus did not start"
     DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus.address")
     export DBUS_SESSION_BUS_ADDRESS
-
-    fcitx5 --disable=notificationitem,cloudpinyin >"$WORK/fcitx5.log" 2>&1 &
-    PIDS+=($!)
-    wait_for 200 e2e_fcitx5_named || fail "fcitx5 did not take its bus name"
-    sleep 1.5  # the table loads after the name is taken
 }
 
 e2e_fcitx5_named() {
