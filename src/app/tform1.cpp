@@ -83,6 +83,10 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     scroll->setWidget(desk_);
     setCentralWidget(scroll);
     desk_->installEventFilter(this);
+    // The control with the keyboard focus is brought into view.
+    connect(qApp, &QApplication::focusChanged, scroll, [this, scroll](QWidget*, QWidget* now) {
+        if (now && desk_->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 8, 8);
+    });
 
     backImage1_ = new QLabel(desk_);
     backImage1_->setObjectName(QStringLiteral("backImage1"));

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -484,17 +485,30 @@ void TestAccess::wrongCharacterMark() {
 void TestAccess::smallScreenScrolls() {
     TestForm t;
     showForm(t);
-    // A window smaller than the panels (a scaled or small screen): the exit of the
-    // Chinese page can still be brought into view.
-    t.form->setMaximumSize(800, 600);
+    // A window smaller than the panels (a scaled or small screen).
     t.form->resize(500, 380);
-    t.form->m1bClick();
-    auto* exit = t.find<QToolButton>(QStringLiteral("chinaexit"));
     auto* scroll = t.find<QScrollArea>(QStringLiteral("deskScroll"));
     QVERIFY(scroll);
-    scroll->ensureWidgetVisible(exit);
-    const QRect inView(exit->mapTo(scroll->viewport(), QPoint(0, 0)), exit->size());
-    QVERIFY2(scroll->viewport()->rect().contains(inView), "the exit button stays out of reach");
+    const auto inView = [&](QWidget* w) {
+        return scroll->viewport()->rect().contains(QRect(w->mapTo(scroll->viewport(), QPoint(0, 0)), w->size()));
+    };
+    const auto scrollTo = [&](bool end) {
+        scroll->horizontalScrollBar()->setValue(end ? scroll->horizontalScrollBar()->maximum() : 0);
+        scroll->verticalScrollBar()->setValue(end ? scroll->verticalScrollBar()->maximum() : 0);
+    };
+    // The control that takes the keyboard focus comes into view by itself.
+    scrollTo(true);
+    press(Qt::Key_Z, Qt::AltModifier);
+    press(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("m1a"));
+    QVERIFY2(inView(QApplication::focusWidget()), "the focused button stays out of view");
+    // The exit of the Chinese page can be scrolled to.
+    t.form->m1bClick();
+    auto* exit = t.find<QToolButton>(QStringLiteral("chinaexit"));
+    scrollTo(false);
+    QVERIFY(!inView(exit));
+    scrollTo(true);
+    QVERIFY2(inView(exit), "the exit button stays out of reach");
 }
 
 QTEST_MAIN(TestAccess)
