@@ -42,10 +42,8 @@ void hideDecoration(QWidget* widget) {
 bool isDecoration(const QWidget* widget) { return widget->property(kDecoration).toBool(); }
 
 void announce(QWidget* widget, const QString& description) {
-    if (widget->accessibleDescription() == description) return;
+    // The toolkit sends the DescriptionChanged event itself, once per change.
     widget->setAccessibleDescription(description);
-    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace a11y

@@ -47,7 +47,9 @@ int main(int argc, char* argv[]) {
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&toolkitTexts);
-    QApplication::setFont(fonts::song(10));
+    // Pop-ups and message boxes have no fixed layout: a larger desktop font size is kept.
+    const int desktopPoints = QApplication::font().pointSize();
+    QApplication::setFont(fonts::song(std::max(10, desktopPoints)));
     try {
         const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
         auto splash = std::make_unique<Tloge>(QString::fromStdString(appDir + "/splash.jpg"));  // 2

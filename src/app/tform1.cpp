@@ -397,7 +397,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-    } else if ((type == QEvent::Enter || type == QEvent::MouseMove) && watched->isWidgetType()) {
+    } else if ((type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::FocusIn) &&
+               watched->isWidgetType()) {
+        // The pointer over a control, or the keyboard focus on it, shows its hint.
         const QVariant hint = watched->property("jaxoHint");
         if (hint.isValid() && static_cast<QWidget*>(watched)->isEnabled()) setHint(hint.toString());
     } else if (type == QEvent::Resize && watched == desk_) {

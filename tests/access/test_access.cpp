@@ -386,6 +386,12 @@ void TestAccess::engravedTextIsReadOnce() {
 
 void TestAccess::hintsAreDescriptions() {
     TestForm t;
+    showForm(t);
+    // Reached by the keyboard, a control shows its hint as the pointer would.
+    press(Qt::Key_Z, Qt::AltModifier);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Right);
+    QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel1"))->text(), QStringLiteral("单击此键进入高频字练习状态..."));
     for (const char* name : {"m1a", "m4c", "m5e", "chinaexit", "exitexit", "englishnext", "zgexit", "bdcexit", "sys2"}) {
         auto* w = t.find<QWidget>(QString::fromLatin1(name));
         QVERIFY2(w, name);
