@@ -346,8 +346,12 @@ void TForm1::setToolBarEnabled(bool on) {
 }
 
 void TForm1::returnFocus() {
-    QWidget* target = lastButton_ ? static_cast<QWidget*>(lastButton_) : mainctr_->tabBar();
-    if (!target->isVisible() || !target->isEnabled()) target = mainctr_->tabBar();
+    QWidget* target = mainctr_->tabBar();
+    if (lastButton_) {
+        // Its tab comes back with it.
+        mainctr_->setCurrentWidget(lastButton_->parentWidget());
+        if (lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
+    }
     target->setFocus(Qt::OtherFocusReason);
 }
 

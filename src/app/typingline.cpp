@@ -27,7 +27,7 @@ QString spoken(const ByteText& bytesOfChar) {
 // bursts (a new page sets all of them), so they are read once the burst is over.
 class Announcer : public QObject {
 public:
-    Announcer(const TypingLine& line) : QObject(line.put), line_(line) {
+    explicit Announcer(const TypingLine& line) : QObject(line.put), line_(line) {
         const auto later = [this] {
             if (pending_) return;
             pending_ = true;

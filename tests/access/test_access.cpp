@@ -310,6 +310,8 @@ void TestAccess::panelButtonsHaveKeys() {
     if (expect == QLatin1String("report")) {
         QTRY_COMPARE(t.modalCount, 1);
         QCOMPARE(t.lastModal, QStringLiteral("cjreport"));
+        // Back on the main screen, the keys are where they were before the exercise.
+        QTRY_COMPARE(focusName(), start);
     } else if (expect == QLatin1String("question")) {
         QTRY_COMPARE(t.messages.questions.size(), 1);
         QCOMPARE(t.modalCount, 0);
