@@ -12,7 +12,7 @@ PACKAGES=(
   fcitx5 fcitx5-chinese-addons fcitx5-table fcitx5-frontend-qt6
   pulseaudio pulseaudio-utils sox
   desktop-file-utils qt6-translations-l10n
-  at-spi2-core python3-pyatspi weston qt6-wayland
+  at-spi2-core python3-pyatspi weston qt6-wayland imagemagick
 )
 
 missing=()
