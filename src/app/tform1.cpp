@@ -1,6 +1,5 @@
 #include "app/tform1.h"
 
-#include "app/access.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
 #include "app/taboutform.h"
@@ -197,7 +196,7 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
     b->setFixedSize(width, 54);
     b->setFont(fonts::song(9));  // the caption fits under the picture
     b->setCursor(Qt::PointingHandCursor);
-    // Reached by Tab and the arrows; the focus shows as a frame.
+    // Reached by Tab and the arrows; the focused button shows raised.
     b->setFocusPolicy(Qt::StrongFocus);
     connect(b, &QToolButton::clicked, this, [this, b] { lastButton_ = b; });
     static_cast<QToolBar*>(bar)->addWidget(b);
