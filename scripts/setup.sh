@@ -15,6 +15,7 @@ PACKAGES=(
   desktop-file-utils qt6-translations-l10n
   libqt6svg6
   libqt6sql6-sqlite libqt6sql6-psql postgresql
+  at-spi2-core python3-pyatspi weston qt6-wayland imagemagick
 )
 
 missing=()

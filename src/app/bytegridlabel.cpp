@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 ByteGridLabel::ByteGridLabel(QWidget* parent) : QLabel(parent) {
@@ -13,6 +14,20 @@ void ByteGridLabel::setBytes(const ByteText& text) {
     if (text == bytes_) return;
     bytes_ = text;
     setText(bytes::toUnicode(bytes_));
+    update();
+    emit bytesChanged();
+}
+
+// Dark red: over 6:1 against the light grey of the panels (pure red is 3.5:1).
+QColor ByteGridLabel::markColour() { return {0xB0, 0x00, 0x00}; }
+
+void ByteGridLabel::setMarking(bool on) {
+    marking_ = on;
+    if (on) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, markColour());
+        setPalette(pal);
+    }
     update();
 }
 
@@ -36,6 +51,13 @@ void ByteGridLabel::paintEvent(QPaintEvent*) {
     // Vertically centred, as a line edit centres its text.
     const qreal baseline = (height() - fm.height()) / 2 + fm.ascent();
     const qreal cell = columnWidth();
+    // Under the glyphs, inside the label: two pixels below the baseline at least.
+    const qreal underlineY = std::min(baseline + std::max<qreal>(2, fm.descent() / 2), height() - 2.0);
+    const auto underline = [&](size_t at, size_t cells) {
+        if (!marking_) return;
+        const qreal x = inset_ + static_cast<qreal>(at) * cell;
+        p.fillRect(QRectF(x + 1, underlineY, static_cast<qreal>(cells) * cell - 2, 2), p.pen().color());
+    };
     for (size_t i = 0; i < bytes_.size();) {
         size_t n = static_cast<size_t>(bytes::charLength(bytes_, i));
         const auto lead = static_cast<unsigned char>(bytes_[i]);
@@ -47,11 +69,13 @@ void ByteGridLabel::paintEvent(QPaintEvent*) {
             n = 1;
             const qreal x = inset_ + static_cast<qreal>(i) * cell;
             p.drawRect(QRectF(x + 1, baseline - fm.ascent() + 2, cell - 2, fm.ascent() + fm.descent() - 3));
+            underline(i, 1);
         } else if (lead > 0x20 && lead != 0x7F) {
             // Blanks and control bytes (a line break cut into the line) leave their cells empty.
             const QString ch = bytes::toUnicode(std::string_view(bytes_).substr(i, n));
             const qreal x = inset_ + static_cast<qreal>(i) * cell + (static_cast<qreal>(n) * cell - fm.horizontalAdvance(ch)) / 2;
             p.drawText(QPointF(x, baseline), ch);
+            underline(i, n);
         }
         i += n;
     }

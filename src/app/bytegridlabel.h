@@ -23,8 +23,16 @@ public:
     // Left edge of the byte at 0-based offset i.
     qreal columnX(int i) const { return inset_ + i * columnWidth(); }
 
+    // A marks line: each character in the mark colour and underlined, so a wrong
+    // character shows by its shape too, not by colour alone.
+    void setMarking(bool on);
+    static QColor markColour();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    void bytesChanged();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -32,4 +40,5 @@ protected:
 private:
     ByteText bytes_;
     qreal inset_ = 0;
+    bool marking_ = false;
 };

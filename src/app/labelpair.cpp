@@ -1,9 +1,11 @@
 #include "app/labelpair.h"
 
+#include "app/access.h"
+
 #include <QPalette>
 
 LabelPair::LabelPair(QWidget* parent, const QString& lowerName, const QString& upperName, const QFont& font, QPoint pos) {
-    lower_ = new QLabel(parent);
+    lower_ = new DecorationLabel(parent);
     upper_ = new QLabel(parent);
     lower_->setObjectName(lowerName);
     upper_->setObjectName(upperName);

@@ -47,7 +47,9 @@ int main(int argc, char* argv[]) {
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&toolkitTexts);
-    QApplication::setFont(fonts::song(10));
+    // Pop-ups and message boxes have no fixed layout: a larger desktop font size is kept.
+    const int desktopPoints = QApplication::font().pointSize();
+    QApplication::setFont(fonts::song(std::max(10, desktopPoints)));
     try {
         const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
         auto splash = std::make_unique<Tloge>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
@@ -63,10 +65,14 @@ int main(int argc, char* argv[]) {
         FluidOutput sound;
         TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
         splash.reset();                                                // 5
-        // Maximised within 800 x 600, also where no window manager maximises it.
+        // As large as it may be (800 x 600) within the screen, centred, in the normal
+        // state: a maximised window with a maximum size is a protocol error to a
+        // Wayland compositor, which then closes the connection.
         const QRect avail = Form1.screen()->availableGeometry();
-        Form1.setGeometry(avail.x(), avail.y(), std::min(800, avail.width()), std::min(600, avail.height()));
-        Form1.showMaximized();  // 6
+        QRect place(0, 0, std::min(800, avail.width()), std::min(600, avail.height()));
+        place.moveCenter(avail.center());
+        Form1.setGeometry(place);
+        Form1.show();  // 6
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

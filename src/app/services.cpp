@@ -39,6 +39,8 @@ bool BoxMessages::askYesNo(const QString& caption, const QString& text) {
     // The buttons as a Chinese desktop names them.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    // Enter pressed by habit keeps what is going on.
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

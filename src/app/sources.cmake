@@ -1,4 +1,5 @@
 list(APPEND JAXO_GUI_SOURCES
+  src/app/access.cpp
   src/app/bytegridlabel.cpp
   src/app/fonts.cpp
   src/app/icons.cpp

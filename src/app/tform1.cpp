@@ -18,12 +18,14 @@
 #include "settings/shortcuts.h"
 #include "vocabulary/wordpanel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
@@ -35,6 +37,12 @@
 namespace {
 constexpr int kExpandedHeight = 90;
 constexpr int kCollapsedHeight = 25;
+// Room for the widest and the tallest panel: a smaller window (a small or scaled
+// screen) scrolls, so every control stays within reach.
+constexpr QSize kDeskMinimum(712, 500);
+
+// Alt+letter for each tab: the initial of its pinyin.
+constexpr Qt::Key kTabKeys[5] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_B, Qt::Key_X};
 
 // The drop-down menus show their pictures at 32 x 32.
 class MenuStyle : public QProxyStyle {
@@ -72,10 +80,21 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     connect(history_, &history::Recorder::message, this,
             [this](const QString& text) { services_.messages->showError(errors::displayText(text)); });
 
-    desk_ = new QWidget(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("deskScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    desk_ = new QWidget;
     desk_->setObjectName(QStringLiteral("desk"));
-    setCentralWidget(desk_);
+    desk_->setMinimumSize(kDeskMinimum);
+    scroll->setWidget(desk_);
+    setCentralWidget(scroll);
     desk_->installEventFilter(this);
+    // The control with the keyboard focus is brought into view.
+    connect(qApp, &QApplication::focusChanged, scroll, [this, scroll](QWidget*, QWidget* now) {
+        if (now && desk_->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 8, 8);
+    });
 
     backImage1_ = new QLabel(desk_);
     backImage1_->setObjectName(QStringLiteral("backImage1"));
@@ -95,6 +114,15 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
 
     // The help, from anywhere in the window.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &TForm1::m5aClick);
+    // A tab by its letter, on the main screen only (the tool bar is off otherwise).
+    for (int i = 0; i < mainctr_->count(); ++i) {
+        connect(new QShortcut(QKeySequence(Qt::ALT | kTabKeys[i]), this), &QShortcut::activated, this, [this, i] {
+            if (!mainctr_->isEnabled()) return;
+            mainctr_->setCurrentIndex(i);
+            mainctr_->tabBar()->setFocus(Qt::ShortcutFocusReason);
+        });
+        mainctr_->setTabToolTip(i, QStringLiteral("Alt+%1").arg(QChar(kTabKeys[i])));
+    }
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -177,7 +205,9 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
     b->setFixedSize(width, 54);
     b->setFont(fonts::song(9));  // the caption fits under the picture
     b->setCursor(Qt::PointingHandCursor);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab and the arrows; the focused button shows raised.
+    b->setFocusPolicy(Qt::StrongFocus);
+    connect(b, &QToolButton::clicked, this, [this, b] { lastButton_ = b; });
     static_cast<QToolBar*>(bar)->addWidget(b);
     registerHint(b, hint);
     return b;
@@ -194,7 +224,8 @@ void TForm1::buildToolBar() {
     mainctr_->setObjectName(QStringLiteral("mainctr"));
     mainctr_->setFixedHeight(kExpandedHeight);
     mainctr_->setFocusPolicy(Qt::NoFocus);
-    mainctr_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    // Left and Right move between the tabs.
+    mainctr_->tabBar()->setFocusPolicy(Qt::StrongFocus);
     registerHint(mainctr_->tabBar(), QStringLiteral("主菜单..."));
 
     auto page = [this](const char* name, const QString& caption) {
@@ -218,6 +249,7 @@ void TForm1::buildToolBar() {
         b->setPopupMode(QToolButton::InstantPopup);
         // The tool bar is disabled while the chosen exercise runs, so the button would
         // keep the raised look of the pointer that was over it when the menu opened.
+        connect(m, &QMenu::aboutToShow, this, [this, b] { lastButton_ = b; });
         connect(m, &QMenu::aboutToHide, b, [b] {
             b->setAttribute(Qt::WA_UnderMouse, false);
             b->update();
@@ -302,6 +334,7 @@ void TForm1::buildStatusBar() {
 
 void TForm1::registerHint(QWidget* widget, const QString& hint) {
     widget->setProperty("jaxoHint", hint);
+    widget->setAccessibleDescription(hint);
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
@@ -315,7 +348,20 @@ void TForm1::collapseToolBar() {
     mainctr_->setEnabled(false);
 }
 
-void TForm1::setToolBarEnabled(bool on) { mainctr_->setEnabled(on); }
+void TForm1::setToolBarEnabled(bool on) {
+    mainctr_->setEnabled(on);
+    if (on) returnFocus();
+}
+
+void TForm1::returnFocus() {
+    QWidget* target = mainctr_->tabBar();
+    if (lastButton_) {
+        // Its tab comes back with it.
+        mainctr_->setCurrentWidget(lastButton_->parentWidget());
+        if (lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
 
 void TForm1::restoreMainScreen() {
     mainctr_->setFixedHeight(kExpandedHeight);
@@ -324,6 +370,7 @@ void TForm1::restoreMainScreen() {
     else
         sound_->nomusic();
     mainctr_->setEnabled(true);
+    returnFocus();
 }
 
 void TForm1::runModal(QDialog& dialog) {
@@ -339,22 +386,35 @@ void TForm1::openReport() {
     // Queued: it runs once the report is up, and the recorder's thread does the writing.
     QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
     runModal(report);
+    // The keys come back to this window, to the button that started the exercise.
+    if (isVisible()) activateWindow();
+    if (mainctr_->isEnabled()) returnFocus();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (type == QEvent::KeyPress) {
+    if (type == QEvent::KeyPress && watched->isWidgetType()) {
         auto* ke = static_cast<QKeyEvent*>(event);
-        if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) && watched->isWidgetType()) {
-            QWidget* w = static_cast<QWidget*>(watched);
-            // Key preview: only for this window, and once (the event also passes the
-            // parents of the focused control).
-            if (w == QApplication::focusWidget() && w->window() == this) {
+        QWidget* w = static_cast<QWidget*>(watched);
+        // Key preview: only for this window, and once (the event also passes the
+        // parents of the focused control).
+        if (w == QApplication::focusWidget() && w->window() == this) {
+            if (auto* b = qobject_cast<QToolButton*>(w); b && mainctr_->isAncestorOf(b) && toolBarKey(b, ke))
+                return true;
+            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+                // Enter presses a focused button; elsewhere it moves the focus on.
+                auto* button = qobject_cast<QAbstractButton*>(w);
+                if (button && !button->isCheckable()) {
+                    button->animateClick();
+                    return true;
+                }
                 FormKeyPress(ke);
                 return true;
             }
         }
-    } else if ((type == QEvent::Enter || type == QEvent::MouseMove) && watched->isWidgetType()) {
+    } else if ((type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::FocusIn) &&
+               watched->isWidgetType()) {
+        // The pointer over a control, or the keyboard focus on it, shows its hint.
         const QVariant hint = watched->property("jaxoHint");
         if (hint.isValid() && static_cast<QWidget*>(watched)->isEnabled()) setHint(hint.toString());
     } else if (type == QEvent::Resize && watched == desk_) {
@@ -363,6 +423,30 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         backImage1_->lower();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::toolBarKey(QToolButton* button, QKeyEvent* e) {
+    const int key = e->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (button->menu() && (enter || key == Qt::Key_Down || key == Qt::Key_Space)) {
+        button->showMenu();
+        return true;
+    }
+    if (enter) {
+        button->animateClick();
+        return true;
+    }
+    int step = 0;
+    if (key == Qt::Key_Left || key == Qt::Key_Up) step = -1;
+    if (key == Qt::Key_Right || key == Qt::Key_Down) step = 1;
+    if (step == 0) return false;
+    QList<QToolButton*> row;
+    for (QToolButton* b : button->parentWidget()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisibleTo(button->parentWidget()) && b->focusPolicy() != Qt::NoFocus) row << b;
+    const qsizetype at = row.indexOf(button);
+    if (at < 0 || row.size() < 2) return true;
+    row[(at + step + row.size()) % row.size()]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void TForm1::FormKeyPress(QKeyEvent* e) {

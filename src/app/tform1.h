@@ -62,7 +62,8 @@ public:
 
     // Shows a modal window through the services (the About box, the report).
     void runModal(QDialog& dialog);
-    // Status-bar hint for a control: shown in panel 1 when the pointer moves over it.
+    // Status-bar hint for a control: shown in panel 1 when the pointer moves over it,
+    // and the control's accessible description.
     void registerHint(QWidget* widget, const QString& hint);
 
     QTabWidget* mainctr() const { return mainctr_; }
@@ -121,7 +122,12 @@ private:
     QToolButton* addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width);
     QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
     void focusNextControl();
-
+    // Keys on the tool bar: arrows among the buttons of a tab, Down, Enter and Space
+    // open a drop-down menu, Enter presses a button. True when the key was used.
+    bool toolBarKey(QToolButton* button, QKeyEvent* e);
+    // Back on the main screen: the focus returns to the button that started the
+    // exercise or panel.
+    void returnFocus();
     TForm1Services services_;
     MainWindowState state_;
     RandomSource random_;
@@ -131,6 +137,7 @@ private:
     CodeBook wbbook_, wbbook2_, wbbook3_, wbbook4_;
 
     QWidget* desk_ = nullptr;
+    QPointer<QToolButton> lastButton_;
     QTabWidget* mainctr_ = nullptr;
     QLabel* backImage1_ = nullptr;
     QLabel* statusPanels_[5] = {};

@@ -1,6 +1,11 @@
 #include "app/typingline.h"
 
+#include "app/access.h"
 #include "app/fonts.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <functional>
 
 namespace {
 // 66 bytes, the caret and a byte typed past the end: the line never scrolls off the grid.
@@ -8,10 +13,88 @@ constexpr int kLineWidth = 548;
 constexpr int kInputHeight = 22;
 // A frameless line edit starts its text this far in from its left edge.
 constexpr qreal kTextInset = 2;
+
+// How a character is read out: blanks and half characters by name.
+QString spoken(const ByteText& bytesOfChar) {
+    const auto lead = static_cast<unsigned char>(bytesOfChar[0]);
+    if (lead == ' ') return QStringLiteral("空格");
+    if (lead >= 0x80 && (bytesOfChar.size() == 1 || static_cast<unsigned char>(bytesOfChar[1]) < 0x40))
+        return QStringLiteral("半个字");
+    return bytes::toUnicode(bytesOfChar);
+}
+
+// Keeps the edit line's description up to date. Changes of the three widgets come in
+// bursts (a new page sets all of them), so they are read once the burst is over.
+class Announcer : public QObject {
+public:
+    explicit Announcer(const TypingLine& line) : QObject(line.put), line_(line) {
+        const auto later = [this] {
+            if (pending_) return;
+            pending_ = true;
+            QTimer::singleShot(0, this, [this] { update(); });
+        };
+        connect(line.text, &ByteGridLabel::bytesChanged, this, later);
+        connect(line.marks, &ByteGridLabel::bytesChanged, this, later);
+        connect(line.put, &QLineEdit::textChanged, this, later);
+        line.put->installEventFilter(this);
+        later_ = later;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        // A line handed over (writable now) says what comes first.
+        if (e->type() == QEvent::ReadOnlyChange) later_();
+        return false;
+    }
+
+private:
+    void update() {
+        pending_ = false;
+        if (line_.put->isReadOnly()) {
+            lastMarks_.clear();
+            a11y::announce(line_.put, {});
+            return;
+        }
+        const ByteText marks = line_.marks->bytes();
+        a11y::announce(line_.put, typingline::announcement(line_.text->bytes(),
+                                                             bytes::fromUnicode(line_.put->text()), lastMarks_, marks));
+        lastMarks_ = marks;
+    }
+
+    TypingLine line_;
+    ByteText lastMarks_;
+    bool pending_ = false;
+    std::function<void()> later_;
+};
 }  // namespace
 
+namespace typingline {
+QString announcement(const ByteText& reference, const ByteText& typed, const ByteText& previousMarks,
+                     const ByteText& marks) {
+    QStringList wrong;
+    for (size_t i = 0; i < marks.size();) {
+        const auto n = static_cast<size_t>(std::max(1, bytes::charLength(marks, i)));
+        const ByteText ch = marks.substr(i, n);
+        if (static_cast<unsigned char>(ch[0]) > 0x20 && previousMarks.compare(i, n, ch) != 0) wrong << spoken(ch);
+        i += n;
+    }
+    QString out;
+    if (!wrong.isEmpty()) out = QStringLiteral("错：%1。").arg(wrong.join(QStringLiteral("、")));
+    size_t at = 0;
+    while (at < reference.size() && at < typed.size())
+        at += static_cast<size_t>(std::max(1, bytes::charLength(reference, at)));
+    if (at < reference.size()) {
+        const auto n = static_cast<size_t>(std::max(1, bytes::charLength(reference, at)));
+        out += QStringLiteral("下一个：%1").arg(spoken(reference.substr(at, n)));
+    } else if (!reference.empty()) {
+        out += QStringLiteral("本行完");
+    }
+    return out;
+}
+}  // namespace typingline
+
 TypingLine makeTypingLine(QWidget* parent, const QString& textName, const QString& marksName, const QString& putName,
-                          int left, int referenceTop, int inputTop) {
+                          int left, int referenceTop, int inputTop, int number) {
     const QFont font = fonts::grid(12);
     TypingLine line;
     line.text = new ByteGridLabel(parent);
@@ -20,16 +103,16 @@ TypingLine makeTypingLine(QWidget* parent, const QString& textName, const QStrin
     line.text->setInset(kTextInset);
     line.text->setGeometry(left, referenceTop, kLineWidth, inputTop - referenceTop);
 
-    // Red, exactly over the reference line: a wrong character turns red.
+    // Exactly over the reference line: a wrong character turns dark red and underlined.
+    // Read out through the edit line instead.
     line.marks = new ByteGridLabel(parent);
     line.marks->setObjectName(marksName);
     line.marks->setFont(font);
     line.marks->setInset(kTextInset);
     line.marks->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette red = line.marks->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    line.marks->setPalette(red);
+    line.marks->setMarking(true);
     line.marks->setGeometry(line.text->geometry());
+    a11y::hideDecoration(line.marks);
 
     line.put = new KeyLineEdit(parent);
     line.put->setObjectName(putName);
@@ -41,5 +124,7 @@ TypingLine makeTypingLine(QWidget* parent, const QString& textName, const QStrin
     pal.setColor(QPalette::Text, Qt::white);
     line.put->setPalette(pal);
     line.put->setGeometry(left, inputTop, kLineWidth, kInputHeight);
+    line.put->setAccessibleName(QStringLiteral("第%1行输入").arg(number));
+    new Announcer(line);
     return line;
 }

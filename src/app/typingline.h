@@ -12,6 +12,15 @@ struct TypingLine {
 
 // Builds the three widgets under their names ("chinatext1", "chinapd1", "chinaput1"):
 // the reference line at (left, referenceTop), the edit line at (left, inputTop), in the
-// grid font, the edit line borderless, white on teal.
+// grid font, the edit line borderless, white on teal. number (1-based) names the line
+// for assistive technology ("第1行输入"); while the edit line is writable, the next
+// character to type and each new wrong character are announced on it.
 TypingLine makeTypingLine(QWidget* parent, const QString& textName, const QString& marksName, const QString& putName,
-                          int left, int referenceTop, int inputTop);
+                          int left, int referenceTop, int inputTop, int number);
+
+namespace typingline {
+// What is announced on a writable line: the wrong characters that are new since the
+// previous marks, then the next character to type.
+QString announcement(const ByteText& reference, const ByteText& typed, const ByteText& previousMarks,
+                     const ByteText& marks);
+}  // namespace typingline

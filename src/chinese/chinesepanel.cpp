@@ -52,7 +52,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
         const TypingLine line = makeTypingLine(this, QStringLiteral("chinatext") + n, QStringLiteral("chinapd") + n,
-                                               QStringLiteral("chinaput") + n, kLeft, kReferenceTops[k], kInputTops[k]);
+                                               QStringLiteral("chinaput") + n, kLeft, kReferenceTops[k], kInputTops[k], k + 1);
         chinatext_[k] = line.text;
         chinapd_[k] = line.marks;
         KeyLineEdit* put = line.put;
@@ -101,6 +101,10 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
                         QStringLiteral("退出练习并查看成绩..."));
     exitexit_ = button("exitexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
                        QStringLiteral("强行退出测试状态..."));
+    // Keys for the flat buttons, which stay out of the focus chain.
+    chinanextpage_->setShortcut(QKeySequence(Qt::Key_PageDown));
+    chinaexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
+    exitexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(chinanextpage_, &QToolButton::clicked, this, &ChinesePanel::chinanextpageClick);
     connect(chinaexit_, &QToolButton::clicked, this, &ChinesePanel::chinaexitClick);
     connect(exitexit_, &QToolButton::clicked, this, &ChinesePanel::exitexitClick);

@@ -16,7 +16,7 @@ public:
     // The error display: caption "Jaxo4.00", error icon, OK. The text is shown as given;
     // callers pass it through errors::displayText.
     virtual void showError(const QString& text) = 0;
-    // A Yes/No question without owner window and icon; true for Yes.
+    // A Yes/No question without owner window and icon, No by default; true for Yes.
     virtual bool askYesNo(const QString& caption, const QString& text) = 0;
     virtual void beep() = 0;
 };

@@ -50,7 +50,7 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     for (int k = 0; k < english::kPageLines; ++k) {
         const QString n = QString::number(k + 1);
         const TypingLine line = makeTypingLine(this, QStringLiteral("englishtext") + n, QStringLiteral("englishpd") + n,
-                                               QStringLiteral("englishput") + n, kLeft, kReferenceTops[k], kInputTops[k]);
+                                               QStringLiteral("englishput") + n, kLeft, kReferenceTops[k], kInputTops[k], k + 1);
         englishtext_[k] = line.text;
         englishpd_[k] = line.marks;
         KeyLineEdit* put = line.put;
@@ -82,6 +82,9 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     };
     englishnext_ = button("englishnext", QStringLiteral("下一页"), QRect(380, 183, 100, 40));
     englishexit_ = button("englishexit", QStringLiteral("退出"), QRect(485, 183, 90, 40));
+    // Keys for the flat buttons, which stay out of the focus chain.
+    englishnext_->setShortcut(QKeySequence(Qt::Key_PageDown));
+    englishexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(englishnext_, &QToolButton::clicked, this, &EnglishPanel::englishnextClick);
     connect(englishexit_, &QToolButton::clicked, this, &EnglishPanel::englishexitClick);
     if (auto* form = dynamic_cast<TForm1*>(&host_)) {

@@ -1,5 +1,6 @@
 #include "radicals/radicalpanel.h"
 
+#include "app/access.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/icons.h"
@@ -46,11 +47,10 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgtext2_ = gridLabel("zgtext2", QPoint(80, 90));
     zgxsh1_ = gridLabel("zgxsh1", QPoint(80, 120));
     zgxsh2_ = gridLabel("zgxsh2", QPoint(80, 120));
-    for (ByteGridLabel* l : {zgxsh1_, zgxsh2_}) {
-        QPalette red = l->palette();
-        red.setColor(QPalette::WindowText, QColor(220, 0, 0));
-        l->setPalette(red);
-    }
+    for (ByteGridLabel* l : {zgxsh1_, zgxsh2_}) l->setMarking(true);
+    // One of each twin is drawn only for the look.
+    a11y::hideDecoration(zgtext1_);
+    a11y::hideDecoration(zgxsh1_);
 
     kjxsh_ = LabelPair(this, QStringLiteral("kjxsh1"), QStringLiteral("kjxsh2"), fonts::song(10), QPoint(50, 180));
     zgtime_ = LabelPair(this, QStringLiteral("zgtime2"), QStringLiteral("zgtime1"), fonts::song(12), QPoint(290, 10));
@@ -64,6 +64,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgput_->setFont(fonts::song(15));
     zgput_->setGeometry(80, 600, 30, 30);
     zgput_->setLatinOnly(true);
+    zgput_->setAccessibleName(QStringLiteral("字根输入"));
     zgput_->onKeyDown = [this](QKeyEvent* e) { zgputKeyDown(e); };
     zgput_->onKeyPress = [this](QKeyEvent* e, int ch) { return zgputKeyPress(e, ch); };
     zgput_->onKeyUp = [this](QKeyEvent* e) { zgputKeyUp(e); };
@@ -78,6 +79,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgexit_->setCursor(Qt::PointingHandCursor);
     // A flat button never takes the focus from the input box.
     zgexit_->setFocusPolicy(Qt::NoFocus);
+    zgexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(zgexit_, &QPushButton::clicked, this, &RadicalPanel::zgexitClick);
     if (auto* form = dynamic_cast<TForm1*>(&host_)) form->registerHint(zgexit_, QStringLiteral("退出练习并查看成绩..."));
 
@@ -117,6 +119,7 @@ void RadicalPanel::showDrill() {
     zgxsh1_->setBytes(drill_.markLine());
     zgxsh2_->setBytes(drill_.markLine());
     kjxsh_.setText(bytes::toUnicode(drill_.hint()));
+    a11y::announce(zgput_, kjxsh_.text());
 }
 
 radicals::RadicalDrill::KeyId RadicalPanel::keyId(const QKeyEvent* e) {

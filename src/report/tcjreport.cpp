@@ -44,12 +44,26 @@ Tcjreport::Tcjreport(TForm1& form, QWidget* parent) : QDialog(parent), form_(for
     exit->setCursor(Qt::PointingHandCursor);
     form.registerHint(exit, QStringLiteral("关闭成绩单，并返回主界面..."));
     connect(exit, &QPushButton::clicked, this, &Tcjreport::exitClick);
+    // Enter closes the report; a screen reader reads the figures as it opens.
+    exit->setDefault(true);
+    exit_ = exit;
 
     if (!r.showSpeedAndRating) {
         pig_[4].setVisible(false);
         pig_[5].setVisible(false);
     }
+    QStringList figures;
+    for (int i = 0; i < (r.showSpeedAndRating ? 6 : 4); ++i) figures << texts[i].trimmed();
+    figures << bytes::toUnicode(s.modeTitle) + bytes::toUnicode(s.lessonTitle);
+    setAccessibleDescription(figures.join(QStringLiteral("，")));
     connect(this, &QDialog::finished, this, &Tcjreport::FormClose);
+}
+
+void Tcjreport::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // A tool window is not made active by showing it: the keys must come here.
+    activateWindow();
+    exit_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Tcjreport::exitClick() {

@@ -18,9 +18,13 @@ public:
     // The figures it shows.
     const ScoreReport& score() const { return score_; }
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void FormClose();
     TForm1& form_;
+    QWidget* exit_ = nullptr;
     LabelPair pig_[6];
     ScoreReport score_;
     bool closed_ = false;

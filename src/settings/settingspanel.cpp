@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -65,6 +66,9 @@ SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), fo
         e->setGeometry(QRect(editAt[i], QSize(120, 24)));
         e->setLatinOnly(true);
         e->onKeyPress = [this](QKeyEvent* ev, int ch) { return Edit1KeyPress(ev, ch); };
+        // The label names the edit for assistive technology.
+        l->setBuddy(e);
+        e->setAccessibleName(QString::fromUtf8(kTimeNames[i]));
         edits_[static_cast<size_t>(i)] = e;
     }
     edits_[0]->setText(QStringLiteral("10"));
@@ -101,6 +105,7 @@ SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), fo
     note->setFont(fonts::song(11));
     note->setReadOnly(true);
     note->setFocusPolicy(Qt::NoFocus);
+    note->setAccessibleName(QStringLiteral("说明"));
     note->setFrameShape(QFrame::NoFrame);
     note->viewport()->setAutoFillBackground(false);
     note->setPlainText(QStringLiteral("程序将在以上所选地方进行相应的设置。请根\n据您的需要进行选择。"));
@@ -139,6 +144,11 @@ void SettingsPanel::m5dClick() {
     const ByteText* switches[8] = {&s.mainMusic, &s.chineseMusic, &s.englishMusic,    &s.testMusic,
                                    &s.wordMusic, &s.keySound,     &s.desktopShortcut, &s.startMenuShortcut};
     for (size_t i = 0; i < 8; ++i) boxes_[i]->setChecked(isOn(*switches[i]));
+    // The keyboard starts on the panel, on its first control of the page shown.
+    if (PageControl1_->currentIndex() == 0)
+        edits_[0]->setFocus(Qt::OtherFocusReason);
+    else
+        PageControl1_->tabBar()->setFocus(Qt::OtherFocusReason);
     // The page last shown stays selected: the tab widget keeps it between openings.
 }
 

@@ -1,5 +1,7 @@
 #include "vocabulary/wordpanel.h"
 
+#include "app/access.h"
+#include "app/bytegridlabel.h"
 #include "app/exerciseclock.h"
 #include "app/icons.h"
 #include "app/releasesettler.h"
@@ -77,7 +79,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     bdccy_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bdcpd_ = makeLabel(this, "bdcpd", fonts::song(15), QPoint(540, 105));
     QPalette red = bdcpd_->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
+    red.setColor(QPalette::WindowText, ByteGridLabel::markColour());
     bdcpd_->setPalette(red);
 
     bdcput_ = new KeyLineEdit(this);
@@ -92,6 +94,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     bdcput_->setPalette(teal);
     // Answers are English: a Chinese input method left on must not swallow the keys.
     bdcput_->setLatinOnly(true);
+    bdcput_->setAccessibleName(QStringLiteral("单词输入"));
     bdcput_->onKeyDown = [this](QKeyEvent* e) { bdcputKeyDown(e); };
     bdcput_->onKeyPress = [this](QKeyEvent*, int ch) { return bdcputKeyPress(ch); };
     bdcput_->onKeyUp = [this](QKeyEvent* e) { bdcputKeyUp(e); };
@@ -108,7 +111,9 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     bdcexit_->setCursor(Qt::PointingHandCursor);
     // Not a tab stop: Enter must leave the focus on the answer line.
     bdcexit_->setFocusPolicy(Qt::NoFocus);
+    bdcexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     bdcexit_->setProperty("jaxoHint", QStringLiteral("退出练习并查看成绩..."));
+    bdcexit_->setAccessibleDescription(QStringLiteral("退出练习并查看成绩..."));
     bdcexit_->setMouseTracking(true);
     connect(bdcexit_, &QToolButton::clicked, this, &WordPanel::bdcexitClick);
 }
@@ -178,6 +183,12 @@ void WordPanel::showMark() {
     case WordDrill::Mark::Wrong: bdcpd_->setText(QStringLiteral("×")); break;
     }
     bdcpd_->adjustSize();
+    // The answer line says it too, for a screen reader on it.
+    switch (drill_.mark()) {
+    case WordDrill::Mark::None: break;
+    case WordDrill::Mark::Right: a11y::announce(bdcput_, QStringLiteral("对")); break;
+    case WordDrill::Mark::Wrong: a11y::announce(bdcput_, QStringLiteral("错")); break;
+    }
 }
 
 void WordPanel::bdcputKeyDown(QKeyEvent* e) {

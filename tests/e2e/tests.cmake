@@ -8,3 +8,9 @@ set_tests_properties(e2e_chinese_fcitx5 PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 2
 add_test(NAME e2e_chinese_ibus
          COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/chinese_ibus.sh ${JAXO_APPDIR})
 set_tests_properties(e2e_chinese_ibus PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 RUN_SERIAL TRUE LABELS e2e)
+# Every screen reached from the keyboard (real X keys) and named over AT-SPI.
+add_test(NAME e2e_atspi COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/atspi.sh ${JAXO_APPDIR})
+set_tests_properties(e2e_atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE LABELS e2e)
+# Started on a headless Wayland compositor.
+add_test(NAME e2e_wayland COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wayland.sh ${JAXO_APPDIR})
+set_tests_properties(e2e_wayland PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RUN_SERIAL TRUE LABELS e2e)

@@ -1,0 +1,523 @@
+// The real main window used without a mouse, what a screen reader is told about it,
+// and how a wrong character looks.
+#include "app/bytegridlabel.h"
+#include "app/keylineedit.h"
+#include "app/services.h"
+#include "app/typingline.h"
+#include "chinese/chinesepanel.h"
+#include "english/englishpanel.h"
+#include "radicals/radicalpanel.h"
+#include "settings/settingspanel.h"
+#include "support/testform.h"
+#include "vocabulary/wordpanel.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+QString u(const ByteText& t) { return bytes::toUnicode(t); }
+
+QString focusName() {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QStringLiteral("(none)");
+}
+
+// A key goes where a real key goes: to the focused control.
+void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* w = QApplication::focusWidget();
+    if (!w) w = QApplication::activeWindow();
+    QVERIFY2(w, "nothing to take the key");
+    QTest::keyClick(w, key, mods);
+}
+
+void showForm(TestForm& t) {
+    t.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.form.get()));
+    t.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+}
+
+// A lesson of letters only, so every key types something visible.
+void lettersOnly(const QString& dir) {
+    QFile f(dir + QStringLiteral("/ywcj.jxo"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray text;
+    for (int i = 0; i < 1000; ++i) text += static_cast<char>('a' + (i * 7) % 26);
+    f.write(text);
+}
+
+// The controls a screen reader user works with that have no name, as "role objectName".
+QStringList unnamedControls(QAccessibleInterface* node) {
+    QStringList out;
+    if (!node || node->state().invisible) return out;
+    const QAccessible::Role role = node->role();
+    const bool control = role == QAccessible::EditableText || role == QAccessible::PushButton ||
+                         role == QAccessible::ButtonMenu || role == QAccessible::ButtonDropDown ||
+                         role == QAccessible::PageTab || role == QAccessible::CheckBox;
+    if (control && node->text(QAccessible::Name).trimmed().isEmpty())
+        out << QStringLiteral("%1 %2").arg(role).arg(node->object() ? node->object()->objectName() : QString());
+    for (int i = 0; i < node->childCount(); ++i) out << unnamedControls(node->child(i));
+    return out;
+}
+
+QStringList shownNames(QAccessibleInterface* node) {
+    QStringList out;
+    if (!node || node->state().invisible) return out;
+    out << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i) out << shownNames(node->child(i));
+    return out;
+}
+
+double luminance(QColor c) {
+    const auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void keyboardOnlyWalk();
+    void tabLetters_data();
+    void tabLetters();
+    void arrowsAmongButtons_data();
+    void arrowsAmongButtons();
+    void dropDownMenusByKeyboard_data();
+    void dropDownMenusByKeyboard();
+    void panelButtonsHaveKeys_data();
+    void panelButtonsHaveKeys();
+    void forcedExitQuestionDefaultsToNo();
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void engravedTextIsReadOnce();
+    void hintsAreDescriptions();
+    void announcementText_data();
+    void announcementText();
+    void typingIsAnnouncedOnTheLine();
+    void wrongCharacterMark();
+    void smallScreenScrolls();
+};
+
+void TestAccess::keyboardOnlyWalk() {
+    TestForm t({}, lettersOnly);
+    showForm(t);
+    press(Qt::Key_Y, Qt::AltModifier);
+    QCOMPARE(t.form->mainctr()->currentIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), t.form->mainctr()->tabBar());
+    press(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("m2a"));
+
+    bool reportRead = false;
+    t.onModal = [&](QDialog& d) {
+        d.show();
+        QTRY_COMPARE(QApplication::activeWindow(), &d);
+        auto* exit = d.findChild<QPushButton*>(QStringLiteral("exit"));
+        QCOMPARE(QApplication::focusWidget(), exit);
+        QVERIFY(exit->isDefault());
+        // The figures are what a screen reader reads as the report opens.
+        const QString figures = d.accessibleDescription();
+        QVERIFY2(figures.contains(d.findChild<QLabel*>(QStringLiteral("pig1a"))->text().trimmed()), qPrintable(figures));
+        press(Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        reportRead = true;
+    };
+    press(Qt::Key_Return);
+    QTRY_VERIFY(t.form->englishform()->isVisible());
+    auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
+    QCOMPARE(QApplication::focusWidget(), line);
+    const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
+    QTest::keyClicks(line, u(reference.substr(0, 6)));
+    QCOMPARE(line->text(), u(reference.substr(0, 6)));
+    press(Qt::Key_Escape);
+    QVERIFY(reportRead);
+    QVERIFY(!t.form->englishform()->isVisible());
+    QTRY_COMPARE(focusName(), QStringLiteral("m2a"));
+
+    // The settings: open, change a time, save with 确定.
+    press(Qt::Key_X, Qt::AltModifier);
+    press(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("m5a"));
+    for (int i = 0; i < 3; ++i) press(Qt::Key_Right);
+    QCOMPARE(focusName(), QStringLiteral("m5d"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(t.form->system()->isVisible());
+    QCOMPARE(focusName(), QStringLiteral("Edit1"));
+    press(Qt::Key_Home);
+    press(Qt::Key_Delete);
+    press(Qt::Key_Delete);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+    press(Qt::Key_Return);  // Enter still walks the fields
+    QCOMPARE(focusName(), QStringLiteral("Edit2"));
+    for (int i = 0; i < 12 && focusName() != QLatin1String("sys2"); ++i) press(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("sys2"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!t.form->system()->isVisible());
+    QCOMPARE(focusName(), QStringLiteral("m5d"));
+    press(Qt::Key_Space);
+    QTRY_VERIFY(t.form->system()->isVisible());
+    QCOMPARE(t.find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("12"));
+}
+
+void TestAccess::tabLetters_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("tab");
+    QTest::newRow("Alt+Z opens 中文练习") << int(Qt::Key_Z) << 0;
+    QTest::newRow("Alt+Y opens 英文练习") << int(Qt::Key_Y) << 1;
+    QTest::newRow("Alt+C opens 测试") << int(Qt::Key_C) << 2;
+    QTest::newRow("Alt+B opens 背单词") << int(Qt::Key_B) << 3;
+    QTest::newRow("Alt+X opens 系统") << int(Qt::Key_X) << 4;
+}
+
+void TestAccess::tabLetters() {
+    QFETCH(int, key);
+    QFETCH(int, tab);
+    TestForm t;
+    showForm(t);
+    QTabWidget* m = t.form->mainctr();
+    m->setCurrentIndex(tab == 0 ? 1 : 0);
+    press(Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(m->currentIndex(), tab);
+    QCOMPARE(QApplication::focusWidget(), m->tabBar());
+    // Listed where the pointer rests on the tab too.
+    QVERIFY(m->tabToolTip(tab).contains(QKeySequence(Qt::Key(key)).toString()));
+    // While an exercise runs the tool bar is off, and so are its letters.
+    t.form->m1bClick();
+    const int running = m->currentIndex();
+    press(tab == 1 ? Qt::Key_Z : Qt::Key_Y, Qt::AltModifier);
+    QCOMPARE(m->currentIndex(), running);
+}
+
+void TestAccess::arrowsAmongButtons_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("Right goes to the next button") << "m1a" << int(Qt::Key_Right) << "m1b";
+    QTest::newRow("Left from the first wraps to the last") << "m1a" << int(Qt::Key_Left) << "m1f";
+    QTest::newRow("Right from the last wraps to the first") << "m2d" << int(Qt::Key_Right) << "m2a";
+    QTest::newRow("Down on a plain button goes on") << "m4a" << int(Qt::Key_Down) << "m4b";
+    QTest::newRow("Up goes back") << "m5e" << int(Qt::Key_Up) << "m5d";
+    QTest::newRow("Tab goes on too") << "m5a" << int(Qt::Key_Tab) << "m5b";
+}
+
+void TestAccess::arrowsAmongButtons() {
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    TestForm t;
+    showForm(t);
+    auto* start = t.find<QToolButton>(from);
+    t.form->mainctr()->setCurrentWidget(start->parentWidget());
+    start->setFocus(Qt::TabFocusReason);
+    QCOMPARE(focusName(), from);
+    press(Qt::Key(key));
+    QCOMPARE(focusName(), to);
+    // Arrows move only: nothing started.
+    QVERIFY(t.form->mainctr()->isEnabled());
+    QCOMPARE(t.modalCount, 0);
+}
+
+void TestAccess::dropDownMenusByKeyboard_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Down opens 词组练习, Enter on the first item starts it")
+        << "m1e" << int(Qt::Key_Down) << "czPopupMenu" << "zzz2a=二字词组练习";
+    QTest::newRow("Enter opens 大学英语") << "m4c" << int(Qt::Key_Return) << "bdcmune" << "bdczuang2a=大学英语1-4级";
+    QTest::newRow("Space opens 中文测试") << "m3a" << int(Qt::Key_Space) << "csPopupMenu2" << "zzz2a=顺序测试";
+}
+
+void TestAccess::dropDownMenusByKeyboard() {
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QString, menu);
+    QFETCH(QString, title);
+    TestForm t;
+    showForm(t);
+    auto* b = t.find<QToolButton>(button);
+    t.form->mainctr()->setCurrentWidget(b->parentWidget());
+    b->setFocus(Qt::TabFocusReason);
+    QString opened;
+    QTimer::singleShot(100, [&] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!popup) return;
+        opened = popup->objectName();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    // A menu left open would hold the test: closed after a while in any case.
+    QTimer::singleShot(3000, [] {
+        if (QWidget* p = QApplication::activePopupWidget()) p->close();
+    });
+    press(Qt::Key(key));
+    QCOMPARE(opened, menu);
+    const QStringList label = title.split(QLatin1Char('='));
+    QTRY_COMPARE(t.find<QLabel>(label[0])->text(), label[1]);
+    QVERIFY(!t.form->mainctr()->isEnabled());
+}
+
+void TestAccess::panelButtonsHaveKeys_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("mods");
+    QTest::addColumn<QString>("expect");
+    QTest::newRow("Alt+Q leaves Chinese practice with a report") << "m1b" << int(Qt::Key_Q) << int(Qt::AltModifier) << "report";
+    QTest::newRow("Alt+Q leaves English practice with a report") << "m2a" << int(Qt::Key_Q) << int(Qt::AltModifier) << "report";
+    QTest::newRow("Alt+Q leaves the radical drill with a report") << "m1a" << int(Qt::Key_Q) << int(Qt::AltModifier) << "report";
+    QTest::newRow("Alt+Q leaves the vocabulary drill with a report") << "m4a" << int(Qt::Key_Q) << int(Qt::AltModifier) << "report";
+    QTest::newRow("Alt+Q in a test asks first") << "MenuItem4" << int(Qt::Key_Q) << int(Qt::AltModifier) << "question";
+    QTest::newRow("Page Down turns the Chinese page") << "m1b" << int(Qt::Key_PageDown) << 0 << "new page";
+}
+
+void TestAccess::panelButtonsHaveKeys() {
+    QFETCH(QString, start);
+    QFETCH(int, key);
+    QFETCH(int, mods);
+    QFETCH(QString, expect);
+    TestForm t;
+    showForm(t);
+    const bool menuItem = start.startsWith(QLatin1String("Menu"));
+    if (menuItem)
+        t.form->MenuItem4Click();
+    else
+        t.find<QToolButton>(start)->click();
+    const QString pageBefore = t.find<ByteGridLabel>(QStringLiteral("chinatext1"))->text();
+    press(Qt::Key(key), Qt::KeyboardModifiers(mods));
+    // A key presses its button as a click would, a moment later.
+    if (expect == QLatin1String("report")) {
+        QTRY_COMPARE(t.modalCount, 1);
+        QCOMPARE(t.lastModal, QStringLiteral("cjreport"));
+        // Back on the main screen, the keys are where they were before the exercise.
+        QTRY_COMPARE(focusName(), start);
+    } else if (expect == QLatin1String("question")) {
+        QTRY_COMPARE(t.messages.questions.size(), 1);
+        QCOMPARE(t.modalCount, 0);
+    } else {
+        QTRY_VERIFY(t.find<ByteGridLabel>(QStringLiteral("chinatext1"))->text() != pageBefore);
+        QCOMPARE(t.modalCount, 0);
+    }
+}
+
+void TestAccess::forcedExitQuestionDefaultsToNo() {
+    BoxMessages messages;
+    QString defaultButton;
+    QTimer::singleShot(100, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTimer::singleShot(3000, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Yes);
+    });
+    QVERIFY2(!messages.askYesNo(QStringLiteral("提示"), QStringLiteral("这样退出将没有成绩,您确定吗?")),
+             "Enter gave up the test");
+    QCOMPARE(defaultButton, QStringLiteral("否(&N)"));
+}
+
+void TestAccess::everyControlHasAName_data() {
+    QTest::addColumn<QString>("screen");
+    for (const char* s : {"main window", "Chinese page", "Chinese test", "English page", "radical drill",
+                          "vocabulary drill", "settings panel", "report"})
+        QTest::newRow(s) << QString::fromLatin1(s);
+}
+
+void TestAccess::everyControlHasAName() {
+    QFETCH(QString, screen);
+    TestForm t;
+    showForm(t);
+    TForm1& f = *t.form;
+    QStringList unnamed;
+    if (screen == QLatin1String("Chinese page")) f.m1bClick();
+    if (screen == QLatin1String("Chinese test")) f.MenuItem4Click();
+    if (screen == QLatin1String("English page")) f.m2aClick();
+    if (screen == QLatin1String("radical drill")) f.m1aClick();
+    if (screen == QLatin1String("vocabulary drill")) f.m4aClick();
+    if (screen == QLatin1String("settings panel")) f.m5dClick();
+    if (screen == QLatin1String("report")) {
+        bool opened = false;
+        t.onModal = [&](QDialog& d) {
+            d.show();
+            opened = true;
+            unnamed = unnamedControls(QAccessible::queryAccessibleInterface(&d));
+        };
+        f.m2aClick();
+        press(Qt::Key_Escape);
+        QVERIFY(opened);
+    } else {
+        unnamed = unnamedControls(QAccessible::queryAccessibleInterface(&f));
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+void TestAccess::engravedTextIsReadOnce() {
+    TestForm t;
+    showForm(t);
+    t.form->m1bClick();
+    const QStringList names = shownNames(QAccessible::queryAccessibleInterface(t.form.get()));
+    // (The mode title is also the name of its tab.)
+    for (const char* upper : {"chinatime2", "zzz2a"}) {
+        const QString text = t.find<QLabel>(QString::fromLatin1(upper))->text();
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(names.count(text), 1);
+    }
+}
+
+void TestAccess::hintsAreDescriptions() {
+    TestForm t;
+    showForm(t);
+    // Reached by the keyboard, a control shows its hint as the pointer would.
+    press(Qt::Key_Z, Qt::AltModifier);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Right);
+    QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel1"))->text(), QStringLiteral("单击此键进入高频字练习状态..."));
+    for (const char* name : {"m1a", "m4c", "m5e", "chinaexit", "exitexit", "englishnext", "zgexit", "bdcexit", "sys2"}) {
+        auto* w = t.find<QWidget>(QString::fromLatin1(name));
+        QVERIFY2(w, name);
+        QCOMPARE(w->accessibleDescription(), w->property("jaxoHint").toString());
+        QVERIFY2(!w->accessibleDescription().isEmpty(), name);
+    }
+}
+
+void TestAccess::announcementText_data() {
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("marks");
+    QTest::addColumn<QString>("said");
+    const QByteArray none;
+    QTest::newRow("nothing typed: the first character comes next") << "中国人" << "" << none << none << "下一个：中";
+    QTest::newRow("after one character the second comes next") << "中国人" << "中" << none << QByteArray("  ") << "下一个：国";
+    QTest::newRow("a new wrong character is named before the next one")
+        << "中国人" << "中果" << QByteArray("  ") << QByteArray("  ") + bytes::gb("国").c_str() << "错：国。下一个：人";
+    QTest::newRow("a wrong character already named is not named again")
+        << "中国人" << "中果" << QByteArray("  ") + bytes::gb("国").c_str() << QByteArray("  ") + bytes::gb("国").c_str()
+        << "下一个：人";
+    QTest::newRow("a blank is named") << "a b" << "a" << none << QByteArray(" ") << "下一个：空格";
+    QTest::newRow("half a character is named as such") << "中国" << "x" << none << QByteArray("\xD6 ", 2)
+                                                          << "错：半个字。下一个：国";
+    QTest::newRow("a full line says so") << "ab" << "ab" << none << QByteArray("  ") << "本行完";
+    QTest::newRow("an empty line says nothing") << "" << "" << none << none << "";
+}
+
+void TestAccess::announcementText() {
+    QFETCH(QString, reference);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, marks);
+    QFETCH(QString, said);
+    QCOMPARE(typingline::announcement(bytes::fromUnicode(reference), bytes::fromUnicode(typed), before.toStdString(),
+                                      marks.toStdString()),
+             said);
+}
+
+void TestAccess::typingIsAnnouncedOnTheLine() {
+    TestForm t({}, lettersOnly);
+    showForm(t);
+    t.form->m2aClick();
+    auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
+    const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
+    // What a screen reader reads on the line.
+    const auto said = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); };
+    QTRY_COMPARE(said(line), QStringLiteral("下一个：%1").arg(QChar(reference[0])));
+    const char wrong = reference[0] == 'x' ? 'y' : 'x';
+    QTest::keyClick(line, wrong);
+    QTRY_COMPARE(said(line), QStringLiteral("错：%1。下一个：%2").arg(QChar(reference[0]), QChar(reference[1])));
+    QTest::keyClick(line, reference[1]);
+    QTRY_COMPARE(said(line), QStringLiteral("下一个：%1").arg(QChar(reference[2])));
+    // The lines not being typed stay quiet.
+    QCOMPARE(said(t.find<KeyLineEdit>(QStringLiteral("englishput2"))), QString());
+}
+
+void TestAccess::wrongCharacterMark() {
+    TestForm t({}, lettersOnly);
+    showForm(t);
+    t.form->m2aClick();
+    auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
+    auto* marks = t.find<ByteGridLabel>(QStringLiteral("englishpd1"));
+    const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
+    QTest::keyClick(line, reference[0] == 'x' ? 'y' : 'x');
+    QCOMPARE(marks->text().left(1), QString(QChar(reference[0])));
+    // What the learner sees: the marks line with the panel behind it.
+    const QImage shot = t.form->englishform()->grab(marks->geometry()).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) ++counts[shot.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(background)) background = it.key();
+    const auto reddish = [](QColor c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; };
+    double best = 0;
+    int longestRun = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c(shot.pixel(x, y));
+            if (reddish(c)) {
+                best = std::max(best, contrast(c, QColor(background)));
+                longestRun = std::max(longestRun, ++run);
+            } else {
+                run = 0;
+            }
+        }
+    }
+    qInfo("wrong-character mark: contrast %.2f:1, underline %d px", best, longestRun);
+    QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("contrast %1:1").arg(best, 0, 'f', 2)));
+    // Not by colour alone: a line under the character, nearly its cell wide.
+    QVERIFY2(longestRun >= marks->columnWidth() - 3, qPrintable(QStringLiteral("longest run %1 px").arg(longestRun)));
+}
+
+void TestAccess::smallScreenScrolls() {
+    TestForm t;
+    showForm(t);
+    // A window smaller than the panels (a scaled or small screen).
+    t.form->resize(500, 380);
+    auto* scroll = t.find<QScrollArea>(QStringLiteral("deskScroll"));
+    QVERIFY(scroll);
+    const auto inView = [&](QWidget* w) {
+        return scroll->viewport()->rect().contains(QRect(w->mapTo(scroll->viewport(), QPoint(0, 0)), w->size()));
+    };
+    const auto scrollTo = [&](bool end) {
+        scroll->horizontalScrollBar()->setValue(end ? scroll->horizontalScrollBar()->maximum() : 0);
+        scroll->verticalScrollBar()->setValue(end ? scroll->verticalScrollBar()->maximum() : 0);
+    };
+    // The control that takes the keyboard focus comes into view by itself.
+    scrollTo(true);
+    press(Qt::Key_Z, Qt::AltModifier);
+    press(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("m1a"));
+    QVERIFY2(inView(QApplication::focusWidget()), "the focused button stays out of view");
+    // The exit of the Chinese page can be scrolled to.
+    t.form->m1bClick();
+    auto* exit = t.find<QToolButton>(QStringLiteral("chinaexit"));
+    scrollTo(false);
+    QVERIFY(!inView(exit));
+    scrollTo(true);
+    QVERIFY2(inView(exit), "the exit button stays out of reach");
+}
+
+QTEST_MAIN(TestAccess)
+#include "test_access.moc"
