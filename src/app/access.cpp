@@ -2,10 +2,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QVariant>
 #include <QWidget>
 
 namespace {
 const char* const kDecoration = "jaxoDecoration";
+const char* const kSpeaker = "jaxoSpeaker";
 
 // Present for the tree, but nameless and never showing, so readers skip it.
 class DecorationInterface : public QAccessibleWidget {
@@ -44,6 +46,10 @@ bool isDecoration(const QWidget* widget) { return widget->property(kDecoration).
 void announce(QWidget* widget, const QString& description) {
     // The toolkit sends the DescriptionChanged event itself, once per change.
     widget->setAccessibleDescription(description);
+    if (auto* speaker = qobject_cast<QWidget*>(widget->property(kSpeaker).value<QObject*>()))
+        speaker->setAccessibleDescription(description);
 }
+
+void speakFor(QWidget* widget, QWidget* speaker) { widget->setProperty(kSpeaker, QVariant::fromValue<QObject*>(speaker)); }
 
 }  // namespace a11y

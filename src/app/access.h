@@ -23,7 +23,11 @@ void hideDecoration(QWidget* widget);
 bool isDecoration(const QWidget* widget);
 
 // Sets the accessible description and tells assistive technology that it changed, so
-// a screen reader on that control reads it out.
+// a screen reader on that control reads it out. Where another widget has the focus on
+// the control's behalf (speakFor), that one says it too.
 void announce(QWidget* widget, const QString& description);
+
+// `speaker` (or nobody, when null) holds the focus for `widget` and says what it says.
+void speakFor(QWidget* widget, QWidget* speaker);
 
 }  // namespace a11y

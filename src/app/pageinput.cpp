@@ -1,5 +1,6 @@
 #include "app/pageinput.h"
 
+#include "app/access.h"
 #include "app/keylineedit.h"
 
 #include <QContextMenuEvent>
@@ -26,8 +27,13 @@ void PageInput::setTarget(KeyLineEdit* line) {
         }
         old->setCaretShown(false);
     }
+    if (old) a11y::speakFor(old, nullptr);
     target_ = line;
     if (!line) return;
+    // A screen reader follows the focus: the input speaks for the line it writes into.
+    a11y::speakFor(line, this);
+    setAccessibleName(line->accessibleName());
+    setAccessibleDescription(line->accessibleDescription());
     setGeometry(line->geometry());
     raise();
     line->setCaretShown(hasFocus());

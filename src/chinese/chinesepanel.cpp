@@ -69,7 +69,6 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     input_->setObjectName(QStringLiteral("chinainput"));
     input_->setCursor(Qt::PointingHandCursor);
     input_->setTarget(chinaput_[0]);
-    input_->setAccessibleName(QStringLiteral("第1行输入"));
 
     chinatime_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
                                              fonts::song(12), QPoint(270, 10));
@@ -311,7 +310,6 @@ void ChinesePanel::showFlags() {
 // page's one input client, so an input method in the middle of a character is not reset.
 void ChinesePanel::focusWritable() {
     input_->setTarget(chinaput_[page_.writable]);
-    input_->setAccessibleName(QStringLiteral("第%1行输入").arg(page_.writable + 1));
     if (!input_->hasFocus()) input_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -12,6 +12,7 @@
 #include "vocabulary/wordpanel.h"
 
 #include <QAccessible>
+#include <QInputMethodEvent>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,7 @@ private slots:
     void announcementText_data();
     void announcementText();
     void typingIsAnnouncedOnTheLine();
+    void chineseTypingIsAnnouncedWhereTheFocusIs();
     void wrongCharacterMark();
     void smallScreenScrolls();
 };
@@ -450,6 +452,39 @@ void TestAccess::typingIsAnnouncedOnTheLine() {
     QTRY_COMPARE(said(line), QStringLiteral("下一个：%1").arg(QChar(reference[2])));
     // The lines not being typed stay quiet.
     QCOMPARE(said(t.find<KeyLineEdit>(QStringLiteral("englishput2"))), QString());
+}
+
+// On the Chinese page one input keeps the focus for every line: what it says must be
+// what the line being typed says, and its name must follow the hand-over.
+void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
+    TestForm t({}, [](const QString& dir) {
+        QFile f(dir + QStringLiteral("/gpz.jxo"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QByteArray text;
+        for (int i = 0; i < 200; ++i) text += bytes::gb("中国人").c_str();
+        f.write(text);
+    });
+    showForm(t);
+    t.form->m1bClick();
+    const auto said = [](QWidget* w, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(w)->text(what); };
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("chinatext1"))->bytes();
+    QCOMPARE(said(focus, QAccessible::Name), QStringLiteral("第1行输入"));
+    QTRY_COMPARE(said(focus, QAccessible::Description), QStringLiteral("下一个：%1").arg(bytes::toUnicode(reference.substr(0, 2))));
+    QInputMethodEvent wrong;
+    wrong.setCommitString(QStringLiteral("错"));
+    QApplication::sendEvent(focus, &wrong);
+    QTRY_VERIFY2(said(focus, QAccessible::Description).startsWith(QStringLiteral("错：%1。").arg(bytes::toUnicode(reference.substr(0, 2)))),
+                 qPrintable(said(focus, QAccessible::Description)));
+    // The rest of the line at once: the focus stays, and now speaks for line 2.
+    QInputMethodEvent rest;
+    rest.setCommitString(bytes::toUnicode(reference.substr(2)));
+    QApplication::sendEvent(focus, &rest);
+    QTRY_COMPARE(said(QApplication::focusWidget(), QAccessible::Name), QStringLiteral("第2行输入"));
+    QCOMPARE(QApplication::focusWidget(), focus);
+    const ByteText second = t.find<ByteGridLabel>(QStringLiteral("chinatext2"))->bytes();
+    QTRY_COMPARE(said(focus, QAccessible::Description), QStringLiteral("下一个：%1").arg(bytes::toUnicode(second.substr(0, 2))));
 }
 
 void TestAccess::wrongCharacterMark() {
