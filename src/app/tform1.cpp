@@ -131,8 +131,9 @@ void TForm1::FormCreate() {
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
     try {
-        settings::readSettings(s, Memo1_, 13);
+        const QString note = settings::readSettings(s, Memo1_, 13);
         settingsRead = true;
+        if (!note.isEmpty()) services_.messages->showError(note);
     } catch (const JaxoError& e) {
         showError(e);
     }
