@@ -142,10 +142,12 @@ void TForm1::FormCreate() {
             sound_->music();
         else
             sound_->nomusic();
-        const std::string target = s.appDir + "/jaxo";
+        const std::string target = QCoreApplication::applicationFilePath().toStdString();
         const std::string iconPath = s.appDir + "/jaxo.png";
-        if (isOn(s.desktopShortcut)) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);      // 11
-        if (isOn(s.startMenuShortcut)) shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);  // 12
+        if (isOn(s.desktopShortcut)) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
+        // 12, unless the installed launcher is in the menu already.
+        if (isOn(s.startMenuShortcut) && !shortcuts::systemLauncherInstalled())
+            shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);
     }
 
     // 13 to 15 depend on no file and always run: no timer may tick on the main screen.
