@@ -36,12 +36,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/jaxo/jaxo)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "typing tutor for Chinese (Wubi) and English
- Jaxo4.00 trains the Wubi (five-stroke) input method for Chinese and touch
- typing for English: the Wubi radical drill, high-frequency characters, short
- codes, words and articles, English fingering drills and articles, timed tests
- and a vocabulary drill over nine word lists. Every exercise ends in a score
- report. Chinese is typed through fcitx5 or IBus with a Wubi table.")
+# The long description, below the summary line.
+set(CPACK_PACKAGE_DESCRIPTION "Jaxo4.00 trains the Wubi (five-stroke) input method for Chinese and touch
+typing for English: the Wubi radical drill, high-frequency characters, short
+codes, words and articles, English fingering drills and articles, timed tests
+and a vocabulary drill over nine word lists. Every exercise ends in a score
+report. Chinese is typed through fcitx5 or IBus with a Wubi table.")
 # Libraries from dpkg-shlibdeps; the fonts, the SoundFont and the help viewer by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS

@@ -92,11 +92,11 @@ fi
 [ ! -e "$HOME_DIR/.local/share/applications/Jaxo4.00.desktop" ] || fail "a second launcher in the user's menu"
 
 # 系统 > 设置 > 确定 (the window is maximised at the top left of the screen).
-xdotool mousemove --window "$WID" 322 12 click 1
+xdotool mousemove --window "$WID" 378 18 click 1
 sleep 0.5
-xdotool mousemove --window "$WID" 240 62 click 1
+xdotool mousemove --window "$WID" 239 62 click 1
 sleep 0.5
-xdotool mousemove --window "$WID" 650 361 click 1
+xdotool mousemove --window "$WID" 650 360 click 1
 settings=$HOME_DIR/.config/jaxo/sysctr.jxo
 wait_for 100 '[ -f "$settings" ]' || fail "确定 wrote no $settings"
 cmp "$settings" "$DEST/usr/share/jaxo/sysctr.jxo" || fail "the saved settings differ from the shown defaults"
