@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and starts the program.
+# Sets up what is missing, builds the program (not the tests), and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
-./scripts/build.sh
-exec ./build/app/jaxo "$@"
+JAXO_BUILD_TARGET=jaxo ./scripts/build.sh
+exec "${JAXO_BUILD_DIR:-build}/app/jaxo" "$@"

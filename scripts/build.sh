@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures (once) and builds into build/. Extra arguments go to CMake's configure step.
+# Configures (once) and builds into build/ (or $JAXO_BUILD_DIR). Extra arguments go to
+# CMake's configure step; $JAXO_BUILD_TARGET builds only that target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${JAXO_BUILD_DIR:-build}
@@ -10,4 +11,6 @@ if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
 elif [ $# -gt 0 ]; then
   cmake -S . -B "$BUILD_DIR" "$@"
 fi
-cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+TARGET=()
+[ -n "${JAXO_BUILD_TARGET:-}" ] && TARGET=(--target "$JAXO_BUILD_TARGET")
+cmake --build "$BUILD_DIR" --parallel "$(nproc)" "${TARGET[@]}"

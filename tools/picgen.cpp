@@ -3,6 +3,7 @@
 // emblem and the program icon. The tool-bar and button icons are SVG sources of their
 // own (assets/icons). Nothing is random: the same build draws the same pictures.
 //   picgen OUTDIR
+//   picgen --theme-icons OUTDIR ID     the program icon for the hicolor icon theme
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QStringList>
+#include <QSvgGenerator>
 #include <QtMath>
 
 #include <cmath>
@@ -192,6 +194,8 @@ void paperBackground(QPainter& p, const QRectF& r, const QColor& a, const QColor
         p.drawLine(s, s + QPointF(std::cos(a0) * len, std::sin(a0) * len));
     }
 }
+
+bool save(const QImage& image, const QString& path, const char* format, int quality = -1);
 
 // ---------------------------------------------------------------- pictures
 
@@ -469,11 +473,8 @@ QImage emblem() {
     return img;
 }
 
-QImage programIcon() {
-    QImage img(128, 128, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+// The program icon on a 128 x 128 canvas.
+void drawProgramIcon(QPainter& p) {
     const QRectF cap(6, 10, 116, 110);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
@@ -481,10 +482,44 @@ QImage programIcon() {
     keycap(p, cap, QColor(0xf6, 0xf0, 0xe0), 18);
     glyph(p, QStringLiteral("字"), font(kKai, 72, QFont::Bold), QPointF(64, 58), kInk);
     seal(p, QRectF(86, 78, 24, 24), QStringLiteral("打"));
+}
+
+QImage programIcon(int size = 128) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 128.0, size / 128.0);
+    drawProgramIcon(p);
     return img;
 }
 
-bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
+// The icon theme's copies of the program icon: PNGs of the usual sizes and a scalable
+// SVG of the same drawing (its letters are outlines, so no font is needed to show it).
+bool themeIcons(const QString& dir, const QString& id) {
+    bool ok = true;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(dir).arg(size);
+        ok &= QDir().mkpath(folder) && save(programIcon(size), folder + QLatin1Char('/') + id + QStringLiteral(".png"), "PNG");
+    }
+    const QString folder = dir + QStringLiteral("/hicolor/scalable/apps");
+    QSvgGenerator svg;
+    svg.setFileName(folder + QLatin1Char('/') + id + QStringLiteral(".svg"));
+    svg.setSize(QSize(128, 128));
+    svg.setViewBox(QRect(0, 0, 128, 128));
+    svg.setTitle(QStringLiteral("Jaxo4.00"));
+    if (!QDir().mkpath(folder)) return false;
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "picgen: cannot write %s\n", qPrintable(svg.fileName()));
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    drawProgramIcon(p);
+    return p.end() && ok;
+}
+
+bool save(const QImage& image, const QString& path, const char* format, int quality) {
     if (image.save(path, format, quality)) return true;
     std::fprintf(stderr, "picgen: cannot write %s\n", qPrintable(path));
     return false;
@@ -499,6 +534,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
+    if (out == QLatin1String("--theme-icons")) {
+        if (argc != 4) {
+            std::fprintf(stderr, "usage: picgen --theme-icons OUTDIR ID\n");
+            return 2;
+        }
+        return themeIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    }
     if (!QDir().mkpath(out)) {
         std::fprintf(stderr, "picgen: cannot create %s\n", argv[1]);
         return 1;

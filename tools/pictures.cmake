@@ -1,8 +1,8 @@
 # Pictures drawn by our own generator (tools/picgen.cpp) at build time; icons are SVG sources.
 
-find_package(Qt6 REQUIRED COMPONENTS Gui)
+find_package(Qt6 REQUIRED COMPONENTS Gui Svg)
 add_executable(picgen picgen.cpp)
-target_link_libraries(picgen PRIVATE Qt6::Gui)
+target_link_libraries(picgen PRIVATE Qt6::Gui Qt6::Svg)
 
 set(picture_outputs)
 foreach(f splash.jpg back.jpg keyboard.jpg strip.jpg emblem.png jaxo.png)
@@ -23,3 +23,14 @@ foreach(p ${icon_sources})
     DEPENDS ${p})
   list(APPEND JAXO_RUNTIME_FILES ${JAXO_APPDIR}/icons/${n})
 endforeach()
+
+# The program icon for the desktop's icon theme (installed, not read by the program).
+set(theme_icons ${JAXO_THEME_ICONS}/hicolor/scalable/apps/${JAXO_APP_ID}.svg)
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND theme_icons ${JAXO_THEME_ICONS}/hicolor/${size}x${size}/apps/${JAXO_APP_ID}.png)
+endforeach()
+add_custom_command(OUTPUT ${theme_icons}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:picgen> --theme-icons ${JAXO_THEME_ICONS} ${JAXO_APP_ID}
+  DEPENDS picgen
+  COMMENT "Drawing the theme icons")
+add_custom_target(theme_icons DEPENDS ${theme_icons})

@@ -6,11 +6,12 @@
 #include <QTimer>
 
 // One tick at the time of day now: nowTime, the elapsed-time text the clock shows and
-// its minutes field, which the caller compares with its limit.
+// its whole minutes (hours included, so limits of an hour and more are reached), which
+// the caller compares with its limit.
 inline ByteText clockTick(MainWindowState& s, double now) {
     s.nowTime = now;
     ByteText text = elapsed::text(s.startTime, now);
-    s.elapsedMinutes = elapsed::minutesField(text);
+    s.elapsedMinutes = elapsed::totalMinutes(text);
     return text;
 }
 

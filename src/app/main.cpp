@@ -2,7 +2,9 @@
 #include "app/services.h"
 #include "app/tform1.h"
 #include "app/tloge.h"
+#include "common/datadir.h"
 #include "common/errors.h"
+#include "common/install.h"
 #include "settings/fluidoutput.h"
 
 #include <QApplication>
@@ -51,13 +53,15 @@ int main(int argc, char* argv[]) {
     const int desktopPoints = QApplication::font().pointSize();
     QApplication::setFont(fonts::song(std::max(10, desktopPoints)));
     try {
-        const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
+        // Installed, the data lives in its own folder; in the build tree beside the program.
+        const std::string appDir =
+            datadir::locate(QCoreApplication::applicationDirPath(), QString::fromLatin1(install::kDataFromProgram));
         auto splash = std::make_unique<Tloge>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
         splash->show();
         splash->repaint();
         QApplication::processEvents();
         QApplication::setApplicationName(QStringLiteral("Jaxo4.00"));  // 3
-        QApplication::setDesktopFileName(QStringLiteral("Jaxo4.00"));
+        QApplication::setDesktopFileName(QString::fromLatin1(install::kAppId));
 
         SystemClock clock;
         BoxMessages messages;

@@ -168,8 +168,9 @@ void TForm1::FormCreate() {
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
     try {
-        settings::readSettings(s, Memo1_, 13);
+        const QString note = settings::readSettings(s, Memo1_, 13);
         settingsRead = true;
+        if (!note.isEmpty()) services_.messages->showError(note);
     } catch (const JaxoError& e) {
         showError(e);
     }
@@ -178,10 +179,12 @@ void TForm1::FormCreate() {
             sound_->music();
         else
             sound_->nomusic();
-        const std::string target = s.appDir + "/jaxo";
+        const std::string target = QCoreApplication::applicationFilePath().toStdString();
         const std::string iconPath = s.appDir + "/jaxo.png";
-        if (isOn(s.desktopShortcut)) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);      // 11
-        if (isOn(s.startMenuShortcut)) shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);  // 12
+        if (isOn(s.desktopShortcut)) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
+        // 12, unless the installed launcher is in the menu already.
+        if (isOn(s.startMenuShortcut) && !shortcuts::systemLauncherInstalled())
+            shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);
     }
 
     // 13 to 15 depend on no file and always run: no timer may tick on the main screen.

@@ -45,7 +45,7 @@ struct TickResult {
     std::optional<Ending> ending;   // the time limit was reached
 };
 
-// One tick at the time of day now: the clock text, its minutes field, the limit.
+// One tick at the time of day now: the clock text, its whole minutes, the limit.
 TickResult tick(MainWindowState& s, double now);
 
 }  // namespace chinese

@@ -225,6 +225,9 @@ void ChinesePanel::lineChanged(int k) {
 }
 
 bool ChinesePanel::chinaput1KeyPress(int ch) {
+    // A letter that arrives as a plain key press went past the input method: none is on.
+    const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+    if (letter && !englishTest_) host_.setHint(chinese::kInputMethodOffHint);
     if (ch != 27) return true;
     if (!chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
     return false;

@@ -8,6 +8,12 @@
 #include <array>
 #include <memory>
 
+namespace chinese {
+// The status-bar hint when Latin letters reach a Chinese line as plain key presses.
+inline const QString kInputMethodOffHint =
+    QStringLiteral("输入法未打开：fcitx5 按 Ctrl+空格，IBus 按 Super+空格（详见帮助 F1）...");
+}  // namespace chinese
+
 class ExerciseHost;
 class ByteGridLabel;
 class KeyLineEdit;

@@ -23,4 +23,16 @@ int minutesField(std::string_view t) {
     return (a - '0') * 10 + (b - '0');
 }
 
+int totalMinutes(std::string_view t) {
+    const auto colon = t.find(':');
+    if (colon == std::string_view::npos || colon == 0) return 0;
+    int hours = 0;
+    for (size_t i = 0; i < colon; ++i) {
+        if (t[i] < '0' || t[i] > '9') return 0;
+        hours = hours * 10 + (t[i] - '0');
+        if (hours > 10000) return 0;
+    }
+    return hours * 60 + minutesField(t);
+}
+
 }  // namespace elapsed

@@ -57,6 +57,8 @@ void LineStore::appendLine(std::string_view line) {
 
 void LineStore::saveToFile(const std::string& path) const {
     QSaveFile f(QString::fromStdString(path));
+    // A writable file in a folder that is not: written in place rather than refused.
+    f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly)) throw JaxoError(errors::cannotCreate(path));
     for (const auto& l : lines_) {
         f.write(l.data(), static_cast<qint64>(l.size()));

@@ -19,7 +19,8 @@ public:
     void loadText(std::string_view text);
     void appendLine(std::string_view line);
     // Writes every line followed by CR LF, through a new file that then replaces the
-    // old one. Throws JaxoError("Cannot create file <path>").
+    // old one; in place when only the file, not its folder, may be written.
+    // Throws JaxoError("Cannot create file <path>").
     void saveToFile(const std::string& path) const;
 
     // Line n counting from 0; the empty text beyond the end.

@@ -3,4 +3,5 @@ list(APPEND JAXO_CORE_SOURCES
   src/common/errors.cpp
   src/common/linestore.cpp
   src/common/elapsed.cpp
+  src/common/datadir.cpp
 )

@@ -259,6 +259,12 @@ int audioCallback(void* data, int len, int, float*[], int nout, float* out[]) {
 }
 }  // namespace
 
+std::string FluidOutput::findSoundFont(const std::vector<std::string>& candidates) {
+    for (const std::string& c : candidates)
+        if (QFileInfo(QString::fromStdString(c)).isReadable()) return c;
+    return candidates.empty() ? std::string() : candidates.back();
+}
+
 FluidOutput::FluidOutput() : FluidOutput(Options{}) {}
 
 FluidOutput::FluidOutput(const Options& options) : d_(std::make_unique<Impl>()) {

@@ -33,13 +33,18 @@ bool midiDuration(const QByteArray& bytes, double& seconds);
 
 class FluidOutput : public SoundOutput {
 public:
+    // Debian's alternatives link to the General MIDI SoundFont the system prefers, then
+    // the small one the package depends on.
+    static constexpr const char* kDefaultGm = "/usr/share/sounds/sf2/default-GM.sf2";
     static constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    // The first readable file of the list; the last one when none is.
+    static std::string findSoundFont(const std::vector<std::string>& candidates = {kDefaultGm, kSoundFont});
 
     struct Options {
         // Tried in order; an empty list opens no output (the synthesizer still renders
         // through render(), which tests use).
         std::vector<std::string> drivers{"pulseaudio", "alsa"};
-        std::string soundFont = kSoundFont;
+        std::string soundFont = findSoundFont();
         int periodSize = 256;
         int periods = 4;
     };

@@ -15,11 +15,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-namespace {
-// The names of the three time edits, as the learner reads them beside the edits.
-const char* const kTimeNames[3] = {"练习时间", "测试时间", "背单词时间"};
-}  // namespace
-
 SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), form_(form) {
     setObjectName(QStringLiteral("system"));
     setFrameShape(QFrame::Panel);
@@ -169,17 +164,19 @@ void SettingsPanel::refuse(int index) {
     edits_[i]->setFocus();
     edits_[i]->selectAll();
     // The text ends in a Chinese full stop; it is shown as it stands.
-    form_.messages().showError(QStringLiteral("请在“%1”中填写分钟数（一个整数），设置未保存。")
-                                   .arg(QString::fromUtf8(kTimeNames[i])));
+    form_.messages().showError(QStringLiteral("请在“%1”中填写 %2～%3 之间的分钟数，设置未保存。")
+                                   .arg(settings::limitName(index))
+                                   .arg(settings::kMinMinutes)
+                                   .arg(settings::kMaxMinutes));
 }
 
 void SettingsPanel::sys2Click() {
-    // A limit that the next start-up could not read must never reach the file.
+    // A limit that the next start-up could not read or use must never reach the file.
     std::array<ByteText, 11> lines;
     for (size_t i = 0; i < 3; ++i) {
         lines[i] = bytes::fromUnicode(edits_[i]->text());
         int value = 0;
-        if (!settings::toInt(lines[i], value)) {
+        if (!settings::toInt(lines[i], value) || !settings::limitInRange(value)) {
             refuse(static_cast<int>(i));
             return;
         }
@@ -191,7 +188,8 @@ void SettingsPanel::sys2Click() {
     MainWindowState& s = form_.state();
     try {
         settings::writeSettings(s, form_.memo1(), lines);
-        settings::readSettings(s, form_.memo1(), 10);
+        // All eleven lines: reopening the panel shows the launcher boxes as saved.
+        settings::readSettings(s, form_.memo1(), 11);
     } catch (const JaxoError& e) {
         form_.showError(e);
         return;

@@ -1,7 +1,10 @@
 #include "settings/shortcuts.h"
 
+#include "common/install.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -59,16 +62,37 @@ std::string specialFolderPath(const std::string& name) {
 }
 
 std::string desktopEntry(const std::string& target, const std::string& linkName, const std::string& iconPath) {
-    std::string e = "[Desktop Entry]\n";
-    e += "Type=Application\n";
-    e += "Version=1.0\n";
-    e += "Name=Jaxo4.00\n";
-    e += "Comment=" + escapeValue(linkName) + "\n";
-    e += "Exec=" + quoteExecArg(target) + "\n";
-    e += "Icon=" + escapeValue(iconPath) + "\n";
-    e += "Terminal=false\n";
-    e += "Categories=Education;\n";
+    // The keys of the shipped launcher; only the program and its icon are this copy's.
+    std::string e;
+    const std::string_view shipped = install::kLauncher;
+    size_t pos = 0;
+    while (pos < shipped.size()) {
+        size_t end = shipped.find('\n', pos);
+        if (end == std::string_view::npos) end = shipped.size();
+        const std::string_view line = shipped.substr(pos, end - pos);
+        pos = end + 1;
+        if (line.starts_with("Exec="))
+            e += "Exec=" + quoteExecArg(target) + "\n";
+        else if (line.starts_with("Icon="))
+            e += "Icon=" + escapeValue(iconPath) + "\n";
+        else if (line.starts_with("Name="))
+            e += "Name=" + escapeValue(linkName) + "\n";
+        else if (!line.starts_with("TryExec="))
+            e.append(line).append("\n");
+    }
     return e;
+}
+
+std::string launcherFileName() { return std::string(install::kAppId) + ".desktop"; }
+
+bool systemLauncherInstalled() {
+    const QString own = firstLocation(QStandardPaths::ApplicationsLocation);
+    const QString name = QString::fromStdString(launcherFileName());
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+        if (QDir(dir) == QDir(own)) continue;
+        if (QFileInfo::exists(dir + QLatin1Char('/') + name)) return true;
+    }
+    return false;
 }
 
 bool createShortcut(const std::string& folderName, const std::string& target, const std::string& linkName,

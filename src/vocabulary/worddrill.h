@@ -28,8 +28,8 @@ public:
     // Any key down in the answer line takes the last mark away.
     void clearMark() { mark_ = Mark::None; }
 
-    // The one-second tick: the clock text and the minutes field. True when the drill
-    // has reached its limit (the minutes field equals wordMinutes, nothing else).
+    // The one-second tick: the clock text and its whole minutes. True when the drill
+    // has reached its limit (the whole minutes equal wordMinutes, nothing else).
     bool tick(double now);
 
     // The drill ends: the report reads the time of the last tick.

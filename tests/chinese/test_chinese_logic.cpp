@@ -290,10 +290,13 @@ private slots:
         QTest::newRow("practice limit 5 ends at minutes 05") << false << 5 << noon << noon + 300 << QStringLiteral("0:05:00")
                                                             << static_cast<int>(Ending::PracticeLimit);
         QTest::newRow("practice limit 5 goes on at 0:04:59") << false << 5 << noon << noon + 299 << QStringLiteral("0:04:59") << -1;
-        QTest::newRow("limit 0 ends at the first tick") << false << 0 << noon << noon + 1 << QStringLiteral("0:00:01")
-                                                       << static_cast<int>(Ending::PracticeLimit);
-        QTest::newRow("limit 60 never ends: the minutes run 0 to 59") << false << 60 << noon << noon + 3600
-                                                                     << QStringLiteral("1:00:00") << -1;
+        QTest::newRow("limit 60 goes on at 0:59:59") << false << 60 << noon << noon + 3599 << QStringLiteral("0:59:59") << -1;
+        QTest::newRow("limit 60 ends at 1:00:00") << false << 60 << noon << noon + 3600 << QStringLiteral("1:00:00")
+                                                 << static_cast<int>(Ending::PracticeLimit);
+        QTest::newRow("limit 5 does not end again at 1:05:00") << false << 5 << noon << noon + 3900
+                                                              << QStringLiteral("1:05:00") << -1;
+        QTest::newRow("a test limit of 90 ends at 1:30:00") << true << 90 << noon << noon + 5400
+                                                           << QStringLiteral("1:30:00") << static_cast<int>(Ending::TestLimit);
         QTest::newRow("a test ends by the test limit") << true << 3 << noon << noon + 180 << QStringLiteral("0:03:00")
                                                       << static_cast<int>(Ending::TestLimit);
         QTest::newRow("a run across midnight keeps its elapsed time")

@@ -353,6 +353,45 @@ private slots:
         QVERIFY(!label(*tf, QStringLiteral("chinatext1")).isEmpty());
     }
 
+    // Letters that reach a Chinese line as plain key presses mean no input method is
+    // composing: the status bar says how to switch one on. Committed text, digits and
+    // the English test's letters leave the hint alone.
+    void inputMethodHint_data() {
+        QTest::addColumn<QString>("exercise");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("hinted");
+        QTest::newRow("a lesson, letters typed without an input method") << "lesson" << "trnt" << true;
+        QTest::newRow("a Chinese test, capital letters") << "test" << "TRNT" << true;
+        QTest::newRow("a lesson, a character committed by the input method") << "lesson" << "=中" << false;
+        QTest::newRow("a lesson, digits and signs") << "lesson" << "12,." << false;
+        QTest::newRow("the English test takes letters") << "english" << "trnt" << false;
+    }
+    void inputMethodHint() {
+        QFETCH(QString, exercise);
+        QFETCH(QString, keys);
+        QFETCH(bool, hinted);
+        auto tf = makeForm();
+        if (exercise == QLatin1String("lesson"))
+            tf->form->m1bClick();
+        else if (exercise == QLatin1String("test"))
+            orderedTest(*tf);
+        else
+            panel(*tf).startTest(false, gb("英文练习"), "/etest.txt");
+        tf->form->setHint(QString());
+        if (keys.startsWith(QLatin1Char('=')))
+            commit(put(*tf, 1), keys.mid(1));
+        else
+            QTest::keyClicks(put(*tf, 1), keys);
+        const QString hint = label(*tf, QStringLiteral("StatusPanel1"));
+        if (hinted) {
+            QVERIFY2(hint.contains(QStringLiteral("输入法")) && hint.contains(QStringLiteral("fcitx5")) &&
+                         hint.contains(QStringLiteral("IBus")),
+                     qPrintable(hint));
+        } else {
+            QCOMPARE(hint, QString());
+        }
+    }
+
     void escapeIsIgnoredInATest() {
         auto tf = makeForm();
         orderedTest(*tf);

@@ -399,8 +399,8 @@ void TestEnglishPanel::clock_data() {
     QTest::addColumn<int>("endsAtTick");  // 0: does not end
     QTest::newRow("limit 0: the first tick") << 0 << 12 << 3 << "0:00:01" << 1;
     QTest::newRow("limit 5: at 0:05:00") << 5 << 12 << 301 << "0:05:00" << 300;
-    QTest::newRow("limit 60: never") << 60 << 12 << 3601 << "1:00:01" << 0;
-    QTest::newRow("across midnight") << 60 << 23 << 3601 << "1:00:01" << 0;
+    QTest::newRow("limit 60: at 1:00:00") << 60 << 12 << 3601 << "1:00:00" << 3600;
+    QTest::newRow("limit 60 across midnight: at 1:00:00") << 60 << 23 << 3601 << "1:00:00" << 3600;
 }
 
 void TestEnglishPanel::clock() {

@@ -271,8 +271,9 @@ void TestEnglishPractice::clock_data() {
     QTest::newRow("limit 0 ends at the first tick") << 0 << at(12, 0, 0) << at(12, 0, 1) << "0:00:01" << true;
     QTest::newRow("limit 5, one second short") << 5 << at(12, 0, 0) << at(12, 4, 59) << "0:04:59" << false;
     QTest::newRow("limit 5 at 0:05:00") << 5 << at(12, 0, 0) << at(12, 5, 0) << "0:05:00" << true;
-    QTest::newRow("limit 60 never: the minutes stop at 59") << 60 << at(12, 0, 0) << at(12, 59, 59) << "0:59:59" << false;
-    QTest::newRow("limit 60 never: an hour later the minutes are 00") << 60 << at(12, 0, 0) << at(13, 0, 0) << "1:00:00" << false;
+    QTest::newRow("limit 60 goes on at 0:59:59") << 60 << at(12, 0, 0) << at(12, 59, 59) << "0:59:59" << false;
+    QTest::newRow("limit 60 ends an hour later: the hours count") << 60 << at(12, 0, 0) << at(13, 0, 0) << "1:00:00" << true;
+    QTest::newRow("limit 5 does not end again at 1:05:00") << 5 << at(12, 0, 0) << at(13, 5, 0) << "1:05:00" << false;
     QTest::newRow("across midnight") << 10 << at(23, 58, 30) << at(0, 1, 15) << "0:02:45" << false;
     QTest::newRow("across midnight reaching the limit") << 3 << at(23, 58, 30) << at(0, 1, 30) << "0:03:00" << true;
 }

@@ -1,10 +1,12 @@
 // Byte texts, line stores, the random source, elapsed time and the error display.
 #include "common/bytetext.h"
+#include "common/datadir.h"
 #include "common/elapsed.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/randomsource.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -138,25 +140,55 @@ private slots:
         QTest::addColumn<int>("nowSeconds");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("minutes");
-        QTest::newRow("one second") << 43200 << 43201 << "0:00:01" << 0;
-        QTest::newRow("five minutes thirty") << 43200 << 43530 << "0:05:30" << 5;
-        QTest::newRow("an hour") << 0 << 3600 + 125 << "1:02:05" << 2;
-        QTest::newRow("across midnight") << 86400 - 30 << 90 << "0:02:00" << 2;
-        QTest::newRow("ten hours") << 0 << 36000 + 61 << "10:01:01" << 1;
+        QTest::addColumn<int>("total");
+        QTest::newRow("one second") << 43200 << 43201 << "0:00:01" << 0 << 0;
+        QTest::newRow("five minutes thirty") << 43200 << 43530 << "0:05:30" << 5 << 5;
+        QTest::newRow("59:59 is 59 whole minutes") << 0 << 3599 << "0:59:59" << 59 << 59;
+        QTest::newRow("an hour counts 60 minutes, not 0") << 0 << 3600 << "1:00:00" << 0 << 60;
+        QTest::newRow("an hour and two minutes") << 0 << 3600 + 125 << "1:02:05" << 2 << 62;
+        QTest::newRow("across midnight") << 86400 - 30 << 90 << "0:02:00" << 2 << 2;
+        QTest::newRow("ten hours") << 0 << 36000 + 61 << "10:01:01" << 1 << 601;
+        QTest::newRow("16 hours 39 minutes: the longest limit") << 0 << 999 * 60 << "16:39:00" << 39 << 999;
     }
     void elapsedText() {
         QFETCH(int, startSeconds);
         QFETCH(int, nowSeconds);
         QFETCH(QString, text);
         QFETCH(int, minutes);
+        QFETCH(int, total);
         const ByteText t = elapsed::text(startSeconds / 86400.0, nowSeconds / 86400.0);
         QCOMPARE(QString::fromStdString(t), text);
         QCOMPARE(elapsed::minutesField(t), minutes);
+        QCOMPARE(elapsed::totalMinutes(t), total);
     }
 
-    void minutesFieldOfBadText() {
-        QCOMPARE(elapsed::minutesField(""), 0);
-        QCOMPARE(elapsed::minutesField("0:x5:00"), 0);
+    void minutesOfBadText_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("letter in the minutes") << QByteArray("0:x5:00");
+        QTest::newRow("no hours") << QByteArray(":05:00");
+        QTest::newRow("letter in the hours") << QByteArray("a:05:00");
+    }
+    void minutesOfBadText() {
+        QFETCH(QByteArray, text);
+        QCOMPARE(elapsed::totalMinutes(text.toStdString()), 0);
+    }
+
+    // Installed, the data folder beside the program's; in the build tree the program's own.
+    void dataFolder_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("installed layout: bin and share/jaxo") << true;
+        QTest::newRow("build tree: the data beside the program") << false;
+    }
+    void dataFolder() {
+        QFETCH(bool, installed);
+        QTemporaryDir root;
+        const QString bin = root.path() + QStringLiteral("/usr/bin");
+        QVERIFY(QDir().mkpath(bin));
+        if (installed) QVERIFY(QDir().mkpath(root.path() + QStringLiteral("/usr/share/jaxo")));
+        const QString expected = installed ? root.path() + QStringLiteral("/usr/share/jaxo") : bin;
+        QCOMPARE(QString::fromStdString(datadir::locate(bin, QStringLiteral("../share/jaxo"))), expected);
+        QCOMPARE(QString::fromStdString(datadir::locate(bin + QLatin1Char('/'), QStringLiteral("../share/jaxo"))), expected);
     }
 
     void displayText_data() {

@@ -1,10 +1,14 @@
-// The settings file: reading at start-up and after a confirmation, writing atomically.
+// The settings file: reading at start-up and after a confirmation, writing atomically
+// into the user's own file, and the range of the time limits.
 #include "common/errors.h"
 #include "settings/settingsfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 void writeRaw(const QString& path, const QByteArray& data) {
@@ -12,29 +16,42 @@ void writeRaw(const QString& path, const QByteArray& data) {
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(data);
 }
+
+QByteArray readRaw(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+const QByteArray kDefaultBytes = "10\r\n5\r\n10\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\n";
 }  // namespace
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    QTemporaryDir config_;
     MainWindowState s_;
     LineStore memo_;
 
+    // The default shipped in the data folder, and the user's own file.
     QString path() const { return dir_.filePath(QStringLiteral("sysctr.jxo")); }
+    QString userPath() const { return config_.path() + QStringLiteral("/jaxo/sysctr.jxo"); }
 
 private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
+
     void init() {
         s_ = MainWindowState{};
         s_.appDir = dir_.path().toStdString();
         memo_.clear();
+        QDir(config_.path() + QStringLiteral("/jaxo")).removeRecursively();
     }
 
     void readsEveryMember() {
-        writeRaw(path(), "12\r\n3\r\n0\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\n");
-        settings::readSettings(s_, memo_, 13);
+        writeRaw(path(), "12\r\n3\r\n45\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\n");
+        QCOMPARE(settings::readSettings(s_, memo_, 13), QString());
         QCOMPARE(s_.practiceMinutes, 12);
         QCOMPARE(s_.testMinutes, 3);
-        QCOMPARE(s_.wordMinutes, 0);
+        QCOMPARE(s_.wordMinutes, 45);
         const std::vector<ByteText> sw = {s_.mainMusic, s_.chineseMusic, s_.englishMusic, s_.testMusic,
                                           s_.wordMusic, s_.keySound, s_.desktopShortcut, s_.startMenuShortcut};
         const std::vector<ByteText> expected = {"true", "false", "true", "false", "true", "false", "true", "false"};
@@ -70,23 +87,23 @@ private slots:
         QVERIFY(isOn(s_.startMenuShortcut));
     }
 
+    // Limits not read yet keep the defaults, never a 0 that would end every exercise.
     void nonInteger_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("practice");
         QTest::addColumn<int>("test");
-        QTest::newRow("line 1") << QByteArray("x1\n5\n10\ntrue\n") << "'x1' is not a valid integer value" << -1 << -1;
-        QTest::newRow("line 2 empty") << QByteArray("7\n\n10\ntrue\n") << "'' is not a valid integer value" << 7 << -1;
+        QTest::newRow("line 1") << QByteArray("x1\n5\n10\ntrue\n") << "'x1' is not a valid integer value" << 10 << 5;
+        QTest::newRow("line 2 empty") << QByteArray("7\n\n10\ntrue\n") << "'' is not a valid integer value" << 7 << 5;
         QTest::newRow("line 3") << QByteArray("7\n8\n1 0\ntrue\n") << "'1 0' is not a valid integer value" << 7 << 8;
-        QTest::newRow("out of range") << QByteArray("7\n8\n99999999999\ntrue\n") << "'99999999999' is not a valid integer value" << 7 << 8;
-        QTest::newRow("empty file") << QByteArray() << "'' is not a valid integer value" << -1 << -1;
+        QTest::newRow("beyond 32 bits") << QByteArray("7\n8\n99999999999\ntrue\n") << "'99999999999' is not a valid integer value" << 7 << 8;
+        QTest::newRow("empty file") << QByteArray() << "'' is not a valid integer value" << 10 << 5;
     }
     void nonInteger() {
         QFETCH(QByteArray, file);
         QFETCH(QString, message);
         QFETCH(int, practice);
         QFETCH(int, test);
-        s_.practiceMinutes = s_.testMinutes = s_.wordMinutes = -1;
         writeRaw(path(), file);
         try {
             settings::readSettings(s_, memo_, 13);
@@ -96,15 +113,44 @@ private slots:
         }
         QCOMPARE(s_.practiceMinutes, practice);
         QCOMPARE(s_.testMinutes, test);
-        QCOMPARE(s_.wordMinutes, -1);
+        QCOMPARE(s_.wordMinutes, 10);
         QVERIFY(s_.mainMusic.empty());  // the switches after the failing line are not assigned
     }
 
-    void largestIntegerAccepted() {
-        writeRaw(path(), "2147483647\n0\n60\n");
-        settings::readSettings(s_, memo_, 13);
-        QCOMPARE(s_.practiceMinutes, 2147483647);
+    // A limit is 1 to 999 minutes; another value in the file is named once, in one
+    // message, and its default is used.
+    void limitRange_data() {
+        QTest::addColumn<QByteArray>("limits");
+        QTest::addColumn<QList<int>>("used");
+        QTest::addColumn<QStringList>("named");
+        QTest::newRow("1, 60 and 999 are kept") << QByteArray("1\n60\n999\n") << QList<int>{1, 60, 999} << QStringList{};
+        QTest::newRow("0 would end every exercise at once: default") << QByteArray("0\n5\n10\n") << QList<int>{10, 5, 10}
+                                                                   << QStringList{"“练习时间”是 0，已改用 10"};
+        QTest::newRow("a negative limit: default") << QByteArray("10\n-1\n10\n") << QList<int>{10, 5, 10}
+                                                 << QStringList{"“测试时间”是 -1，已改用 5"};
+        QTest::newRow("1000 and more: default") << QByteArray("10\n5\n1000\n") << QList<int>{10, 5, 10}
+                                              << QStringList{"“背单词时间”是 1000，已改用 10"};
+        QTest::newRow("two at once: one message naming both")
+            << QByteArray("0\n5\n2147483647\n") << QList<int>{10, 5, 10}
+            << QStringList{"“练习时间”是 0，已改用 10", "“背单词时间”是 2147483647，已改用 10"};
     }
+    void limitRange() {
+        QFETCH(QByteArray, limits);
+        QFETCH(QList<int>, used);
+        QFETCH(QStringList, named);
+        writeRaw(path(), limits + "true\ntrue\n");
+        const QString note = settings::readSettings(s_, memo_, 13);
+        QCOMPARE((QList<int>{s_.practiceMinutes, s_.testMinutes, s_.wordMinutes}), used);
+        if (named.isEmpty()) {
+            QCOMPARE(note, QString());
+        } else {
+            QVERIFY2(note.contains(path()), qPrintable(note));
+            QVERIFY2(note.contains(QStringLiteral("1～999")), qPrintable(note));
+            for (const QString& n : named) QVERIFY2(note.contains(n), qPrintable(note));
+        }
+        QVERIFY(isOn(s_.chineseMusic));  // the rest of the file is read all the same
+    }
+
 
     void overLongLineCutTo299() {
         const QByteArray longLine(400, 'x');
@@ -122,47 +168,88 @@ private slots:
         } catch (const JaxoError& e) {
             QCOMPARE(e.text(), QStringLiteral("Cannot open file ") + path());
         }
-        QCOMPARE(s_.practiceMinutes, 0);
+        QCOMPARE(s_.practiceMinutes, 10);  // the default, not 0
     }
 
-    void confirmationKeepsShortcutSwitches() {
+    void confirmationReadsEveryLineBack() {
         writeRaw(path(), "1\n2\n3\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\n");
         settings::readSettings(s_, memo_, 13);
         settings::writeSettings(s_, memo_, {"4", "5", "6", "false", "false", "false", "false", "false", "false", "false", "false"});
-        settings::readSettings(s_, memo_, 10);
+        settings::readSettings(s_, memo_, 11);
         QCOMPARE(s_.practiceMinutes, 4);
         QVERIFY(!isOn(s_.keySound));
-        QVERIFY(isOn(s_.desktopShortcut));
-        QVERIFY(isOn(s_.startMenuShortcut));
-        QCOMPARE(s_.settingLines[10], ByteText("true"));  // line 11 is not read again
+        QVERIFY(!isOn(s_.desktopShortcut));
+        QVERIFY(!isOn(s_.startMenuShortcut));
+    }
+
+    // The user's file, in a folder made on the first write; the shipped default is
+    // read until then and never written.
+    void userFileFirstThenTheShippedDefault() {
+        writeRaw(path(), "1\n2\n3\ntrue\n");
+        QCOMPARE(QString::fromStdString(settings::filePath(s_)), path());
+        settings::readSettings(s_, memo_, 13);
+        QCOMPARE(s_.practiceMinutes, 1);
+        settings::writeSettings(s_, memo_, settings::defaults());
+        QCOMPARE(readRaw(userPath()), kDefaultBytes);
+        QCOMPARE(readRaw(path()), QByteArray("1\n2\n3\ntrue\n"));
+        QCOMPARE(QString::fromStdString(settings::filePath(s_)), userPath());
+        settings::readSettings(s_, memo_, 13);
+        QCOMPARE(s_.practiceMinutes, 10);
+        // A new shipped default (a rebuild, an upgrade) leaves the user's settings alone.
+        writeRaw(path(), "7\n7\n7\nfalse\n");
+        settings::readSettings(s_, memo_, 13);
+        QCOMPARE(s_.practiceMinutes, 10);
+        QVERIFY(isOn(s_.mainMusic));
     }
 
     void writesElevenCrLfLines() {
         settings::writeSettings(s_, memo_, settings::defaults());
-        QFile f(path());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("10\r\n5\r\n10\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\n"));
+        QCOMPARE(readRaw(userPath()), kDefaultBytes);
     }
 
-    void readOnlyFolderKeepsFileAndMemory() {
-        if (geteuid() == 0) {
-            // root writes anyway: make the target unreplaceable instead.
-            QTemporaryDir d;
-            s_.appDir = (d.path() + QStringLiteral("/missing-folder")).toStdString();
-        } else {
-            writeRaw(path(), "1\n2\n3\n");
-            QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // A file that may be written in a folder that may not: written in place.
+    void writableFileInReadOnlyFolder() {
+        const QString folder = config_.path() + QStringLiteral("/jaxo");
+        QVERIFY(QDir().mkpath(folder));
+        writeRaw(userPath(), "1\n2\n3\n");
+        // Root writes through permissions: act as an ordinary user for the write.
+        const bool asRoot = geteuid() == 0;
+        if (asRoot) {
+            QFile::setPermissions(config_.path(), QFile::permissions(config_.path()) | QFileDevice::ExeOther);
+            QVERIFY(chown(qPrintable(userPath()), 65534, 65534) == 0);
         }
-        s_.practiceMinutes = 1;
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+        QFile::setPermissions(userPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (asRoot) QVERIFY(setegid(65534) == 0 && seteuid(65534) == 0);
+        QString error;
+        try {
+            settings::writeSettings(s_, memo_, settings::defaults());
+        } catch (const JaxoError& e) {
+            error = e.text();
+        }
+        if (asRoot) QVERIFY(seteuid(0) == 0 && setegid(0) == 0);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(error, QString());
+        QCOMPARE(readRaw(userPath()), kDefaultBytes);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("sysctr.jxo")});
+    }
+
+    // The settings folder cannot be made: the error names the user's file; nothing changes.
+    void unwritableConfigKeepsFileAndMemory() {
+        // A file where the folder should be: no user can create the folder then.
+        writeRaw(config_.path() + QStringLiteral("/jaxo"), "not a folder");
+        writeRaw(path(), "1\n2\n3\n");
+        settings::readSettings(s_, memo_, 13);
         try {
             settings::writeSettings(s_, memo_, settings::defaults());
             QFAIL("writing must fail");
         } catch (const JaxoError& e) {
-            QVERIFY(e.text().startsWith(QStringLiteral("Cannot create file ")));
-            QVERIFY(e.text().endsWith(QStringLiteral("sysctr.jxo")));
+            QCOMPARE(e.text(), QStringLiteral("Cannot create file ") + userPath());
         }
         QCOMPARE(s_.practiceMinutes, 1);
-        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(readRaw(path()), QByteArray("1\n2\n3\n"));
+        QFile::remove(config_.path() + QStringLiteral("/jaxo"));
     }
 };
 

@@ -60,7 +60,6 @@ private slots:
         QVERIFY(text.startsWith("[Desktop Entry]\n"));
         QVERIFY(text.contains("\nType=Application\n"));
         QVERIFY(text.contains("\nName=Jaxo4.00\n"));
-        QVERIFY(text.contains("\nComment=Jaxo4.00\n"));
         QVERIFY(text.contains("\nExec=\"/opt/my apps/jaxo\"\n"));
         QVERIFY(text.contains("\nIcon=/opt/my apps/jaxo.png\n"));
         QVERIFY(text.contains("\nTerminal=false\n"));
@@ -84,6 +83,57 @@ private slots:
     void desktopLauncher() {
         QVERIFY(shortcuts::createShortcut("desktop", "/x/jaxo", "Jaxo4.00", "/x/jaxo.png"));
         QVERIFY(QFile::exists(desktop() + QStringLiteral("/Jaxo4.00.desktop")));
+    }
+
+    // A launcher the program writes carries every key of the shipped one; only the
+    // program and icon are its own.
+    void sameKeysAsTheShippedLauncher() {
+        QFile shipped(QStringLiteral(JAXO_SOURCE_DIR "/assets/install/io.github.jaxo.Jaxo.desktop"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QList<QByteArray> shippedLines = shipped.readAll().split('\n');
+        QVERIFY(shortcuts::createShortcut("DESKTOP", "/opt/jaxo/bin/jaxo", "Jaxo4.00", "/opt/jaxo/jaxo.png"));
+        QFile written(desktop() + QStringLiteral("/Jaxo4.00.desktop"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QList<QByteArray> writtenLines = written.readAll().split('\n');
+        QCOMPARE(writtenLines.size(), shippedLines.size());
+        for (qsizetype i = 0; i < shippedLines.size(); ++i) {
+            const QByteArray key = shippedLines[i].left(shippedLines[i].indexOf('=') + 1);
+            QVERIFY2(writtenLines[i].startsWith(key), writtenLines[i].constData());
+            if (key == "Exec=")
+                QCOMPARE(writtenLines[i], QByteArray("Exec=\"/opt/jaxo/bin/jaxo\""));
+            else if (key == "Icon=")
+                QCOMPARE(writtenLines[i], QByteArray("Icon=/opt/jaxo/jaxo.png"));
+            else
+                QCOMPARE(writtenLines[i], shippedLines[i]);
+        }
+    }
+
+    // The installed launcher in a system data folder is found; the user's own menu
+    // folder does not count.
+    void systemLauncher_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("in a system data folder") << "system" << true;
+        QTest::newRow("nowhere") << "" << false;
+        QTest::newRow("only in the user's menu folder") << "user" << false;
+        QTest::newRow("another program's launcher") << "other" << false;
+    }
+    void systemLauncher() {
+        QFETCH(QString, where);
+        QFETCH(bool, found);
+        QTemporaryDir system;
+        qputenv("XDG_DATA_DIRS", (system.path() + QStringLiteral(":") + system.path() + QStringLiteral("/more")).toUtf8());
+        QDir().mkpath(system.path() + QStringLiteral("/more/applications"));
+        QDir().mkpath(apps());
+        const QString name = QStringLiteral("io.github.jaxo.Jaxo.desktop");
+        const QString file = where == QLatin1String("system") ? system.path() + QStringLiteral("/more/applications/") + name
+                             : where == QLatin1String("user")  ? apps() + QLatin1Char('/') + name
+                             : where == QLatin1String("other") ? system.path() + QStringLiteral("/more/applications/x.desktop")
+                                                               : QString();
+        if (!file.isEmpty()) QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        QCOMPARE(shortcuts::systemLauncherInstalled(), found);
+        if (where == QLatin1String("user")) QFile::remove(file);
+        qunsetenv("XDG_DATA_DIRS");
     }
 
     void unknownFolderWritesNothing() {

@@ -179,9 +179,45 @@ private slots:
     void missingSettingsFile() {
         TestForm t({QStringLiteral("sysctr.jxo")});
         QCOMPARE(t.messages.errors, QStringList{QStringLiteral("Cannot open file ") + t.file(QStringLiteral("sysctr.jxo")) + QLatin1Char('.')});
-        QCOMPARE(t.form->state().practiceMinutes, 0);
+        QCOMPARE(t.form->state().practiceMinutes, 10);  // the default, never a limit of 0
         QVERIFY(t.form->state().mainMusic.empty());
         QVERIFY(!QFile::exists(t.file(QStringLiteral("sysctr.jxo"))));  // not created at start-up
+        QVERIFY(!QFile::exists(t.home() + QStringLiteral("/.config/jaxo/sysctr.jxo")));
+    }
+
+    // A limit out of range in the file: one message at start-up, the default is used,
+    // and start-up goes on (music, launchers).
+    void outOfRangeLimitReportedOnce() {
+        TestForm t({}, [](const QString& dir) {
+            writeFile(dir + QStringLiteral("/sysctr.jxo"), "0\r\n60\r\n-1\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\n");
+        });
+        QCOMPARE(t.messages.errors.size(), 1);
+        const QString m = t.messages.errors.front();
+        QVERIFY2(m.contains(QStringLiteral("练习时间")) && m.contains(QStringLiteral("背单词时间")), qPrintable(m));
+        QVERIFY2(!m.contains(QStringLiteral("测试时间")), qPrintable(m));
+        const MainWindowState& s = t.form->state();
+        QCOMPARE(s.practiceMinutes, 10);
+        QCOMPARE(s.testMinutes, 60);
+        QCOMPARE(s.wordMinutes, 10);
+        QCOMPARE(t.sound.played.size(), size_t(1));
+        QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
+    }
+
+    // Installed, the menu lists the program from the system's launcher: no second one
+    // in the user's menu. The desktop launcher starts this very program.
+    void installedLauncherKeepsTheUserMenuFree() {
+        TestForm t({}, [](const QString& dir) {
+            const QString system = QString::fromLocal8Bit(qgetenv("XDG_DATA_DIRS")) + QStringLiteral("/applications");
+            QDir().mkpath(system);
+            QFile(system + QStringLiteral("/io.github.jaxo.Jaxo.desktop")).open(QIODevice::WriteOnly);
+            Q_UNUSED(dir);
+        });
+        QVERIFY(!QFile::exists(t.home() + QStringLiteral("/.local/share/applications/Jaxo4.00.desktop")));
+        QFile desktop(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop"));
+        QVERIFY(desktop.open(QIODevice::ReadOnly));
+        const QByteArray text = desktop.readAll();
+        QVERIFY2(text.contains("\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"), text.constData());
+        QVERIFY(text.contains("\nIcon=" + t.file(QStringLiteral("jaxo.png")).toUtf8() + "\n"));
     }
 
     void noSoundDeviceIsSilentAndQuiet() {

@@ -261,7 +261,8 @@ private slots:
         QTest::newRow("limit 10 ends within its minute") << 10 << 630 << QStringLiteral("0:10:30") << true;
         QTest::newRow("limit 5 not at 0:15:00") << 5 << 900 << QStringLiteral("0:15:00") << false;
         QTest::newRow("limit 0 at the first tick") << 0 << 1 << QStringLiteral("0:00:01") << true;
-        QTest::newRow("limit 60 is never a minutes field") << 60 << 3600 << QStringLiteral("1:00:00") << false;
+        QTest::newRow("limit 60 at 1:00:00: the hours count") << 60 << 3600 << QStringLiteral("1:00:00") << true;
+        QTest::newRow("limit 60, one second short") << 60 << 3599 << QStringLiteral("0:59:59") << false;
     }
     void clock() {
         QFETCH(int, limit);

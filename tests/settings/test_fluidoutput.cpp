@@ -4,6 +4,7 @@
 #include "settings/fluidoutput.h"
 #include "settings/music.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -122,6 +123,33 @@ class TestFluidOutput : public QObject {
     }
 
 private slots:
+    // The SoundFont: the system's General MIDI alternative first, then the small one.
+    void soundFontChoice_data() {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the alternatives link wins") << QStringList{"default-GM.sf2", "TimGM6mb.sf2"} << "default-GM.sf2";
+        QTest::newRow("no link: TimGM6mb") << QStringList{"TimGM6mb.sf2"} << "TimGM6mb.sf2";
+        QTest::newRow("a dangling link is passed over") << QStringList{"default-GM.sf2->gone", "TimGM6mb.sf2"} << "TimGM6mb.sf2";
+        QTest::newRow("neither: the last is named") << QStringList{} << "TimGM6mb.sf2";
+    }
+    void soundFontChoice() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, chosen);
+        QTemporaryDir d;
+        for (const QString& p : present) {
+            const QStringList link = p.split(QStringLiteral("->"));
+            if (link.size() == 2) {
+                QVERIFY(QFile::link(d.filePath(link[1]), d.filePath(link[0])));
+            } else {
+                QFile f(d.filePath(p));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+            }
+        }
+        const std::vector<std::string> candidates = {d.filePath(QStringLiteral("default-GM.sf2")).toStdString(),
+                                                     d.filePath(QStringLiteral("TimGM6mb.sf2")).toStdString()};
+        QCOMPARE(QString::fromStdString(FluidOutput::findSoundFont(candidates)), d.filePath(chosen));
+    }
+
     // ---- devices
 
     void noDriverMeansNoDevices_data() {

@@ -44,6 +44,9 @@ const QByteArray kDefaults = settingsText({"10", "5", "10", "true", "true", "tru
 struct Panel {
     explicit Panel(TestForm& t) : t(t) {}
     TestForm& t;
+    // The user's settings file; the one in the program folder is only the default.
+    QString userFile() const { return t.home() + QStringLiteral("/.config/jaxo/sysctr.jxo"); }
+    QString shippedFile() const { return t.file(QStringLiteral("sysctr.jxo")); }
     SettingsPanel* panel() const { return t.find<SettingsPanel>(QStringLiteral("system")); }
     KeyLineEdit* edit(int n) const { return t.find<KeyLineEdit>(QStringLiteral("Edit%1").arg(n)); }
     QCheckBox* box(int n) const { return t.find<QCheckBox>(QStringLiteral("CheckBox%1").arg(n)); }
@@ -93,7 +96,6 @@ private slots:
             f.write(settingsText({"3", "2", "1", "false", "true", "false", "true", "false", "true", "false", "true"}));
         });
         Panel p(t);
-        const QByteArray before = readFile(t.file(QStringLiteral("sysctr.jxo")));
         const size_t played = t.sound.played.size();
         p.open();
         p.press("sys1");
@@ -103,7 +105,7 @@ private slots:
         p.press("sys3");
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
-        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))), before);
+        QVERIFY(!QFile::exists(p.userFile()));
         QCOMPARE(t.form->state().practiceMinutes, 3);
         QVERIFY(!isOn(t.form->state().mainMusic));
         QCOMPARE(t.sound.played.size(), played);
@@ -126,7 +128,7 @@ private slots:
         p.open();
         p.edit(1)->setText(QStringLiteral("12"));
         p.edit(2)->setText(QStringLiteral("3"));
-        p.edit(3)->setText(QStringLiteral("0"));
+        p.edit(3)->setText(QStringLiteral("60"));
         p.box(1)->setChecked(mainMusic);
         p.box(3)->setChecked(false);
         p.box(5)->setChecked(false);
@@ -134,12 +136,13 @@ private slots:
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
         const char* m = mainMusic ? "true" : "false";
-        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))),
-                 settingsText({"12", "3", "0", m, "true", "false", "true", "false", "true", "true", "true"}));
+        QCOMPARE(readFile(p.shippedFile()), kDefaults);  // the program folder is never written
+        QCOMPARE(readFile(p.userFile()),
+                 settingsText({"12", "3", "60", m, "true", "false", "true", "false", "true", "true", "true"}));
         const MainWindowState& s = t.form->state();
         QCOMPARE(s.practiceMinutes, 12);
         QCOMPARE(s.testMinutes, 3);
-        QCOMPARE(s.wordMinutes, 0);
+        QCOMPARE(s.wordMinutes, 60);
         QCOMPARE(isOn(s.mainMusic), mainMusic);
         QVERIFY(!isOn(s.englishMusic) && !isOn(s.wordMusic) && isOn(s.testMusic));
         QCOMPARE(t.sound.played.size(), played + (mainMusic ? 1 : 0));
@@ -168,7 +171,7 @@ private slots:
         p.open();
         p.box(6)->setChecked(false);
         p.press("sys2");
-        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))).split('\n').at(8), QByteArray("false\r"));
+        QCOMPARE(readFile(p.userFile()).split('\n').at(8), QByteArray("false\r"));
         t.form->sound().playKeySound();
         QCOMPARE(t.sound.clicks.size(), size_t(1));
         p.open();
@@ -178,26 +181,51 @@ private slots:
         QCOMPARE(t.sound.clicks.size(), size_t(2));
     }
 
-    // The shortcut boxes reach the file but act only at the next start.
-    void shortcutBoxesWrittenButUnchangedInMemory() {
+    // The launcher boxes reach the file and, reopened, show what was saved; the
+    // launchers themselves are written at the next start.
+    void launcherBoxesShowWhatWasSaved() {
         TestForm t;
         Panel p(t);
+        const QString menuLauncher = t.home() + QStringLiteral("/.local/share/applications/Jaxo4.00.desktop");
+        QVERIFY(QFile::remove(menuLauncher));
         p.open();
         p.box(7)->setChecked(false);
         p.box(8)->setChecked(false);
         p.press("sys2");
-        const QList<QByteArray> lines = readFile(t.file(QStringLiteral("sysctr.jxo"))).split('\n');
+        const QList<QByteArray> lines = readFile(p.userFile()).split('\n');
         QCOMPARE(lines.at(9), QByteArray("false\r"));
         QCOMPARE(lines.at(10), QByteArray("false\r"));
-        QVERIFY(isOn(t.form->state().desktopShortcut));
-        QVERIFY(isOn(t.form->state().startMenuShortcut));
         p.open();
-        QVERIFY(p.box(7)->isChecked());
-        QVERIFY(p.box(8)->isChecked());
-        p.press("sys3");
-        t.build();  // the next start
+        QVERIFY(!p.box(7)->isChecked());
+        QVERIFY(!p.box(8)->isChecked());
+        p.press("sys2");  // a second confirmation keeps them off
+        QCOMPARE(readFile(p.userFile()).split('\n').at(10), QByteArray("false\r"));
+        p.open();
+        p.box(8)->setChecked(true);
+        p.press("sys2");
+        QVERIFY(!QFile::exists(menuLauncher));  // not before the next start
+        t.build();
         QVERIFY(!isOn(t.form->state().desktopShortcut));
-        QVERIFY(!isOn(t.form->state().startMenuShortcut));
+        QVERIFY(isOn(t.form->state().startMenuShortcut));
+        QVERIFY(QFile::exists(menuLauncher));
+    }
+
+    // A confirmed setting is the user's: a new default in the program folder (a
+    // rebuild or an upgrade) does not change it.
+    void newShippedDefaultLeavesUserSettings() {
+        TestForm t;
+        Panel p(t);
+        p.open();
+        p.edit(1)->setText(QStringLiteral("25"));
+        p.box(1)->setChecked(false);
+        p.press("sys2");
+        QFile f(p.shippedFile());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(kDefaults);
+        f.close();
+        t.build();
+        QCOMPARE(t.form->state().practiceMinutes, 25);
+        QVERIFY(!isOn(t.form->state().mainMusic));
     }
 
     void digitFilter_data() {
@@ -250,6 +278,9 @@ private slots:
         QTest::newRow("pasted words in the test time") << 2 << "five" << "测试时间";
         QTest::newRow("pasted blank before digits") << 2 << " 5" << "测试时间";
         QTest::newRow("beyond 32 bits in the word time") << 3 << "99999999999" << "背单词时间";
+        QTest::newRow("0 minutes would end every exercise at once") << 1 << "0" << "练习时间";
+        QTest::newRow("a pasted negative limit") << 2 << "-1" << "测试时间";
+        QTest::newRow("1000 minutes is above the range") << 3 << "1000" << "背单词时间";
     }
     void unreadableTimeRefused() {
         QFETCH(int, edit);
@@ -257,7 +288,6 @@ private slots:
         QFETCH(QString, field);
         TestForm t;
         Panel p(t);
-        const QByteArray before = readFile(t.file(QStringLiteral("sysctr.jxo")));
         const size_t played = t.sound.played.size();
         p.open();
         p.pages()->setCurrentIndex(2);
@@ -266,10 +296,11 @@ private slots:
         p.press("sys2");
         QCOMPARE(t.messages.errors.size(), 1);
         QVERIFY2(t.messages.errors.front().contains(field), qPrintable(t.messages.errors.front()));
+        QVERIFY2(t.messages.errors.front().contains(QStringLiteral("1～999")), qPrintable(t.messages.errors.front()));
         QVERIFY(p.shown());
         QVERIFY(!p.toolBarEnabled());
         QCOMPARE(p.pages()->currentIndex(), 0);  // where the field is
-        QCOMPARE(readFile(t.file(QStringLiteral("sysctr.jxo"))), before);
+        QVERIFY(!QFile::exists(p.userFile()));
         QVERIFY(isOn(t.form->state().mainMusic));
         QCOMPARE(t.sound.played.size(), played);
         QVERIFY(t.sound.playing);
@@ -280,56 +311,58 @@ private slots:
         QVERIFY(!isOn(t.form->state().mainMusic));
     }
 
+    // The user's settings cannot be written: the error names the user's file, and the
+    // settings in memory stay as they were.
     void unwritableFolder_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("read-only folder") << "chmod";
+        QTest::newRow("read-only configuration folder") << "chmod";
         QTest::newRow("a folder in the file's place") << "dir";
-        QTest::newRow("the program folder gone") << "gone";
+        QTest::newRow("a file in the settings folder's place") << "file";
     }
     void unwritableFolder() {
         QFETCH(QString, how);
         TestForm t;
         Panel p(t);
-        const QString path = t.file(QStringLiteral("sysctr.jxo"));
-        const QString moved = t.appDir() + QStringLiteral(".away");
+        const QString path = p.userFile();
+        const QString config = t.home() + QStringLiteral("/.config");
+        QVERIFY(QDir().mkpath(config));
         Immutable frozen;
         if (how == QLatin1String("chmod")) {
-            QFile::setPermissions(t.appDir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            if (canWriteInto(t.appDir())) {  // root writes anyway: make the folder immutable
-                QFile::setPermissions(t.appDir(), QFile::permissions(t.appDir()) | QFileDevice::WriteOwner);
-                frozen.dir = t.appDir();
-                frozen.on = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), t.appDir()}) == 0;
-                if (canWriteInto(t.appDir())) QSKIP("no way to make a folder read-only for this user");
+            QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            if (canWriteInto(config)) {  // root writes anyway: make the folder immutable
+                QFile::setPermissions(config, QFile::permissions(config) | QFileDevice::WriteOwner);
+                frozen.dir = config;
+                frozen.on = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), config}) == 0;
+                if (canWriteInto(config)) QSKIP("no way to make a folder read-only for this user");
             }
         } else if (how == QLatin1String("dir")) {
-            QVERIFY(QFile::remove(path));
-            QVERIFY(QDir().mkdir(path));
+            QVERIFY(QDir().mkpath(path));
         } else {
-            QVERIFY(QDir().rename(t.appDir(), moved));
+            QFile f(config + QStringLiteral("/jaxo"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
         }
         const size_t played = t.sound.played.size();
         p.open();
         p.edit(1)->setText(QStringLiteral("42"));
         p.box(6)->setChecked(false);
         p.press("sys2");
-        QFile::setPermissions(t.appDir(), QFile::permissions(t.appDir()) | QFileDevice::WriteOwner);
-        if (frozen.on) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), t.appDir()});
+        QFile::setPermissions(config, QFile::permissions(config) | QFileDevice::WriteOwner);
+        if (frozen.on) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), config});
         frozen.on = false;
-        if (how == QLatin1String("gone")) QDir().rename(moved, t.appDir());
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
         QCOMPARE(t.form->state().practiceMinutes, 10);
         QVERIFY(isOn(t.form->state().keySound));
         QCOMPARE(t.sound.played.size(), played);
+        QCOMPARE(readFile(p.shippedFile()), kDefaults);
     }
 
     void startWithoutTheSettingsFile_data() {
         QTest::addColumn<bool>("defaultsFirst");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("as shown") << false
-                                  << settingsText({"0", "0", "0", "false", "false", "false", "false", "false", "false",
-                                                   "false", "false"});
+        QTest::newRow("as shown: the default limits, every box clear")
+            << false << settingsText({"10", "5", "10", "false", "false", "false", "false", "false", "false", "false", "false"});
         QTest::newRow("after 预设") << true << kDefaults;
     }
     void startWithoutTheSettingsFile() {
@@ -341,11 +374,12 @@ private slots:
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot open file %1.").arg(path)));
         QVERIFY(t.sound.played.empty());
         p.open();
-        QCOMPARE(p.edits(), QStringList({"0", "0", "0"}));
+        QCOMPARE(p.edits(), QStringList({"10", "5", "10"}));
         QCOMPARE(p.boxes(), all(false));
         if (defaultsFirst) p.press("sys1");
         p.press("sys2");
-        QCOMPARE(readFile(path), written);
+        QCOMPARE(readFile(p.userFile()), written);
+        QVERIFY(!QFile::exists(path));  // the program folder is not written
         QCOMPARE(t.messages.errors.size(), 1);
         QCOMPARE(t.sound.played.size(), size_t(defaultsFirst ? 1 : 0));
     }

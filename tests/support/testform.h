@@ -24,6 +24,8 @@ public:
         qputenv("XDG_DATA_HOME", (home_ + QStringLiteral("/.local/share")).toUtf8());
         qputenv("XDG_CONFIG_HOME", (home_ + QStringLiteral("/.config")).toUtf8());
         qputenv("XDG_DESKTOP_DIR", (home_ + QStringLiteral("/Desktop")).toUtf8());
+        // System data folders of its own: an installed copy's launcher must not count.
+        qputenv("XDG_DATA_DIRS", (tmp_.path() + QStringLiteral("/system")).toUtf8());
         copyTree(QStringLiteral(JAXO_BUILD_APPDIR), appDir_, without);
         if (prepare) prepare(appDir_);
         build();

@@ -230,8 +230,8 @@ void TestWordDrill::clock_data() {
                                                                  << 10 << true;
     QTest::newRow("a minutes field past the limit does not end") << at(12, 0, 0) << at(12, 11, 0) << 10
                                                                   << "0:11:00" << 11 << false;
-    QTest::newRow("the hour digit is not counted") << at(8, 0, 0) << at(9, 10, 5) << 10 << "1:10:05" << 10 << true;
-    QTest::newRow("limit 60 is never reached") << at(8, 0, 0) << at(9, 0, 0) << 60 << "1:00:00" << 0 << false;
+    QTest::newRow("the hours count: 1:10:05 is 70 minutes, not 10") << at(8, 0, 0) << at(9, 10, 5) << 10 << "1:10:05" << 70 << false;
+    QTest::newRow("limit 60 at 1:00:00") << at(8, 0, 0) << at(9, 0, 0) << 60 << "1:00:00" << 60 << true;
     QTest::newRow("across midnight") << at(23, 59, 30) << at(0, 0, 40) << 1 << "0:01:10" << 1 << true;
 }
 

@@ -296,7 +296,7 @@ void TestWordPanel::timeLimit_data() {
     QTest::newRow("limit 0: the first tick") << 0 << QList<int>{1} << 0;
     QTest::newRow("limit 10: the tick that first shows 0:10")
         << 10 << QList<int>{59, 9 * 60 + 59, 10 * 60, 10 * 60 + 1} << 2;
-    QTest::newRow("limit 60: never") << 60 << QList<int>{59 * 60 + 59, 60 * 60, 61 * 60} << -1;
+    QTest::newRow("limit 60: the tick that first shows 1:00") << 60 << QList<int>{59 * 60 + 59, 60 * 60, 61 * 60} << 1;
 }
 
 void TestWordPanel::timeLimit() {

@@ -1,0 +1,16 @@
+#include "common/datadir.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace datadir {
+
+std::string locate(const QString& programDir, const QString& relativeData) {
+    if (!relativeData.isEmpty()) {
+        const QFileInfo installed(QDir(programDir).filePath(relativeData));
+        if (installed.isDir()) return QDir::cleanPath(installed.absoluteFilePath()).toStdString();
+    }
+    return QDir::cleanPath(programDir).toStdString();
+}
+
+}  // namespace datadir
