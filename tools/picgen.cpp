@@ -515,6 +515,23 @@ std::vector<std::pair<QString, Drawing>> icons() {
         p.drawLine(QPointF(16, 7), QPointF(16, 15.5));
     });
 
+    add("historyButton", [](QPainter& p) {  // a chart of results rising over time
+        p.setPen(QPen(kOutline, 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(2, 3, 28, 26), 2.5, 2.5);
+        p.setPen(QPen(QColor(150, 150, 160), 1));
+        for (double y : {10.0, 16.0, 22.0}) p.drawLine(QPointF(6, y), QPointF(27, y));
+        p.setPen(QPen(kInk, 1.4));
+        p.drawLine(QPointF(6, 6), QPointF(6, 26));
+        p.drawLine(QPointF(6, 26), QPointF(27, 26));
+        const QPolygonF points({QPointF(8, 22), QPointF(13, 18), QPointF(18, 20), QPointF(25, 9)});
+        p.setPen(QPen(kCinnabar, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(points);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kBlue);
+        for (const QPointF& pt : points) p.drawEllipse(pt, 1.8, 1.8);
+    });
+
     // Button glyphs.
     add("OKButton", [](QPainter& p) { checkMark(p, kGreen, 4, QPointF(5, 17), QPointF(13, 25), QPointF(27, 7)); });
     add("exit", [](QPainter& p) {  // put the score sheet away and go back

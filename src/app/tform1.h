@@ -7,6 +7,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
+#include "history/historystore.h"
 #include "settings/music.h"
 
 #include <QMainWindow>
@@ -34,6 +35,8 @@ struct TForm1Services {
     std::string appDir;  // the program's directory, without a trailing separator
     // Shows a modal window and returns when it closes; tests close it themselves.
     std::function<void(QDialog&)> runModal;
+    // Opens the results history; tests give their own store.
+    std::function<std::unique_ptr<history::Store>()> openHistory;
 };
 
 class TForm1 : public QMainWindow, public ExerciseHost {
@@ -105,6 +108,7 @@ public slots:
     void m5cClick();
     void m5dClick();
     void m5eClick();
+    void historyClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,6 +120,8 @@ private:
     QToolButton* addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width);
     QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
     void focusNextControl();
+    // The results history, opened at first use; null when it cannot be opened.
+    history::Store* historyStore();
 
     TForm1Services services_;
     MainWindowState state_;
@@ -134,4 +140,5 @@ private:
     RadicalPanel* zgform_ = nullptr;
     WordPanel* bdcform_ = nullptr;
     SettingsPanel* system_ = nullptr;
+    std::unique_ptr<history::Store> history_;
 };
