@@ -68,6 +68,7 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
                const QList<Point>& points, double floorMax) {
     auto* chart = new QChart;
     chart->setTitle(title);
+    chart->setTitleFont(fonts::song(11));
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* series = new QLineSeries;
@@ -90,8 +91,16 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
         first -= 1800 * 1000;
         last += 1800 * 1000;
     }
-    x->setFormat(last - first <= 2 * day ? QStringLiteral("MM-dd hh:mm") : QStringLiteral("yyyy-MM-dd"));
-    x->setTickCount(5);
+    // Short labels, so four of them fit under a chart half the window wide.
+    if (last - first <= 2 * day)
+        x->setFormat(QStringLiteral("d日 hh:mm"));
+    else if (last - first <= 300 * day)
+        x->setFormat(QStringLiteral("M月d日"));
+    else
+        x->setFormat(QStringLiteral("yyyy年M月"));
+    x->setTickCount(4);
+    x->setLabelsFont(fonts::song(9));
+    x->setTitleFont(fonts::song(9));
     x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
     x->setTitleText(QStringLiteral("日期"));
     chart->addAxis(x, Qt::AlignBottom);
@@ -99,8 +108,11 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
 
     auto* y = new QValueAxis;
     y->setRange(0, top * 1.1);
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(unit);
+    y->setLabelsFont(fonts::song(9));
+    y->setTitleFont(fonts::song(9));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
 
@@ -357,7 +369,10 @@ void HistoryView::fillCharts() {
     drawChart(speed_, QStringLiteral("%1：速度").arg(kind), kind, QStringLiteral("字/分钟"), speed, 10);
     drawChart(accuracy_, QStringLiteral("%1：正确率").arg(kind), kind, QStringLiteral("正确率 %"), accuracy, 100);
     // The percentage axis ends at 100.
-    if (auto axes = accuracy_->chart()->axes(Qt::Vertical); !axes.isEmpty()) axes.front()->setRange(0, 100);
+    if (auto* y = qobject_cast<QValueAxis*>(accuracy_->chart()->axes(Qt::Vertical).value(0))) {
+        y->setRange(0, 100);
+        y->setTickCount(5);
+    }
     speed_->setAccessibleDescription(summary(QStringLiteral("%1的速度").arg(kind), QStringLiteral("字/分钟"), speed));
     accuracy_->setAccessibleDescription(summary(QStringLiteral("%1的正确率").arg(kind), QStringLiteral("%"), accuracy));
 }
@@ -383,6 +398,7 @@ void HistoryView::fillWeakSpots() {
         weakChars_->setItem(r, 3, cell(QString::number(m.count), true));
     }
     weakChars_->resizeColumnsToContents();
+    weakChars_->horizontalHeader()->setStretchLastSection(true);
 
     QStringList keyTexts;
     for (const history::MissTally& m : keys) keyTexts << QStringLiteral("%1 (%2次)").arg(m.expected).arg(m.count);
