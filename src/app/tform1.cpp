@@ -421,8 +421,8 @@ void TForm1::m5dClick() { system_->m5dClick(); }
 void TForm1::m5eClick() { close(); }
 
 history::Store* TForm1::historyStore() {
-    if (!history_ && services_.openHistory) history_ = services_.openHistory();
-    return history_.get();
+    if (!historyReader_ && services_.openHistory) historyReader_ = services_.openHistory();
+    return historyReader_.get();
 }
 
 void TForm1::historyClick() {

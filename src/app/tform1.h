@@ -120,7 +120,7 @@ private:
     QToolButton* addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width);
     QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
     void focusNextControl();
-    // The results history, opened at first use; null when it cannot be opened.
+    // The results history for reading, opened at first use; null when it cannot be opened.
     history::Store* historyStore();
 
     TForm1Services services_;
@@ -140,5 +140,5 @@ private:
     RadicalPanel* zgform_ = nullptr;
     WordPanel* bdcform_ = nullptr;
     SettingsPanel* system_ = nullptr;
-    std::unique_ptr<history::Store> history_;
+    std::unique_ptr<history::Store> historyReader_;
 };
