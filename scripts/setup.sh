@@ -12,6 +12,7 @@ PACKAGES=(
   fcitx5 fcitx5-chinese-addons fcitx5-table fcitx5-frontend-qt6
   pulseaudio pulseaudio-utils sox
   desktop-file-utils qt6-translations-l10n
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
 )
 

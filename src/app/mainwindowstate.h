@@ -2,6 +2,7 @@
 // The main window's shared members. Only one exercise runs at a time, so the
 // exercise kinds share the working variables.
 #include "common/bytetext.h"
+#include "history/misslog.h"
 
 #include <array>
 
@@ -49,6 +50,7 @@ struct MainWindowState {
     ByteText typedText;
     ByteText expectedText;
     std::string appDir;  // a file-system path (UTF-8), without a trailing separator
+    history::MissLog misses;  // of the running exercise; emptied with its counts
 };
 
 // A settings switch is on exactly when its text is "true".

@@ -7,6 +7,8 @@
 #include "common/errors.h"
 #include "english/englishpanel.h"
 #include "history/historyview.h"
+#include "history/recorder.h"
+#include "history/reportsession.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "report/tcjreport.h"
@@ -63,6 +65,11 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
         QMetaObject::invokeMethod(
             this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
     });
+
+    // The history only ever reports; practising goes on whatever it says.
+    history_ = new history::Recorder(this);
+    connect(history_, &history::Recorder::message, this,
+            [this](const QString& text) { services_.messages->showError(errors::displayText(text)); });
 
     desk_ = new QWidget(this);
     desk_->setObjectName(QStringLiteral("desk"));
@@ -331,6 +338,9 @@ void TForm1::runModal(QDialog& dialog) {
 
 void TForm1::openReport() {
     Tcjreport report(*this, this);
+    const history::Session row = history::sessionFromReport(state_, report.score(), QDateTime::currentDateTime());
+    // Queued: it runs once the report is up, and the recorder's thread does the writing.
+    QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
     runModal(report);
 }
 
@@ -421,7 +431,16 @@ void TForm1::m5dClick() { system_->m5dClick(); }
 void TForm1::m5eClick() { close(); }
 
 history::Store* TForm1::historyStore() {
-    if (!historyReader_ && services_.openHistory) historyReader_ = services_.openHistory();
+    // What the recorder still holds goes in first, so the window shows the latest report.
+    history_->flush();
+    if (historyReader_) return historyReader_.get();
+    if (services_.openHistory) {
+        historyReader_ = services_.openHistory();
+    } else {
+        QStringList problems;
+        historyReader_ = history::Store::open(&problems);
+        for (const QString& p : problems) services_.messages->showError(errors::displayText(p));
+    }
     return historyReader_.get();
 }
 

@@ -26,6 +26,9 @@ class EnglishPanel;
 class RadicalPanel;
 class WordPanel;
 class SettingsPanel;
+namespace history {
+class Recorder;
+}
 
 struct TForm1Services {
     Clock* clock = nullptr;
@@ -72,6 +75,8 @@ public:
     RadicalPanel* zgform() const { return zgform_; }
     WordPanel* bdcform() const { return bdcform_; }
     SettingsPanel* system() const { return system_; }
+    // Writes a row for every score report that opens.
+    history::Recorder& history() const { return *history_; }
 
     // The Enter key: the focus moves to the next control in tab order that is visible,
     // enabled and a tab stop, wrapping; the key press itself is swallowed.
@@ -140,5 +145,6 @@ private:
     RadicalPanel* zgform_ = nullptr;
     WordPanel* bdcform_ = nullptr;
     SettingsPanel* system_ = nullptr;
+    history::Recorder* history_ = nullptr;
     std::unique_ptr<history::Store> historyReader_;
 };

@@ -35,14 +35,34 @@ CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& 
     return r;
 }
 
+namespace {
+
+// The unit just counted wrong: a character, or on an English test's line, each key
+// of the pair that differs.
+void noteMiss(MainWindowState& s) {
+    const std::string_view e = s.expectedUnit, t = s.typedUnit;
+    if (!e.empty() && static_cast<unsigned char>(e[0]) >= 0x80) {
+        s.misses.add("char", e, t);
+        return;
+    }
+    for (size_t i = 0; i < e.size(); ++i) {
+        const std::string_view typed = i < t.size() ? t.substr(i, 1) : std::string_view();
+        if (typed != e.substr(i, 1)) s.misses.add("key", e.substr(i, 1), typed);
+    }
+}
+
+}  // namespace
+
 void countUnits(MainWindowState& s, std::string_view typed, std::string_view expected) {
     for (s.loopIndex = 1; s.loopIndex <= bytes::length(typed); s.loopIndex += 2) {
         s.typedUnit = bytes::copy(typed, s.loopIndex, 2);
         s.expectedUnit = bytes::copy(expected, s.loopIndex, 2);
-        if (s.typedUnit == s.expectedUnit)
+        if (s.typedUnit == s.expectedUnit) {
             s.rightCount += 1;
-        else
+        } else {
             s.wrongCount += 1;
+            noteMiss(s);
+        }
     }
 }
 

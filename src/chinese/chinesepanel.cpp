@@ -182,6 +182,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
         zzz2_->setText(uni(s.lessonTitle));
     s.rightCount = 0;
     s.wrongCount = 0;
+    s.misses.clear();
     // A test shows no hints: its bar stays hidden until it ends.
     if (!test) chinese::showCodeHints(s, books(), page_.text[0], 1, hints_);
     showPage();

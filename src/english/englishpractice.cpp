@@ -27,10 +27,12 @@ void countBytes(MainWindowState& s, const ByteText& typed, const ByteText& expec
     for (s.loopIndex = 1; s.loopIndex <= bytes::length(typed); ++s.loopIndex) {
         s.typedUnit = bytes::copy(typed, s.loopIndex, 1);
         s.expectedUnit = bytes::copy(expected, s.loopIndex, 1);
-        if (s.typedUnit == s.expectedUnit)
+        if (s.typedUnit == s.expectedUnit) {
             ++s.rightCount;
-        else
+        } else {
             ++s.wrongCount;
+            s.misses.add("key", s.expectedUnit, s.typedUnit);
+        }
     }
 }
 
@@ -79,6 +81,7 @@ Tick tick(MainWindowState& s, double now) {
 void EnglishPractice::start(const ByteText& lesson, RandomSource& random) {
     s_.rightCount = 0;
     s_.wrongCount = 0;
+    s_.misses.clear();
     lesson_ = lesson;
     s_.lessonSize = bytes::length(lesson_);
     s_.lessonPos = randomStart(s_.lessonSize, random);

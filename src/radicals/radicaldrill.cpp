@@ -26,6 +26,7 @@ void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& l
     s_.unitPos = 1;
     s_.wrongCount = 0;
     s_.rightCount = 0;
+    s_.misses.clear();
 }
 
 int RadicalDrill::scanTable(const ByteText& radical) {
@@ -107,6 +108,7 @@ void RadicalDrill::keyUp(KeyId key) {
         marks_ += s_.expectedUnit;
     } else {
         ++s_.wrongCount;
+        s_.misses.add("radical", s_.expectedUnit, s_.typedUnit);
         marks_ += kWrong;
     }
     markLine_ = marks_ + kArrow;

@@ -27,6 +27,7 @@ ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& m
         r.minutes = field(t.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
         if (c2 != std::string_view::npos) r.seconds = field(t.substr(c2 + 1));
     }
+    r.elapsedSeconds = r.hourMinutes * 60 + r.minutes * 60 + r.seconds;
     const long long n = static_cast<long long>(rightCount) + wrongCount;
     const QString sp = QStringLiteral("\u3000");
     r.typed = QStringLiteral("输入:") + sp + QString::number(n) + sp + QStringLiteral("个字！");
@@ -53,6 +54,7 @@ ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& m
     else
         r.rating = head + QStringLiteral("高手！");
     if (wrongCount >= 20) r.rating = head + QStringLiteral("有太多的错误，应该继续练习！");
+    r.ratingWords = r.rating.mid(head.size());
     r.showSpeedAndRating = modeTitle != bytes::gb("轻轻松松背单词");
     return r;
 }

@@ -9,7 +9,9 @@ struct ScoreReport {
     int minutes = 0;  // after counting: the minutes the speed is based on
     int seconds = 0;
     int speed = 0;
+    int elapsedSeconds = 0;  // the whole elapsed time the report was given
     QString typed, right, wrong, time, speedText, rating;
+    QString ratingWords;  // the rating without its heading
     bool showSpeedAndRating = true;
 };
 

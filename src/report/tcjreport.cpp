@@ -17,7 +17,8 @@ Tcjreport::Tcjreport(TForm1& form, QWidget* parent) : QDialog(parent), form_(for
     setMinimumSize(420, 180);
 
     const MainWindowState& s = form.state();
-    const ScoreReport r = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
+    score_ = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
+    const ScoreReport& r = score_;
     const QString texts[6] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating};
     for (int i = 0; i < 6; ++i) {
         const QString n = QStringLiteral("pig%1").arg(i + 1);

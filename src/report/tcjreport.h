@@ -1,5 +1,6 @@
 #pragma once
 #include "app/labelpair.h"
+#include "report/scorereport.h"
 
 #include <QDialog>
 
@@ -14,10 +15,13 @@ public:
     Tcjreport(TForm1& form, QWidget* parent = nullptr);
 
     void exitClick();
+    // The figures it shows.
+    const ScoreReport& score() const { return score_; }
 
 private:
     void FormClose();
     TForm1& form_;
     LabelPair pig_[6];
+    ScoreReport score_;
     bool closed_ = false;
 };

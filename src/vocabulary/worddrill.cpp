@@ -20,6 +20,7 @@ void WordDrill::start(double now, const ByteText& lessonTitle) {
     showWordLine();
     s_.rightCount = 0;
     s_.wrongCount = 0;
+    s_.misses.clear();
     running_ = true;
 }
 
@@ -44,6 +45,7 @@ WordDrill::Mark WordDrill::answer(const ByteText& typed) {
     } else {
         mark_ = Mark::Wrong;
         ++s_.wrongCount;
+        s_.misses.add("word", s_.hintPrefix[1], s_.foundCode);
     }
     return mark_;
 }

@@ -2,6 +2,7 @@
 // the empty-history sentence, the charts, the CSV export, the weak spots and their
 // two practices started from the main window, names and the Tab order.
 #include "app/bytegridlabel.h"
+#include "app/keylineedit.h"
 #include "chinese/chinesepanel.h"
 #include "history/historyview.h"
 #include "radicals/radicalpanel.h"
@@ -320,13 +321,17 @@ private slots:
         QCOMPARE(button->accessibleName(), QStringLiteral("成绩记录"));
         QVERIFY(!button->icon().isNull());
         QVERIFY(!button->property("jaxoHint").toString().isEmpty());
-        // Without a history the window still opens, and says why it is empty.
-        t.onModal = [](QDialog& d) {
-            QVERIFY(d.findChild<QLabel*>(QStringLiteral("historyEmpty"))->text().contains(QStringLiteral("无法打开")));
+        // A new history: the window opens on the one friendly sentence.
+        qunsetenv("JAXO_HISTORY_URL");
+        QString shown;
+        t.onModal = [&](QDialog& d) {
+            auto* sentence = d.findChild<QLabel*>(QStringLiteral("historyEmpty"));
+            if (sentence->isVisibleTo(&d)) shown = sentence->text();
         };
         t.form->show();
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(t.lastModal, QStringLiteral("historyView"));
+        QCOMPARE(shown, HistoryView::emptySentence());
         QVERIFY(t.messages.errors.isEmpty());
     }
 
@@ -369,6 +374,52 @@ private slots:
         QVERIFY(!t.form->chinapanel()->isVisible());
         QVERIFY(!t.form->zgform()->isVisible());
         QVERIFY(t.form->mainctr()->isEnabled());
+    }
+
+    // The real store in the temporary data folder, written by finished exercises.
+    void finishedDrillsListedAndCharted() {
+        qunsetenv("JAXO_HISTORY_URL");
+        TestForm t;
+        t.form->show();
+        QString wrongRadical;
+        for (int i = 0; i < 2; ++i) {
+            t.form->m1aClick();
+            auto* put = t.find<KeyLineEdit>(QStringLiteral("zgput"));
+            const ByteText row = t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes();
+            const int entry = radicals::scan(t.form->state().radicalTable, bytes::copy(row, 1, 2));
+            const char right = radicals::keyOf(t.form->state().radicalTable[static_cast<size_t>(entry)]);
+            // The first drill answers its first radical wrong, the second right.
+            if (i == 0) wrongRadical = bytes::toUnicode(bytes::copy(row, 1, 2));
+            QTest::keyClick(put, i == 0 ? (right == 'a' ? 'b' : 'a') : right);
+            QTest::keyClick(put, Qt::Key_Escape);
+        }
+        QCOMPARE(t.modalCount, 2);
+        QCoreApplication::processEvents();  // what the open report's event loop would run
+        QStringList kinds;
+        QList<QPointF> speed;
+        QString weakRadicals;
+        bool weakCharsOffered = true;
+        t.onModal = [&](QDialog& d) {
+            auto* table = d.findChild<QTableWidget*>(QStringLiteral("historyTable"));
+            for (int r = 0; r < table->rowCount(); ++r) kinds << table->item(r, 1)->text() + table->item(r, 4)->text();
+            auto* kind = d.findChild<QComboBox*>(QStringLiteral("historyKind"));
+            kind->setCurrentIndex(kind->findText(QStringLiteral("字根练习")));
+            auto* chart = d.findChild<QChartView*>(QStringLiteral("speedChart"))->chart();
+            speed = qobject_cast<QLineSeries*>(chart->series().value(0))->points();
+            weakRadicals = d.findChild<QLabel*>(QStringLiteral("weakRadicals"))->text();
+            weakCharsOffered = d.findChild<QPushButton*>(QStringLiteral("weakCharsButton"))->isEnabled();
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("weakRadicalsButton")), Qt::LeftButton);
+        };
+        QTest::mouseClick(t.find<QToolButton>(QStringLiteral("historyButton")), Qt::LeftButton);
+        QCOMPARE(t.messages.errors, QStringList());
+        // Newest first: the right answer, then the wrong one.
+        QCOMPARE(kinds, (QStringList{QStringLiteral("字根练习1"), QStringLiteral("字根练习0")}));
+        QCOMPARE(speed.size(), 2);
+        QVERIFY2(weakRadicals.contains(wrongRadical + QStringLiteral(" 在")), qPrintable(weakRadicals));
+        QVERIFY(!weakCharsOffered);
+        // The drill over the missed radical.
+        QVERIFY(t.form->zgform()->isVisible());
+        QCOMPARE(bytes::toUnicode(t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes()), wrongRadical.repeated(25));
     }
 
 private:

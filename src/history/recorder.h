@@ -1,0 +1,37 @@
+#pragma once
+// Writes sessions on a thread of its own, with its own connection, so that a report
+// never waits for the disk or the server. The store opens at the first session.
+#include "history/historystore.h"
+
+#include <QObject>
+#include <QThread>
+
+namespace history {
+
+class Recorder : public QObject {
+    Q_OBJECT
+public:
+    explicit Recorder(QObject* parent = nullptr);
+    // Writes what is still queued, then closes the store.
+    ~Recorder() override;
+
+    // Queues one session and returns at once.
+    void record(const Session& session);
+    // Returns when every session queued so far is written (or has failed).
+    void flush();
+    // Where the rows go ("" until the first session); set from the worker.
+    QString location() const;
+
+signals:
+    // Problems for the error display, delivered in the recorder's thread.
+    void message(const QString& text);
+    // A session is in the store.
+    void recorded(qint64 id);
+
+private:
+    class Worker;
+    QThread thread_;
+    Worker* worker_ = nullptr;
+};
+
+}  // namespace history

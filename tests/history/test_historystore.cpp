@@ -1,0 +1,505 @@
+// The history store on a temporary SQLite file, or, when JAXO_TEST_PG_URL names one,
+// on a PostgreSQL server (each case starts from empty tables there).
+#include "history/historystore.h"
+#include "history/recorder.h"
+#include "history/schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace history;
+Q_DECLARE_METATYPE(history::Session)
+
+namespace {
+
+QString serverUrl() { return qEnvironmentVariable("JAXO_TEST_PG_URL"); }
+bool onServer() { return !serverUrl().isEmpty(); }
+
+// A plain connection to the database under test, as another tool would open it.
+QSqlDatabase rawConnection(const QString& file, const QString& name) {
+    if (!onServer()) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        db.open();
+        return db;
+    }
+    const QUrl u(serverUrl());
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(QUrlQuery(u).queryItemValue(QStringLiteral("host")));
+    db.setUserName(u.userName());
+    db.setDatabaseName(u.path().mid(1));
+    db.open();
+    return db;
+}
+
+template <typename F>
+void withRaw(const QString& file, F f) {
+    {
+        QSqlDatabase db = rawConnection(file, QStringLiteral("raw"));
+        QVERIFY2(db.isOpen(), qPrintable(file));
+        f(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+Session sample(const QString& kind, int right, int wrong, QList<Miss> misses = {}) {
+    Session s;
+    s.startedAt = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53));
+    s.kind = kind;
+    s.title = QStringLiteral("字根练习");
+    s.right = right;
+    s.wrong = wrong;
+    s.typed = right + wrong;
+    s.seconds = 75;
+    s.perMinute = s.typed / 2;
+    s.rating = QStringLiteral("继续努力！");
+    s.misses = misses;
+    return s;
+}
+
+QList<Miss> sorted(QList<Miss> m) {
+    std::sort(m.begin(), m.end(), [](const Miss& a, const Miss& b) {
+        return std::tie(a.unit, a.expected, a.typed) < std::tie(b.unit, b.expected, b.typed);
+    });
+    return m;
+}
+
+// Writes `count` sessions of kind `kind` into the store at `file` (or the server).
+int writeSessions(const QString& file, const QString& kind, int count) {
+    auto store = onServer() ? Store::openServer(serverUrl()) : Store::openFile(file);
+    if (!store) return 2;
+    for (int i = 0; i < count; ++i) {
+        Session s = sample(kind, i, 1, {Miss{QStringLiteral("key"), QStringLiteral("a"), QString::number(i), 1}});
+        QString why;
+        if (!store->record(s, &why)) {
+            fprintf(stderr, "%s\n", qPrintable(why));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+class TestHistoryStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString file_;
+
+    std::unique_ptr<Store> openStore(QStringList* messages = nullptr) {
+        if (onServer()) {
+            QString why;
+            auto s = Store::openServer(serverUrl(), &why);
+            if (!s && messages) messages->append(why);
+            return s;
+        }
+        return Store::openFile(file_, messages);
+    }
+
+private slots:
+    void init() {
+        static int n = 0;
+        file_ = dir_.path() + QStringLiteral("/case%1/history.sqlite").arg(++n);
+        if (onServer())
+            withRaw(file_, [](QSqlDatabase& db) {
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("SET client_min_messages TO warning"));
+                for (const char* t : {"misses", "sessions", "meta"})
+                    q.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(t)));
+            });
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<Session>("session");
+        QTest::newRow("a radical drill with a missed radical")
+            << sample(QStringLiteral("radicals"), 12, 2,
+                      {Miss{QStringLiteral("radical"), QStringLiteral("钅"), QStringLiteral("w"), 2}});
+        Session words = sample(QStringLiteral("vocabulary"), 3, 1,
+                               {Miss{QStringLiteral("word"), QStringLiteral("abandon"), QStringLiteral("abandn"), 1}});
+        words.perMinute = 0;
+        words.rating.clear();
+        QTest::newRow("a vocabulary drill keeps no speed and no rating") << words;
+        QTest::newRow("Chinese characters, one typed in the place of another and one left out")
+            << sample(QStringLiteral("chinese"), 40, 3,
+                      {Miss{QStringLiteral("char"), QStringLiteral("国"), QStringLiteral("果"), 2},
+                       Miss{QStringLiteral("char"), QStringLiteral("的"), QString(), 1}});
+        QTest::newRow("a session with nothing missed") << sample(QStringLiteral("english"), 100, 0);
+    }
+    void roundTrip() {
+        QFETCH(Session, session);
+        {
+            auto store = openStore();
+            QVERIFY(store);
+            QString why;
+            QVERIFY2(store->record(session, &why), qPrintable(why));
+            QVERIFY(session.id > 0);
+        }
+        auto store = openStore();  // a second start reads what the first wrote
+        const QList<Session> all = store->sessions();
+        QCOMPARE(all.size(), 1);
+        const Session& back = all.first();
+        QCOMPARE(back.id, session.id);
+        QCOMPARE(back.startedAt, session.startedAt);
+        QCOMPARE(back.startedAt.offsetFromUtc(), session.startedAt.offsetFromUtc());
+        QCOMPARE(back.kind, session.kind);
+        QCOMPARE(back.title, session.title);
+        QCOMPARE(back.typed, session.typed);
+        QCOMPARE(back.right, session.right);
+        QCOMPARE(back.wrong, session.wrong);
+        QCOMPARE(back.seconds, session.seconds);
+        QCOMPARE(back.perMinute, session.perMinute);
+        QCOMPARE(back.rating, session.rating);
+        QCOMPARE(back.learner, Store::learnerName());
+        QVERIFY(back.misses.isEmpty());
+        QCOMPARE(sorted(store->misses(back.id)), sorted(session.misses));
+    }
+
+    // What another tool sees in the file: the start as local time with its offset.
+    void startTimeIsIsoWithOffset() {
+        Session s = sample(QStringLiteral("radicals"), 1, 0);
+        QVERIFY(openStore()->record(s));
+        withRaw(file_, [](QSqlDatabase& db) {
+            QSqlQuery q(QStringLiteral("SELECT started_at FROM sessions"), db);
+            QVERIFY(q.next());
+            const QString text = q.value(0).toString();
+            QVERIFY2(QRegularExpression(QStringLiteral("^2026-03-14T09:26:53[+-]\\d\\d:\\d\\d$")).match(text).hasMatch(),
+                     qPrintable(text));
+        });
+    }
+
+    void newestFirstByKind_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QList<int>>("rights");  // the sessions listed, by their right counts
+        QTest::newRow("every kind, newest first") << QString() << 0 << QList<int>{5, 4, 3, 2, 1};
+        QTest::newRow("one kind") << QStringLiteral("radicals") << 0 << QList<int>{5, 3, 1};
+        QTest::newRow("a kind with no sessions") << QStringLiteral("english-test") << 0 << QList<int>{};
+        QTest::newRow("the newest two") << QString() << 2 << QList<int>{5, 4};
+        QTest::newRow("the newest two of one kind") << QStringLiteral("radicals") << 2 << QList<int>{5, 3};
+    }
+    void newestFirstByKind() {
+        QFETCH(QString, kind);
+        QFETCH(int, limit);
+        QFETCH(QList<int>, rights);
+        auto store = openStore();
+        for (int i = 1; i <= 5; ++i) {
+            Session s = sample(i % 2 ? QStringLiteral("radicals") : QStringLiteral("chinese"), i, 0);
+            QVERIFY(store->record(s));
+        }
+        QList<int> got;
+        for (const Session& s : store->sessions(kind, false, limit)) got << s.right;
+        QCOMPARE(got, rights);
+    }
+
+    void topMisses_data() {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("recent");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QStringList>("expected");  // "unit expected count"
+        QTest::newRow("summed over sessions, most missed first") << "char" << 10 << 0
+                                                                  << QStringList{"char 国 5", "char 的 2", "char 中 1"};
+        QTest::newRow("only the recent sessions count") << "char" << 1 << 0 << QStringList{"char 国 2", "char 的 2"};
+        QTest::newRow("limited") << "char" << 10 << 1 << QStringList{"char 国 5"};
+        QTest::newRow("one unit type only") << "key" << 10 << 0 << QStringList{"key q 4"};
+        QTest::newRow("a unit type never missed") << "word" << 10 << 0 << QStringList{};
+    }
+    void topMisses() {
+        QFETCH(QString, unit);
+        QFETCH(int, recent);
+        QFETCH(int, limit);
+        QFETCH(QStringList, expected);
+        auto store = openStore();
+        const auto m = [](const char* u, const QString& e, const char* t, int n) {
+            return Miss{QString::fromLatin1(u), e, QString::fromLatin1(t), n};
+        };
+        Session older = sample(QStringLiteral("chinese"), 10, 5,
+                               {m("char", QStringLiteral("国"), "x", 2), m("char", QStringLiteral("国"), "y", 1),
+                                m("char", QStringLiteral("中"), "", 1), m("key", QStringLiteral("q"), "w", 4)});
+        Session newer = sample(QStringLiteral("chinese"), 10, 4,
+                               {m("char", QStringLiteral("国"), "x", 2), m("char", QStringLiteral("的"), "", 2)});
+        QVERIFY(store->record(older));
+        QVERIFY(store->record(newer));
+        QStringList got;
+        for (const MissTally& t : store->topMisses(unit, recent, limit))
+            got << QStringLiteral("%1 %2 %3").arg(t.unit, t.expected).arg(t.count);
+        QCOMPARE(got, expected);
+    }
+
+    // A file written by the previous version (no learner column) opens, keeps its rows
+    // and takes new ones.
+    void migratesFromVersion1() {
+        QDir().mkpath(QFileInfo(file_).absolutePath());
+        withRaw(file_, [](QSqlDatabase& db) {
+            QVERIFY(schema::migrate(db, onServer() ? schema::Engine::Postgres : schema::Engine::Sqlite, 1));
+            QCOMPARE(schema::version(db), 1);
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral(
+                "INSERT INTO sessions (started_at, kind, title, typed, right_count, wrong_count, seconds, per_minute, rating) "
+                "VALUES ('2025-01-02T03:04:05+08:00', 'radicals', '字根练习', 7, 6, 1, 60, 7, '继续努力！')")));
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO misses (session_id, unit, expected, typed, count) "
+                                          "SELECT id, 'radical', '亻', 'a', 1 FROM sessions")));
+            QVERIFY(!q.exec(QStringLiteral("SELECT learner FROM sessions")));
+        });
+        QStringList messages;
+        auto store = openStore(&messages);
+        QVERIFY(store);
+        QCOMPARE(messages, QStringList());
+        Session fresh = sample(QStringLiteral("chinese"), 3, 0);
+        QVERIFY(store->record(fresh));
+        const QList<Session> all = store->sessions({}, true);
+        QCOMPARE(all.size(), 2);
+        const Session& old = all.last();
+        QCOMPARE(old.startedAt, QDateTime::fromString(QStringLiteral("2025-01-02T03:04:05+08:00"), Qt::ISODate));
+        QCOMPARE(old.typed, 7);
+        QCOMPARE(old.learner, QString());
+        QCOMPARE(store->misses(old.id), (QList<Miss>{Miss{QStringLiteral("radical"), QStringLiteral("亻"), QStringLiteral("a"), 1}}));
+        QCOMPARE(all.first().learner, Store::learnerName());
+        store.reset();
+        withRaw(file_, [](QSqlDatabase& db) { QCOMPARE(schema::version(db), schema::kCurrent); });
+    }
+
+    // A second copy opening the same store does not migrate it again.
+    void reopeningKeepsVersion() {
+        auto a = openStore();
+        auto b = openStore();
+        QVERIFY(a && b);
+        withRaw(file_, [](QSqlDatabase& db) {
+            QSqlQuery q(QStringLiteral("SELECT count(*) FROM meta"), db);
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), 1);
+        });
+    }
+
+    void damagedFileIsSetAside_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not a database at all") << QByteArray("sessions,typed\n1,2\n");
+        QByteArray header("SQLite format 3");
+        header.append('\0');
+        QTest::newRow("a database header over garbage") << header + QByteArray(8192, '\x5a');
+        QTest::newRow("a database whose pages were overwritten") << QByteArray("overwrite");
+    }
+    void damagedFileIsSetAside() {
+        if (onServer()) QSKIP("a file matter only");
+        QFETCH(QByteArray, content);
+        QDir().mkpath(QFileInfo(file_).absolutePath());
+        if (content == "overwrite") {
+            {
+                auto store = Store::openFile(file_);
+                for (int i = 0; i < 200; ++i) {
+                    Session s = sample(QStringLiteral("radicals"), i, 0);
+                    store->record(s);
+                }
+            }
+            QFile f(file_);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QByteArray all = f.readAll();
+            for (qsizetype i = 1024; i < all.size(); i += 7) all[i] = char(0xA5);
+            f.seek(0);
+            f.write(all);
+            f.close();
+            content = all;
+        } else {
+            QFile f(file_);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        const QString aside = file_ + QStringLiteral(".damaged-") + QDate::currentDate().toString(Qt::ISODate);
+
+        QStringList messages;
+        auto store = Store::openFile(file_, &messages);
+        QVERIFY(store);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(file_) && messages.first().contains(aside), qPrintable(messages.first()));
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content);
+        // A new store in its place takes sessions as usual.
+        QCOMPARE(store->location(), file_);
+        QCOMPARE(store->sessions().size(), 0);
+        Session s = sample(QStringLiteral("radicals"), 1, 0);
+        QVERIFY(store->record(s));
+        store.reset();
+        QCOMPARE(Store::openFile(file_)->sessions().size(), 1);
+
+        // The same day again: the first file set aside stays as it was.
+        store.reset();
+        QFile again(file_);
+        QVERIFY(again.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        again.write("again");
+        again.close();
+        QFile::remove(file_ + QStringLiteral("-wal"));
+        QFile::remove(file_ + QStringLiteral("-shm"));
+        messages.clear();
+        QVERIFY(Store::openFile(file_, &messages));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(aside + QStringLiteral("-2")), qPrintable(messages.first()));
+        QCOMPARE(QFileInfo(aside).size(), qint64(content.size()));
+    }
+
+    // No file can be made where the history belongs: this run's sessions still record.
+    void unusableFolderKeepsPractising() {
+        if (onServer()) QSKIP("a file matter only");
+        QFile blocker(dir_.path() + QStringLiteral("/a-file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString file = blocker.fileName() + QStringLiteral("/jaxo/history.sqlite");
+        QStringList messages;
+        auto store = Store::openFile(file, &messages);
+        QVERIFY(store);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+        Session s = sample(QStringLiteral("radicals"), 1, 0);
+        QVERIFY(store->record(s));
+        QCOMPARE(store->sessions().size(), 1);
+    }
+
+    // A server that cannot be reached: one message naming it, and the local file instead.
+    void unreachableServerFallsBackToFile() {
+        if (onServer()) QSKIP("needs no server");
+        const QByteArray oldUrl = qgetenv("JAXO_HISTORY_URL"), oldData = qgetenv("XDG_DATA_HOME");
+        const QString data = dir_.path() + QStringLiteral("/data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        const QString url = QStringLiteral("postgresql://teacher@/class?host=") + dir_.path() + QStringLiteral("/no-server");
+        qputenv("JAXO_HISTORY_URL", (QStringLiteral("postgresql://teacher:secret@/class?host=") + dir_.path() +
+                                     QStringLiteral("/no-server"))
+                                        .toUtf8());
+        QStringList messages;
+        auto store = Store::open(&messages);
+        qputenv("JAXO_HISTORY_URL", oldUrl);
+        qputenv("XDG_DATA_HOME", oldData);
+        QVERIFY(store);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(url), qPrintable(messages.first()));
+        QVERIFY2(!messages.first().contains(QLatin1String("secret")), qPrintable(messages.first()));
+        QVERIFY(!store->isClassServer());
+        QCOMPARE(store->location(), data + QStringLiteral("/jaxo/history.sqlite"));
+        Session s = sample(QStringLiteral("radicals"), 1, 0);
+        QVERIFY(store->record(s));
+        QCOMPARE(Store::openFile(data + QStringLiteral("/jaxo/history.sqlite"))->sessions().size(), 1);
+    }
+
+    // Two copies of the program recording at the same moment: every session of both is kept.
+    void twoWritersAtOnce() {
+        QVERIFY(openStore());  // created once, as the first start would
+        const int each = 60;
+        QProcess a, b;
+        for (QProcess* p : {&a, &b}) p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        a.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), file_, QStringLiteral("english"), QString::number(each)});
+        b.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), file_, QStringLiteral("chinese"), QString::number(each)});
+        for (QProcess* p : {&a, &b}) {
+            QVERIFY(p->waitForFinished(120000));
+            QCOMPARE(p->exitCode(), 0);
+        }
+        auto store = openStore();
+        QCOMPARE(store->sessions(QStringLiteral("english")).size(), each);
+        QCOMPARE(store->sessions(QStringLiteral("chinese")).size(), each);
+        for (const Session& s : store->sessions()) QCOMPARE(store->misses(s.id).size(), 1);
+    }
+
+    // The running program's recorder: a server that cannot be reached is reported once,
+    // however many sessions follow, and every one of them lands in the local file.
+    void recorderReportsUnreachableServerOnce() {
+        if (onServer()) QSKIP("needs no server");
+        const QByteArray oldUrl = qgetenv("JAXO_HISTORY_URL"), oldData = qgetenv("XDG_DATA_HOME");
+        const QString data = dir_.path() + QStringLiteral("/recorder-data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        qputenv("JAXO_HISTORY_URL", (QStringLiteral("postgresql://teacher@/class?host=") + dir_.path() +
+                                     QStringLiteral("/no-server")).toUtf8());
+        QStringList messages;
+        int rows = 0;
+        {
+            history::Recorder recorder;
+            connect(&recorder, &history::Recorder::message, this, [&](const QString& m) { messages << m; });
+            connect(&recorder, &history::Recorder::recorded, this, [&] { ++rows; });
+            for (int i = 0; i < 3; ++i) recorder.record(sample(QStringLiteral("radicals"), i, 0));
+            recorder.flush();
+            QCoreApplication::processEvents();
+        }
+        qputenv("JAXO_HISTORY_URL", oldUrl);
+        qputenv("XDG_DATA_HOME", oldData);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(rows, 3);
+        QCOMPARE(Store::openFile(data + QStringLiteral("/jaxo/history.sqlite"))->sessions().size(), 3);
+    }
+
+    // The server goes away while the program runs: the session that failed and the next
+    // ones go to the local file, with a message naming it.
+    void serverLostMidRunFallsBackToFile() {
+        if (!onServer()) QSKIP("needs a server (JAXO_TEST_PG_URL)");
+        const QByteArray oldUrl = qgetenv("JAXO_HISTORY_URL"), oldData = qgetenv("XDG_DATA_HOME");
+        const QString data = dir_.path() + QStringLiteral("/lost-data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        qputenv("JAXO_HISTORY_URL", serverUrl().toUtf8());
+        QStringList messages;
+        {
+            history::Recorder recorder;
+            connect(&recorder, &history::Recorder::message, this, [&](const QString& m) { messages << m; });
+            recorder.record(sample(QStringLiteral("radicals"), 1, 0));
+            recorder.flush();
+            QCOMPARE(recorder.location(), QUrl(serverUrl()).toString());
+            withRaw(file_, [](QSqlDatabase& db) {
+                QSqlQuery q(db);
+                QVERIFY(q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                              "WHERE pid <> pg_backend_pid() AND datname = current_database()")));
+            });
+            recorder.record(sample(QStringLiteral("radicals"), 2, 0));
+            recorder.record(sample(QStringLiteral("radicals"), 3, 0));
+            recorder.flush();
+            QCoreApplication::processEvents();
+        }
+        qputenv("JAXO_HISTORY_URL", oldUrl);
+        qputenv("XDG_DATA_HOME", oldData);
+        const QString local = data + QStringLiteral("/jaxo/history.sqlite");
+        QVERIFY2(messages.join(QLatin1Char('\n')).contains(local), qPrintable(messages.join(QLatin1Char('\n'))));
+        QList<int> onServerRows, inFile;
+        for (const Session& s : openStore()->sessions({}, true)) onServerRows << s.right;
+        for (const Session& s : Store::openFile(local)->sessions()) inFile << s.right;
+        QCOMPARE(onServerRows, QList<int>{1});
+        QCOMPARE(inFile, (QList<int>{3, 2}));
+    }
+
+    // On a class server each learner sees their own rows, the teacher everyone's.
+    void wholeClass() {
+        if (!onServer()) QSKIP("needs a server (JAXO_TEST_PG_URL)");
+        auto store = openStore();
+        QVERIFY(store->isClassServer());
+        for (const char* who : {"anna", "ben", ""}) {
+            Session s = sample(QStringLiteral("radicals"), 1, 1,
+                               {Miss{QStringLiteral("radical"), QString::fromLatin1(who), QStringLiteral("x"), 1}});
+            s.learner = QString::fromLatin1(who);
+            QVERIFY(store->record(s));
+        }
+        QStringList mine, all;
+        for (const Session& s : store->sessions(QStringLiteral("radicals"))) mine << s.learner;
+        for (const Session& s : store->sessions(QStringLiteral("radicals"), true)) all << s.learner;
+        QCOMPARE(mine, QStringList{Store::learnerName()});
+        QCOMPARE(all, (QStringList{Store::learnerName(), QStringLiteral("ben"), QStringLiteral("anna")}));
+        QCOMPARE(store->topMisses(QStringLiteral("radical"), 10, 0).size(), 1);
+        QVERIFY(!store->location().contains(QLatin1String("secret")));
+    }
+};
+
+int main(int argc, char** argv) {
+    // The second writer of twoWritersAtOnce: this program again, in another process.
+    if (argc == 5 && qstrcmp(argv[1], "--write") == 0) {
+        QCoreApplication app(argc, argv);
+        return writeSessions(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), atoi(argv[4]));
+    }
+    QCoreApplication app(argc, argv);
+    TestHistoryStore t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_historystore.moc"

@@ -1,0 +1,119 @@
+// What the checking code notes as missed while it counts, and the row a report becomes.
+#include "chinese/chinesecheck.h"
+#include "english/englishpractice.h"
+#include "history/reportsession.h"
+
+#include <QtTest>
+
+namespace {
+
+QStringList shown(const QList<history::Miss>& misses) {
+    QStringList out;
+    for (const history::Miss& m : misses) out << QStringLiteral("%1 %2>%3 %4").arg(m.unit, m.expected, m.typed).arg(m.count);
+    return out;
+}
+
+}  // namespace
+
+class TestMisses : public QObject {
+    Q_OBJECT
+private slots:
+    void counting_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QStringList>("misses");  // "unit expected>typed count"
+        QTest::newRow("Chinese: one character typed as another")
+            << "chinese" << "中文" << "中国" << 1 << 1 << QStringList{"char 国>文 1"};
+        QTest::newRow("Chinese: the same miss twice counts twice")
+            << "chinese" << "文文国" << "国国国" << 1 << 2 << QStringList{"char 国>文 2"};
+        QTest::newRow("Chinese: nothing wrong, nothing noted") << "chinese" << "中国" << "中国" << 2 << 0 << QStringList{};
+        QTest::newRow("English test on the Chinese page: each differing key of a pair")
+            << "chinese" << "axcd" << "abcd" << 1 << 1 << QStringList{"key b>x 1"};
+        QTest::newRow("English test on the Chinese page: both keys of a pair wrong")
+            << "chinese" << "xy" << "ab" << 0 << 1 << QStringList{"key a>x 1", "key b>y 1"};
+        QTest::newRow("English: one key per byte") << "english" << "hallo" << "hello" << 4 << 1 << QStringList{"key e>a 1"};
+        QTest::newRow("English: a space missed") << "english" << "a-b" << "a b" << 2 << 1 << QStringList{"key  >- 1"};
+    }
+    void counting() {
+        QFETCH(QString, page);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(QStringList, misses);
+        MainWindowState s;
+        const ByteText t = bytes::fromUnicode(typed), e = bytes::fromUnicode(expected);
+        if (page == QLatin1String("chinese"))
+            chinese::countUnits(s, t, e);
+        else
+            english::countBytes(s, t, e);
+        QCOMPARE(s.rightCount, right);
+        QCOMPARE(s.wrongCount, wrong);
+        QCOMPARE(shown(s.misses.misses()), misses);
+    }
+
+    void kinds_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("lesson");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("radical drill") << "中文练习" << "字根练习" << "radicals";
+        QTest::newRow("a Chinese lesson") << "中文练习" << "高频字练习" << "chinese";
+        QTest::newRow("the Chinese test") << "中文练习" << "测试" << "chinese-test";
+        QTest::newRow("an English lesson") << "英文练习" << "英文初级练习" << "english";
+        QTest::newRow("the English test") << "英文练习" << "测试" << "english-test";
+        QTest::newRow("a word list") << "轻轻松松背单词" << "GRE英语词汇" << "vocabulary";
+        QTest::newRow("the weak-character lesson") << "中文练习" << "薄弱字练习" << "weak-chars";
+        QTest::newRow("the weak-radical drill") << "中文练习" << "薄弱字根练习" << "weak-radicals";
+    }
+    void kinds() {
+        QFETCH(QString, mode);
+        QFETCH(QString, lesson);
+        QFETCH(QString, kind);
+        QCOMPARE(history::kindOf(bytes::fromUnicode(mode), bytes::fromUnicode(lesson)), kind);
+    }
+
+    void rowOfReport_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("elapsed");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("perMinute");
+        QTest::addColumn<QString>("rating");
+        QTest::newRow("speed from the rounded minutes, time to the second")
+            << "中文练习" << "0:02:40" << 160 << 40 << "好！";
+        QTest::newRow("past the hour") << "中文练习" << "1:00:10" << 3610 << 1 << "继续努力！";
+        QTest::newRow("a word drill shows no speed or rating, and keeps none")
+            << "轻轻松松背单词" << "0:01:00" << 60 << 0 << "";
+    }
+    void rowOfReport() {
+        QFETCH(QString, mode);
+        QFETCH(QString, elapsed);
+        QFETCH(int, seconds);
+        QFETCH(int, perMinute);
+        QFETCH(QString, rating);
+        MainWindowState s;
+        s.modeTitle = bytes::fromUnicode(mode);
+        s.lessonTitle = bytes::gb("高频字练习");
+        s.elapsedText = bytes::fromUnicode(elapsed);
+        s.rightCount = 110;
+        s.wrongCount = 10;
+        s.misses.add("char", bytes::gb("的"), "");
+        const ScoreReport r = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
+        const QDateTime opened(QDate(2026, 5, 1), QTime(8, 0, 0));
+        const history::Session row = history::sessionFromReport(s, r, opened);
+        QCOMPARE(row.typed, 120);
+        QCOMPARE(row.right, 110);
+        QCOMPARE(row.wrong, 10);
+        QCOMPARE(row.seconds, seconds);
+        QCOMPARE(row.perMinute, perMinute);
+        QCOMPARE(row.rating, rating);
+        QCOMPARE(row.title, QStringLiteral("高频字练习"));
+        QCOMPARE(row.startedAt, opened.addSecs(-seconds));
+        QCOMPARE(shown(row.misses), QStringList{"char 的> 1"});
+    }
+};
+
+QTEST_APPLESS_MAIN(TestMisses)
+#include "test_misses.moc"
