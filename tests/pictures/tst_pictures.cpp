@@ -51,7 +51,7 @@ private slots:
                 for (QAction* a : b->menu()->actions())
                     if (!a->isSeparator()) names << a->objectName();
         }
-        QCOMPARE(names.size(), 25 + 9);
+        QCOMPARE(names.size(), 26 + 9);
         for (const QString& n : names) {
             QVERIFY2(!n.isEmpty(), "a menu item without a name has no icon file");
             const QImage icon(t.file(QStringLiteral("icons/") + n + QStringLiteral(".png")));
