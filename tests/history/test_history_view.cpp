@@ -354,17 +354,6 @@ private slots:
         QVERIFY(t->find<QLabel>(QStringLiteral("wbLabel1"))->text().startsWith(QStringLiteral("经")));
     }
 
-    void weakRadicalDrillFromTheWindow() {
-        TestForm t;
-        rebuildWithStore(t, addMisses);
-        t.onModal = [](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("weakRadicalsButton")), Qt::LeftButton); };
-        t.form->show();
-        QTest::mouseClick(t.find<QToolButton>(QStringLiteral("historyButton")), Qt::LeftButton);
-        QVERIFY(t.form->zgform()->isVisible());
-        QCOMPARE(t.find<QLabel>(QStringLiteral("zgzuang2"))->text(), QStringLiteral("薄弱字根练习"));
-        QCOMPARE(bytes::toUnicode(t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes()), QString(QStringLiteral("钅")).repeated(25));
-    }
-
     void closingStartsNothing() {
         TestForm t;
         rebuildWithStore(t, addMisses);
