@@ -267,6 +267,7 @@ std::unique_ptr<Store> Store::openFile(const QString& path, QStringList* message
     if (messages)
         messages->append(QStringLiteral("成绩记录文件 %1 无法使用（%2），本次运行的成绩不会保存").arg(path, problem));
     Attempt m = trySqlite(QStringLiteral(":memory:"));
+    if (!m.store && messages) messages->append(QStringLiteral("成绩记录无法保存：%1").arg(m.error));
     return std::move(m.store);
 }
 

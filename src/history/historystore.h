@@ -47,6 +47,7 @@ public:
     // file. Problems are returned as messages for the error display, never thrown:
     // a damaged file is set aside as "<name>.damaged-<date>" and a new one started; an
     // unreachable server falls back to the local file.
+    // Null only when not even a database in memory can be made (no SQLite driver).
     static std::unique_ptr<Store> open(QStringList* messages = nullptr);
     // Opens a given SQLite file (tests).
     static std::unique_ptr<Store> openFile(const QString& path, QStringList* messages = nullptr);

@@ -13,13 +13,20 @@ public:
         QStringList messages;
         if (!store_) store_ = Store::open(&messages);
         QString failure;
-        bool ok = store_->record(session, &failure);
-        if (!ok && store_->isClassServer()) {
+        bool ok = store_ && store_->record(session, &failure);
+        if (!ok && store_ && store_->isClassServer()) {
             // The server went away: this session and the next ones go to the local file.
             messages.append(failure);
             store_ = Store::openFile(Store::localFile(), &messages);
-            messages.append(QStringLiteral("成绩改记在本机文件 %1").arg(store_->location()));
-            ok = store_->record(session, &failure);
+            if (store_) messages.append(QStringLiteral("成绩改记在本机文件 %1").arg(store_->location()));
+            ok = store_ && store_->record(session, &failure);
+        }
+        if (!store_) {
+            // Not even a database in memory (no SQLite driver): said once; practising goes on.
+            if (!silent_)
+                for (const QString& m : messages) emit owner_.message(m);
+            silent_ = true;
+            return;
         }
         if (!ok) messages.append(failure);
         setLocation(store_->location());
@@ -40,6 +47,7 @@ private:
     }
     Recorder& owner_;
     std::unique_ptr<Store> store_;
+    bool silent_ = false;
     mutable QMutex mutex_;
     QString location_;
 };
