@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   xdg-utils
   libqt6svg6 libqt6sql6-sqlite libqt6sql6-psql qt6-wayland
+  qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   dpkg-dev file
 )
 

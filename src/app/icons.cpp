@@ -50,6 +50,7 @@ constexpr Entry kIcons[] = {
     {"m5c", "minimize", "window-minimize"},
     {"m5d", "settings", "preferences-system"},
     {"m5e", "quit", "application-exit"},
+    {"historyButton", "history", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},
     {"englishexit", "exercise-exit", nullptr},

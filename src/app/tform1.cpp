@@ -8,6 +8,7 @@
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "english/englishpanel.h"
+#include "history/historyview.h"
 #include "history/recorder.h"
 #include "history/reportsession.h"
 #include "radicals/radicalpanel.h"
@@ -310,6 +311,10 @@ void TForm1::buildToolBar() {
     connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &TForm1::m5bClick);
     connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &TForm1::m5cClick);
     connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &TForm1::m5dClick);
+    QToolButton* history = addButton(cool6, "historyButton", QStringLiteral("成绩记录"),
+                                     QStringLiteral("查看历次练习的成绩、图表和薄弱环节..."), 67);
+    history->setAccessibleName(QStringLiteral("成绩记录"));
+    connectClick(history, &TForm1::historyClick);
     connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &TForm1::m5eClick);
 
     mainctr_->setCurrentIndex(0);
@@ -516,3 +521,27 @@ void TForm1::m5cClick() {
 void TForm1::m5dClick() { system_->m5dClick(); }
 
 void TForm1::m5eClick() { close(); }
+
+history::Store* TForm1::historyStore() {
+    // What the recorder still holds goes in first, so the window shows the latest report.
+    history_->flush();
+    if (historyReader_) return historyReader_.get();
+    if (services_.openHistory) {
+        historyReader_ = services_.openHistory();
+    } else {
+        QStringList problems;
+        historyReader_ = history::Store::open(&problems);
+        for (const QString& p : problems) services_.messages->showError(errors::displayText(p));
+    }
+    return historyReader_.get();
+}
+
+void TForm1::historyClick() {
+    HistoryView view(historyStore(), wbbook_, state_.radicalTable, *services_.messages, this);
+    runModal(view);
+    // The practices start once the window has closed.
+    if (view.practice() == HistoryView::Practice::WeakChars)
+        chinapanel_->startGeneratedLesson(bytes::gb("薄弱字练习"), view.weakLesson());
+    else if (view.practice() == HistoryView::Practice::WeakRadicals)
+        zgform_->startWeakDrill(view.weakRadicals());
+}

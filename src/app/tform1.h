@@ -7,6 +7,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
+#include "history/historystore.h"
 #include "settings/music.h"
 
 #include <QMainWindow>
@@ -37,6 +38,8 @@ struct TForm1Services {
     std::string appDir;  // the program's directory, without a trailing separator
     // Shows a modal window and returns when it closes; tests close it themselves.
     std::function<void(QDialog&)> runModal;
+    // Opens the results history; tests give their own store.
+    std::function<std::unique_ptr<history::Store>()> openHistory;
 };
 
 class TForm1 : public QMainWindow, public ExerciseHost {
@@ -111,6 +114,7 @@ public slots:
     void m5cClick();
     void m5dClick();
     void m5eClick();
+    void historyClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -128,6 +132,9 @@ private:
     // Back on the main screen: the focus returns to the button that started the
     // exercise or panel.
     void returnFocus();
+    // The results history for reading, opened at first use; null when it cannot be opened.
+    history::Store* historyStore();
+
     TForm1Services services_;
     MainWindowState state_;
     RandomSource random_;
@@ -147,4 +154,5 @@ private:
     WordPanel* bdcform_ = nullptr;
     SettingsPanel* system_ = nullptr;
     history::Recorder* history_ = nullptr;
+    std::unique_ptr<history::Store> historyReader_;
 };

@@ -128,18 +128,26 @@ ChinesePanel::~ChinesePanel() = default;
 
 // The lessons of the "中文练习" tab.
 void ChinesePanel::startLesson(const ByteText& lessonTitle, const std::string& fileName) {
-    start(Kind::Lesson, bytes::gb("中文练习"), lessonTitle, fileName);
+    start(Kind::Lesson, bytes::gb("中文练习"), lessonTitle, fileLoader(fileName));
+}
+
+void ChinesePanel::startGeneratedLesson(const ByteText& lessonTitle, const ByteText& text) {
+    start(Kind::GeneratedLesson, bytes::gb("中文练习"), lessonTitle, [this, text] { host_.tempwjzlj().loadText(text); });
 }
 
 // "顺序测试" and "随机测试", Chinese or English.
 void ChinesePanel::startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName) {
-    start(randomStart ? Kind::RandomTest : Kind::OrderedTest, modeTitle, bytes::gb("测试"), fileName);
+    start(randomStart ? Kind::RandomTest : Kind::OrderedTest, modeTitle, bytes::gb("测试"), fileLoader(fileName));
+}
+
+std::function<void()> ChinesePanel::fileLoader(const std::string& fileName) {
+    return [this, fileName] { host_.tempwjzlj().loadFile(host_.state().appDir + fileName); };
 }
 
 void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle,
-                         const std::string& fileName) {
+                         const std::function<void()>& load) {
     MainWindowState& s = host_.state();
-    const bool test = kind != Kind::Lesson;
+    const bool test = kind == Kind::OrderedTest || kind == Kind::RandomTest;
     host_.collapseToolBar();
     chinatimerctr_->start();
     s.modeTitle = modeTitle;
@@ -154,7 +162,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     show();
     try {
         host_.tempwjzlj().clear();
-        host_.tempwjzlj().loadFile(s.appDir + fileName);
+        load();
     } catch (const JaxoError& e) {
         // Undo the start: the main screen comes back as it was, then the message.
         flags_.timerOn = false;
@@ -170,7 +178,10 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     for (KeyLineEdit* put : chinaput_) put->setLatinOnly(englishTest_);
     input_->refresh();
     s.lessonSize = bytes::length(host_.tempwjzlj().text());
-    s.lessonPos = kind == Kind::OrderedTest ? 0 : chinese::randomStart(s.lessonSize, host_.random());
+    // A generated lesson puts what matters most first: it starts there.
+    s.lessonPos = kind == Kind::OrderedTest || kind == Kind::GeneratedLesson
+                      ? 0
+                      : chinese::randomStart(s.lessonSize, host_.random());
     chinese::fillPage(page_, host_.tempwjzlj().text(), s);
     if (test) chinese::showTestButtons(flags_);
     zzz1_->setText(uni(s.modeTitle));

@@ -6,6 +6,7 @@
 
 #include <QFrame>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace chinese {
@@ -35,6 +36,9 @@ public:
     QTimer* timer() const { return chinatimerctr_; }
     // A lesson command: title and file name ("/gpz.jxo").
     void startLesson(const ByteText& lessonTitle, const std::string& fileName);
+    // A lesson on a text made by the program (the weak characters): the page starts
+    // at its first byte; everything else as for a lesson file.
+    void startGeneratedLesson(const ByteText& lessonTitle, const ByteText& text);
     // A test command: from the start or a random place of the file.
     void startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName);
 
@@ -46,9 +50,11 @@ public:
     const chinese::Page& page() const { return page_; }
 
 private:
-    enum class Kind { Lesson, OrderedTest, RandomTest };
+    enum class Kind { Lesson, GeneratedLesson, OrderedTest, RandomTest };
     bool englishTest_ = false;
-    void start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle, const std::string& fileName);
+    std::function<void()> fileLoader(const std::string& fileName);
+    // load fills tempwjzlj (and may throw JaxoError).
+    void start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle, const std::function<void()>& load);
     void lineChanged(int k);
     bool chinaput1KeyPress(int ch);
     void end(chinese::Ending ending);

@@ -4,4 +4,9 @@ list(APPEND JAXO_CORE_SOURCES
   src/history/recorder.cpp
   src/history/reportsession.cpp
   src/history/schema.cpp
+  src/history/historycsv.cpp
+  src/history/weakspots.cpp
+)
+list(APPEND JAXO_GUI_SOURCES
+  src/history/historyview.cpp
 )

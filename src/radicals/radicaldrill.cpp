@@ -14,9 +14,11 @@ const ByteText kWrong = "\xA1\xC1";  // ×
 RadicalDrill::RadicalDrill(MainWindowState& state, RandomSource& random)
     : s_(state), random_(random), clock_("0:00:01") {}
 
-void RadicalDrill::begin(double now) {
+void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& lessonTitle) {
+    std::erase_if(entries, [](int i) { return i < 0 || i >= kEntries; });
+    pool_ = std::move(entries);
     s_.modeTitle = bytes::gb("中文练习");
-    s_.lessonTitle = bytes::gb("字根练习");
+    s_.lessonTitle = lessonTitle.empty() ? bytes::gb("字根练习") : lessonTitle;
     s_.startTime = now;
     held_.clear();
     running_ = true;
@@ -42,7 +44,10 @@ void RadicalDrill::showHintFor(const ByteText& radical) {
 void RadicalDrill::zgshow() {
     row_.clear();
     for (int i = 0; i < kRowRadicals; ++i) {
-        s_.loopIndex = random_.next() % kEntries;
+        if (pool_.empty())
+            s_.loopIndex = random_.next() % kEntries;
+        else
+            s_.loopIndex = pool_[static_cast<size_t>(random_.next() % static_cast<int>(pool_.size()))];
         row_ += radicalOf(s_.radicalTable[static_cast<size_t>(s_.loopIndex)]);
     }
     s_.expectedPiece = bytes::copy(row_, 1, 2);

@@ -21,8 +21,9 @@ public:
 
     RadicalDrill(MainWindowState& state, RandomSource& random);
 
-    // The start: titles, start time, the first row, arrow at 1, counts 0.
-    void begin(double now);
+    // The start: titles, start time, the first row, arrow at 1, counts 0. With entries
+    // (0-based table places) the rows draw only those radicals, under lessonTitle.
+    void begin(double now, std::vector<int> entries = {}, const ByteText& lessonTitle = {});
     // A new row of 25 draws with the hint of its first radical and the mark line "↑".
     // The arrow position is left to the caller.
     void zgshow();
@@ -63,6 +64,7 @@ private:
     ByteText hint_;
     ByteText clock_;
     std::vector<std::pair<KeyId, ByteText>> held_;  // keys down, in press order
+    std::vector<int> pool_;                          // the entries drawn from; empty: all
     const ByteText empty_;
 };
 

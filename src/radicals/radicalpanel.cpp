@@ -87,7 +87,11 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgbiao_->move(32, 206);
 }
 
-void RadicalPanel::m1aClick() {
+void RadicalPanel::m1aClick() { startDrill({}, {}); }
+
+void RadicalPanel::startWeakDrill(std::vector<int> entries) { startDrill(std::move(entries), bytes::gb("薄弱字根练习")); }
+
+void RadicalPanel::startDrill(std::vector<int> entries, const ByteText& lessonTitle) {
     MainWindowState& s = host_.state();
     host_.collapseToolBar();
     zgtimerctr_->start();
@@ -98,7 +102,7 @@ void RadicalPanel::m1aClick() {
     // The program folder and the table are known only once the window is built.
     zgbiao_->setTable(s.radicalTable);
     if (zgexit_->icon().isNull()) zgexit_->setIcon(icons::forControl(zgexit_->objectName(), s.appDir));
-    drill_.begin(host_.clock().timeOfDay());
+    drill_.begin(host_.clock().timeOfDay(), std::move(entries), lessonTitle);
     zgput_->clear();
     show();
     raise();

@@ -22,11 +22,14 @@ public:
     const radicals::RadicalDrill& drill() const { return drill_; }
 
     void m1aClick();
+    // The drill over the given table entries only (the radicals missed most).
+    void startWeakDrill(std::vector<int> entries);
     void zgshow();
     void zgtimerctrTimer();
     void zgexitClick();
 
 private:
+    void startDrill(std::vector<int> entries, const ByteText& lessonTitle);
     void zgputKeyDown(QKeyEvent* e);
     bool zgputKeyPress(QKeyEvent* e, int ch);
     void zgputKeyUp(QKeyEvent* e);

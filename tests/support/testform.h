@@ -46,6 +46,7 @@ public:
             if (onModal) onModal(d);
             if (d.isVisible() || !d.result()) d.reject();
         };
+        s.openHistory = openHistory;
         form = std::make_unique<TForm1>(s);
     }
 
@@ -67,6 +68,8 @@ public:
     // Runs while a modal window is "open"; the window is closed afterwards unless it
     // closed itself.
     std::function<void(QDialog&)> onModal;
+    // Opens the history store of the window built next; none by default.
+    std::function<std::unique_ptr<history::Store>()> openHistory;
     std::unique_ptr<TForm1> form;
 
 private:

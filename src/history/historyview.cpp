@@ -1,0 +1,458 @@
+#include "history/historyview.h"
+
+#include "app/fonts.h"
+#include "common/platform.h"
+#include "history/historycsv.h"
+#include "history/kinds.h"
+#include "history/weakspots.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString elapsed(int seconds) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QTableWidgetItem* cell(const QString& text, bool number = false) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers) {
+    auto* t = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setAccessibleName(accessibleName);
+    t->setHorizontalHeaderLabels(headers);
+    t->verticalHeader()->hide();
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table instead of walking its cells; the arrows walk them.
+    t->setTabKeyNavigation(false);
+    t->setAlternatingRowColors(true);
+    return t;
+}
+
+struct Point {
+    qint64 ms;
+    double value;
+};
+
+// One line over dated axes; points drawn as well, so a single session is visible.
+void drawChart(QChartView* view, const QString& title, const QString& seriesName, const QString& unit,
+               const QList<Point>& points, double floorMax) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setTitleFont(fonts::song(11));
+    chart->legend()->hide();
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* series = new QLineSeries;
+    series->setName(seriesName);
+    series->setPointsVisible(true);
+    double top = floorMax;
+    qint64 first = points.isEmpty() ? 0 : points.front().ms, last = first;
+    for (const Point& p : points) {
+        series->append(static_cast<qreal>(p.ms), p.value);
+        top = std::max(top, p.value);
+        first = std::min(first, p.ms);
+        last = std::max(last, p.ms);
+    }
+    chart->addSeries(series);
+
+    auto* x = new QDateTimeAxis;
+    const qint64 day = 24LL * 3600 * 1000;
+    // One session, or several within minutes, still get a readable span.
+    if (last - first < 3600 * 1000) {
+        first -= 1800 * 1000;
+        last += 1800 * 1000;
+    }
+    // Short labels, so four of them fit under a chart half the window wide.
+    if (last - first <= 2 * day)
+        x->setFormat(QStringLiteral("d日 hh:mm"));
+    else if (last - first <= 300 * day)
+        x->setFormat(QStringLiteral("M月d日"));
+    else
+        x->setFormat(QStringLiteral("yyyy年M月"));
+    x->setTickCount(4);
+    x->setLabelsFont(fonts::song(9));
+    x->setTitleFont(fonts::song(9));
+    x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    x->setTitleText(QStringLiteral("日期"));
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+
+    auto* y = new QValueAxis;
+    y->setRange(0, top * 1.1);
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setTitleText(unit);
+    y->setLabelsFont(fonts::song(9));
+    y->setTitleFont(fonts::song(9));
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+// What a screen reader says of a chart: how many points, when, lowest, highest, latest.
+QString summary(const QString& what, const QString& unit, const QList<Point>& points) {
+    if (points.isEmpty()) return QStringLiteral("%1：没有数据。").arg(what);
+    double lo = points.front().value, hi = lo;
+    for (const Point& p : points) {
+        lo = std::min(lo, p.value);
+        hi = std::max(hi, p.value);
+    }
+    const auto day = [](qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("yyyy-MM-dd")); };
+    return QStringLiteral("%1：%2次练习，从%3到%4；最低%5%6，最高%7%6，最近一次%8%6。")
+        .arg(what)
+        .arg(points.size())
+        .arg(day(points.front().ms), day(points.back().ms))
+        .arg(lo, 0, 'f', 0)
+        .arg(unit)
+        .arg(hi, 0, 'f', 0)
+        .arg(points.back().value, 0, 'f', 0);
+}
+
+}  // namespace
+
+QString HistoryView::emptySentence() {
+    return QStringLiteral("还没有成绩记录：做完一次练习、看过成绩单后，您的每一次进步都会记在这里。");
+}
+
+HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const radicals::Table& table,
+                         Messages& messages, QWidget* parent)
+    : QDialog(parent), store_(store), book1_(book1), table_(table), messages_(messages) {
+    setObjectName(QStringLiteral("historyView"));
+    setWindowTitle(QStringLiteral("成绩记录"));
+    setFont(fonts::song(10));
+    resize(760, 520);
+
+    chooseFile = [this](const QString& caption, const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, caption, suggested, QStringLiteral("CSV (*.csv)"));
+    };
+
+    auto* top = new QHBoxLayout;
+    auto* kindLabel = new QLabel(QStringLiteral("练习类别(&K):"), this);
+    kind_ = new QComboBox(this);
+    kind_->setObjectName(QStringLiteral("historyKind"));
+    kind_->setAccessibleName(QStringLiteral("练习类别"));
+    kind_->addItem(QStringLiteral("全部"), QString());
+    for (const history::KindName& k : history::kindNames()) kind_->addItem(k.name, k.kind);
+    kindLabel->setBuddy(kind_);
+    wholeClass_ = new QCheckBox(QStringLiteral("显示全班(&C)"), this);
+    wholeClass_->setObjectName(QStringLiteral("historyWholeClass"));
+    wholeClass_->setAccessibleName(QStringLiteral("显示全班的成绩"));
+    wholeClass_->setVisible(store_ && store_->isClassServer());
+    exportSessions_ = new QPushButton(QStringLiteral("导出记录(&E)..."), this);
+    exportSessions_->setObjectName(QStringLiteral("historyExport"));
+    exportSessions_->setAccessibleName(QStringLiteral("把成绩记录导出为CSV文件"));
+    exportMisses_ = new QPushButton(QStringLiteral("导出错误明细(&M)..."), this);
+    exportMisses_->setObjectName(QStringLiteral("historyExportMisses"));
+    exportMisses_->setAccessibleName(QStringLiteral("把每次练习的错误明细导出为CSV文件"));
+    top->addWidget(kindLabel);
+    top->addWidget(kind_);
+    top->addWidget(wholeClass_);
+    top->addStretch(1);
+    top->addWidget(exportSessions_);
+    top->addWidget(exportMisses_);
+
+    body_ = new QStackedWidget(this);
+    empty_ = new QLabel(store_ ? emptySentence() : QStringLiteral("成绩记录现在无法打开，练习不受影响。"), body_);
+    empty_->setObjectName(QStringLiteral("historyEmpty"));
+    empty_->setAlignment(Qt::AlignCenter);
+    empty_->setWordWrap(true);
+    empty_->setFont(fonts::song(14));
+    // Reachable with Tab, so a screen reader reads the sentence.
+    empty_->setFocusPolicy(Qt::StrongFocus);
+    empty_->setAccessibleName(empty_->text());
+    body_->addWidget(empty_);
+
+    tabs_ = new QTabWidget(body_);
+    tabs_->setObjectName(QStringLiteral("historyTabs"));
+    tabs_->setAccessibleName(QStringLiteral("成绩记录的内容"));
+    tabs_->tabBar()->setAccessibleName(QStringLiteral("记录、图表与薄弱环节"));
+    body_->addWidget(tabs_);
+
+    sessionsTable_ = makeTable(tabs_, "historyTable", QStringLiteral("成绩记录表，最新的在最上面"),
+                               {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("课程"),
+                                QStringLiteral("字数"), QStringLiteral("正确"), QStringLiteral("错误"),
+                                QStringLiteral("用时"), QStringLiteral("速度(字/分)"), QStringLiteral("正确率"),
+                                QStringLiteral("评价"), QStringLiteral("学员")});
+    tabs_->addTab(sessionsTable_, QStringLiteral("记录(&R)"));
+
+    auto* charts = new QWidget(tabs_);
+    charts->setObjectName(QStringLiteral("historyCharts"));
+    auto* chartsLayout = new QVBoxLayout(charts);
+    chartsLayout->setContentsMargins(2, 2, 2, 2);
+    chartStack_ = new QStackedWidget(charts);
+    chartEmpty_ = new QLabel(chartStack_);
+    chartEmpty_->setObjectName(QStringLiteral("historyChartEmpty"));
+    chartEmpty_->setAlignment(Qt::AlignCenter);
+    chartEmpty_->setWordWrap(true);
+    chartEmpty_->setFont(fonts::song(12));
+    chartEmpty_->setFocusPolicy(Qt::StrongFocus);
+    chartStack_->addWidget(chartEmpty_);
+    auto* pair = new QWidget(chartStack_);
+    auto* pairLayout = new QHBoxLayout(pair);
+    pairLayout->setContentsMargins(0, 0, 0, 0);
+    auto chartView = [&](const char* name, const QString& accessibleName) {
+        auto* v = new QChartView(new QChart, pair);
+        v->setObjectName(QString::fromLatin1(name));
+        v->setAccessibleName(accessibleName);
+        v->setRenderHint(QPainter::Antialiasing);
+        // Focusable, so Tab reaches it and a screen reader reads its description.
+        v->setFocusPolicy(Qt::StrongFocus);
+        v->setMinimumSize(300, 260);
+        pairLayout->addWidget(v);
+        return v;
+    };
+    speed_ = chartView("speedChart", QStringLiteral("速度图表"));
+    accuracy_ = chartView("accuracyChart", QStringLiteral("正确率图表"));
+    chartStack_->addWidget(pair);
+    chartsLayout->addWidget(chartStack_);
+    tabs_->addTab(charts, QStringLiteral("图表(&G)"));
+
+    auto* weak = new QWidget(tabs_);
+    weak->setObjectName(QStringLiteral("historyWeak"));
+    auto* weakLayout = new QHBoxLayout(weak);
+    weakChars_ = makeTable(weak, "weakCharsTable", QStringLiteral("最常打错的字"),
+                           {QStringLiteral("字"), QStringLiteral("五笔编码"), QStringLiteral("字根键(键名)"),
+                            QStringLiteral("错误次数")});
+    weakLayout->addWidget(weakChars_, 3);
+    auto* side = new QVBoxLayout;
+    weakKeys_ = new QLabel(weak);
+    weakKeys_->setObjectName(QStringLiteral("weakKeys"));
+    weakRadicalsLabel_ = new QLabel(weak);
+    weakRadicalsLabel_->setObjectName(QStringLiteral("weakRadicals"));
+    for (QLabel* l : {weakKeys_, weakRadicalsLabel_}) {
+        l->setWordWrap(true);
+        l->setFocusPolicy(Qt::StrongFocus);
+        l->setTextFormat(Qt::PlainText);
+        side->addWidget(l);
+    }
+    weakCharsButton_ = new QPushButton(weak);
+    weakCharsButton_->setObjectName(QStringLiteral("weakCharsButton"));
+    weakRadicalsButton_ = new QPushButton(weak);
+    weakRadicalsButton_->setObjectName(QStringLiteral("weakRadicalsButton"));
+    side->addStretch(1);
+    side->addWidget(weakCharsButton_);
+    side->addWidget(weakRadicalsButton_);
+    weakLayout->addLayout(side, 2);
+    tabs_->addTab(weak, QStringLiteral("薄弱环节(&W)"));
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("historyStatus"));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setWordWrap(true);
+    close_ = new QPushButton(QStringLiteral("关闭"), this);
+    close_->setObjectName(QStringLiteral("historyClose"));
+    close_->setAccessibleName(QStringLiteral("关闭成绩记录"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    bottom->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(body_, 1);
+    layout->addLayout(bottom);
+
+    // Tab walks the window from the top left to the bottom right.
+    QWidget* order[] = {kind_,   wholeClass_, exportSessions_, exportMisses_, empty_, tabs_, sessionsTable_,
+                        chartEmpty_, speed_, accuracy_, weakChars_, weakKeys_, weakRadicalsLabel_,
+                        weakCharsButton_, weakRadicalsButton_, close_};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(kind_, &QComboBox::currentIndexChanged, this, [this] { reload(); });
+    connect(wholeClass_, &QCheckBox::toggled, this, [this] { reload(); });
+    connect(exportSessions_, &QPushButton::clicked, this, &HistoryView::exportSessions);
+    connect(exportMisses_, &QPushButton::clicked, this, &HistoryView::exportMisses);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(weakCharsButton_, &QPushButton::clicked, this, [this] {
+        practice_ = Practice::WeakChars;
+        accept();
+    });
+    connect(weakRadicalsButton_, &QPushButton::clicked, this, [this] {
+        practice_ = Practice::WeakRadicals;
+        accept();
+    });
+
+    reload();
+    fillWeakSpots();
+    kind_->setFocus();
+}
+
+HistoryView::~HistoryView() = default;
+
+QString HistoryView::chosenKind() const { return kind_->currentData().toString(); }
+
+void HistoryView::reload() {
+    sessions_.clear();
+    if (store_) sessions_ = store_->sessions(chosenKind(), wholeClass_->isChecked());
+    // Newest first, whatever order the rows came in.
+    std::stable_sort(sessions_.begin(), sessions_.end(),
+                     [](const history::Session& a, const history::Session& b) { return a.startedAt > b.startedAt; });
+    // The sentence stands for a history with nothing in it at all; an empty kind keeps
+    // the filter in reach and says so in the table's place.
+    const bool anything = !sessions_.isEmpty() || (store_ && !chosenKind().isEmpty() && !store_->sessions({}, false, 1).isEmpty());
+    body_->setCurrentWidget(anything ? static_cast<QWidget*>(tabs_) : empty_);
+    exportSessions_->setEnabled(!sessions_.isEmpty());
+    exportMisses_->setEnabled(!sessions_.isEmpty());
+    fillTable();
+    fillCharts();
+}
+
+void HistoryView::fillTable() {
+    sessionsTable_->setRowCount(static_cast<int>(sessions_.size()));
+    sessionsTable_->setColumnHidden(10, !(wholeClass_->isVisible() && wholeClass_->isChecked()));
+    for (int r = 0; r < sessions_.size(); ++r) {
+        const history::Session& s = sessions_[r];
+        const QString accuracy = history::accuracyText(s);
+        const QString cells[] = {s.startedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
+                                 history::kindName(s.kind),
+                                 s.title,
+                                 QString::number(s.typed),
+                                 QString::number(s.right),
+                                 QString::number(s.wrong),
+                                 elapsed(s.seconds),
+                                 QString::number(s.perMinute),
+                                 accuracy.isEmpty() ? QString() : accuracy + QLatin1Char('%'),
+                                 s.rating,
+                                 s.learner};
+        for (int c = 0; c < 11; ++c) sessionsTable_->setItem(r, c, cell(cells[c], c >= 3 && c <= 8));
+    }
+    sessionsTable_->resizeColumnsToContents();
+}
+
+void HistoryView::fillCharts() {
+    QList<Point> speed, accuracy;
+    // Oldest to newest along the time axis.
+    for (auto it = sessions_.crbegin(); it != sessions_.crend(); ++it) {
+        const qint64 ms = it->startedAt.toMSecsSinceEpoch();
+        speed.append({ms, static_cast<double>(it->perMinute)});
+        if (it->typed > 0) accuracy.append({ms, 100.0 * it->right / it->typed});
+    }
+    const QString kind = chosenKind().isEmpty() ? QStringLiteral("全部练习") : history::kindName(chosenKind());
+    if (sessions_.isEmpty()) {
+        chartEmpty_->setText(QStringLiteral("“%1”还没有成绩记录，做完一次就能在这里看到图表。").arg(kind));
+        chartEmpty_->setAccessibleName(chartEmpty_->text());
+        chartStack_->setCurrentWidget(chartEmpty_);
+    } else {
+        chartStack_->setCurrentIndex(1);
+    }
+    drawChart(speed_, QStringLiteral("%1：速度").arg(kind), kind, QStringLiteral("字/分钟"), speed, 10);
+    drawChart(accuracy_, QStringLiteral("%1：正确率").arg(kind), kind, QStringLiteral("正确率 %"), accuracy, 100);
+    // The percentage axis ends at 100.
+    if (auto* y = qobject_cast<QValueAxis*>(accuracy_->chart()->axes(Qt::Vertical).value(0))) {
+        y->setRange(0, 100);
+        y->setTickCount(5);
+    }
+    speed_->setAccessibleDescription(summary(QStringLiteral("%1的速度").arg(kind), QStringLiteral("字/分钟"), speed));
+    accuracy_->setAccessibleDescription(summary(QStringLiteral("%1的正确率").arg(kind), QStringLiteral("%"), accuracy));
+}
+
+void HistoryView::fillWeakSpots() {
+    QList<history::MissTally> chars, keys, radicalMisses;
+    if (store_) {
+        chars = store_->topMisses(QStringLiteral("char"), history::kRecentSessions, history::kWeakChars);
+        keys = store_->topMisses(QStringLiteral("key"), history::kRecentSessions, history::kWeakKeys);
+        radicalMisses = store_->topMisses(QStringLiteral("radical"), history::kRecentSessions, history::kWeakRadicals);
+    }
+    const std::vector<ByteText> weak = history::weakCharacters(chars);
+    weakChars_->setRowCount(0);
+    for (const history::MissTally& m : chars) {
+        const ByteText c = bytes::fromUnicode(m.expected);
+        if (std::find(weak.begin(), weak.end(), c) == weak.end()) continue;
+        const ByteText code = history::charCode(book1_, c);
+        const int r = weakChars_->rowCount();
+        weakChars_->insertRow(r);
+        weakChars_->setItem(r, 0, cell(m.expected));
+        weakChars_->setItem(r, 1, cell(code.empty() ? QStringLiteral("(码表中没有)") : bytes::toUnicode(code)));
+        weakChars_->setItem(r, 2, cell(bytes::toUnicode(history::codeKeys(code, table_))));
+        weakChars_->setItem(r, 3, cell(QString::number(m.count), true));
+    }
+    weakChars_->resizeColumnsToContents();
+    weakChars_->horizontalHeader()->setStretchLastSection(true);
+
+    QStringList keyTexts;
+    for (const history::MissTally& m : keys) keyTexts << QStringLiteral("%1 (%2次)").arg(m.expected).arg(m.count);
+    weakKeys_->setText(QStringLiteral("最常打错的键：") +
+                       (keyTexts.isEmpty() ? QStringLiteral("还没有。") : keyTexts.join(QStringLiteral("，"))));
+    QStringList radicalTexts;
+    for (const history::MissTally& m : radicalMisses) {
+        const char key = history::radicalKey(bytes::fromUnicode(m.expected), table_);
+        radicalTexts << QStringLiteral("%1 在%2键 (%3次)")
+                            .arg(m.expected, key ? QString(QLatin1Char(key)).toUpper() : QStringLiteral("?"))
+                            .arg(m.count);
+    }
+    weakRadicalsLabel_->setText(QStringLiteral("最常打错的字根：") +
+                                (radicalTexts.isEmpty() ? QStringLiteral("还没有。")
+                                                        : radicalTexts.join(QStringLiteral("，"))));
+    for (QLabel* l : {weakKeys_, weakRadicalsLabel_}) l->setAccessibleName(l->text());
+
+    weakLesson_ = history::weakCharLesson(weak);
+    weakRadicals_ = history::weakRadicalEntries(radicalMisses, table_);
+    // Without misses the buttons say so and start nothing.
+    weakCharsButton_->setEnabled(!weakLesson_.empty());
+    weakCharsButton_->setText(weakLesson_.empty() ? QStringLiteral("还没有打错的字，暂无薄弱字练习")
+                                                  : QStringLiteral("薄弱字练习(&P)"));
+    weakRadicalsButton_->setEnabled(!weakRadicals_.empty());
+    weakRadicalsButton_->setText(weakRadicals_.empty() ? QStringLiteral("还没有打错的字根，暂无薄弱字根练习")
+                                                       : QStringLiteral("薄弱字根练习(&D)"));
+    weakCharsButton_->setAccessibleName(weakCharsButton_->text().remove(QStringLiteral("(&P)")));
+    weakRadicalsButton_->setAccessibleName(weakRadicalsButton_->text().remove(QStringLiteral("(&D)")));
+}
+
+void HistoryView::writeCsv(const QString& caption, const QString& suggested, const QByteArray& bytes, int rows) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = chooseFile(caption, QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(suggested));
+    if (path.isEmpty()) return;
+    QString message;
+    if (!history::writeFileAtomically(path, bytes, &message)) {
+        status_->setText(QStringLiteral("没有导出。"));
+        messages_.showError(message);
+        return;
+    }
+    status_->setText(QStringLiteral("已导出%1行到 %2").arg(rows).arg(QDir::toNativeSeparators(path)));
+}
+
+void HistoryView::exportSessions() {
+    writeCsv(QStringLiteral("导出成绩记录"), QStringLiteral("jaxo-history.csv"), history::sessionsCsv(sessions_),
+             static_cast<int>(sessions_.size()));
+}
+
+void HistoryView::exportMisses() {
+    QList<history::Session> withMisses = sessions_;
+    int rows = 0;
+    for (history::Session& s : withMisses) {
+        if (store_) s.misses = store_->misses(s.id);
+        rows += static_cast<int>(s.misses.size());
+    }
+    writeCsv(QStringLiteral("导出错误明细"), QStringLiteral("jaxo-misses.csv"), history::missesCsv(withMisses), rows);
+}

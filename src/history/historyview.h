@@ -1,0 +1,83 @@
+#pragma once
+// The 成绩记录 window: the sessions newest first, charts of speed and accuracy over
+// time for the chosen kind, the weak spots with the two practices built from them,
+// and the export of sessions and misses as CSV.
+#include "chinese/codebook.h"
+#include "history/historystore.h"
+#include "radicals/radicaltable.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class Messages;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QTableWidget;
+class QChartView;
+
+class HistoryView : public QDialog {
+    Q_OBJECT
+public:
+    // What the learner chose to practise when the window closed.
+    enum class Practice { None, WeakChars, WeakRadicals };
+
+    // store may be null (no history could be opened): the window says so.
+    HistoryView(history::Store* store, const CodeBook& book1, const radicals::Table& table, Messages& messages,
+                QWidget* parent = nullptr);
+    ~HistoryView() override;
+
+    // Asks for the file to write; the default is the file dialog. An empty answer cancels.
+    std::function<QString(const QString& caption, const QString& suggested)> chooseFile;
+
+    Practice practice() const { return practice_; }
+    // The weak-character lesson text and the weak radicals' table entries.
+    const ByteText& weakLesson() const { return weakLesson_; }
+    const std::vector<int>& weakRadicals() const { return weakRadicals_; }
+
+    // The sentence shown instead of an empty table and empty axes.
+    static QString emptySentence();
+
+private:
+    void reload();
+    void fillTable();
+    void fillCharts();
+    void fillWeakSpots();
+    void exportSessions();
+    void exportMisses();
+    void writeCsv(const QString& caption, const QString& suggested, const QByteArray& bytes, int rows);
+    QString chosenKind() const;
+
+    history::Store* store_;
+    const CodeBook& book1_;
+    const radicals::Table& table_;
+    Messages& messages_;
+    QList<history::Session> sessions_;  // as the table shows them: newest first
+    Practice practice_ = Practice::None;
+    ByteText weakLesson_;
+    std::vector<int> weakRadicals_;
+
+    QComboBox* kind_ = nullptr;
+    QCheckBox* wholeClass_ = nullptr;
+    QPushButton* exportSessions_ = nullptr;
+    QPushButton* exportMisses_ = nullptr;
+    QStackedWidget* body_ = nullptr;
+    QLabel* empty_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableWidget* sessionsTable_ = nullptr;
+    QStackedWidget* chartStack_ = nullptr;
+    QLabel* chartEmpty_ = nullptr;
+    QChartView* speed_ = nullptr;
+    QChartView* accuracy_ = nullptr;
+    QTableWidget* weakChars_ = nullptr;
+    QLabel* weakKeys_ = nullptr;
+    QLabel* weakRadicalsLabel_ = nullptr;
+    QPushButton* weakCharsButton_ = nullptr;
+    QPushButton* weakRadicalsButton_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* close_ = nullptr;
+};

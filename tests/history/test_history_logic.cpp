@@ -1,0 +1,217 @@
+// The history's CSV export, the all-or-nothing file write, the weak-character lesson
+// and the lookups behind the weak spots.
+#include "chinese/chinesepage.h"
+#include "common/randomsource.h"
+#include "history/historycsv.h"
+#include "history/weakspots.h"
+#include "radicals/radicaldrill.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+history::Session session(const QString& title, int typed, int right, const QString& rating = QStringLiteral("良好")) {
+    history::Session s;
+    s.id = 7;
+    s.startedAt = QDateTime(QDate(2026, 12, 7), QTime(9, 30), QTimeZone(8 * 3600));
+    s.kind = QStringLiteral("chinese");
+    s.title = title;
+    s.typed = typed;
+    s.right = right;
+    s.wrong = typed - right;
+    s.seconds = 125;
+    s.perMinute = 42;
+    s.rating = rating;
+    return s;
+}
+
+QList<history::MissTally> tallies(const QStringList& expected) {
+    QList<history::MissTally> out;
+    int n = 100;
+    for (const QString& e : expected) out.append({QStringLiteral("char"), e, n--});
+    return out;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+}  // namespace
+
+class TestHistoryLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void csvField_data() {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("plain text stands as it is") << "高频字练习" << "高频字练习";
+        QTest::newRow("empty stays empty") << "" << "";
+        QTest::newRow("a comma is quoted") << "a,b" << "\"a,b\"";
+        QTest::newRow("a quote is doubled inside quotes") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+        QTest::newRow("a line feed is quoted") << "one\ntwo" << "\"one\ntwo\"";
+        QTest::newRow("a carriage return is quoted") << "one\rtwo" << "\"one\rtwo\"";
+        QTest::newRow("spaces alone need no quotes") << " a b " << " a b ";
+    }
+    void csvField() {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(history::csvField(in), out);
+    }
+
+    void sessionsFile() {
+        const QByteArray csv =
+            history::sessionsCsv({session(QStringLiteral("课,\"一\"\n二"), 200, 190), session(QStringLiteral("=1+1"), 0, 0)});
+        QVERIFY2(csv.startsWith("\xEF\xBB\xBF"), "a byte-order mark opens the file");
+        const QString text = QString::fromUtf8(csv.mid(3));
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4);  // header, two sessions, the empty piece after the last line end
+        QVERIFY(lines[0].startsWith(QStringLiteral("id,started_at,kind,kind_name,title,typed,right,wrong,seconds,per_minute,accuracy_percent,rating")));
+        QCOMPARE(lines[1],
+                 QStringLiteral("7,2026-12-07T09:30:00+08:00,chinese,中文练习,\"课,\"\"一\"\"\n二\",200,190,10,125,42,95.0,良好,"));
+        QVERIFY2(lines[2].contains(QStringLiteral(",'=1+1,")), "a formula-like title is neutralised");
+        QVERIFY2(lines[2].contains(QStringLiteral(",0,0,0,125,42,,")), "nothing typed: no accuracy");
+        QVERIFY(lines[3].isEmpty());
+    }
+
+    void missesFile() {
+        history::Session s = session(QStringLiteral("英文"), 10, 8);
+        s.kind = QStringLiteral("english");
+        s.misses = {{QStringLiteral("key"), QStringLiteral(","), QStringLiteral("\""), 2},
+                    {QStringLiteral("key"), QStringLiteral("-"), QString(), 1}};
+        const QString text = QString::fromUtf8(history::missesCsv({s}).mid(3));
+        QCOMPARE(text, QStringLiteral("session_id,started_at,kind,unit,expected,typed,count,learner\r\n"
+                                      "7,2026-12-07T09:30:00+08:00,english,key,\",\",\"\"\"\",2,\r\n"
+                                      "7,2026-12-07T09:30:00+08:00,english,key,'-,,1,\r\n"));
+    }
+
+    void writeWholeOrNothing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.csv"));
+        QString message;
+        QVERIFY(history::writeFileAtomically(path, "first", &message));
+        QVERIFY(history::writeFileAtomically(path, "second\r\n", &message));
+        QCOMPARE(readAll(path), QByteArray("second\r\n"));
+
+        // A write that fails half-way (the disk limit reached): the old file stays whole,
+        // the message names it.
+        struct rlimit before;
+        getrlimit(RLIMIT_FSIZE, &before);
+        auto* oldHandler = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit tight = before;
+        tight.rlim_cur = 4;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        const bool written = history::writeFileAtomically(path, "a longer third text", &message);
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, oldHandler);
+        QVERIFY(!written);
+        QCOMPARE(readAll(path), QByteArray("second\r\n"));
+        QVERIFY2(message.contains(path), qPrintable(message));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.csv")});
+
+        const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.csv"));
+        QVERIFY(!history::writeFileAtomically(missing, "x", &message));
+        QVERIFY(message.contains(missing));
+        QVERIFY(!QFile::exists(missing));
+    }
+
+    void weakCharacters_data() {
+        QTest::addColumn<QStringList>("missed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("most-missed order is kept") << QStringList{"经", "轻", "的"} << "经轻的";
+        QTest::newRow("words and letters are left out") << QStringList{"中国", "a", "国"} << "国";
+        QTest::newRow("four-byte characters are left out") << QStringList{"𠀀", "字"} << "字";
+        QTest::newRow("a full-width comma is a page character") << QStringList{"，"} << "，";
+        QTest::newRow("nothing missed, nothing kept") << QStringList{} << "";
+    }
+    void weakCharacters() {
+        QFETCH(QStringList, missed);
+        QFETCH(QString, kept);
+        QString got;
+        for (const ByteText& c : history::weakCharacters(tallies(missed))) got += bytes::toUnicode(c);
+        QCOMPARE(got, kept);
+    }
+
+    void weakLessonFillsPages_data() {
+        QTest::addColumn<QStringList>("missed");
+        QTest::newRow("one character fills every place") << QStringList{"经"};
+        QTest::newRow("three characters cycle") << QStringList{"经", "轻", "的"};
+        QTest::newRow("twenty characters") << QStringList{"一", "二", "三", "四", "五", "六", "七", "八", "九", "十",
+                                                           "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+    }
+    void weakLessonFillsPages() {
+        QFETCH(QStringList, missed);
+        const ByteText lesson = history::weakCharLesson(history::weakCharacters(tallies(missed)));
+        QCOMPARE(int(lesson.size()), history::kWeakLessonPages * chinese::kLineCount * chinese::kLineBytes);
+
+        // Page after page, as the Chinese panel fills them from the start.
+        MainWindowState s;
+        s.lessonSize = bytes::length(lesson);
+        s.lessonPos = 0;
+        chinese::Page page;
+        QString expected;
+        for (int i = 0; i < 33 * chinese::kLineCount; ++i) expected += missed[i % missed.size()];
+        for (int p = 0; p < history::kWeakLessonPages + 1; ++p) {
+            chinese::fillPage(page, lesson, s);
+            QString shown;
+            for (const ByteText& line : page.text) {
+                QCOMPARE(int(line.size()), chinese::kLineBytes);
+                shown += bytes::toUnicode(line);
+            }
+            // Every page starts with the most-missed character and shows the cycle whole.
+            QCOMPARE(shown, expected);
+        }
+    }
+
+    void emptyLessonForNoMisses() { QVERIFY(history::weakCharLesson({}).empty()); }
+
+    void codesAndKeys() {
+        radicals::Table table;
+        radicals::buildRadicalTable(table);
+        CodeBook book;
+        // Character, five bytes, the code field; 经 also inside an earlier word.
+        book.loadText(bytes::gb("经济     xcyj \r\n经     xcag \r\n的     rqyy \r\n"));
+        // The first occurrence counts, as in the hint bar: inside 经济 it reads further on.
+        QCOMPARE(history::charCode(book, bytes::gb("的")), ByteText("rqyy"));
+        QCOMPARE(history::charCode(book, bytes::gb("经")), ByteText("xcy"));
+        QCOMPARE(history::charCode(book, bytes::gb("我")), ByteText());
+        QCOMPARE(bytes::toUnicode(history::codeKeys("rqyy", table)), QStringLiteral("r白 q金 y言 y言"));
+        QCOMPARE(bytes::toUnicode(history::codeKeys("XCAG", table)), QStringLiteral("x纟 c又 a工 g王"));
+        QCOMPARE(history::radicalKey(bytes::gb("钅"), table), 'q');
+        QCOMPARE(history::radicalKey(bytes::gb("我"), table), '\0');
+    }
+
+    void weakRadicalDrillDrawsOnlyThem() {
+        MainWindowState s;
+        radicals::buildRadicalTable(s.radicalTable);
+        QList<history::MissTally> missed = {{QStringLiteral("radical"), QStringLiteral("钅"), 5},
+                                            {QStringLiteral("radical"), QStringLiteral("我"), 4},
+                                            {QStringLiteral("radical"), QStringLiteral("丬"), 3}};
+        const std::vector<int> entries = history::weakRadicalEntries(missed, s.radicalTable);
+        QCOMPARE(int(entries.size()), 2);  // 我 is no radical of the table
+        RandomSource random;
+        radicals::RadicalDrill drill(s, random);
+        drill.begin(0.5, entries, bytes::gb("薄弱字根练习"));
+        QCOMPARE(bytes::toUnicode(s.lessonTitle), QStringLiteral("薄弱字根练习"));
+        for (int row = 0; row < 4; ++row) {
+            const QString shown = bytes::toUnicode(drill.row());
+            QCOMPARE(shown.size(), radicals::kRowRadicals);
+            for (QChar c : shown) QVERIFY2(c == QChar(u'钅') || c == QChar(u'丬'), qPrintable(shown));
+            drill.zgshow();
+        }
+        // The plain drill afterwards draws from the whole table again.
+        drill.begin(0.5);
+        QCOMPARE(bytes::toUnicode(s.lessonTitle), QStringLiteral("字根练习"));
+        QSet<QChar> seen;
+        for (int row = 0; row < 4; ++row, drill.zgshow())
+            for (QChar c : bytes::toUnicode(drill.row())) seen.insert(c);
+        QVERIFY(seen.size() > 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryLogic)
+#include "test_history_logic.moc"
