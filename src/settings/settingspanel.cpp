@@ -63,7 +63,7 @@ SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), fo
         e->onKeyPress = [this](QKeyEvent* ev, int ch) { return Edit1KeyPress(ev, ch); };
         // The label names the edit for assistive technology.
         l->setBuddy(e);
-        e->setAccessibleName(QString::fromUtf8(kTimeNames[i]));
+        e->setAccessibleName(settings::limitName(i));
         edits_[static_cast<size_t>(i)] = e;
     }
     edits_[0]->setText(QStringLiteral("10"));
