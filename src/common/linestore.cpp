@@ -1,9 +1,9 @@
 #include "common/linestore.h"
 
+#include "common/atomicwrite.h"
 #include "common/errors.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 void LineStore::clear() {
     text_.clear();
@@ -56,13 +56,13 @@ void LineStore::appendLine(std::string_view line) {
 }
 
 void LineStore::saveToFile(const std::string& path) const {
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly)) throw JaxoError(errors::cannotCreate(path));
+    QByteArray data;
     for (const auto& l : lines_) {
-        f.write(l.data(), static_cast<qint64>(l.size()));
-        f.write("\r\n", 2);
+        data.append(l.data(), static_cast<qsizetype>(l.size()));
+        data.append("\r\n", 2);
     }
-    if (!f.commit()) throw JaxoError(errors::cannotCreate(path));
+    QString error;
+    if (!atomicwrite::write(QString::fromStdString(path), data, &error)) throw JaxoError(error);
 }
 
 ByteText LineStore::line(long long n) const {
