@@ -10,13 +10,17 @@ void LineStore::clear() {
     lines_.clear();
 }
 
-void LineStore::loadFile(const std::string& path) {
+void LineStore::loadFile(const std::string& path, Check check) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
     if (f.size() > kMaxFileBytes)
         throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError) throw JaxoError(errors::cannotOpen(path));
+    if (check == Check::Gb18030) {
+        const long long bad = bytes::firstInvalidGb18030(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+        if (bad >= 0) throw JaxoError(errors::damaged(path, bad));
+    }
     loadText(std::string_view(data.constData(), static_cast<size_t>(data.size())));
 }
 

@@ -32,7 +32,8 @@ bool toInt(std::string_view t, int& value) {
 
 void readSettings(MainWindowState& s, LineStore& memo, int lineCount) {
     memo.clear();
-    memo.loadFile(filePath(s));
+    // Digits and switch words: a stray byte makes a limit unreadable or a switch off.
+    memo.loadFile(filePath(s), LineStore::Check::Raw);
     for (s.loopIndex = 0; s.loopIndex < lineCount; ++s.loopIndex) {
         // Each line passes through the 300-byte buffer: at most 299 bytes survive.
         const ByteText line = memo.line(s.loopIndex);
