@@ -27,17 +27,6 @@ std::vector<std::string> readLines(const std::string& path) {
     return lines;
 }
 
-void writeFile(const std::string& path, const std::string& data) {
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) throw std::runtime_error("cannot write " + tmp);
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        if (!out) throw std::runtime_error("cannot write " + tmp);
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) throw std::runtime_error("cannot replace " + path);
-}
-
 [[noreturn]] void fail(const std::string& path, size_t line, const std::string& why) {
     throw std::runtime_error(path + ":" + std::to_string(line) + ": " + why);
 }
@@ -99,7 +88,7 @@ int main(int argc, char** argv) {
             std::string s;
             for (const char* l : {"10", "5", "10", "true", "true", "true", "true", "true", "true", "true", "true"})
                 s += std::string(l) + "\r\n";
-            writeFile(argv[2], s);
+            writeGbFile(argv[2], s);
             return 0;
         }
         if (argc != 4) {
@@ -111,7 +100,7 @@ int main(int argc, char** argv) {
         else if (mode == "en-lesson") data = enLesson(argv[2]);
         else if (mode == "wordlist") data = wordList(argv[2]);
         else throw std::runtime_error("unknown mode " + mode);
-        writeFile(argv[3], data);
+        writeGbFile(argv[3], data);
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "textgen: " << e.what() << "\n";

@@ -57,16 +57,6 @@ std::vector<std::string> split(const std::string& line, char sep) {
 
 std::string pad5(const std::string& code) { return code + std::string(5 - code.size(), ' '); }
 
-void writeFile(const std::string& path, const std::string& data) {
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        if (!out) throw std::runtime_error("cannot write " + tmp);
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) throw std::runtime_error("cannot replace " + path);
-}
-
 // The first occurrence, on a character boundary, of every stretch of `width` bytes
 // that starts on one; a single pass, so the check stays linear in the book's size.
 std::unordered_map<std::string_view, size_t> firstOccurrences(const std::string& book, size_t width) {
@@ -162,7 +152,7 @@ int main(int argc, char** argv) {
                     throw std::runtime_error(std::string(bookNames[n]) + ": an item is found before its own entry");
                 offset += it->gb.size() + (n == 1 ? 10 : 5) + 2;
             }
-            writeFile(outDir + "/" + bookNames[n], book);
+            writeGbFile(outDir + "/" + bookNames[n], book);
             std::cout << bookNames[n] << ": " << sorted[n].size() << " entries\n";
         }
 
@@ -192,7 +182,7 @@ int main(int argc, char** argv) {
             }
             if (count < atLeast)
                 throw std::runtime_error(std::string(name) + ": only " + std::to_string(count) + " items");
-            writeFile(outDir + "/" + name, text);
+            writeGbFile(outDir + "/" + name, text);
             std::cout << name << ": " << count << " items\n";
         };
         lesson(sorted[1], 1500, "gpz.jxo", 1500);

@@ -20,8 +20,7 @@
 
 namespace {
 void showTopLevelError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Jaxo4.00"), errors::displayText(text), QMessageBox::Ok);
-    box.exec();
+    errorBox(errors::displayText(text))->exec();
 }
 
 // An error that escapes an event handler is shown by the error display and the loop

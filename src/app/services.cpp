@@ -1,37 +1,142 @@
 #include "app/services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QAbstractButton>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QTextLayout>
 #include <QTime>
 #include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 double SystemClock::timeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; }
 
 namespace {
-// A long run without blanks (a garbled settings line) may break anywhere, or the box
-// would grow wider than the screen.
-QString breakable(const QString& text) {
-    QString out;
-    int run = 0;
-    for (const QChar c : text) {
-        out += c;
-        run = c.isSpace() ? 0 : run + 1;
-        if (run >= 40) {
-            out += QChar(0x200B);
-            run = 0;
-        }
+
+// The text of an error box, laid out at word boundaries (a path also after each "/") and
+// broken inside a run only where the run is wider than the box: a garbled settings
+// line would otherwise make the box wider than the screen. The text itself stays as
+// given, so what is copied or read aloud is exactly the message.
+class WrappingLabel : public QLabel {
+public:
+    static constexpr int kMaxWidth = 480;
+
+    WrappingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
-    return out;
-}
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const QMargins m = contentsMargins();
+        return layoutLines(width - m.left() - m.right()).height + m.top() + m.bottom();
+    }
+    QSize sizeHint() const override {
+        const QMargins m = contentsMargins();
+        const int natural = QFontMetrics(font()).horizontalAdvance(shownText()) + 1;
+        const int width = std::min(natural, kMaxWidth) + m.left() + m.right();
+        return {width, heightForWidth(width)};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    // The lines as they are drawn at the label's width.
+    QStringList shownLines() const {
+        QStringList lines;
+        for (const auto& [start, length] : layoutLines(contentsRect().width()).lines)
+            lines << text().mid(start, length);
+        return lines;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        const QRect r = contentsRect();
+        QTextLayout layout(shownText(), font());
+        layout.setTextOption(option());
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(r.width());
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        layout.endLayout();
+        layout.draw(&painter, r.topLeft());
+    }
+
+private:
+    struct Lines {
+        int height = 0;
+        std::vector<std::pair<int, int>> lines;  // start and length in the text
+    };
+
+    // Line breaks of the text stand as line separators: same length, same positions.
+    QString shownText() const {
+        QString t = text();
+        t.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        return t;
+    }
+    static QTextOption option() {
+        QTextOption o;
+        o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return o;
+    }
+    Lines layoutLines(int width) const {
+        Lines out;
+        QTextLayout layout(shownText(), font());
+        layout.setTextOption(option());
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(std::max(width, 1));
+            y += line.height();
+            out.lines.emplace_back(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        out.height = static_cast<int>(std::ceil(y));
+        return out;
+    }
+};
+
 }  // namespace
 
+std::unique_ptr<QMessageBox> errorBox(const QString& text, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Jaxo4.00"), text, QMessageBox::Ok,
+                                             parent);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    // The box's own label wraps only at word boundaries: it takes the text's place in
+    // the layout, and keeps the text for copying with Ctrl+C.
+    auto* own = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* grid = qobject_cast<QGridLayout*>(box->layout());
+    const int index = own && grid ? grid->indexOf(own) : -1;
+    if (index >= 0) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(index, &row, &column, &rows, &columns);
+        auto* label = new WrappingLabel(text, box.get());
+        label->setObjectName(QStringLiteral("errorText"));
+        label->setTextInteractionFlags(own->textInteractionFlags());
+        label->setContentsMargins(own->contentsMargins());
+        grid->addWidget(label, row, column, rows, columns);
+        own->hide();
+    }
+    return box;
+}
+
+QStringList errorBoxLines(const QMessageBox& box) {
+    const auto* label = static_cast<const WrappingLabel*>(box.findChild<QLabel*>(QStringLiteral("errorText")));
+    return label ? label->shownLines() : QStringList();
+}
+
 void BoxMessages::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Jaxo4.00"), breakable(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
+    errorBox(text, QApplication::activeWindow())->exec();
 }
 
 bool BoxMessages::askYesNo(const QString& caption, const QString& text) {

@@ -2,6 +2,18 @@
 // The real platform services of the program.
 #include "common/platform.h"
 
+#include <QStringList>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+// The error display's box: caption "Jaxo4.00", error icon, "确定". Long texts wrap at
+// blanks and after "/" (a run wider than the box anywhere), without a character added.
+std::unique_ptr<QMessageBox> errorBox(const QString& text, QWidget* parent = nullptr);
+// The lines of an error box's text as they are shown.
+QStringList errorBoxLines(const QMessageBox& box);
+
 class SystemClock : public Clock {
 public:
     double timeOfDay() override;

@@ -1,6 +1,6 @@
 #include "app/testdump.h"
 
-#include <QSaveFile>
+#include "common/atomicwrite.h"
 
 namespace testdump {
 
@@ -21,10 +21,7 @@ void write(const MainWindowState& s, int writableLine, bool visible, const QStri
                             .arg(writableLine)
                             .arg(visible ? 1 : 0) +
                         lines;
-    QSaveFile f(path());
-    if (!f.open(QIODevice::WriteOnly)) return;
-    f.write(out.toUtf8());
-    f.commit();
+    atomicwrite::write(path(), out.toUtf8());
 }
 
 }  // namespace testdump

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <mutex>
+#include <cstring>
 #include <vector>
 
 namespace bytes {
@@ -32,22 +32,43 @@ int charLength(std::string_view text, size_t i) {
 namespace {
 
 // A descriptor per direction, opened once per thread: conversions run on every key.
-iconv_t descriptor(const char* to, const char* from) {
+// The descriptors are closed when their thread ends.
+class Descriptors {
+public:
+    Descriptors() = default;
+    Descriptors(const Descriptors&) = delete;
+    Descriptors& operator=(const Descriptors&) = delete;
+    ~Descriptors() {
+        for (const Cached& c : cache_) iconv_close(c.cd);
+    }
+
+    iconv_t get(const char* to, const char* from) {
+        for (const Cached& c : cache_)
+            if (std::strcmp(c.to, to) == 0 && std::strcmp(c.from, from) == 0) return c.cd;
+        iconv_t cd = iconv_open(to, from);
+        if (cd != reinterpret_cast<iconv_t>(-1)) cache_.push_back({to, from, cd});
+        return cd;
+    }
+
+private:
     struct Cached {
-        std::string key;
+        const char* to;  // the codec names are literals of this file
+        const char* from;
         iconv_t cd;
     };
-    thread_local std::vector<Cached> cache;
-    const std::string key = std::string(to) + '<' + from;
-    for (const Cached& c : cache)
-        if (c.key == key) return c.cd;
-    iconv_t cd = iconv_open(to, from);
-    if (cd != reinterpret_cast<iconv_t>(-1)) cache.push_back({key, cd});
-    return cd;
+    std::vector<Cached> cache_;
+};
+
+iconv_t descriptor(const char* to, const char* from) {
+    thread_local Descriptors descriptors;
+    return descriptors.get(to, from);
 }
 
+// firstBad, when given, receives the 0-based offset of the first byte that does not
+// start a complete, valid sequence (-1 when there is none).
 std::string convert(const char* to, const char* from, std::string_view in, bool* ok,
-                    std::string_view replacement) {
+                    std::string_view replacement, long long* firstBad = nullptr) {
+    if (firstBad) *firstBad = -1;
     iconv_t cd = descriptor(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         if (ok) *ok = false;
@@ -68,6 +89,7 @@ std::string convert(const char* to, const char* from, std::string_view in, bool*
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG) continue;
             // EILSEQ or EINVAL: skip one byte of input and mark it.
+            if (good && firstBad) *firstBad = src - in.data();
             good = false;
             out.append(replacement);
             ++src;
@@ -100,10 +122,13 @@ ByteText gb(std::string_view utf8) {
     return convert("GB18030", "UTF-8", utf8, &ok, "?");
 }
 
-bool isValidGb18030(std::string_view text) {
+bool isValidGb18030(std::string_view text) { return firstInvalidGb18030(text) < 0; }
+
+long long firstInvalidGb18030(std::string_view text) {
     bool ok = true;
-    convert("UTF-8", "GB18030", text, &ok, "");
-    return ok;
+    long long firstBad = -1;
+    convert("UTF-8", "GB18030", text, &ok, "", &firstBad);
+    return firstBad;
 }
 
 }  // namespace bytes

@@ -30,5 +30,8 @@ ByteText gb(std::string_view utf8);
 
 // True when every byte sequence of the text is valid GB18030.
 bool isValidGb18030(std::string_view text);
+// The 0-based offset of the first byte that does not begin a complete, valid GB18030
+// sequence (a lead byte cut off at the end included); -1 for a valid text.
+long long firstInvalidGb18030(std::string_view text);
 
 }  // namespace bytes

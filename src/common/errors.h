@@ -16,6 +16,8 @@ private:
 namespace errors {
 QString cannotOpen(const std::string& path);
 QString cannotCreate(const std::string& path);
+// A text file that is not valid GB18030; offset counts bytes from 0.
+QString damaged(const std::string& path, long long offset);
 QString notAnInteger(const QString& text);
 // The error display's text: a full stop is appended when the text is not empty and
 // its last character sorts above the full stop.

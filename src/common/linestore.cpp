@@ -1,22 +1,26 @@
 #include "common/linestore.h"
 
+#include "common/atomicwrite.h"
 #include "common/errors.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 void LineStore::clear() {
     text_.clear();
     lines_.clear();
 }
 
-void LineStore::loadFile(const std::string& path) {
+void LineStore::loadFile(const std::string& path, Check check) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
     if (f.size() > kMaxFileBytes)
         throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError) throw JaxoError(errors::cannotOpen(path));
+    if (check == Check::Gb18030) {
+        const long long bad = bytes::firstInvalidGb18030(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+        if (bad >= 0) throw JaxoError(errors::damaged(path, bad));
+    }
     loadText(std::string_view(data.constData(), static_cast<size_t>(data.size())));
 }
 
@@ -56,15 +60,16 @@ void LineStore::appendLine(std::string_view line) {
 }
 
 void LineStore::saveToFile(const std::string& path) const {
-    QSaveFile f(QString::fromStdString(path));
-    // A writable file in a folder that is not: written in place rather than refused.
-    f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly)) throw JaxoError(errors::cannotCreate(path));
+    QByteArray data;
     for (const auto& l : lines_) {
-        f.write(l.data(), static_cast<qint64>(l.size()));
-        f.write("\r\n", 2);
+        data.append(l.data(), static_cast<qsizetype>(l.size()));
+        data.append("\r\n", 2);
     }
-    if (!f.commit()) throw JaxoError(errors::cannotCreate(path));
+    QString error;
+    // A writable file in a folder that is not: written in place rather than refused.
+    atomicwrite::Options options;
+    options.directWriteFallback = true;
+    if (!atomicwrite::write(QString::fromStdString(path), data, &error, options)) throw JaxoError(error);
 }
 
 ByteText LineStore::line(long long n) const {

@@ -12,10 +12,17 @@ public:
     // Files larger than this are refused with a message instead of filling memory.
     static constexpr long long kMaxFileBytes = 64LL * 1024 * 1024;
 
+    // Texts are GB18030; a damaged one (cut off in a character, or bytes that are no
+    // GB18030) is refused as a whole, or the page would show every later character
+    // shifted by a byte. Raw files hold only ASCII that is read as it stands.
+    enum class Check { Gb18030, Raw };
+
     void clear();
     // Replaces the content by the file's; CR LF, CR and LF each end a line.
-    // Throws JaxoError("Cannot open file <path>") when it cannot be read.
-    void loadFile(const std::string& path);
+    // Throws JaxoError("Cannot open file <path>") when it cannot be read, and a message
+    // naming the file and the offset of its first bad byte when it is damaged; the
+    // content is then left as it was.
+    void loadFile(const std::string& path, Check check = Check::Gb18030);
     void loadText(std::string_view text);
     void appendLine(std::string_view line);
     // Writes every line followed by CR LF, through a new file that then replaces the

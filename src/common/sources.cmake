@@ -1,4 +1,5 @@
 list(APPEND JAXO_CORE_SOURCES
+  src/common/atomicwrite.cpp
   src/common/bytetext.cpp
   src/common/errors.cpp
   src/common/linestore.cpp

@@ -57,7 +57,8 @@ QString readSettings(MainWindowState& s, LineStore& memo, int lineCount) {
         if (!limitInRange(*limits[i])) toInt(d[i], *limits[i]);
 
     memo.clear();
-    memo.loadFile(filePath(s));
+    // Digits and switch words: a stray byte makes a limit unreadable or a switch off.
+    memo.loadFile(filePath(s), LineStore::Check::Raw);
     for (s.loopIndex = 0; s.loopIndex < lineCount; ++s.loopIndex) {
         // Each line passes through the 300-byte buffer: at most 299 bytes survive.
         const ByteText line = memo.line(s.loopIndex);

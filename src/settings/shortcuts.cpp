@@ -1,11 +1,11 @@
 #include "settings/shortcuts.h"
 
+#include "common/atomicwrite.h"
 #include "common/install.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace shortcuts {
@@ -106,14 +106,13 @@ bool createShortcut(const std::string& folderName, const std::string& target, co
     const bool isDesktop = upper.startsWith(QLatin1String("DESKTOP"));
     if (!QDir(qfolder).exists() && (isDesktop || !QDir().mkpath(qfolder))) return false;
     const QString path = qfolder + QLatin1Char('/') + QString::fromStdString(linkName) + QStringLiteral(".desktop");
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
     const std::string text = desktopEntry(target, linkName, iconPath);
-    f.write(text.data(), static_cast<qint64>(text.size()));
-    if (!f.commit()) return false;
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                    QFileDevice::ExeOther);
+    atomicwrite::Options options;
+    options.permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                          QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                          QFileDevice::ExeOther;
+    if (!atomicwrite::write(path, QByteArrayView(text.data(), static_cast<qsizetype>(text.size())), nullptr, options))
+        return false;
     return true;
 }
 

@@ -1,4 +1,5 @@
 // Byte texts, line stores, the random source, elapsed time and the error display.
+#include "common/atomicwrite.h"
 #include "common/bytetext.h"
 #include "common/datadir.h"
 #include "common/elapsed.h"
@@ -6,9 +7,13 @@
 #include "common/linestore.h"
 #include "common/randomsource.h"
 
+#include "../../tools/gbconv.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <thread>
 
 class TestCommon : public QObject {
     Q_OBJECT
@@ -133,6 +138,117 @@ private slots:
         }
         // The failed load leaves what was loaded before.
         QCOMPARE(back.count(), 2);
+    }
+
+    // A damaged text is refused as a whole, naming the file and the first bad byte; the
+    // build checks the files it writes by the same rule.
+    void damagedTextRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("badAt");  // -1: taken
+        QTest::newRow("empty file is taken") << QByteArray() << -1;
+        QTest::newRow("two-byte characters and ASCII are taken") << QByteArray("ab\xD6\xD0\r\n\xCE\xC4") << -1;
+        QTest::newRow("a valid four-byte character is taken") << QByteArray("a\x81\x30\x81\x30z") << -1;
+        QTest::newRow("a radical of the FE50 row is taken") << QByteArray("\xFE\x50") << -1;
+        QTest::newRow("cut off after a lead byte") << QByteArray("ab\xD6\xD0\xCE") << 4;
+        QTest::newRow("cut off inside a four-byte character") << QByteArray("ab\x81\x30\x81") << 2;
+        QTest::newRow("0x80 leads nothing") << QByteArray("ab\x80" "cd") << 2;
+        QTest::newRow("0xFF leads nothing") << QByteArray("\xFF" "ab") << 0;
+        QTest::newRow("a lead byte before a blank") << QByteArray("\xD6\xD0\xB0 x") << 2;
+        QTest::newRow("a lead byte before a line break") << QByteArray("x\xB0\r\ny") << 1;
+        QTest::newRow("a four-byte code beyond the table") << QByteArray("\x84\x31\xA5\x30") << 0;
+        QTest::newRow("only the first of two bad bytes is named") << QByteArray("a\xFF" "b\x80") << 1;
+    }
+    void damagedTextRefused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, badAt);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        LineStore s;
+        s.loadText("before");
+        QString message;
+        try {
+            s.loadFile(path.toStdString());
+        } catch (const JaxoError& e) {
+            message = e.text();
+        }
+        if (badAt < 0) {
+            QCOMPARE(message, QString());
+            QCOMPARE(QByteArray::fromStdString(s.text()), bytes);
+        } else {
+            QCOMPARE(message, QStringLiteral("File %1 is damaged: the byte at offset %2 is not GB18030 text").arg(path).arg(badAt));
+            QCOMPARE(QByteArray::fromStdString(s.text()), QByteArray("before"));  // left as it was
+        }
+        // The build's check of the files it writes agrees.
+        QCOMPARE(firstInvalidGb18030(bytes.toStdString()), static_cast<long long>(badAt));
+    }
+
+    // Settings hold digits and switch words and are read as they stand.
+    void rawFileIsNotChecked() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sysctr.jxo"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("1\xFF\r\ntrue\r\n");
+        f.close();
+        LineStore s;
+        s.loadFile(path.toStdString(), LineStore::Check::Raw);
+        QCOMPARE(s.count(), 2);
+        QCOMPARE(QByteArray::fromStdString(s.line(0)), QByteArray("1\xFF"));
+    }
+
+    // A file is written whole or not at all: on any failure the old one stays.
+    void atomicWrite_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("a new file is written") << "new" << true;
+        QTest::newRow("an old file is replaced") << "old" << true;
+        QTest::newRow("a folder in the file's place stays") << "folder" << false;
+        QTest::newRow("a missing folder is no file") << "nofolder" << false;
+        QTest::newRow("the run bits asked for are set") << "mode" << true;
+    }
+    void atomicWrite() {
+        QFETCH(QString, how);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("f.txt"));
+        if (how == QLatin1String("nofolder")) path = dir.filePath(QStringLiteral("none/f.txt"));
+        if (how == QLatin1String("folder")) QVERIFY(QDir().mkdir(path));
+        if (how == QLatin1String("old")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old text that is longer");
+        }
+        atomicwrite::Options options;
+        if (how == QLatin1String("mode"))
+            options.permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        QString error;
+        QCOMPARE(atomicwrite::write(path, QByteArrayView("new\r\n"), &error, options), written);
+        QCOMPARE(error, written ? QString() : QStringLiteral("Cannot create file ") + path);
+        QFile back(path);
+        if (written) {
+            QVERIFY(back.open(QIODevice::ReadOnly));
+            QCOMPARE(back.readAll(), QByteArray("new\r\n"));
+        } else {
+            QVERIFY(!back.open(QIODevice::ReadOnly) || QFileInfo(path).isDir());
+        }
+        if (how == QLatin1String("mode")) QVERIFY(QFileInfo(path).permissions() & QFileDevice::ExeOwner);
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), written ? 1 : 0);
+    }
+
+    // Conversions on short-lived threads: each thread's descriptors go with it (a
+    // sanitized build reports any that stay open).
+    void conversionsOnThreadsThatEnd() {
+        for (int i = 0; i < 20; ++i) {
+            QString back;
+            std::thread t([&] { back = bytes::toUnicode(bytes::fromUnicode(QStringLiteral("中文 abc"))); });
+            t.join();
+            QCOMPARE(back, QStringLiteral("中文 abc"));
+        }
     }
 
     void elapsedText_data() {

@@ -1,7 +1,9 @@
-jaxo_add_test(test_common SOURCES foundation/test_common.cpp LIBS jaxo_core)
+jaxo_add_test(test_common SOURCES foundation/test_common.cpp LIBS jaxo_core LABELS unit)
 jaxo_add_test(test_settingsfile SOURCES foundation/test_settingsfile.cpp LIBS jaxo_core)
 jaxo_add_test(test_shortcuts SOURCES foundation/test_shortcuts.cpp LIBS jaxo_core)
 jaxo_add_test(test_startup SOURCES foundation/test_startup.cpp LIBS jaxo_gui)
+jaxo_add_test(test_damagedfiles SOURCES foundation/test_damagedfiles.cpp LIBS jaxo_gui LABELS widget)
+jaxo_add_test(test_errorbox SOURCES foundation/test_errorbox.cpp LIBS jaxo_gui LABELS widget)
 
 # Benchmarks: programs that print figures, not tests.
 add_executable(bench_startup foundation/bench_startup.cpp)

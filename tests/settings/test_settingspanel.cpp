@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray readFile(const QString& path) {
@@ -36,6 +38,54 @@ struct Immutable {
     bool on = false;
     ~Immutable() {
         if (on) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir});
+    }
+};
+
+// A small file system of its own in place of the program folder, for the length of a
+// test: the folder's files are moved onto it. Mounting needs root, as CI runs.
+struct SmallDisk {
+    QString dir;
+    bool mounted = false;
+    QString why;  // why there is none
+    SmallDisk(const QString& appDir, const QString& options) : dir(appDir) {
+        if (geteuid() != 0) {
+            why = QStringLiteral("mounting a small tmpfs needs root (CI runs as root)");
+            return;
+        }
+        const QString away = appDir + QStringLiteral(".files");
+        if (!QDir().rename(appDir, away) || !QDir().mkdir(appDir)) {
+            why = QStringLiteral("cannot move the program folder aside");
+            return;
+        }
+        mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                              options, QStringLiteral("jaxotest"), appDir}) == 0;
+        if (!mounted) why = QStringLiteral("mount -t tmpfs failed");
+        QDir files(away);
+        for (const QFileInfo& fi : files.entryInfoList(QDir::Files | QDir::NoDotAndDotDot))
+            QFile::rename(fi.filePath(), appDir + QLatin1Char('/') + fi.fileName());
+        files.removeRecursively();
+    }
+    ~SmallDisk() {
+        if (mounted) QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), dir});
+    }
+    // Fills the disk: blocks until a write fails, or file entries until none is left.
+    void fill(bool entries) const {
+        if (entries) {
+            for (int i = 0; i < 100000; ++i) {
+                QFile f(dir + QStringLiteral("/entry%1").arg(i));
+                if (!f.open(QIODevice::WriteOnly)) return;
+            }
+            return;
+        }
+        QFile f(dir + QStringLiteral("/filler"));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+        const QByteArray block(4096, 'x');
+        while (f.write(block) == block.size()) {
+        }
+    }
+    void freeSpace() const {
+        QDir d(dir);
+        for (const QString& n : d.entryList({QStringLiteral("filler"), QStringLiteral("entry*")}, QDir::Files)) d.remove(n);
     }
 };
 
@@ -356,6 +406,58 @@ private slots:
         QVERIFY(isOn(t.form->state().keySound));
         QCOMPARE(t.sound.played.size(), played);
         QCOMPARE(readFile(p.shippedFile()), kDefaults);
+    }
+
+    // A full disk: "确定" leaves the file exactly as it was and the settings in memory
+    // too, and says that the file cannot be written. With room again the same
+    // confirmation goes through.
+    void fullDiskKeepsTheFile_data() {
+        QTest::addColumn<bool>("entries");
+        QTest::newRow("no block left: the old file stays byte for byte") << false;
+        QTest::newRow("no file entry left: the old file stays byte for byte") << true;
+    }
+    void fullDiskKeepsTheFile() {
+        QFETCH(bool, entries);
+        const QByteArray before = settingsText({"7", "3", "9", "true", "false", "true", "true", "false", "true", "true", "false"});
+        TestForm t({}, [&](const QString& app) {
+            QFile f(app + QStringLiteral("/sysctr.jxo"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(before);
+        });
+        SmallDisk disk(t.appDir(), entries ? QStringLiteral("size=8m,nr_inodes=200") : QStringLiteral("size=8m"));
+        if (!disk.mounted) QSKIP(qPrintable(QStringLiteral("no small file system to fill: ") + disk.why));
+        Panel p(t);
+        const QString path = t.file(QStringLiteral("sysctr.jxo"));
+        QCOMPARE(readFile(path), before);
+        disk.fill(entries);
+        const size_t played = t.sound.played.size();
+        p.open();
+        p.edit(1)->setText(QStringLiteral("42"));
+        p.edit(2)->setText(QStringLiteral("1"));
+        p.box(2)->setChecked(true);
+        p.box(6)->setChecked(false);
+        p.press("sys2");
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
+        QCOMPARE(QDir(t.appDir()).entryList({QStringLiteral("sysctr.jxo*")}, QDir::Files), QStringList("sysctr.jxo"));
+        const MainWindowState& s = t.form->state();
+        QCOMPARE(s.practiceMinutes, 7);
+        QCOMPARE(s.testMinutes, 3);
+        QVERIFY(!isOn(s.chineseMusic));
+        QVERIFY(isOn(s.keySound));
+        QCOMPARE(t.sound.played.size(), played);
+        p.open();  // the panel shows the settings that hold
+        QCOMPARE(p.edits(), QStringList({"7", "3", "9"}));
+        p.press("sys3");
+
+        disk.freeSpace();
+        t.messages.errors.clear();
+        p.open();
+        p.edit(1)->setText(QStringLiteral("42"));
+        p.press("sys2");
+        QVERIFY(t.messages.errors.isEmpty());
+        QCOMPARE(t.form->state().practiceMinutes, 42);
+        QCOMPARE(readFile(path).left(4), QByteArray("42\r\n"));
     }
 
     void startWithoutTheSettingsFile_data() {

@@ -1,6 +1,6 @@
 jaxo_add_test(test_music SOURCES settings/test_music.cpp LIBS jaxo_core)
 jaxo_add_test(test_fluidoutput SOURCES settings/test_fluidoutput.cpp LIBS jaxo_gui)
-jaxo_add_test(test_settingspanel SOURCES settings/test_settingspanel.cpp LIBS jaxo_gui)
+jaxo_add_test(test_settingspanel SOURCES settings/test_settingspanel.cpp LIBS jaxo_gui LABELS widget)
 
 # Real sound: a private PulseAudio server with a null sink, recorded from its monitor.
 add_executable(soundprobe settings/soundprobe.cpp)

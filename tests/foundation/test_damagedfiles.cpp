@@ -1,0 +1,108 @@
+// Damaged text files in the program folder, for every loader: a file cut off inside a
+// character or holding bytes that are no GB18030 is refused with a message naming the
+// file and the offset of its first bad byte, and the main screen stays as it was; a
+// valid four-byte character is taken. (The line store's tests hold every kind of bad byte.)
+#include "chinese/chinesepanel.h"
+#include "common/bytetext.h"
+#include "english/englishpanel.h"
+#include "support/testform.h"
+#include "vocabulary/wordpanel.h"
+
+#include <QtTest>
+
+namespace {
+
+// What starts the loader, and a valid text of the file's kind that the damage follows.
+struct Loader {
+    const char* file;
+    void (TForm1::*command)();  // none: the file is read at start-up
+    QByteArray good;
+};
+
+Loader loaderOf(const QString& name) {
+    const QByteArray zh = bytes::gb("中文打字练习").c_str();
+    if (name == QLatin1String("Chinese lesson")) return {"gpz.jxo", &TForm1::m1bClick, zh};
+    if (name == QLatin1String("Chinese test text")) return {"ctest.txt", &TForm1::MenuItem4Click, zh};
+    if (name == QLatin1String("English lesson")) return {"ywcj.jxo", &TForm1::m2aClick, "asdf jkl;"};
+    if (name == QLatin1String("English test text")) return {"etest.txt", &TForm1::MenuItem1Click, "The quick fox"};
+    if (name == QLatin1String("word list"))
+        return {"xxyy.eng", &TForm1::m4aClick, QByteArray("apple*") + bytes::gb("苹果").c_str() + "\r\n"};
+    return {"jaxo2.sy2", nullptr, QByteArray(bytes::gb("中国").c_str()) + "khlg \r\n"};
+}
+
+bool mainScreen(const TestForm& t) {
+    const TForm1& f = *t.form;
+    return f.mainctr()->height() == 90 && f.mainctr()->isEnabled() && f.chinapanel()->isHidden() &&
+           f.englishform()->isHidden() && f.bdcform()->isHidden() && !f.chinapanel()->timer()->isActive() &&
+           !f.englishform()->timer()->isActive() && !f.bdcform()->timer()->isActive();
+}
+
+}  // namespace
+
+class TestDamagedFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void damagedFileRefused_data() {
+        QTest::addColumn<QString>("loader");
+        QTest::addColumn<QByteArray>("damage");  // appended to the loader's good text
+        QTest::addColumn<int>("badAt");          // after the good text; -1: taken
+        const QByteArray fourByte("\x81\x30\x81\x30", 4);  // U+0080
+        for (const char* loader : {"Chinese lesson", "Chinese test text", "English lesson", "English test text",
+                                   "word list", "code book"}) {
+            const QString l = QString::fromLatin1(loader);
+            QTest::addRow("%s: cut off after a lead byte is refused", loader) << l << QByteArray("\xD6") << 0;
+            QTest::addRow("%s: a byte that leads nothing is refused", loader) << l << QByteArray("ab\x80xy") << 2;
+            QTest::addRow("%s: a lead byte before a blank is refused", loader) << l << QByteArray("a\xB0 b") << 1;
+            QTest::addRow("%s: a valid four-byte character is taken", loader) << l << fourByte << -1;
+        }
+    }
+    void damagedFileRefused() {
+        QFETCH(QString, loader);
+        QFETCH(QByteArray, damage);
+        QFETCH(int, badAt);
+        const Loader how = loaderOf(loader);
+        const QString name = QString::fromLatin1(how.file);
+        const QByteArray content = how.good + damage;
+        TestForm t({}, [&](const QString& appDir) {
+            QFile f(appDir + QLatin1Char('/') + name);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+        });
+        const QString expected = QStringLiteral("File %1 is damaged: the byte at offset %2 is not GB18030 text.")
+                                     .arg(t.file(name))
+                                     .arg(how.good.size() + badAt);
+        if (!how.command) {  // a code book: read at start-up, and the program starts without it
+            QCOMPARE(t.messages.errors, badAt < 0 ? QStringList() : QStringList(expected));
+            const int found = t.form->codeBook(2).find(bytes::gb("中国"));
+            QCOMPARE(found >= 0, badAt < 0);
+            QVERIFY(mainScreen(t));
+            return;
+        }
+        QVERIFY(t.messages.errors.isEmpty());
+        const bool playing = t.sound.playing;
+        (t.form.get()->*how.command)();
+        if (badAt >= 0) {
+            QCOMPARE(t.messages.errors, QStringList(expected));
+            QVERIFY(mainScreen(t));
+            QCOMPARE(t.sound.playing, playing);
+            QCOMPARE(t.modalCount, 0);
+        } else {
+            QVERIFY2(t.messages.errors.isEmpty(), qPrintable(t.messages.errors.join(QLatin1Char('\n'))));
+            QVERIFY(!mainScreen(t));
+        }
+    }
+
+    // An empty lesson is no damaged one: the lesson starts on five empty lines.
+    void emptyLessonStarts() {
+        TestForm t({}, [](const QString& appDir) {
+            QFile f(appDir + QStringLiteral("/gpz.jxo"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        });
+        t.form->m1bClick();
+        QVERIFY(t.messages.errors.isEmpty());
+        QVERIFY(!mainScreen(t));
+    }
+};
+
+QTEST_MAIN(TestDamagedFiles)
+#include "test_damagedfiles.moc"
