@@ -2,7 +2,6 @@
 
 #include "history/kinds.h"
 
-#include <QSaveFile>
 
 namespace history {
 
@@ -71,24 +70,6 @@ QByteArray missesCsv(const QList<Session>& sessions) {
         }
     }
     return kBom + out.toUtf8();
-}
-
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* message) {
-    auto fail = [&](const QString& why) {
-        if (message) *message = QStringLiteral("无法写入文件 %1：%2").arg(path, why);
-        return false;
-    };
-    QSaveFile file(path);
-    // Never write in place: a file that cannot be replaced as a whole is not written.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
 }
 
 }  // namespace history

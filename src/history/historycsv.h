@@ -18,8 +18,4 @@ QByteArray sessionsCsv(const QList<Session>& sessions);
 // A header line and one line per miss of each session (the session's misses filled).
 QByteArray missesCsv(const QList<Session>& sessions);
 
-// Writes the bytes to the file completely or not at all: the old file (if any) stays
-// as it was on failure. Returns false with a message naming the file.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* message);
-
 }  // namespace history

@@ -1,6 +1,7 @@
 #include "history/historyview.h"
 
 #include "app/fonts.h"
+#include "common/atomicwrite.h"
 #include "common/platform.h"
 #include "history/historycsv.h"
 #include "history/kinds.h"
@@ -434,7 +435,7 @@ void HistoryView::writeCsv(const QString& caption, const QString& suggested, con
     const QString path = chooseFile(caption, QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(suggested));
     if (path.isEmpty()) return;
     QString message;
-    if (!history::writeFileAtomically(path, bytes, &message)) {
+    if (!atomicwrite::write(path, bytes, &message)) {
         status_->setText(QStringLiteral("没有导出。"));
         messages_.showError(message);
         return;

@@ -1,6 +1,7 @@
 // The history's CSV export, the all-or-nothing file write, the weak-character lesson
 // and the lookups behind the weak spots.
 #include "chinese/chinesepage.h"
+#include "common/atomicwrite.h"
 #include "common/randomsource.h"
 #include "history/historycsv.h"
 #include "history/weakspots.h"
@@ -93,8 +94,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("out.csv"));
         QString message;
-        QVERIFY(history::writeFileAtomically(path, "first", &message));
-        QVERIFY(history::writeFileAtomically(path, "second\r\n", &message));
+        QVERIFY(atomicwrite::write(path, "first", &message));
+        QVERIFY(atomicwrite::write(path, "second\r\n", &message));
         QCOMPARE(readAll(path), QByteArray("second\r\n"));
 
         // A write that fails half-way (the disk limit reached): the old file stays whole,
@@ -105,7 +106,7 @@ private slots:
         struct rlimit tight = before;
         tight.rlim_cur = 4;
         setrlimit(RLIMIT_FSIZE, &tight);
-        const bool written = history::writeFileAtomically(path, "a longer third text", &message);
+        const bool written = atomicwrite::write(path, "a longer third text", &message);
         setrlimit(RLIMIT_FSIZE, &before);
         signal(SIGXFSZ, oldHandler);
         QVERIFY(!written);
@@ -114,7 +115,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.csv")});
 
         const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.csv"));
-        QVERIFY(!history::writeFileAtomically(missing, "x", &message));
+        QVERIFY(!atomicwrite::write(missing, "x", &message));
         QVERIFY(message.contains(missing));
         QVERIFY(!QFile::exists(missing));
     }
