@@ -31,18 +31,25 @@ int charLength(std::string_view text, size_t i) {
 
 namespace {
 
-// A descriptor per direction, opened once per thread: conversions run on every key.
+// A descriptor per direction, opened once per thread (conversions run on every key)
+// and closed when the thread ends.
 iconv_t descriptor(const char* to, const char* from) {
     struct Cached {
         std::string key;
         iconv_t cd;
     };
-    thread_local std::vector<Cached> cache;
+    struct Cache {
+        std::vector<Cached> entries;
+        ~Cache() {
+            for (const Cached& c : entries) iconv_close(c.cd);
+        }
+    };
+    thread_local Cache cache;
     const std::string key = std::string(to) + '<' + from;
-    for (const Cached& c : cache)
+    for (const Cached& c : cache.entries)
         if (c.key == key) return c.cd;
     iconv_t cd = iconv_open(to, from);
-    if (cd != reinterpret_cast<iconv_t>(-1)) cache.push_back({key, cd});
+    if (cd != reinterpret_cast<iconv_t>(-1)) cache.entries.push_back({key, cd});
     return cd;
 }
 
