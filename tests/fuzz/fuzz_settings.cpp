@@ -10,12 +10,19 @@
 
 namespace {
 
+char folderName[64];
+
+// In memory where there is such a file system: saving syncs the file to its disk.
 const std::string& folder() {
     static const std::string dir = [] {
-        char name[] = "/tmp/jaxo-fuzz-settings-XXXXXX";
-        const char* made = mkdtemp(name);
-        FUZZ_CHECK(made != nullptr);
-        return std::string(made);
+        std::snprintf(folderName, sizeof folderName, "%s/jaxo-fuzz-settings-XXXXXX",
+                      access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+        FUZZ_CHECK(mkdtemp(folderName) != nullptr);
+        std::atexit([] {
+            std::remove((std::string(folderName) + settings::kFileName).c_str());
+            rmdir(folderName);
+        });
+        return std::string(folderName);
     }();
     return dir;
 }
