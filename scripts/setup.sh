@@ -4,6 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
+  clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
   rime-data-wubi
