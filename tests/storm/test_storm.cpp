@@ -118,6 +118,7 @@ public:
 
     QString run(int events, Watchdog& dog) {
         QWidget* window = tf_.form.get();
+        const QPointer<QWidget> alive(window);
         for (int i = 0; i < events && fault_.isEmpty(); ++i) {
             dog.tick(i);
             eventIndex_ = i;
@@ -137,7 +138,6 @@ public:
                 tick();
             checkScreen();
             if (i % kBatch == kBatch - 1) {
-                QPointer<QWidget> alive(window);
                 bool answered = false;
                 QMetaObject::invokeMethod(window, [&answered] { answered = true; }, Qt::QueuedConnection);
                 QCoreApplication::processEvents();
