@@ -216,7 +216,8 @@ void ChinesePanel::lineChanged(int k) {
 
 bool ChinesePanel::chinaput1KeyPress(int ch) {
     if (ch != 27) return true;
-    if (!chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
+    // A held Escape repeats into the line the practice has left: it ends only once.
+    if (flags_.panelVisible && !chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
     return false;
 }
 

@@ -173,6 +173,7 @@ private:
         if (settings()) checkSavedSettings();
         const auto command = kind_.commands[static_cast<size_t>(counts.starts % static_cast<long long>(kind_.commands.size()))];
         ++counts.starts;
+        reportsSinceStart_ = 0;
         (tf_.form.get()->*command)();
         if (settings()) checkPanelShowsSaved();
         if (!panel()->isVisible()) fail(QStringLiteral("the exercise did not start"));
@@ -202,6 +203,7 @@ private:
             return;
         }
         ++counts.reports;
+        if (++reportsSinceStart_ > 1) fail(QStringLiteral("a second score report for one exercise"));
         auto label = [&d](int i) {
             auto* l = d.findChild<QLabel*>(QStringLiteral("pig%1a").arg(i));
             return l ? l->text() : QString();
@@ -515,6 +517,7 @@ private:
     std::mt19937_64 rng_;
     QString fault_;
     int eventIndex_ = 0;
+    int reportsSinceStart_ = 0;
     quint64 clockMs_ = 1000;
 };
 
