@@ -238,7 +238,8 @@ bool ChinesePanel::chinaput1KeyPress(int ch) {
     const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
     if (letter && !englishTest_) host_.setHint(chinese::kInputMethodOffHint);
     if (ch != 27) return true;
-    if (!chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
+    // A held Escape repeats into the line the practice has left: it ends only once.
+    if (flags_.panelVisible && !chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
     return false;
 }
 
