@@ -10,14 +10,54 @@ void LineStore::clear() {
     lines_.clear();
 }
 
-void LineStore::loadFile(const std::string& path) {
+ByteText LineStore::readFile(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
     if (f.size() > kMaxFileBytes)
         throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
-    const QByteArray data = f.readAll();
+    ByteText data;
+    if (!f.isSequential()) data.resize(static_cast<size_t>(f.size()));
+    qint64 got = 0;
+    while (got < static_cast<qint64>(data.size())) {
+        const qint64 n = f.read(data.data() + got, static_cast<qint64>(data.size()) - got);
+        if (n <= 0) break;
+        got += n;
+    }
+    data.resize(static_cast<size_t>(got));
+    // A file that grew since its size was taken (or a pipe) is read to its end.
+    char chunk[65536];
+    for (qint64 n; (n = f.read(chunk, sizeof chunk)) > 0;) {
+        if (static_cast<long long>(data.size()) + n > kMaxFileBytes)
+            throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
+        data.append(chunk, static_cast<size_t>(n));
+    }
     if (f.error() != QFileDevice::NoError) throw JaxoError(errors::cannotOpen(path));
-    loadText(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+    return data;
+}
+
+void LineStore::loadFile(const std::string& path) { loadText(readFile(path)); }
+
+ByteText LineStore::joinedText(ByteText in) {
+    size_t lone = 0;  // breaks that are not CR LF: each grows by one byte
+    for (size_t i = 0; i < in.size(); ++i) {
+        if (in[i] == '\r' && i + 1 < in.size() && in[i + 1] == '\n')
+            ++i;
+        else if (in[i] == '\r' || in[i] == '\n')
+            ++lone;
+    }
+    if (lone == 0) return in;
+    ByteText out;
+    out.reserve(in.size() + lone);
+    for (size_t i = 0; i < in.size(); ++i) {
+        const char c = in[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < in.size() && in[i + 1] == '\n') ++i;
+            out += "\r\n";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
 }
 
 void LineStore::loadText(std::string_view in) {

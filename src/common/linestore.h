@@ -17,6 +17,10 @@ public:
     // Throws JaxoError("Cannot open file <path>") when it cannot be read.
     void loadFile(const std::string& path);
     void loadText(std::string_view text);
+    // The file's bytes, with the errors of loadFile.
+    static ByteText readFile(const std::string& path);
+    // What text() holds after loadText(in): every line break (CR LF, CR or LF) as CR LF.
+    static ByteText joinedText(ByteText in);
     void appendLine(std::string_view line);
     // Writes every line followed by CR LF, through a new file that then replaces the
     // old one. Throws JaxoError("Cannot create file <path>").
