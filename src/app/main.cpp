@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
@@ -14,6 +16,8 @@
 #include <algorithm>
 
 #include <exception>
+#include <functional>
+#include <utility>
 #include <memory>
 
 namespace {
@@ -38,6 +42,28 @@ public:
         return false;
     }
 };
+// Runs a task a moment after the window is first exposed (on screen), so that work the
+// window does not need does not delay it; a window that is never exposed waits 3 s.
+class AfterFirstExpose : public QObject {
+public:
+    AfterFirstExpose(QWindow* window, std::function<void()> task) : task_(std::move(task)) {
+        window->installEventFilter(this);
+        QTimer::singleShot(3000, this, [this] { run(); });
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(250, this, [this] { run(); });
+        }
+        return false;
+    }
+
+private:
+    void run() {
+        if (task_) std::exchange(task_, {})();
+    }
+    std::function<void()> task_;
+};
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -60,13 +86,18 @@ int main(int argc, char* argv[]) {
         SystemClock clock;
         BoxMessages messages;
         DesktopShell shell;
-        FluidOutput sound;
+        // The sound library, the SoundFont and the stream are loaded when a sound is
+        // wanted, and not before the main window is on screen.
+        FluidOutput::Options soundOptions;
+        soundOptions.held = true;
+        FluidOutput sound(soundOptions);
         TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
         splash.reset();                                                // 5
         // Maximised within 800 x 600, also where no window manager maximises it.
         const QRect avail = Form1.screen()->availableGeometry();
         Form1.setGeometry(avail.x(), avail.y(), std::min(800, avail.width()), std::min(600, avail.height()));
         Form1.showMaximized();  // 6
+        AfterFirstExpose releaseSound(Form1.windowHandle(), [&sound] { sound.release(); });
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

@@ -310,6 +310,7 @@ void TForm1::setToolBarEnabled(bool on) { mainctr_->setEnabled(on); }
 
 void TForm1::restoreMainScreen() {
     mainctr_->setFixedHeight(kExpandedHeight);
+    sound_->keySoundAhead(false);
     if (isOn(state_.mainMusic))
         sound_->music();
     else

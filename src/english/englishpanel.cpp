@@ -135,6 +135,7 @@ void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::st
         host_.sound().music();
     else
         host_.sound().nomusic();
+    host_.sound().keySoundAhead(true);  // its keys click
     s.startTime = host_.clock().timeOfDay();
     englishzz1_.setText(bytes::toUnicode(s.modeTitle));
     englishzz2_.setText(bytes::toUnicode(s.lessonTitle));

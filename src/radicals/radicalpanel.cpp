@@ -92,6 +92,7 @@ void RadicalPanel::m1aClick() {
         host_.sound().music();
     else
         host_.sound().nomusic();
+    host_.sound().keySoundAhead(true);  // its keys click
     // The program folder and the table are known only once the window is built.
     zgbiao_->setTable(s.radicalTable);
     if (zgexit_->icon().isNull()) zgexit_->setIcon(QIcon(QString::fromStdString(s.appDir + "/icons/zgexit.png")));

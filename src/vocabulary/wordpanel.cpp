@@ -142,6 +142,7 @@ void WordPanel::startWordDrill(const std::string& fileName, const ByteText& titl
         host_.sound().music();
     else
         host_.sound().nomusic();
+    host_.sound().keySoundAhead(true);  // its keys click
     bdcput_->clear();
     enterDown_ = false;
     const double now = host_.clock().timeOfDay();
