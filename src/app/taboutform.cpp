@@ -1,6 +1,7 @@
 #include "app/taboutform.h"
 
 #include "app/fonts.h"
+#include "app/pictures.h"
 #include "app/tform1.h"
 
 #include <QEvent>
@@ -27,7 +28,7 @@ Taboutform::Taboutform(TForm1& form, QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel(Panel1_);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(QString::fromStdString(form.state().appDir + "/emblem.png")));
+    image->setPixmap(pictures::shared(QString::fromStdString(form.state().appDir + "/emblem.png")));
     image->adjustSize();
     image->move(3, 3);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -49,7 +50,7 @@ Taboutform::Taboutform(TForm1& form, QWidget* parent) : QDialog(parent) {
     e_->setMouseTracking(true);
     label("d", QStringLiteral("Jaxo开发组"), {260, 170});
 
-    auto* ok = new QPushButton(QIcon(QString::fromStdString(form.state().appDir + "/icons/OKButton.png")),
+    auto* ok = new QPushButton(pictures::icon(QString::fromStdString(form.state().appDir + "/icons/OKButton.png")),
                                QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setFont(fonts::song(13));

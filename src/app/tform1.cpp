@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
 #include "app/taboutform.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
@@ -68,10 +69,8 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     setCentralWidget(desk_);
     desk_->installEventFilter(this);
 
-    backImage1_ = new QLabel(desk_);
+    backImage1_ = new FilledPicture(QString::fromStdString(services_.appDir + "/back.jpg"), desk_);
     backImage1_->setObjectName(QStringLiteral("backImage1"));
-    backImage1_->setScaledContents(true);
-    backImage1_->setPixmap(QPixmap(QString::fromStdString(services_.appDir + "/back.jpg")));
     registerHint(backImage1_, QStringLiteral("欢迎使用Jaxo4.00中英文打字练习软件..."));
 
     buildToolBar();
@@ -161,7 +160,7 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
-    b->setIcon(QIcon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")));
+    b->setIcon(pictures::icon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
@@ -175,7 +174,7 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
 }
 
 QAction* TForm1::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(QIcon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")), caption);
+    QAction* a = menu->addAction(pictures::icon(QString::fromStdString(services_.appDir + "/icons/" + name + ".png")), caption);
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }

@@ -16,6 +16,7 @@
 
 class QDialog;
 class QLabel;
+class FilledPicture;
 class QMenu;
 class QTabWidget;
 class QToolButton;
@@ -127,7 +128,7 @@ private:
 
     QWidget* desk_ = nullptr;
     QTabWidget* mainctr_ = nullptr;
-    QLabel* backImage1_ = nullptr;
+    FilledPicture* backImage1_ = nullptr;
     QLabel* statusPanels_[5] = {};
     ChinesePanel* chinapanel_ = nullptr;
     EnglishPanel* englishform_ = nullptr;

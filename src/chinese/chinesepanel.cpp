@@ -1,15 +1,16 @@
 #include "chinese/chinesepanel.h"
 
+#include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
 #include "app/labelpair.h"
-#include "app/tform1.h"
-#include "chinese/chinesecheck.h"
-#include "app/bytegridlabel.h"
-#include "app/exerciseclock.h"
+#include "app/pictures.h"
 #include "app/testdump.h"
+#include "app/tform1.h"
 #include "app/typingline.h"
+#include "chinese/chinesecheck.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
@@ -79,7 +80,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(caption);
-        b->setIcon(QIcon(QString::fromStdString(appDir + "/icons/" + name + ".png")));
+        b->setIcon(pictures::icon(QString::fromStdString(appDir + "/icons/" + name + ".png")));
         b->setIconSize(QSize(24, 24));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setAutoRaise(true);

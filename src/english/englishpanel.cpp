@@ -1,16 +1,17 @@
 #include "english/englishpanel.h"
 
+#include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
+#include "app/testdump.h"
 #include "app/tform1.h"
+#include "app/typingline.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "common/linestore.h"
-#include "app/bytegridlabel.h"
-#include "app/exerciseclock.h"
-#include "app/testdump.h"
-#include "app/typingline.h"
 #include "settings/music.h"
 
 #include <QKeyEvent>
@@ -105,10 +106,10 @@ void EnglishPanel::loadPictures() {
     if (picturesLoaded_ || host_.state().appDir.empty()) return;
     picturesLoaded_ = true;
     const std::string& dir = host_.state().appDir;
-    engmage_->setPixmap(QPixmap(QString::fromStdString(dir + "/keyboard.jpg")));
-    engback_->setPixmap(QPixmap(QString::fromStdString(dir + "/strip.jpg")));
-    englishnext_->setIcon(QIcon(QString::fromStdString(dir + "/icons/englishnext.png")));
-    englishexit_->setIcon(QIcon(QString::fromStdString(dir + "/icons/englishexit.png")));
+    engmage_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
+    engback_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
+    englishnext_->setIcon(pictures::icon(QString::fromStdString(dir + "/icons/englishnext.png")));
+    englishexit_->setIcon(pictures::icon(QString::fromStdString(dir + "/icons/englishexit.png")));
 }
 
 void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName) {

@@ -1,13 +1,14 @@
 #include "radicals/radicalpanel.h"
 
+#include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
+#include "app/releasesettler.h"
 #include "app/tform1.h"
 #include "common/platform.h"
-#include "app/bytegridlabel.h"
-#include "app/exerciseclock.h"
-#include "app/releasesettler.h"
 #include "radicals/keychartview.h"
 #include "settings/music.h"
 
@@ -95,7 +96,7 @@ void RadicalPanel::m1aClick() {
     host_.sound().keySoundAhead(true);  // its keys click
     // The program folder and the table are known only once the window is built.
     zgbiao_->setTable(s.radicalTable);
-    if (zgexit_->icon().isNull()) zgexit_->setIcon(QIcon(QString::fromStdString(s.appDir + "/icons/zgexit.png")));
+    if (zgexit_->icon().isNull()) zgexit_->setIcon(pictures::icon(QString::fromStdString(s.appDir + "/icons/zgexit.png")));
     drill_.begin(host_.clock().timeOfDay());
     zgput_->clear();
     show();

@@ -1,6 +1,7 @@
 #include "report/tcjreport.h"
 
 #include "app/fonts.h"
+#include "app/pictures.h"
 #include "app/tform1.h"
 #include "report/scorereport.h"
 
@@ -34,7 +35,7 @@ Tcjreport::Tcjreport(TForm1& form, QWidget* parent) : QDialog(parent), form_(for
     LabelPair lesson(this, QStringLiteral("zht3"), QStringLiteral("zht4"), fonts::kai(11), QPoint(380, 60));
     lesson.setText(bytes::toUnicode(s.lessonTitle));
 
-    auto* exit = new QPushButton(QIcon(QString::fromStdString(s.appDir + "/icons/exit.png")), QStringLiteral("退出"), this);
+    auto* exit = new QPushButton(pictures::icon(QString::fromStdString(s.appDir + "/icons/exit.png")), QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("exit"));
     exit->setFont(fonts::song(13));
     exit->setGeometry(390, 120, 100, 40);

@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
 #include "app/tform1.h"
 #include "common/errors.h"
 #include "settings/settingsfile.h"
@@ -116,7 +117,7 @@ SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), fo
                                {"sys2", "确定", "保存设置，返回主界面...", &SettingsPanel::sys2Click, 210},
                                {"sys3", "取消", "取消设置，返回主界面...", &SettingsPanel::sys3Click, 260}};
     for (const Button& b : buttons) {
-        auto* p = new QPushButton(QIcon(QString::fromStdString(form_.state().appDir + "/icons/" + b.name + ".png")),
+        auto* p = new QPushButton(pictures::icon(QString::fromStdString(form_.state().appDir + "/icons/" + b.name + ".png")),
                                   QString::fromUtf8(b.caption), this);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setFont(fonts::song(13));

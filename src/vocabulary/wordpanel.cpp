@@ -1,10 +1,11 @@
 #include "vocabulary/wordpanel.h"
 
 #include "app/exerciseclock.h"
-#include "app/releasesettler.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
+#include "app/releasesettler.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
@@ -37,9 +38,9 @@ QLabel* makePicture(QWidget* parent, const char* name, QPoint pos) {
 }
 
 void loadPicture(QLabel* l, const QString& path, int height) {
-    QPixmap p(path);
+    QPixmap p = pictures::shared(path);
     if (p.isNull()) return;
-    p = p.scaledToHeight(height, Qt::SmoothTransformation);
+    if (p.height() != height) p = p.scaledToHeight(height, Qt::SmoothTransformation);
     l->setPixmap(p);
     l->resize(p.size());
 }
@@ -119,7 +120,7 @@ void WordPanel::loadPictures() {
     const QString appDir = QString::fromStdString(host_.state().appDir);
     loadPicture(bdcback_, appDir + QStringLiteral("/strip.jpg"), 400);
     loadPicture(bdctx_, appDir + QStringLiteral("/keyboard.jpg"), 207);
-    bdcexit_->setIcon(QIcon(appDir + QStringLiteral("/icons/bdcexit.png")));
+    bdcexit_->setIcon(pictures::icon(appDir + QStringLiteral("/icons/bdcexit.png")));
 }
 
 void WordPanel::startWordDrill(const std::string& fileName, const ByteText& title) {
