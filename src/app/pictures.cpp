@@ -12,10 +12,12 @@ QPixmap shared(const QString& path) {
     static QHash<QString, QPixmap> decoded;
     const auto it = decoded.constFind(path);
     if (it != decoded.constEnd()) return *it;
-    const QPixmap p(path);
+    const QPixmap p = once(path);
     if (!p.isNull()) decoded.insert(path, p);
     return p;
 }
+
+QPixmap once(const QString& path) { return QPixmap::fromImage(QImageReader(path).read()); }
 
 namespace {
 class FileIconEngine : public QIconEngine {
@@ -68,9 +70,8 @@ void FilledPicture::paintEvent(QPaintEvent*) {
         QImageReader reader(path_);
         reader.setScaledSize(size());
         reader.setQuality(100);  // smooth scaling
-        const QImage image = reader.read();
-        unreadable_ = image.isNull();
-        pixmap_ = QPixmap::fromImage(image);
+        pixmap_ = QPixmap::fromImage(reader.read());  // takes the pixels over, no copy
+        unreadable_ = pixmap_.isNull();
     }
     if (pixmap_.isNull()) return;
     QPainter(this).drawPixmap(0, 0, pixmap_);

@@ -11,6 +11,10 @@ namespace pictures {
 // shows it holds the same pixels. Null when the file cannot be read.
 QPixmap shared(const QString& path);
 
+// The picture of a file, decoded for one window: nothing keeps it once that window
+// lets it go (QPixmap(path) would keep it in the pixmap cache).
+QPixmap once(const QString& path);
+
 // An icon whose file is read when it is first drawn, not when the button is built.
 QIcon icon(const QString& path);
 

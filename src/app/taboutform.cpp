@@ -28,7 +28,7 @@ Taboutform::Taboutform(TForm1& form, QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel(Panel1_);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(pictures::shared(QString::fromStdString(form.state().appDir + "/emblem.png")));
+    image->setPixmap(pictures::once(QString::fromStdString(form.state().appDir + "/emblem.png")));
     image->adjustSize();
     image->move(3, 3);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -33,12 +33,29 @@ namespace {
 constexpr int kExpandedHeight = 90;
 constexpr int kCollapsedHeight = 25;
 
-// The drop-down menus show their pictures at 32 x 32.
-class MenuStyle : public QProxyStyle {
+// The tool bar pages: no frame and no panel, the buttons 1 pixel apart; the drop-down
+// menus show their pictures at 32 x 32. One instance serves every page and menu (a
+// style sheet would cost each page a style of its own).
+class BarStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_SmallIconSize) return 32;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_SmallIconSize: return 32;
+        case PM_ToolBarFrameWidth:
+        case PM_ToolBarItemMargin: return 0;
+        case PM_ToolBarItemSpacing: return 1;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_PanelToolBar) return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_ToolBar) return;
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 }  // namespace
@@ -187,23 +204,23 @@ void TForm1::buildToolBar() {
     mainctr_->tabBar()->setFocusPolicy(Qt::NoFocus);
     registerHint(mainctr_->tabBar(), QStringLiteral("主菜单..."));
 
-    auto page = [this](const char* name, const QString& caption) {
+    auto* barStyle = new BarStyle;
+    barStyle->setParent(this);
+    auto page = [this, barStyle](const char* name, const QString& caption) {
         auto* bar = new QToolBar;
+        bar->setStyle(barStyle);
         bar->setObjectName(QString::fromLatin1(name));
         bar->setIconSize(QSize(32, 32));
         bar->setMovable(false);
         bar->setContentsMargins(0, 0, 0, 0);
-        bar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 1px; }"));
         mainctr_->addTab(bar, caption);
         return bar;
     };
     auto connectClick = [this](QToolButton* b, void (TForm1::*slot)()) { connect(b, &QToolButton::clicked, this, slot); };
-    auto dropDown = [this](QToolButton* b, const char* menuName) {
+    auto dropDown = [this, barStyle](QToolButton* b, const char* menuName) {
         auto* m = new QMenu(b);
         m->setObjectName(QString::fromLatin1(menuName));
-        auto* style = new MenuStyle;
-        style->setParent(m);
-        m->setStyle(style);
+        m->setStyle(barStyle);
         b->setMenu(m);
         b->setPopupMode(QToolButton::InstantPopup);
         // The tool bar is disabled while the chosen exercise runs, so the button would

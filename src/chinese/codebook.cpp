@@ -1,5 +1,6 @@
 #include "chinese/codebook.h"
 
+#include "common/errors.h"
 #include "common/linestore.h"
 
 #include <cstring>
@@ -16,6 +17,7 @@ bool isHigh(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 }  // namespace
 
 void CodeBook::clear() {
+    pendingPath_.clear();
     text_.clear();
     text_.shrink_to_fit();
     indexed_ = false;
@@ -26,7 +28,20 @@ void CodeBook::clear() {
 
 void CodeBook::loadFile(const std::string& path) {
     clear();
-    text_ = LineStore::joinedText(LineStore::readFile(path));
+    LineStore::checkReadable(path);
+    pendingPath_ = path;
+}
+
+const ByteText& CodeBook::text() const {
+    if (!pendingPath_.empty()) {
+        const std::string path = std::exchange(pendingPath_, {});
+        try {
+            text_ = LineStore::joinedText(LineStore::readFile(path));
+        } catch (const JaxoError&) {
+            text_.clear();  // opened at start-up, gone since: no hints
+        }
+    }
+    return text_;
 }
 
 void CodeBook::loadText(std::string_view text) {
@@ -59,7 +74,7 @@ void CodeBook::buildIndex() const {
 }
 
 int CodeBook::find(std::string_view needle) const {
-    if (needle.empty() || text_.empty()) return -1;
+    if (needle.empty() || text().empty()) return -1;
     if (!indexed_) buildIndex();
     if (needle.size() == 1) return firstByte_[static_cast<unsigned char>(needle[0])];
     const std::string_view t = text_;
@@ -79,7 +94,7 @@ int CodeBook::find(std::string_view needle) const {
 
 int CodeBook::findByScan(std::string_view needle) const {
     if (needle.empty()) return -1;
-    const std::string_view t = text_;
+    const std::string_view t = text();
     for (size_t i = 0; i < t.size();) {
         if (t.compare(i, needle.size(), needle) == 0) return static_cast<int>(i);
         i += static_cast<size_t>(bytes::charLength(t, i));

@@ -11,12 +11,14 @@
 class CodeBook {
 public:
     void clear();
-    // Throws JaxoError("Cannot open file <path>").
+    // Throws JaxoError("Cannot open file <path>") when the file cannot be opened. The
+    // text is read at the first search (a start that shows no hint never needs it); a
+    // file that can no longer be read then leaves the book empty.
     void loadFile(const std::string& path);
     // Line breaks are kept as CR LF, whichever break the text used.
     void loadText(std::string_view text);
 
-    const ByteText& text() const { return text_; }
+    const ByteText& text() const;
 
     // 0-based offset of the first occurrence that starts on a character boundary, or -1.
     // The empty text is found nowhere.
@@ -26,7 +28,8 @@ public:
 
 private:
     void buildIndex() const;
-    ByteText text_;
+    mutable std::string pendingPath_;  // a file still to be read
+    mutable ByteText text_;
 
     // The index is built at the first search, so a start-up that shows no hint does
     // not pay for it: two passes over the text and a handful of allocations.

@@ -10,11 +10,25 @@ void LineStore::clear() {
     lines_.clear();
 }
 
+namespace {
+JaxoError tooLarge(const std::string& path) {
+    return JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
+}
+
+void open(QFile& f, const std::string& path) {
+    if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
+    if (f.size() > LineStore::kMaxFileBytes) throw tooLarge(path);
+}
+}  // namespace
+
+void LineStore::checkReadable(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    open(f, path);
+}
+
 ByteText LineStore::readFile(const std::string& path) {
     QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
-    if (f.size() > kMaxFileBytes)
-        throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
+    open(f, path);
     ByteText data;
     if (!f.isSequential()) data.resize(static_cast<size_t>(f.size()));
     qint64 got = 0;
@@ -27,8 +41,7 @@ ByteText LineStore::readFile(const std::string& path) {
     // A file that grew since its size was taken (or a pipe) is read to its end.
     char chunk[65536];
     for (qint64 n; (n = f.read(chunk, sizeof chunk)) > 0;) {
-        if (static_cast<long long>(data.size()) + n > kMaxFileBytes)
-            throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
+        if (static_cast<long long>(data.size()) + n > kMaxFileBytes) throw tooLarge(path);
         data.append(chunk, static_cast<size_t>(n));
     }
     if (f.error() != QFileDevice::NoError) throw JaxoError(errors::cannotOpen(path));
