@@ -2,10 +2,12 @@
 // drill lessons the build makes from the Wubi table.
 #include "chinese/codebook.h"
 #include "chinese/codehints.h"
+#include "common/errors.h"
 #include "common/linestore.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
@@ -203,6 +205,40 @@ private slots:
                 QCOMPARE(book.find(needle), book.findByScan(needle));
             }
         QCOMPARE(book.find(t + "x"), -1);
+    }
+
+    // A book is opened when the window starts (a missing one is reported then) and read
+    // at its first search; a file gone in between leaves the book empty, not the
+    // program stopped.
+    void bookFiles_data() {
+        QTest::addColumn<QString>("life");
+        QTest::addColumn<int>("found");  // where 国 is found, -1 for nowhere; -2: loading fails
+        QTest::newRow("read at the first search") << QStringLiteral("kept") << 14;
+        QTest::newRow("removed after opening: empty") << QStringLiteral("removed") << -1;
+        QTest::newRow("missing when opened: reported") << QStringLiteral("missing") << -2;
+    }
+    void bookFiles() {
+        QFETCH(QString, life);
+        QFETCH(int, found);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("jaxo.sy1"));
+        if (life != QLatin1String("missing")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray::fromStdString(gb(QStringLiteral("中k    khk  \r\n国l    lgyi \r\n"))));
+        }
+        CodeBook book;
+        try {
+            book.loadFile(path.toStdString());
+        } catch (const JaxoError& e) {
+            QCOMPARE(found, -2);
+            QCOMPARE(e.text(), QStringLiteral("Cannot open file %1").arg(path));
+            return;
+        }
+        QVERIFY(found != -2);
+        if (life == QLatin1String("removed")) QVERIFY(QFile::remove(path));
+        QCOMPARE(book.find(gb(QStringLiteral("国"))), found);
+        QCOMPARE(book.find(gb(QStringLiteral("国"))), book.findByScan(gb(QStringLiteral("国"))));
     }
 
     // Any line break of a loaded book becomes CR LF, as in the line stores.
