@@ -48,12 +48,14 @@ class AfterFirstExpose : public QObject {
 public:
     AfterFirstExpose(QWindow* window, std::function<void()> task) : task_(std::move(task)) {
         window->installEventFilter(this);
-        QTimer::singleShot(3000, this, [this] { run(); });
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] { run(); });
+        timer_.start(3000);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(250, this, [this] { run(); });
+            timer_.start(250);
         }
         return false;
     }
@@ -63,6 +65,7 @@ private:
         if (task_) std::exchange(task_, {})();
     }
     std::function<void()> task_;
+    QTimer timer_;
 };
 }  // namespace
 
