@@ -28,7 +28,10 @@ void CodeBook::clear() {
 
 void CodeBook::loadFile(const std::string& path) {
     clear();
-    LineStore::checkReadable(path);
+    // Checked whole at start-up, so a damaged book is named then; its text is read
+    // again, and indexed, only at the first search.
+    const long long bad = bytes::firstInvalidGb18030(LineStore::readFile(path));
+    if (bad >= 0) throw JaxoError(errors::damaged(path, bad));
     pendingPath_ = path;
 }
 
