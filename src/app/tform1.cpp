@@ -169,14 +169,33 @@ void TForm1::FormCreate() {
     // 5: each book on its own, so one missing file does not leave the others unloaded.
     const std::pair<CodeBook*, const char*> books[] = {
         {&wbbook_, "/jaxo.sy1"}, {&wbbook2_, "/jaxo2.sy2"}, {&wbbook3_, "/jaxo3.sy3"}, {&wbbook4_, "/jaxo4.sy4"}};
+    std::vector<std::pair<CodeBook*, std::string>> toCheck;
     for (const auto& [book, name] : books) {
         try {
             book->loadFile(s.appDir + name);
+            toCheck.emplace_back(book, s.appDir + name);
         } catch (const JaxoError& e) {
             book->clear();
             showError(e);
         }
     }
+    // Whether each book is whole GB18030 is checked on a thread of its own: reading a
+    // megabyte through the converter would otherwise delay the window. A damaged book
+    // is emptied (no hints from it) and named in the error display.
+    bookCheck_ = std::jthread([this, toCheck] {
+        for (const auto& [book, path] : toCheck) {
+            try {
+                CodeBook::verifyFile(path);
+            } catch (const JaxoError& e) {
+                QMetaObject::invokeMethod(
+                    this, [this, book = book, e] {
+                        book->clear();
+                        showError(e);
+                    },
+                    Qt::QueuedConnection);
+            }
+        }
+    });
 
     s.waveDevices = services_.sound->waveDevices();  // 6
     s.midiDevices = services_.sound->midiDevices();

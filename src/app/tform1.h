@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QDialog;
 class QLabel;
@@ -156,4 +157,7 @@ private:
     SettingsPanel* system_ = nullptr;
     history::Recorder* history_ = nullptr;
     std::unique_ptr<history::Store> historyReader_;
+    // Reads the code books through once, off the start-up path, to name a damaged one.
+    // Last member: joined before anything it reports to goes away.
+    std::jthread bookCheck_;
 };

@@ -28,11 +28,13 @@ void CodeBook::clear() {
 
 void CodeBook::loadFile(const std::string& path) {
     clear();
-    // Checked whole at start-up, so a damaged book is named then; its text is read
-    // again, and indexed, only at the first search.
+    LineStore::checkReadable(path);
+    pendingPath_ = path;
+}
+
+void CodeBook::verifyFile(const std::string& path) {
     const long long bad = bytes::firstInvalidGb18030(LineStore::readFile(path));
     if (bad >= 0) throw JaxoError(errors::damaged(path, bad));
-    pendingPath_ = path;
 }
 
 const ByteText& CodeBook::text() const {

@@ -15,6 +15,9 @@ public:
     // text is read at the first search (a start that shows no hint never needs it); a
     // file that can no longer be read then leaves the book empty.
     void loadFile(const std::string& path);
+    // Reads the whole file and throws JaxoError naming it and the offset of its first
+    // byte that is no GB18030 text. Touches no book, so any thread may run it.
+    static void verifyFile(const std::string& path);
     // Line breaks are kept as CR LF, whichever break the text used.
     void loadText(std::string_view text);
 

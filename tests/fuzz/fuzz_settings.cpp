@@ -4,6 +4,7 @@
 #include "settings/settingsfile.h"
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <unistd.h>
@@ -18,8 +19,14 @@ const std::string& folder() {
         std::snprintf(folderName, sizeof folderName, "%s/jaxo-fuzz-settings-XXXXXX",
                       access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
         FUZZ_CHECK(mkdtemp(folderName) != nullptr);
+        // The user's settings folder inside it too: no run may touch a real one.
+        setenv("XDG_CONFIG_HOME", (std::string(folderName) + "/config").c_str(), 1);
         std::atexit([] {
-            std::remove((std::string(folderName) + settings::kFileName).c_str());
+            const std::string dir(folderName);
+            std::remove((dir + settings::kFileName).c_str());
+            std::remove((dir + "/config/jaxo" + settings::kFileName).c_str());
+            rmdir((dir + "/config/jaxo").c_str());
+            rmdir((dir + "/config").c_str());
             rmdir(folderName);
         });
         return std::string(folderName);
@@ -61,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(e.text().contains(QStringLiteral("is not a valid integer value")));
     }
 
-    // Lines pass a 300-byte buffer; the limits follow the integer rule.
+    // Lines pass a 300-byte buffer; the limits follow the integer rule and their range.
     for (size_t i = 0; i < 11; ++i) FUZZ_CHECK(s.settingLines[i] == bytes::left(memo.line(static_cast<long long>(i)), 299));
     bool allInts = true;
     int* limits[] = {&s.practiceMinutes, &s.testMinutes, &s.wordMinutes};
@@ -70,7 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool isInt = plainInt(s.settingLines[i], v);
         int got = 0;
         FUZZ_CHECK(settings::toInt(s.settingLines[i], got) == isInt);
-        if (isInt) FUZZ_CHECK(got == v && *limits[i] == v);
+        // A limit outside 1 to 999 minutes gives way to the default.
+        int fallback = 0;
+        settings::toInt(settings::defaults()[i], fallback);
+        if (isInt) FUZZ_CHECK(got == v && *limits[i] == (settings::limitInRange(got) ? v : fallback));
         allInts = isInt;
     }
     FUZZ_CHECK(read == allInts);
