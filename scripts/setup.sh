@@ -26,6 +26,7 @@ TEST_PACKAGES=(
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
   qt6-base-private-dev
+  clang libclang-rt-14-dev
   postgresql
   at-spi2-core python3-pyatspi weston imagemagick
 )

@@ -1,5 +1,6 @@
 #pragma once
 // What the exercise panels need of the main window.
+#include "app/hintregistry.h"
 #include "app/mainwindowstate.h"
 
 #include <QString>
@@ -13,9 +14,9 @@ class LineStore;
 class CodeBook;
 class JaxoError;
 
-class ExerciseHost {
+class ExerciseHost : public HintRegistry {
 public:
-    virtual ~ExerciseHost() = default;
+    ~ExerciseHost() override = default;
     virtual MainWindowState& state() = 0;
     virtual RandomSource& random() = 0;
     virtual Clock& clock() = 0;

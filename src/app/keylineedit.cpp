@@ -37,7 +37,27 @@ QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     return QLineEdit::inputMethodQuery(query);
 }
 
+void KeyLineEdit::keepCaretInText() {
+    if (cursorPosition() > text().size()) setCursorPosition(static_cast<int>(text().size()));
+}
+
+void KeyLineEdit::mousePressEvent(QMouseEvent* e) {
+    QLineEdit::mousePressEvent(e);
+    keepCaretInText();
+}
+
+void KeyLineEdit::mouseMoveEvent(QMouseEvent* e) {
+    QLineEdit::mouseMoveEvent(e);
+    keepCaretInText();
+}
+
+void KeyLineEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+    QLineEdit::mouseDoubleClickEvent(e);
+    keepCaretInText();
+}
+
 void KeyLineEdit::keyPressEvent(QKeyEvent* e) {
+    keepCaretInText();
     if (onKeyDown) onKeyDown(e);
     const int ch = charCode(e);
     if (ch >= 0 && onKeyPress && !onKeyPress(e, ch)) {
@@ -45,6 +65,7 @@ void KeyLineEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QLineEdit::keyPressEvent(e);
+    keepCaretInText();
 }
 
 void KeyLineEdit::keyReleaseEvent(QKeyEvent* e) {
@@ -62,6 +83,7 @@ void KeyLineEdit::inputMethodEvent(QInputMethodEvent* e) {
     }
     const QString before = text();
     QLineEdit::inputMethodEvent(e);
+    keepCaretInText();
     if (text() != before && onCommit) onCommit();
 }
 

@@ -46,8 +46,16 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    // The toolkit places the caret from its last layout of the line: a pre-edit left
+    // behind or a scroll from before the text was replaced can put it past the end,
+    // where Backspace reads outside the text. It is brought back to the end.
+    void keepCaretInText();
+
     bool latinOnly_ = false;
     bool caretShown_ = false;
 };

@@ -110,7 +110,7 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     englishform_ = new EnglishPanel(*this, desk_);
     zgform_ = new RadicalPanel(*this, desk_);
     bdcform_ = new WordPanel(*this, desk_);
-    system_ = new SettingsPanel(*this, desk_);
+    system_ = new SettingsPanel(*this, Memo1_, desk_);
     for (QWidget* p : std::initializer_list<QWidget*>{chinapanel_, englishform_, zgform_, bdcform_, system_}) p->hide();
 
     // The help, from anywhere in the window.
@@ -491,8 +491,9 @@ void TForm1::m2cClick() { englishform_->startEnglishLesson(bytes::gb("英文高�
 void TForm1::m2dClick() { englishform_->startEnglishLesson(bytes::gb("英文文章练习"), "/elesson.txt"); }
 void TForm1::MenuItem4Click() { chinapanel_->startTest(false, bytes::gb("中文练习"), "/ctest.txt"); }
 void TForm1::MenuItem6Click() { chinapanel_->startTest(true, bytes::gb("中文练习"), "/ctest.txt"); }
-void TForm1::MenuItem1Click() { englishform_->startEnglishTest(*chinapanel_, false); }
-void TForm1::MenuItem3Click() { englishform_->startEnglishTest(*chinapanel_, true); }
+// The English tests run on the Chinese page.
+void TForm1::MenuItem1Click() { chinapanel_->startTest(false, bytes::gb("英文练习"), "/etest.txt"); }
+void TForm1::MenuItem3Click() { chinapanel_->startTest(true, bytes::gb("英文练习"), "/etest.txt"); }
 void TForm1::m4aClick() { bdcform_->startWordDrill("/xxyy.eng", bytes::gb("新版小学英语")); }
 void TForm1::m4bClick() { bdcform_->startWordDrill("/czhyy.eng", bytes::gb("新版初中英语")); }
 void TForm1::m4eClick() { bdcform_->startWordDrill("/gzhyy.eng", bytes::gb("新版高中英语")); }

@@ -67,7 +67,7 @@ public:
     void runModal(QDialog& dialog);
     // Status-bar hint for a control: shown in panel 1 when the pointer moves over it,
     // and the control's accessible description.
-    void registerHint(QWidget* widget, const QString& hint);
+    void registerHint(QWidget* widget, const QString& hint) override;
 
     QTabWidget* mainctr() const { return mainctr_; }
     LineStore& memo1() { return Memo1_; }

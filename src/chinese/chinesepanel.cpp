@@ -6,7 +6,6 @@
 #include "app/keylineedit.h"
 #include "app/labelpair.h"
 #include "app/pageinput.h"
-#include "app/tform1.h"
 #include "chinese/chinesecheck.h"
 #include "app/bytegridlabel.h"
 #include "app/exerciseclock.h"
@@ -48,7 +47,6 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
 
     chinatimerctr_ = makeExerciseTimer(this, "chinatimerctr", &ChinesePanel::chinatimerctrTimer);
 
-    auto* form = dynamic_cast<TForm1*>(&host_);
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
         const TypingLine line = makeTypingLine(this, QStringLiteral("chinatext") + n, QStringLiteral("chinapd") + n,
@@ -91,7 +89,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::NoFocus);  // flat buttons never take the focus from the lines
         b->setGeometry(place);
-        if (form) form->registerHint(b, hint);
+        host_.registerHint(b, hint);
         return b;
     };
     chinanextpage_ = button("chinanextpage", QStringLiteral("下一页"), QRect(370, 340, 100, 40),
@@ -240,7 +238,8 @@ bool ChinesePanel::chinaput1KeyPress(int ch) {
     const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
     if (letter && !englishTest_) host_.setHint(chinese::kInputMethodOffHint);
     if (ch != 27) return true;
-    if (!chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
+    // A held Escape repeats into the line the practice has left: it ends only once.
+    if (flags_.panelVisible && !chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
     return false;
 }
 

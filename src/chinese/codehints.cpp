@@ -27,8 +27,14 @@ ByteText displayCaption(std::string_view caption) {
         const auto b = static_cast<unsigned char>(caption[i]);
         if (b < 0x20) break;
         const size_t n = static_cast<size_t>(bytes::charLength(caption, i));
-        // A lead byte whose second byte is missing or no trail byte: half a character.
-        if (b >= 0x81 && (n == 1 || (n == 2 && static_cast<unsigned char>(caption[i + 1]) < 0x40))) break;
+        if (b >= 0x81) {
+            // Only a whole character is shown: a lead byte without its trail bytes is half
+            // a character, and a damaged four-byte one may hide a line break.
+            const auto at = [&](size_t k) { return static_cast<unsigned char>(caption[i + k]); };
+            const bool whole = n == 2 ? at(1) >= 0x40
+                                      : n == 4 && at(2) >= 0x81 && at(2) <= 0xFE && at(3) >= 0x30 && at(3) <= 0x39;
+            if (!whole) break;
+        }
         i += n;
         end = i;
     }

@@ -4,10 +4,10 @@
 #include "app/fonts.h"
 #include "app/icons.h"
 #include "app/keylineedit.h"
-#include "app/tform1.h"
-#include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "common/linestore.h"
+#include "common/platform.h"
+#include "common/randomsource.h"
 #include "app/bytegridlabel.h"
 #include "app/exerciseclock.h"
 #include "app/testdump.h"
@@ -87,10 +87,8 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     englishexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(englishnext_, &QToolButton::clicked, this, &EnglishPanel::englishnextClick);
     connect(englishexit_, &QToolButton::clicked, this, &EnglishPanel::englishexitClick);
-    if (auto* form = dynamic_cast<TForm1*>(&host_)) {
-        form->registerHint(englishexit_, QStringLiteral("退出练习并查看成绩..."));
-        form->registerHint(englishnext_, QStringLiteral("选择下一页作为练习内容..."));
-    }
+    host_.registerHint(englishexit_, QStringLiteral("退出练习并查看成绩..."));
+    host_.registerHint(englishnext_, QStringLiteral("选择下一页作为练习内容..."));
 
     englishtime_ = LabelPair(this, QStringLiteral("englishtime1"), QStringLiteral("englishtime2"), fonts::song(12), QPoint(270, 10));
     englishzz1_ = LabelPair(this, QStringLiteral("englishzz1"), QStringLiteral("englishzz1a"), fonts::kai(12), QPoint(50, 185));
@@ -146,10 +144,6 @@ void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::st
     showPage();
     englishput_[0]->setFocus(Qt::OtherFocusReason);
     dumpStateForTests();
-}
-
-void EnglishPanel::startEnglishTest(ChinesePanel& page, bool randomStart) {
-    page.startTest(randomStart, bytes::gb("英文练习"), "/etest.txt");
 }
 
 void EnglishPanel::englishenglish() {

@@ -7,7 +7,6 @@
 #include <array>
 
 class ExerciseHost;
-class ChinesePanel;
 class ByteGridLabel;
 class KeyLineEdit;
 class QKeyEvent;
@@ -24,8 +23,6 @@ public:
     EnglishPanel(ExerciseHost& host, QWidget* parent);
     QTimer* timer() const { return englishtimer_; }
     void startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName);
-    // The English tests run on the Chinese page.
-    void startEnglishTest(ChinesePanel& page, bool randomStart);
 
     // The next three lines of the lesson, as the page shows them.
     void englishenglish();

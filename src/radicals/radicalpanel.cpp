@@ -5,7 +5,6 @@
 #include "app/fonts.h"
 #include "app/icons.h"
 #include "app/keylineedit.h"
-#include "app/tform1.h"
 #include "common/platform.h"
 #include "app/bytegridlabel.h"
 #include "app/exerciseclock.h"
@@ -81,7 +80,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     zgexit_->setFocusPolicy(Qt::NoFocus);
     zgexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(zgexit_, &QPushButton::clicked, this, &RadicalPanel::zgexitClick);
-    if (auto* form = dynamic_cast<TForm1*>(&host_)) form->registerHint(zgexit_, QStringLiteral("退出练习并查看成绩..."));
+    host_.registerHint(zgexit_, QStringLiteral("退出练习并查看成绩..."));
 
     zgbiao_ = new KeyChartView(host.state().radicalTable, this);
     zgbiao_->move(32, 206);

@@ -2,13 +2,13 @@
 
 #include "app/fonts.h"
 #include "app/icons.h"
-#include "app/tform1.h"
+#include "app/exercisehost.h"
 #include "report/scorereport.h"
 
 #include <QFrame>
 #include <QPushButton>
 
-Tcjreport::Tcjreport(TForm1& form, QWidget* parent) : QDialog(parent), form_(form) {
+Tcjreport::Tcjreport(ExerciseHost& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName(QStringLiteral("cjreport"));
     setWindowTitle(QStringLiteral("成绩报告单："));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -5,14 +5,13 @@
 #include <QDialog>
 
 class ExerciseHost;
-class TForm1;
 
 // The score report: computed once when it is built, from what the ending exercise
-// left in the main window's state. Closing it in any way gives the main screen back.
+// left in the host's state. Closing it in any way gives the main screen back.
 class Tcjreport : public QDialog {
     Q_OBJECT
 public:
-    Tcjreport(TForm1& form, QWidget* parent = nullptr);
+    Tcjreport(ExerciseHost& form, QWidget* parent = nullptr);
 
     void exitClick();
     // The figures it shows.
@@ -23,7 +22,7 @@ protected:
 
 private:
     void FormClose();
-    TForm1& form_;
+    ExerciseHost& form_;
     QWidget* exit_ = nullptr;
     LabelPair pig_[6];
     ScoreReport score_;

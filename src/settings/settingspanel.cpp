@@ -1,10 +1,13 @@
 #include "settings/settingspanel.h"
 
+#include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/icons.h"
 #include "app/keylineedit.h"
-#include "app/tform1.h"
 #include "common/errors.h"
+#include "common/linestore.h"
+#include "common/platform.h"
+#include "settings/music.h"
 #include "settings/settingsfile.h"
 
 #include <QCheckBox>
@@ -15,7 +18,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-SettingsPanel::SettingsPanel(TForm1& form, QWidget* parent) : QFrame(parent), form_(form) {
+SettingsPanel::SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidget* parent)
+    : QFrame(parent), form_(form), settingsLines_(settingsLines) {
     setObjectName(QStringLiteral("system"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -187,9 +191,9 @@ void SettingsPanel::sys2Click() {
     hide();
     MainWindowState& s = form_.state();
     try {
-        settings::writeSettings(s, form_.memo1(), lines);
+        settings::writeSettings(s, settingsLines_, lines);
         // All eleven lines: reopening the panel shows the launcher boxes as saved.
-        settings::readSettings(s, form_.memo1(), 11);
+        settings::readSettings(s, settingsLines_, 11);
     } catch (const JaxoError& e) {
         form_.showError(e);
         return;

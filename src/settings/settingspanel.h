@@ -9,12 +9,14 @@ class QKeyEvent;
 class QPushButton;
 class QTabWidget;
 class KeyLineEdit;
-class TForm1;
+class ExerciseHost;
+class LineStore;
 
 class SettingsPanel : public QFrame {
     Q_OBJECT
 public:
-    SettingsPanel(TForm1& form, QWidget* parent);
+    // settingsLines holds the lines of the settings file as they are written and read back.
+    SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidget* parent);
 
     // Opens the panel with the settings in memory; the tool bar is disabled meanwhile.
     void m5dClick();
@@ -31,7 +33,8 @@ private:
     // Refuses "确定" for a time edit that could not be read back.
     void refuse(int index);
 
-    TForm1& form_;
+    ExerciseHost& form_;
+    LineStore& settingsLines_;
     QTabWidget* PageControl1_ = nullptr;
     std::array<KeyLineEdit*, 3> edits_{};
     std::array<QCheckBox*, 8> boxes_{};

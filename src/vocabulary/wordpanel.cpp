@@ -112,9 +112,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     // Not a tab stop: Enter must leave the focus on the answer line.
     bdcexit_->setFocusPolicy(Qt::NoFocus);
     bdcexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    bdcexit_->setProperty("jaxoHint", QStringLiteral("退出练习并查看成绩..."));
-    bdcexit_->setAccessibleDescription(QStringLiteral("退出练习并查看成绩..."));
-    bdcexit_->setMouseTracking(true);
+    host_.registerHint(bdcexit_, QStringLiteral("退出练习并查看成绩..."));
     connect(bdcexit_, &QToolButton::clicked, this, &WordPanel::bdcexitClick);
 }
 

@@ -281,6 +281,7 @@ private slots:
         QTest::addColumn<bool>("toolBarDuringReport");
         QTest::newRow("退出 in practice") << "exit" << true;
         QTest::newRow("Escape in practice") << "escape" << true;
+        QTest::newRow("Escape held in practice ends it once") << "heldEscape" << true;
         QTest::newRow("practice time limit") << "practiceLimit" << false;
         QTest::newRow("test time limit") << "testLimit" << true;
     }
@@ -314,7 +315,15 @@ private slots:
             tf->find<QToolButton>(QStringLiteral("chinaexit"))->click();
         else if (how == QLatin1String("escape"))
             QTest::keyClick(put(*tf, 1), Qt::Key_Escape);
-        else
+        else if (how == QLatin1String("heldEscape")) {
+            // The repeats reach the line the practice left.
+            KeyLineEdit* line = put(*tf, 1);
+            for (int i = 0; i < 4; ++i) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"), i > 0);
+                QApplication::sendEvent(line, &press);
+            }
+            QTest::keyRelease(line, Qt::Key_Escape);
+        } else
             tickAfter(*tf, 45);
         QVERIFY(sawReport);
         QCOMPARE(tf->modalCount, 1);

@@ -54,6 +54,10 @@ private slots:
         QTest::newRow("past the break") << pa + "   \n" + sheng << pa + "   ";
         QTest::newRow("half a character at the end") << pa + "   a" + sheng.left(1) << pa + "   a";
         QTest::newRow("lead byte before a break") << pa + "   " + sheng.left(1) + "\r\n" << pa + "   ";
+        const QByteArray four = QByteArray::fromStdString(bytes::gb("\u3400"));
+        QTest::newRow("a four-byte character is shown") << pa + "   " + four << pa + "   " + four;
+        QTest::newRow("a damaged four-byte character hiding a break ends it")
+            << pa + "   k" + QByteArray("\xFA\x38\r\n", 4) << pa + "   k";
         QTest::newRow("empty") << QByteArray() << QByteArray();
     }
     void displayCaption() {

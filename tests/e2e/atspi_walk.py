@@ -177,8 +177,8 @@ def run():
         key("Return")
         wait_for("确定 closes the settings panel", lambda: named(main_window(), "练习时间") is None)
 
-    # Leave: 系统, the fifth button.
-    key("alt+x", "Tab", "Right", "Right", "Right", "Right", "Return")
+    # Leave: 系统, the last button (Left from the first wraps round to it).
+    key("alt+x", "Tab", "Left", "Return")
 
 
 run()

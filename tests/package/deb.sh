@@ -30,7 +30,7 @@ for path in ./usr/bin/jaxo ./usr/share/applications/io.github.jaxo.Jaxo.desktop 
             ./usr/share/icons/hicolor/48x48/apps/io.github.jaxo.Jaxo.png \
             ./usr/share/man/man1/jaxo.1.gz ./usr/share/doc/jaxo/copyright \
             ./usr/share/jaxo/jaxo.sy1 ./usr/share/jaxo/sysctr.jxo ./usr/share/jaxo/help/index.html \
-            ./usr/share/jaxo/icons/m1a.png ./usr/share/jaxo/music1.mid; do
+            ./usr/share/jaxo/icons/radical-drill.svg ./usr/share/jaxo/music1.mid; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 # Nothing of the build or the tests, and no program in the data folder.

@@ -1,35 +1,36 @@
-// The radical drill panel in the real main window: start, keys as the keyboard sends
+// The radical drill panel on a fake host: start, keys as the keyboard sends
 // them (auto-repeats included), the endings and the report, the chart and the marks.
 #include "app/keylineedit.h"
 #include "app/bytegridlabel.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
-#include "support/testform.h"
+#include "support/fakehost.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 #include <cstdlib>
 
 namespace {
 
-QString text(TestForm& t, const char* name) { return t.find<QLabel>(QString::fromLatin1(name))->text(); }
+QString text(FakeHost& t, const char* name) { return t.find<QLabel>(QString::fromLatin1(name))->text(); }
 
 struct Drill {
-    TestForm t;
+    FakeHost t;
     KeyLineEdit* zgput = nullptr;
 
     Drill() {
-        t.form->state().soundOk = 1;
-        t.form->state().keySound = "true";
-        t.form->show();
-        t.form->m1aClick();
+        t.state().soundOk = 1;
+        t.state().keySound = "true";
+        auto* panel = new RadicalPanel(t, &t.desk);
+        panel->hide();
+        t.desk.show();
+        panel->m1aClick();
         zgput = t.find<KeyLineEdit>(QStringLiteral("zgput"));
     }
-    MainWindowState& s() { return t.form->state(); }
+    MainWindowState& s() { return t.state(); }
     QString marks() { return text(t, "zgxsh2"); }
     // The key letter of the radical under the arrow.
     char rightKey() {
@@ -63,12 +64,12 @@ class TestRadicalPanel : public QObject {
 private slots:
     void start() {
         Drill d;
-        TestForm& t = d.t;
+        FakeHost& t = d.t;
         auto* panel = t.find<RadicalPanel>(QStringLiteral("zgform"));
         QVERIFY(panel->isVisible());
         QVERIFY(t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());
-        QCOMPARE(t.form->mainctr()->height(), 25);
-        QVERIFY(!t.form->mainctr()->isEnabled());
+        QVERIFY(t.toolBarCollapsed);
+        QVERIFY(!t.toolBarEnabled);
         for (const char* n : {"zgzuang1", "zgzuang1a"}) QCOMPARE(text(t, n), QStringLiteral("中文练习"));
         for (const char* n : {"zgzuang2", "zgzuang2a"}) QCOMPARE(text(t, n), QStringLiteral("字根练习"));
         QCOMPARE(text(t, "zgxsh1"), QStringLiteral("↑"));
@@ -80,7 +81,7 @@ private slots:
         QVERIFY(first >= 0);
         QCOMPARE(text(t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(d.s().radicalTable[size_t(first)])));
         QCOMPARE(text(t, "kjxsh1"), text(t, "kjxsh2"));
-        QCOMPARE(t.form->focusWidget(), d.zgput);
+        QCOMPARE(t.desk.focusWidget(), d.zgput);
         QCOMPARE(d.s().unitPos, 1);
     }
 
@@ -97,6 +98,13 @@ private slots:
         QFETCH(QRect, where);
         Drill d;
         QCOMPARE(d.t.find<QWidget>(name)->geometry(), where);
+    }
+
+    // The exit button says what it does, in the status bar and to a screen reader.
+    void exitButtonHint() {
+        Drill d;
+        QCOMPARE(d.t.find<QWidget>(QStringLiteral("zgexit"))->accessibleDescription(),
+                 QStringLiteral("退出练习并查看成绩..."));
     }
 
     // The input box takes plain keys even while a Chinese input method is on.
@@ -150,11 +158,11 @@ private slots:
         d.letter('a');
         QTest::keyClick(d.zgput, Qt::Key_Shift);
         d.letter('b');
-        QCOMPARE(int(d.t.sound.clicks.size()), 2);
-        QCOMPARE(QString::fromStdString(d.t.sound.clicks.front()), d.t.appDir() + QStringLiteral("/key.wav"));
+        QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
+        QCOMPARE(QString::fromStdString(d.t.fakeSound.clicks.front()), d.t.appDir() + QStringLiteral("/key.wav"));
         d.s().keySound = "false";
         d.letter('c');
-        QCOMPARE(int(d.t.sound.clicks.size()), 2);
+        QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
     }
 
     void aFullRow() {
@@ -191,7 +199,7 @@ private slots:
         QCOMPARE(d.s().rightCount, 1);
         QCOMPARE(d.s().wrongCount, 0);
         QCOMPARE(d.marks(), first + QStringLiteral("↑"));
-        QCOMPARE(int(d.t.sound.clicks.size()), 1);
+        QCOMPARE(int(d.t.fakeSound.clicks.size()), 1);
     }
 
     // X repeats a held key as release/press pairs with one time, most of them not flagged
@@ -213,7 +221,7 @@ private slots:
         QTest::qWait(80);
         QCOMPARE(d.answers(), answers);
         QCOMPARE(d.s().rightCount, 1);
-        QCOMPARE(int(d.t.sound.clicks.size()), answers);
+        QCOMPARE(int(d.t.fakeSound.clicks.size()), answers);
         QCOMPARE(d.zgput->text(), QString());
     }
 
@@ -254,12 +262,12 @@ private slots:
     void escapeEndsTheDrill() {
         Drill d;
         d.letter(d.rightKey());
-        d.t.clock.advanceSeconds(5);
+        d.t.fakeClock.advanceSeconds(5);
         d.t.find<RadicalPanel>(QStringLiteral("zgform"))->zgtimerctrTimer();
         bool toolBarEnabledAtReport = false;
         int countedAtReport = -1;
         d.t.onModal = [&](QDialog&) {
-            toolBarEnabledAtReport = d.t.form->mainctr()->isEnabled();
+            toolBarEnabledAtReport = d.t.toolBarEnabled;
             countedAtReport = d.s().rightCount + d.s().wrongCount;
         };
         QTest::keyClick(d.zgput, Qt::Key_Escape);
@@ -269,10 +277,12 @@ private slots:
         QCOMPARE(countedAtReport, 1);
         QCOMPARE(d.s().rightCount + d.s().wrongCount, 1);
         QCOMPARE(bytes::toUnicode(d.s().elapsedText), QStringLiteral("0:00:05"));
+        QVERIFY(d.t.lastReport.startsWith(QStringLiteral("输入:\u30001\u3000个字！，正确:\u30001\u3000个字！")));
+        QVERIFY(d.t.lastReport.contains(QStringLiteral("用时:\u30000分5秒！")));
         QVERIFY(!d.t.find<RadicalPanel>(QStringLiteral("zgform"))->isVisible());
         QVERIFY(!d.t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());
-        QCOMPARE(d.t.form->mainctr()->height(), 90);
-        QCOMPARE(int(d.t.sound.clicks.size()), 2);
+        QVERIFY(!d.t.toolBarCollapsed);
+        QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
     }
 
     void exitButtonEndsTheDrill() {
@@ -287,12 +297,12 @@ private slots:
         Drill d;
         d.s().practiceMinutes = 10;
         auto* panel = d.t.find<RadicalPanel>(QStringLiteral("zgform"));
-        d.t.clock.advanceSeconds(599);
+        d.t.fakeClock.advanceSeconds(599);
         panel->zgtimerctrTimer();
         QCOMPARE(text(d.t, "zgtime1"), QStringLiteral("0:09:59"));
         QCOMPARE(text(d.t, "zgtime2"), QStringLiteral("0:09:59"));
         QCOMPARE(d.t.modalCount, 0);
-        d.t.clock.advanceSeconds(1);
+        d.t.fakeClock.advanceSeconds(1);
         panel->zgtimerctrTimer();
         QCOMPARE(d.t.modalCount, 1);
         QCOMPARE(bytes::toUnicode(d.s().elapsedText), QStringLiteral("0:10:00"));

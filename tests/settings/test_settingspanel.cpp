@@ -47,22 +47,22 @@ struct SmallDisk {
     QString dir;
     bool mounted = false;
     QString why;  // why there is none
-    SmallDisk(const QString& appDir, const QString& options) : dir(appDir) {
+    SmallDisk(const QString& folder, const QString& options) : dir(folder) {
         if (geteuid() != 0) {
             why = QStringLiteral("mounting a small tmpfs needs root (CI runs as root)");
             return;
         }
-        const QString away = appDir + QStringLiteral(".files");
-        if (!QDir().rename(appDir, away) || !QDir().mkdir(appDir)) {
-            why = QStringLiteral("cannot move the program folder aside");
+        const QString away = dir + QStringLiteral(".files");
+        if (!QDir().rename(dir, away) || !QDir().mkdir(dir)) {
+            why = QStringLiteral("cannot move the folder aside");
             return;
         }
         mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                              options, QStringLiteral("jaxotest"), appDir}) == 0;
+                                                              options, QStringLiteral("jaxotest"), dir}) == 0;
         if (!mounted) why = QStringLiteral("mount -t tmpfs failed");
         QDir files(away);
         for (const QFileInfo& fi : files.entryInfoList(QDir::Files | QDir::NoDotAndDotDot))
-            QFile::rename(fi.filePath(), appDir + QLatin1Char('/') + fi.fileName());
+            QFile::rename(fi.filePath(), dir + QLatin1Char('/') + fi.fileName());
         files.removeRecursively();
     }
     ~SmallDisk() {
@@ -419,15 +419,19 @@ private slots:
     void fullDiskKeepsTheFile() {
         QFETCH(bool, entries);
         const QByteArray before = settingsText({"7", "3", "9", "true", "false", "true", "true", "false", "true", "true", "false"});
-        TestForm t({}, [&](const QString& app) {
-            QFile f(app + QStringLiteral("/sysctr.jxo"));
+        // The user's own settings, on a disk that fills up.
+        TestForm t({}, [&](const QString&) {
+            const QString folder = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/jaxo");
+            QVERIFY(QDir().mkpath(folder));
+            QFile f(folder + QStringLiteral("/sysctr.jxo"));
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(before);
         });
-        SmallDisk disk(t.appDir(), entries ? QStringLiteral("size=8m,nr_inodes=200") : QStringLiteral("size=8m"));
-        if (!disk.mounted) QSKIP(qPrintable(QStringLiteral("no small file system to fill: ") + disk.why));
         Panel p(t);
-        const QString path = t.file(QStringLiteral("sysctr.jxo"));
+        const QString path = p.userFile();
+        const QString folder = QFileInfo(path).path();
+        SmallDisk disk(folder, entries ? QStringLiteral("size=8m,nr_inodes=200") : QStringLiteral("size=8m"));
+        if (!disk.mounted) QSKIP(qPrintable(QStringLiteral("no small file system to fill: ") + disk.why));
         QCOMPARE(readFile(path), before);
         disk.fill(entries);
         const size_t played = t.sound.played.size();
@@ -439,7 +443,7 @@ private slots:
         p.press("sys2");
         QCOMPARE(readFile(path), before);
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
-        QCOMPARE(QDir(t.appDir()).entryList({QStringLiteral("sysctr.jxo*")}, QDir::Files), QStringList("sysctr.jxo"));
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("sysctr.jxo*")}, QDir::Files), QStringList("sysctr.jxo"));
         const MainWindowState& s = t.form->state();
         QCOMPARE(s.practiceMinutes, 7);
         QCOMPARE(s.testMinutes, 3);

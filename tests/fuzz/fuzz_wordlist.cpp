@@ -1,0 +1,52 @@
+// Word lists: any text read as a list, its entries shown and answered.
+#include "common/linestore.h"
+#include "common/randomsource.h"
+#include "fuzz.h"
+#include "vocabulary/worddrill.h"
+
+#include <array>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    const int draws = in.byte() % 8;
+    const int answers = in.byte() % 16;
+    std::vector<std::string> typed;
+    for (int i = 0; i < answers; ++i) typed.push_back(in.text());
+    std::array<int, 8> clock{};
+    for (int& b : clock) b = in.byte();
+    LineStore list;
+    list.loadText(in.rest());
+
+    MainWindowState s;
+    RandomSource random;
+    for (int i = 0; i < draws; ++i) random.next();
+    WordDrill drill(s, list, random);
+    drill.start(0.5, "list");
+    auto checkEntry = [&] {
+        FUZZ_CHECK(s.lessonPos >= 0 && s.lessonPos <= std::max(1, list.count() - 1));
+        // An entry with a "*" shows the word before the first one and the meaning after it.
+        const ByteText line = list.line(s.lessonPos);
+        if (line.find('*') != ByteText::npos) FUZZ_CHECK(drill.word() + "*" + drill.meaning() == line);
+    };
+    checkEntry();
+    int right = 0;
+    for (const std::string& t : typed) {
+        const ByteText word = drill.word();
+        const WordDrill::Mark m = drill.answer(t);
+        FUZZ_CHECK((m == WordDrill::Mark::Right) == (t == word));
+        right += m == WordDrill::Mark::Right ? 1 : 0;
+        checkEntry();
+    }
+    FUZZ_CHECK(s.rightCount == right && s.rightCount + s.wrongCount == answers);
+
+    // The clock over a day: a well formed time, a limit only at its minutes.
+    for (size_t i = 0; i < clock.size(); i += 2) {
+        const double now = clock[i] / 256.0;
+        s.wordMinutes = clock[i + 1] % 61;
+        const bool limit = drill.tick(now);
+        const ByteText& c = drill.clockText();
+        FUZZ_CHECK(c.size() >= 7 && c[c.size() - 3] == ':' && c[c.size() - 6] == ':');
+        FUZZ_CHECK(limit == (std::stoi(c.substr(c.size() - 5, 2)) == s.wordMinutes));
+    }
+    return 0;
+}

@@ -1,0 +1,115 @@
+#pragma once
+// A host for one panel without the main window: fake clock, sound and messages, the
+// program's own random source, and the code books and settings read straight from the
+// build's program folder, which is never written. The panel goes on `desk`.
+#include "app/exercisehost.h"
+#include "chinese/codebook.h"
+#include "common/errors.h"
+#include "common/linestore.h"
+#include "common/randomsource.h"
+#include "radicals/radicaltable.h"
+#include "report/tcjreport.h"
+#include "settings/music.h"
+#include "settings/settingsfile.h"
+#include "support/fakes.h"
+
+#include <QMap>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class FakeHost : public ExerciseHost {
+public:
+    FakeHost() {
+        // No user settings file: a fresh user's settings, from the shipped default.
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        state_.appDir = JAXO_BUILD_APPDIR;
+        LineStore lines;
+        settings::readSettings(state_, lines, 13);
+        state_.soundOk = fakeSound.waveDevices() != 0 || fakeSound.midiDevices() != 0 ? 1 : 0;
+        radicals::buildRadicalTable(state_.radicalTable);
+        sound_ = std::make_unique<SoundSystem>(state_, random_, fakeSound,
+                                               [this](const QString& text) { fakeMessages.showError(text); });
+        desk.setObjectName(QStringLiteral("desk"));
+        desk.resize(800, 600);
+    }
+
+    MainWindowState& state() override { return state_; }
+    RandomSource& random() override { return random_; }
+    Clock& clock() override { return fakeClock; }
+    Messages& messages() override { return fakeMessages; }
+    SoundSystem& sound() override { return *sound_; }
+    LineStore& tempwjzlj() override { return lessonStore; }
+    const CodeBook& codeBook(int n) override {
+        static const char* const names[] = {"/jaxo.sy1", "/jaxo2.sy2", "/jaxo3.sy3", "/jaxo4.sy4"};
+        const int i = (n >= 1 && n <= 4) ? n - 1 : 3;
+        if (!books_[i]) {
+            books_[i] = std::make_unique<CodeBook>();
+            books_[i]->loadFile(state_.appDir + names[i]);
+        }
+        return *books_[i];
+    }
+
+    void collapseToolBar() override {
+        toolBarCollapsed = true;
+        toolBarEnabled = false;
+    }
+    void setToolBarEnabled(bool on) override { toolBarEnabled = on; }
+    void restoreMainScreen() override {
+        toolBarCollapsed = false;
+        toolBarEnabled = true;
+        if (isOn(state_.mainMusic))
+            sound_->music();
+        else
+            sound_->nomusic();
+    }
+    // The report as the main window opens it: modal, closed here unless onModal closed it.
+    void openReport() override {
+        Tcjreport report(*this, &desk);
+        ++modalCount;
+        lastModal = report.objectName();
+        lastReport = report.accessibleDescription();
+        if (onModal) onModal(report);
+        if (report.isVisible() || !report.result()) report.reject();
+    }
+    void setHint(const QString& text) override { statusHint = text; }
+    void showError(const JaxoError& error) override { fakeMessages.showError(errors::displayText(error.text())); }
+    void registerHint(QWidget* widget, const QString& hint) override {
+        widget->setAccessibleDescription(hint);
+        hints[widget->objectName()] = hint;
+    }
+
+    QString appDir() const { return QString::fromStdString(state_.appDir); }
+    template <typename T>
+    T* find(const QString& name) const {
+        return desk.findChild<T*>(name);
+    }
+
+    FakeClock fakeClock;
+    FakeMessages fakeMessages;
+    FakeSound fakeSound;
+
+    LineStore lessonStore;
+    // What the tool bar shows: collapsed to its tabs, and whether it takes clicks.
+    bool toolBarCollapsed = false;
+    bool toolBarEnabled = true;
+    QString statusHint;
+    QMap<QString, QString> hints;  // object name -> status-bar hint
+    int modalCount = 0;
+    QString lastModal;
+    QString lastReport;  // the figures the last report read out
+    std::function<void(QDialog&)> onModal;
+
+private:
+    QTemporaryDir config_;
+    MainWindowState state_;
+    RandomSource random_;
+    std::unique_ptr<SoundSystem> sound_;
+    std::array<std::unique_ptr<CodeBook>, 4> books_;
+
+public:
+    // Last, so the panels on it go before everything they refer to.
+    QWidget desk;
+};
