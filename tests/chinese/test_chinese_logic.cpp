@@ -67,9 +67,9 @@ private slots:
         s.lessonSize = size;
         s.lessonPos = start;
         s.rightCount = 7;
-        s.typedText = gb(QStringLiteral("中"));
-        s.expectedText = gb(QStringLiteral("中国"));
-        s.lengthBefore = 12;
+        // Half a line typed, three characters of it wrong, before the new page.
+        ByteText half = gb(QStringLiteral("中文中文中文")), halfMarks;
+        checkLine(s, gb(QStringLiteral("中国中国中国中国")), half, 12, halfMarks);
         Page page;
         page.marks[2] = ByteText(2, ' ');
         page.input[3] = gb(QStringLiteral("半行"));
