@@ -42,11 +42,11 @@ typing for English: the Wubi radical drill, high-frequency characters, short
 codes, words and articles, English fingering drills and articles, timed tests
 and a vocabulary drill over nine word lists. Every exercise ends in a score
 report. Chinese is typed through fcitx5 or IBus with a Wubi table.")
-# Libraries from dpkg-shlibdeps; by name the plug-ins Qt loads at run time (SVG icons,
-# the SQLite history), the fonts, the SoundFont and the help viewer.
+# Libraries from dpkg-shlibdeps; by name what is loaded at run time (the synthesiser,
+# loaded on the first sound; Qt's SVG icon and SQLite plug-ins), the fonts, the SoundFont and the help viewer.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, libqt6sql6-sqlite, fonts-noto-cjk, fonts-arphic-ukai, fonts-arphic-uming, timgm6mb-soundfont, xdg-utils")
+    "libfluidsynth3, libqt6svg6, libqt6sql6-sqlite, fonts-noto-cjk, fonts-arphic-ukai, fonts-arphic-uming, timgm6mb-soundfont, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fcitx5-chinese-addons | ibus-table-wubi, fcitx5-frontend-qt6 | ibus, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")

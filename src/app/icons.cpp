@@ -1,5 +1,7 @@
 #include "app/icons.h"
 
+#include "app/pictures.h"
+
 namespace icons {
 namespace {
 
@@ -83,7 +85,7 @@ QString fileFor(const QString& objectName, const std::string& appDir) {
 QIcon forControl(const QString& objectName, const std::string& appDir) {
     const Entry* e = find(objectName);
     if (!e) return {};
-    const QIcon own(fileFor(objectName, appDir));
+    const QIcon own = pictures::icon(fileFor(objectName, appDir));
     return e->theme ? QIcon::fromTheme(QLatin1String(e->theme), own) : own;
 }
 

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
@@ -16,6 +18,8 @@
 #include <algorithm>
 
 #include <exception>
+#include <functional>
+#include <utility>
 #include <memory>
 
 namespace {
@@ -38,6 +42,31 @@ public:
         }
         return false;
     }
+};
+// Runs a task a moment after the window is first exposed (on screen), so that work the
+// window does not need does not delay it; a window that is never exposed waits 3 s.
+class AfterFirstExpose : public QObject {
+public:
+    AfterFirstExpose(QWindow* window, std::function<void()> task) : task_(std::move(task)) {
+        window->installEventFilter(this);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] { run(); });
+        timer_.start(3000);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            timer_.start(250);
+        }
+        return false;
+    }
+
+private:
+    void run() {
+        if (task_) std::exchange(task_, {})();
+    }
+    std::function<void()> task_;
+    QTimer timer_;
 };
 }  // namespace
 
@@ -65,7 +94,11 @@ int main(int argc, char* argv[]) {
         SystemClock clock;
         BoxMessages messages;
         DesktopShell shell;
-        FluidOutput sound;
+        // The sound library, the SoundFont and the stream are loaded when a sound is
+        // wanted, and not before the main window is on screen.
+        FluidOutput::Options soundOptions;
+        soundOptions.held = true;
+        FluidOutput sound(soundOptions);
         TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal
@@ -76,6 +109,7 @@ int main(int argc, char* argv[]) {
         place.moveCenter(avail.center());
         Form1.setGeometry(place);
         Form1.show();  // 6
+        AfterFirstExpose releaseSound(Form1.windowHandle(), [&sound] { sound.release(); });
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

@@ -6,6 +6,7 @@ list(APPEND JAXO_GUI_SOURCES
   src/app/keylineedit.cpp
   src/app/labelpair.cpp
   src/app/pageinput.cpp
+  src/app/pictures.cpp
   src/app/releasesettler.cpp
   src/app/services.cpp
   src/app/taboutform.cpp

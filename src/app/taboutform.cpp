@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/icons.h"
+#include "app/pictures.h"
 #include "app/tform1.h"
 
 #include <QEvent>
@@ -28,7 +29,7 @@ Taboutform::Taboutform(TForm1& form, QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel(Panel1_);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(QString::fromStdString(form.state().appDir + "/emblem.png")));
+    image->setPixmap(pictures::once(QString::fromStdString(form.state().appDir + "/emblem.png")));
     image->adjustSize();
     image->move(3, 3);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);

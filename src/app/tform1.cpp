@@ -4,6 +4,7 @@
 #include "app/icons.h"
 #include "app/keylineedit.h"
 #include "app/pageinput.h"
+#include "app/pictures.h"
 #include "app/taboutform.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
@@ -45,12 +46,29 @@ constexpr QSize kDeskMinimum(712, 500);
 // Alt+letter for each tab: the initial of its pinyin.
 constexpr Qt::Key kTabKeys[5] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_B, Qt::Key_X};
 
-// The drop-down menus show their pictures at 32 x 32.
-class MenuStyle : public QProxyStyle {
+// The tool bar pages: no frame and no panel, the buttons 1 pixel apart; the drop-down
+// menus show their pictures at 32 x 32. One instance serves every page and menu (a
+// style sheet would cost each page a style of its own).
+class BarStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_SmallIconSize) return 32;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_SmallIconSize: return 32;
+        case PM_ToolBarFrameWidth:
+        case PM_ToolBarItemMargin: return 0;
+        case PM_ToolBarItemSpacing: return 1;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_PanelToolBar) return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_ToolBar) return;
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 }  // namespace
@@ -97,10 +115,8 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
         if (now && desk_->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 8, 8);
     });
 
-    backImage1_ = new QLabel(desk_);
+    backImage1_ = new FilledPicture(QString::fromStdString(services_.appDir + "/back.jpg"), desk_);
     backImage1_->setObjectName(QStringLiteral("backImage1"));
-    backImage1_->setScaledContents(true);
-    backImage1_->setPixmap(QPixmap(QString::fromStdString(services_.appDir + "/back.jpg")));
     registerHint(backImage1_, QStringLiteral("欢迎使用Jaxo4.00中英文打字练习软件..."));
 
     buildToolBar();
@@ -232,23 +248,23 @@ void TForm1::buildToolBar() {
     mainctr_->tabBar()->setFocusPolicy(Qt::StrongFocus);
     registerHint(mainctr_->tabBar(), QStringLiteral("主菜单..."));
 
-    auto page = [this](const char* name, const QString& caption) {
+    auto* barStyle = new BarStyle;
+    barStyle->setParent(this);
+    auto page = [this, barStyle](const char* name, const QString& caption) {
         auto* bar = new QToolBar;
+        bar->setStyle(barStyle);
         bar->setObjectName(QString::fromLatin1(name));
         bar->setIconSize(QSize(32, 32));
         bar->setMovable(false);
         bar->setContentsMargins(0, 0, 0, 0);
-        bar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 1px; }"));
         mainctr_->addTab(bar, caption);
         return bar;
     };
     auto connectClick = [this](QToolButton* b, void (TForm1::*slot)()) { connect(b, &QToolButton::clicked, this, slot); };
-    auto dropDown = [this](QToolButton* b, const char* menuName) {
+    auto dropDown = [this, barStyle](QToolButton* b, const char* menuName) {
         auto* m = new QMenu(b);
         m->setObjectName(QString::fromLatin1(menuName));
-        auto* style = new MenuStyle;
-        style->setParent(m);
-        m->setStyle(style);
+        m->setStyle(barStyle);
         b->setMenu(m);
         b->setPopupMode(QToolButton::InstantPopup);
         // The tool bar is disabled while the chosen exercise runs, so the button would
@@ -373,6 +389,7 @@ void TForm1::returnFocus() {
 
 void TForm1::restoreMainScreen() {
     mainctr_->setFixedHeight(kExpandedHeight);
+    sound_->keySoundAhead(false);
     if (isOn(state_.mainMusic))
         sound_->music();
     else

@@ -17,6 +17,7 @@
 
 class QDialog;
 class QLabel;
+class FilledPicture;
 class QMenu;
 class QTabWidget;
 class QToolButton;
@@ -146,7 +147,7 @@ private:
     QWidget* desk_ = nullptr;
     QPointer<QToolButton> lastButton_;
     QTabWidget* mainctr_ = nullptr;
-    QLabel* backImage1_ = nullptr;
+    FilledPicture* backImage1_ = nullptr;
     QLabel* statusPanels_[5] = {};
     ChinesePanel* chinapanel_ = nullptr;
     EnglishPanel* englishform_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/tloge.h"
 
+#include "app/pictures.h"
+
 #include <QLabel>
 
 Tloge::Tloge(const QString& picturePath, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -7,7 +9,7 @@ Tloge::Tloge(const QString& picturePath, QWidget* parent) : QWidget(parent, Qt::
     setWindowTitle(QStringLiteral("loge"));
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(picturePath));
+    image->setPixmap(pictures::once(picturePath));  // gone with the splash
     image->setGeometry(0, 0, 416, 262);
     image->setScaledContents(true);
     setGeometry(210, 120, 415, 263);

@@ -75,7 +75,9 @@ QString announcement(const ByteText& reference, const ByteText& typed, const Byt
     for (size_t i = 0; i < marks.size();) {
         const auto n = static_cast<size_t>(std::max(1, bytes::charLength(marks, i)));
         const ByteText ch = marks.substr(i, n);
-        if (static_cast<unsigned char>(ch[0]) > 0x20 && previousMarks.compare(i, n, ch) != 0) wrong << spoken(ch);
+        // Marks longer than before (a line grown past its reference) are new, not compared.
+        const bool isNew = previousMarks.size() < i + n || previousMarks.compare(i, n, ch) != 0;
+        if (static_cast<unsigned char>(ch[0]) > 0x20 && isNew) wrong << spoken(ch);
         i += n;
     }
     QString out;

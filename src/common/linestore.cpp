@@ -10,18 +10,74 @@ void LineStore::clear() {
     lines_.clear();
 }
 
-void LineStore::loadFile(const std::string& path, Check check) {
-    QFile f(QString::fromStdString(path));
+namespace {
+JaxoError tooLarge(const std::string& path) {
+    return JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
+}
+
+void open(QFile& f, const std::string& path) {
     if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
-    if (f.size() > kMaxFileBytes)
-        throw JaxoError(QStringLiteral("File %1 is too large").arg(QString::fromStdString(path)));
-    const QByteArray data = f.readAll();
+    if (f.size() > LineStore::kMaxFileBytes) throw tooLarge(path);
+}
+}  // namespace
+
+void LineStore::checkReadable(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    open(f, path);
+}
+
+ByteText LineStore::readFile(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    open(f, path);
+    ByteText data;
+    if (!f.isSequential()) data.resize(static_cast<size_t>(f.size()));
+    qint64 got = 0;
+    while (got < static_cast<qint64>(data.size())) {
+        const qint64 n = f.read(data.data() + got, static_cast<qint64>(data.size()) - got);
+        if (n <= 0) break;
+        got += n;
+    }
+    data.resize(static_cast<size_t>(got));
+    // A file that grew since its size was taken (or a pipe) is read to its end.
+    char chunk[65536];
+    for (qint64 n; (n = f.read(chunk, sizeof chunk)) > 0;) {
+        if (static_cast<long long>(data.size()) + n > kMaxFileBytes) throw tooLarge(path);
+        data.append(chunk, static_cast<size_t>(n));
+    }
     if (f.error() != QFileDevice::NoError) throw JaxoError(errors::cannotOpen(path));
+    return data;
+}
+
+void LineStore::loadFile(const std::string& path, Check check) {
+    const ByteText data = readFile(path);
     if (check == Check::Gb18030) {
-        const long long bad = bytes::firstInvalidGb18030(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+        const long long bad = bytes::firstInvalidGb18030(data);
         if (bad >= 0) throw JaxoError(errors::damaged(path, bad));
     }
-    loadText(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+    loadText(data);
+}
+
+ByteText LineStore::joinedText(ByteText in) {
+    size_t lone = 0;  // breaks that are not CR LF: each grows by one byte
+    for (size_t i = 0; i < in.size(); ++i) {
+        if (in[i] == '\r' && i + 1 < in.size() && in[i + 1] == '\n')
+            ++i;
+        else if (in[i] == '\r' || in[i] == '\n')
+            ++lone;
+    }
+    if (lone == 0) return in;
+    ByteText out;
+    out.reserve(in.size() + lone);
+    for (size_t i = 0; i < in.size(); ++i) {
+        const char c = in[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < in.size() && in[i + 1] == '\n') ++i;
+            out += "\r\n";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
 }
 
 void LineStore::loadText(std::string_view in) {

@@ -24,6 +24,13 @@ public:
     // content is then left as it was.
     void loadFile(const std::string& path, Check check = Check::Gb18030);
     void loadText(std::string_view text);
+    // The file's bytes, with the errors of loadFile.
+    static ByteText readFile(const std::string& path);
+    // The errors readFile would throw for a file that cannot be opened or is too
+    // large, without reading it.
+    static void checkReadable(const std::string& path);
+    // What text() holds after loadText(in): every line break (CR LF, CR or LF) as CR LF.
+    static ByteText joinedText(ByteText in);
     void appendLine(std::string_view line);
     // Writes every line followed by CR LF, through a new file that then replaces the
     // old one; in place when only the file, not its folder, may be written.

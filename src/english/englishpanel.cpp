@@ -1,17 +1,18 @@
 #include "english/englishpanel.h"
 
+#include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/icons.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
+#include "app/testdump.h"
+#include "app/typingline.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
-#include "app/bytegridlabel.h"
-#include "app/exerciseclock.h"
-#include "app/testdump.h"
-#include "app/typingline.h"
 #include "settings/music.h"
 
 #include <QKeyEvent>
@@ -107,8 +108,8 @@ void EnglishPanel::loadPictures() {
     if (picturesLoaded_ || host_.state().appDir.empty()) return;
     picturesLoaded_ = true;
     const std::string& dir = host_.state().appDir;
-    engmage_->setPixmap(QPixmap(QString::fromStdString(dir + "/keyboard.jpg")));
-    engback_->setPixmap(QPixmap(QString::fromStdString(dir + "/strip.jpg")));
+    engmage_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
+    engback_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
     englishnext_->setIcon(icons::forControl(englishnext_->objectName(), dir));
     englishexit_->setIcon(icons::forControl(englishexit_->objectName(), dir));
 }
@@ -137,6 +138,7 @@ void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::st
         host_.sound().music();
     else
         host_.sound().nomusic();
+    host_.sound().keySoundAhead(true);  // its keys click
     s.startTime = host_.clock().timeOfDay();
     englishzz1_.setText(bytes::toUnicode(s.modeTitle));
     englishzz2_.setText(bytes::toUnicode(s.lessonTitle));

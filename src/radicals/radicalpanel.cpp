@@ -1,14 +1,14 @@
 #include "radicals/radicalpanel.h"
 
 #include "app/access.h"
+#include "app/bytegridlabel.h"
+#include "app/exerciseclock.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
 #include "app/icons.h"
 #include "app/keylineedit.h"
-#include "common/platform.h"
-#include "app/bytegridlabel.h"
-#include "app/exerciseclock.h"
 #include "app/releasesettler.h"
+#include "common/platform.h"
 #include "radicals/keychartview.h"
 #include "settings/music.h"
 
@@ -98,6 +98,7 @@ void RadicalPanel::startDrill(std::vector<int> entries, const ByteText& lessonTi
         host_.sound().music();
     else
         host_.sound().nomusic();
+    host_.sound().keySoundAhead(true);  // its keys click
     // The program folder and the table are known only once the window is built.
     zgbiao_->setTable(s.radicalTable);
     if (zgexit_->icon().isNull()) zgexit_->setIcon(icons::forControl(zgexit_->objectName(), s.appDir));

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -10,11 +11,19 @@
 
 #include <fluidsynth.h>
 
+#include <dlfcn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <thread>
 
 namespace sound {
 
@@ -208,6 +217,53 @@ bool midiDuration(const QByteArray& b, double& seconds) {
 
 }  // namespace sound
 
+namespace sound {
+
+namespace {
+// A Unix socket that accepts a connection: a sound server is listening there.
+bool socketAnswers(const std::string& path) {
+    sockaddr_un addr{};
+    if (path.empty() || path.size() >= sizeof addr.sun_path) return false;
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
+    close(fd);
+    return ok;
+}
+}  // namespace
+
+bool outputReachable(const std::string& driver) {
+    if (driver == "pulseaudio") {
+        // The server list of PULSE_SERVER, else the places a desktop's server listens.
+        if (const char* servers = std::getenv("PULSE_SERVER"); servers && *servers) {
+            for (const QString& entry : QString::fromLocal8Bit(servers).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                QString address = entry;
+                if (address.startsWith(QLatin1Char('{'))) address = address.mid(address.indexOf(QLatin1Char('}')) + 1);
+                if (address.startsWith(QLatin1String("unix:"))) address = address.mid(5);
+                if (!address.startsWith(QLatin1Char('/'))) return true;  // a network server: taken on trust
+                if (socketAnswers(address.toStdString())) return true;
+            }
+            return false;
+        }
+        std::vector<std::string> places;
+        if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
+            places.push_back(std::string(runtime) + "/pulse/native");
+        places.push_back("/run/user/" + std::to_string(getuid()) + "/pulse/native");
+        places.push_back("/run/pulse/native");
+        return std::any_of(places.begin(), places.end(), socketAnswers);
+    }
+    if (driver == "alsa") {
+        // A playback device of a sound card.
+        const QStringList pcm = QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcmC*D*p")}, QDir::System);
+        return !pcm.isEmpty();
+    }
+    return false;
+}
+
+}  // namespace sound
+
 namespace {
 
 // fluidsynth writes its log to stderr unless told otherwise; keep it out of the
@@ -216,35 +272,107 @@ void quietLog(int, const char*, void*) {}
 
 QString cannotPlay(const std::string& path) { return QStringLiteral("Cannot play file %1").arg(QString::fromStdString(path)); }
 
+// The library is loaded when the first sound is wanted, not at start-up: it brings in
+// some thirty libraries that a session without sound never needs.
+#define JAXO_FLUID_FUNCTIONS(X)                                                                                    \
+    X(fluid_set_log_function) X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setnum)             \
+    X(fluid_settings_setint) X(fluid_settings_setstr) X(new_fluid_synth) X(delete_fluid_synth)                    \
+    X(fluid_synth_sfload) X(fluid_synth_process) X(fluid_synth_all_sounds_off) X(fluid_synth_system_reset)       \
+    X(new_fluid_audio_driver2) X(delete_fluid_audio_driver) X(new_fluid_player) X(delete_fluid_player)            \
+    X(fluid_player_set_loop) X(fluid_player_add_mem) X(fluid_player_play) X(fluid_player_get_status)              \
+    X(fluid_player_get_total_ticks) X(fluid_player_get_current_tick)
+
+struct FluidApi {
+#define JAXO_DECLARE(f) decltype(&::f) f = nullptr;
+    JAXO_FLUID_FUNCTIONS(JAXO_DECLARE)
+#undef JAXO_DECLARE
+};
+
+#ifndef JAXO_FLUIDSYNTH_SONAME
+#define JAXO_FLUIDSYNTH_SONAME "libfluidsynth.so.3"
+#endif
+
+// The library's functions, loaded once a run; null when it cannot be loaded.
+const FluidApi* fluidApi() {
+    static const FluidApi* const api = []() -> const FluidApi* {
+        void* lib = nullptr;
+        for (const char* name : {JAXO_FLUIDSYNTH_SONAME, "libfluidsynth.so.3", "libfluidsynth.so"})
+            if ((lib = dlopen(name, RTLD_NOW | RTLD_LOCAL)) != nullptr) break;
+        if (!lib) return nullptr;
+        static FluidApi a;
+        bool complete = true;
+#define JAXO_RESOLVE(f)                                                                                            \
+    if (void* sym = dlsym(lib, #f))                                                                                \
+        std::memcpy(&a.f, &sym, sizeof sym);                                                                       \
+    else                                                                                                           \
+        complete = false;
+        JAXO_FLUID_FUNCTIONS(JAXO_RESOLVE)
+#undef JAXO_RESOLVE
+        if (!complete) return nullptr;
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) a.fluid_set_log_function(level, quietLog, nullptr);
+        return &a;
+    }();
+    return api;
+}
+
 struct Click {
     std::vector<float> left, right;
 };
+
+using SteadyClock = std::chrono::steady_clock;
+// A click that waited longer than this for its stream is no longer the key's.
+constexpr auto kStaleClick = std::chrono::milliseconds(150);
+// After a stream could not be opened, the next try waits this long.
+constexpr auto kRetryOpen = std::chrono::seconds(2);
 
 }  // namespace
 
 struct FluidOutput::Impl {
     Options options;
+    QObject context;  // lives on the GUI thread: the worker's reports arrive through it
+
+    // Found once, without opening anything.
+    bool probed = false;
+    std::string probedDriver;
+    bool soundFontThere = false;
+
+    // Shared by the GUI thread, the worker and the audio thread; the slow calls
+    // (loading, opening, closing) are made without holding it.
+    mutable std::mutex lock;
+    const FluidApi* api = nullptr;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
+    bool synthTried = false;
+    bool soundFontLoaded = false;
     fluid_audio_driver_t* driver = nullptr;
     std::string driverName;
-    bool soundFontLoaded = false;
-    int rate = 44100;
-
-    // Shared with the audio thread.
-    std::mutex lock;
+    SteadyClock::time_point openFailedAt{};
+    bool openFailed = false;
     fluid_player_t* player = nullptr;
     bool musicOn = false;
     std::shared_ptr<const Click> click;
     size_t clickPos = 0;
+    SteadyClock::time_point clickAt{};
+    // What the GUI thread asked for.
+    bool wantSynth = false;
+    bool wantStream = false;
+    bool held = false;
+    bool quit = false;
+    bool busy = false;  // a reconcile is due or running
+    std::condition_variable wake;
+    std::thread worker;
+    int rate = 44100;
 
     // GUI thread only.
     QByteArray piece;
+    bool piecePending = false;  // waits for the SoundFont
     bool endReported = false;
+    bool keepOpen = false;
     // When the player passed the piece's last tick; the player itself reports the end
     // only seconds later, when every voice has died away.
     QElapsedTimer pastLastTick;
     QTimer poller;
+    QTimer closer;
     std::string clickPath;
     qint64 clickSize = -1;
     QDateTime clickTime;
@@ -269,47 +397,254 @@ FluidOutput::FluidOutput() : FluidOutput(Options{}) {}
 
 FluidOutput::FluidOutput(const Options& options) : d_(std::make_unique<Impl>()) {
     d_->options = options;
-    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, quietLog, nullptr);
-
-    d_->settings = new_fluid_settings();
-    if (!d_->settings) return;
-    fluid_settings_setnum(d_->settings, "synth.sample-rate", d_->rate);
-    fluid_settings_setnum(d_->settings, "synth.gain", 0.6);
-    fluid_settings_setint(d_->settings, "synth.lock-memory", 0);
-    fluid_settings_setstr(d_->settings, "player.timing-source", "sample");
-    fluid_settings_setint(d_->settings, "audio.period-size", options.periodSize);
-    fluid_settings_setint(d_->settings, "audio.periods", options.periods);
-    fluid_settings_setstr(d_->settings, "audio.pulseaudio.media-role", "music");
-    d_->synth = new_fluid_synth(d_->settings);
-    if (!d_->synth) return;
-    if (QFileInfo(QString::fromStdString(options.soundFont)).isReadable())
-        d_->soundFontLoaded = fluid_synth_sfload(d_->synth, options.soundFont.c_str(), 1) != FLUID_FAILED;
-
-    for (const std::string& name : options.drivers) {
-        fluid_settings_setstr(d_->settings, "audio.driver", name.c_str());
-        d_->driver = new_fluid_audio_driver2(d_->settings, audioCallback, this);
-        if (d_->driver) {
-            d_->driverName = name;
-            break;
-        }
-    }
-
+    d_->held = options.held;
+    probe();
     d_->poller.setInterval(50);
     QObject::connect(&d_->poller, &QTimer::timeout, [this] { poll(); });
+    d_->closer.setSingleShot(true);
+    QObject::connect(&d_->closer, &QTimer::timeout, [this] { closeIfIdle(); });
 }
 
 FluidOutput::~FluidOutput() {
     d_->poller.stop();
-    if (d_->driver) delete_fluid_audio_driver(d_->driver);  // no callback runs after this
-    if (d_->player) delete_fluid_player(d_->player);
-    if (d_->synth) delete_fluid_synth(d_->synth);
-    if (d_->settings) delete_fluid_settings(d_->settings);
+    d_->closer.stop();
+    {
+        std::lock_guard<std::mutex> guard(d_->lock);
+        d_->quit = true;
+    }
+    d_->wake.notify_all();
+    if (d_->worker.joinable()) d_->worker.join();
+    const FluidApi* api = d_->api;
+    if (!api) return;
+    if (d_->driver) api->delete_fluid_audio_driver(d_->driver);  // no callback runs after this
+    if (d_->player) api->delete_fluid_player(d_->player);
+    if (d_->synth) api->delete_fluid_synth(d_->synth);
+    if (d_->settings) api->delete_fluid_settings(d_->settings);
 }
 
-int FluidOutput::waveDevices() { return d_->driver ? 1 : 0; }
-int FluidOutput::midiDevices() { return d_->driver && d_->soundFontLoaded ? 1 : 0; }
-std::string FluidOutput::driverName() const { return d_->driverName; }
+void FluidOutput::probe() {
+    if (d_->probed) return;
+    d_->probed = true;
+    for (const std::string& name : d_->options.drivers)
+        if (sound::outputReachable(name)) {
+            d_->probedDriver = name;
+            break;
+        }
+    // A SoundFont 2 file: RIFF, then its form type.
+    QFile sf(QString::fromStdString(d_->options.soundFont));
+    const QByteArray head = sf.open(QIODevice::ReadOnly) ? sf.read(12) : QByteArray();
+    d_->soundFontThere = head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "sfbk";
+}
+
+int FluidOutput::waveDevices() {
+    return d_->probedDriver.empty() ? 0 : 1;
+}
+
+int FluidOutput::midiDevices() { return waveDevices() != 0 && d_->soundFontThere ? 1 : 0; }
+
+std::string FluidOutput::driverName() const {
+    std::lock_guard<std::mutex> guard(d_->lock);
+    return d_->driver ? d_->driverName : d_->probedDriver;
+}
+
+bool FluidOutput::streamOpen() const {
+    std::lock_guard<std::mutex> guard(d_->lock);
+    return d_->driver != nullptr;
+}
+
+bool FluidOutput::soundFontLoaded() const {
+    std::lock_guard<std::mutex> guard(d_->lock);
+    return d_->soundFontLoaded;
+}
+
 int FluidOutput::sampleRate() const { return d_->rate; }
+
+void FluidOutput::release() {
+    {
+        std::lock_guard<std::mutex> guard(d_->lock);
+        if (!d_->held) return;
+        d_->held = false;
+    }
+    want(d_->wantSynth, d_->wantStream);
+}
+
+void FluidOutput::want(bool synth, bool stream) {
+    if (d_->options.drivers.empty() || d_->probedDriver.empty()) stream = false;
+    {
+        std::lock_guard<std::mutex> guard(d_->lock);
+        d_->wantSynth = d_->wantSynth || synth;  // a loaded SoundFont stays
+        d_->wantStream = stream;
+        if (d_->held) return;
+        const bool synthDue = d_->wantSynth && !d_->synthTried;
+        const bool streamDue = stream ? !d_->driver && (!d_->openFailed || SteadyClock::now() - d_->openFailedAt >= kRetryOpen)
+                                      : d_->driver != nullptr;
+        if (!synthDue && !streamDue) return;
+        if (d_->options.loadOnWorker && d_->busy) {
+            d_->wake.notify_all();  // the running reconcile looks again before it ends
+            return;
+        }
+        d_->busy = true;
+    }
+    if (!d_->options.loadOnWorker) {
+        reconcile();
+        reconciled();
+        return;
+    }
+    if (!d_->worker.joinable())
+        d_->worker = std::thread([this] {
+            std::unique_lock<std::mutex> guard(d_->lock);
+            while (!d_->quit) {
+                if (!d_->busy) {
+                    d_->wake.wait(guard);
+                    continue;
+                }
+                guard.unlock();
+                reconcile();
+                QMetaObject::invokeMethod(&d_->context, [this] { reconciled(); }, Qt::QueuedConnection);
+                guard.lock();
+            }
+        });
+    else
+        d_->wake.notify_all();
+}
+
+void FluidOutput::reconcile() {
+    Impl& d = *d_;
+    for (;;) {
+        bool wantSynth, wantStream, haveStream, synthTried, quit;
+        {
+            std::lock_guard<std::mutex> guard(d.lock);
+            wantSynth = d.wantSynth;
+            wantStream = d.wantStream;
+            haveStream = d.driver != nullptr;
+            synthTried = d.synthTried;
+            quit = d.quit;
+            if (quit || ((!wantSynth || synthTried) && wantStream == haveStream) ||
+                (wantStream && !haveStream && d.openFailed && SteadyClock::now() - d.openFailedAt < kRetryOpen &&
+                 (!wantSynth || synthTried))) {
+                d.busy = false;
+                return;
+            }
+        }
+        if (!d.api) {
+            const FluidApi* api = fluidApi();
+            fluid_settings_t* settings = api ? api->new_fluid_settings() : nullptr;
+            if (settings) {
+                api->fluid_settings_setnum(settings, "synth.sample-rate", d.rate);
+                api->fluid_settings_setnum(settings, "synth.gain", 0.6);
+                api->fluid_settings_setint(settings, "synth.lock-memory", 0);
+                api->fluid_settings_setstr(settings, "player.timing-source", "sample");
+                api->fluid_settings_setint(settings, "audio.period-size", d.options.periodSize);
+                api->fluid_settings_setint(settings, "audio.periods", d.options.periods);
+                api->fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
+            }
+            std::lock_guard<std::mutex> guard(d.lock);
+            if (!settings) {
+                // No library: nothing will ever sound; stop asking.
+                d.synthTried = true;
+                d.openFailed = true;
+                d.openFailedAt = SteadyClock::now() + std::chrono::hours(24 * 365);
+                d.busy = false;
+                return;
+            }
+            d.api = api;
+            d.settings = settings;
+        }
+        const FluidApi& api = *d.api;
+        if (wantStream && !haveStream) {
+            // The stream first: a click waits for it, the music waits for the SoundFont too.
+            fluid_audio_driver_t* driver = nullptr;
+            std::string name;
+            for (const std::string& n : d.options.drivers) {
+                api.fluid_settings_setstr(d.settings, "audio.driver", n.c_str());
+                {
+                    // A click older than a moment belongs to a key long gone.
+                    std::lock_guard<std::mutex> guard(d.lock);
+                    if (d.click && SteadyClock::now() - d.clickAt > kStaleClick) d.click.reset();
+                }
+                if ((driver = api.new_fluid_audio_driver2(d.settings, audioCallback, this)) != nullptr) {
+                    name = n;
+                    break;
+                }
+            }
+            std::lock_guard<std::mutex> guard(d.lock);
+            d.driver = driver;
+            if (driver) {
+                d.driverName = name;
+                d.openFailed = false;
+            } else {
+                d.openFailed = true;
+                d.openFailedAt = SteadyClock::now();
+            }
+            continue;
+        }
+        if (!wantStream && haveStream) {
+            fluid_audio_driver_t* driver;
+            {
+                std::lock_guard<std::mutex> guard(d.lock);
+                driver = std::exchange(d.driver, nullptr);
+            }
+            api.delete_fluid_audio_driver(driver);  // joins the audio thread: not under the lock
+            continue;
+        }
+        if (wantSynth && !synthTried) {
+            fluid_synth_t* synth = api.new_fluid_synth(d.settings);
+            bool loaded = false;
+            if (synth && QFileInfo(QString::fromStdString(d.options.soundFont)).isReadable())
+                loaded = api.fluid_synth_sfload(synth, d.options.soundFont.c_str(), 1) != FLUID_FAILED;
+            std::lock_guard<std::mutex> guard(d.lock);
+            d.synth = synth;
+            d.soundFontLoaded = loaded;
+            d.synthTried = true;
+            continue;
+        }
+    }
+}
+
+void FluidOutput::reconciled() {
+    if (d_->piecePending && soundFontLoaded()) {
+        d_->piecePending = false;
+        startPiece();
+    }
+    scheduleClose();
+}
+
+void FluidOutput::scheduleClose() {
+    bool open, music;
+    {
+        std::lock_guard<std::mutex> guard(d_->lock);
+        open = d_->driver != nullptr || d_->wantStream;
+        music = d_->musicOn || d_->piecePending;
+    }
+    if (!open || music || d_->keepOpen) {
+        d_->closer.stop();
+        return;
+    }
+    d_->closer.start(d_->options.closeAfterMs);
+}
+
+void FluidOutput::closeIfIdle() {
+    bool sounding;
+    {
+        std::lock_guard<std::mutex> guard(d_->lock);
+        sounding = d_->musicOn || (d_->click && d_->clickPos < d_->click->left.size());
+    }
+    if (sounding || d_->keepOpen || d_->piecePending) {
+        scheduleClose();
+        return;
+    }
+    want(false, false);
+}
+
+void FluidOutput::keepOpen(bool on) {
+    d_->keepOpen = on;
+    if (on) {
+        d_->closer.stop();
+        want(false, true);
+    } else {
+        scheduleClose();
+    }
+}
 
 void FluidOutput::render(int frames, float* left, float* right) {
     std::fill(left, left + frames, 0.0f);
@@ -318,7 +653,7 @@ void FluidOutput::render(int frames, float* left, float* right) {
     if (d_->musicOn && d_->synth) {
         float* out[2] = {left, right};
         float* fx[4] = {left, right, left, right};  // reverb and chorus into the same pair
-        fluid_synth_process(d_->synth, frames, 4, fx, 2, out);
+        d_->api->fluid_synth_process(d_->synth, frames, 4, fx, 2, out);
     }
     if (d_->click && d_->clickPos < d_->click->left.size()) {
         const size_t n = std::min(static_cast<size_t>(frames), d_->click->left.size() - d_->clickPos);
@@ -342,9 +677,10 @@ bool FluidOutput::playMidi(const std::string& path, QString* error) {
         if (error) *error = errors::cannotOpen(path);
         return false;
     }
-    const QByteArray bytes = f.read(16 * 1024 * 1024);
+    // Read whole only when small enough to be a piece.
+    const QByteArray bytes = f.size() <= kMaxFileBytes ? f.readAll() : QByteArray();
     double seconds = 0;
-    if (!sound::midiDuration(bytes, seconds)) {
+    if (bytes.size() > kMaxFileBytes || !sound::midiDuration(bytes, seconds)) {
         if (error) *error = cannotPlay(path);
         return false;
     }
@@ -357,45 +693,66 @@ bool FluidOutput::playMidi(const std::string& path, QString* error) {
 void FluidOutput::startPiece() {
     d_->endReported = false;
     d_->pastLastTick.invalidate();
-    if (!d_->synth || !d_->soundFontLoaded || d_->piece.isEmpty()) return;  // nothing could sound
+    if (d_->piece.isEmpty()) return;
+    if (!soundFontLoaded()) {
+        bool tried;
+        {
+            std::lock_guard<std::mutex> guard(d_->lock);
+            tried = d_->synthTried;
+        }
+        if (tried) return;  // no SoundFont: nothing could sound
+        d_->piecePending = true;
+        want(true, true);
+        return;  // reconciled() starts it once the SoundFont is in
+    }
+    const FluidApi& api = *d_->api;
     {
         std::lock_guard<std::mutex> guard(d_->lock);
-        if (d_->player) delete_fluid_player(d_->player);
-        fluid_synth_all_sounds_off(d_->synth, -1);
-        fluid_synth_system_reset(d_->synth);
-        d_->player = new_fluid_player(d_->synth);
+        if (d_->player) api.delete_fluid_player(d_->player);
+        api.fluid_synth_all_sounds_off(d_->synth, -1);
+        api.fluid_synth_system_reset(d_->synth);
+        d_->player = api.new_fluid_player(d_->synth);
         if (d_->player) {
-            fluid_player_set_loop(d_->player, 1);
-            fluid_player_add_mem(d_->player, d_->piece.constData(), static_cast<size_t>(d_->piece.size()));
-            fluid_player_play(d_->player);
+            api.fluid_player_set_loop(d_->player, 1);
+            api.fluid_player_add_mem(d_->player, d_->piece.constData(), static_cast<size_t>(d_->piece.size()));
+            api.fluid_player_play(d_->player);
         }
         d_->musicOn = d_->player != nullptr;
     }
-    if (d_->player) d_->poller.start();
+    if (d_->player) {
+        d_->poller.start();
+        want(true, true);
+    }
+    scheduleClose();
 }
 
 void FluidOutput::stopMidi() {
     d_->poller.stop();
     d_->piece.clear();
+    d_->piecePending = false;
     d_->endReported = false;
     d_->pastLastTick.invalidate();
-    std::lock_guard<std::mutex> guard(d_->lock);
-    // The synthesizer is no longer rendered, so the music and its reverb stop with the
-    // next buffer; the voices are cut so that nothing resumes with the next piece.
-    d_->musicOn = false;
-    if (d_->player) {
-        delete_fluid_player(d_->player);
-        d_->player = nullptr;
+    {
+        std::lock_guard<std::mutex> guard(d_->lock);
+        // The synthesizer is no longer rendered, so the music and its reverb stop with
+        // the next buffer; the voices are cut so that nothing resumes with the next piece.
+        d_->musicOn = false;
+        if (d_->player) {
+            d_->api->delete_fluid_player(d_->player);
+            d_->player = nullptr;
+        }
+        if (d_->synth) d_->api->fluid_synth_all_sounds_off(d_->synth, -1);
     }
-    if (d_->synth) fluid_synth_all_sounds_off(d_->synth, -1);
+    scheduleClose();
 }
 
 bool FluidOutput::midiStopped() {
     if (!d_->player) return false;
-    if (fluid_player_get_status(d_->player) == FLUID_PLAYER_DONE) return true;
+    const FluidApi& api = *d_->api;
+    if (api.fluid_player_get_status(d_->player) == FLUID_PLAYER_DONE) return true;
     // Past the last tick, the last notes get half a second to fade before the repeat.
-    const int total = fluid_player_get_total_ticks(d_->player);
-    if (total <= 0 || fluid_player_get_current_tick(d_->player) < total) return false;
+    const int total = api.fluid_player_get_total_ticks(d_->player);
+    if (total <= 0 || api.fluid_player_get_current_tick(d_->player) < total) return false;
     if (!d_->pastLastTick.isValid()) d_->pastLastTick.start();
     return d_->pastLastTick.elapsed() >= 500;
 }
@@ -421,7 +778,7 @@ bool FluidOutput::playClick(const std::string& path, QString* error) {
             return false;
         }
         sound::Wave wave;
-        if (!sound::parseWave(f.read(16 * 1024 * 1024), wave)) {
+        if (f.size() > kMaxFileBytes || !sound::parseWave(f.readAll(), wave)) {
             if (error) *error = cannotPlay(path);
             return false;
         }
@@ -434,10 +791,15 @@ bool FluidOutput::playClick(const std::string& path, QString* error) {
         d_->clickTime = info.lastModified();
     }
     std::shared_ptr<const Click> old;
+    bool open;
     {
         std::lock_guard<std::mutex> guard(d_->lock);
         old = std::exchange(d_->click, d_->loadedClick);
         d_->clickPos = 0;  // a new key cuts the click that still sounds
+        d_->clickAt = SteadyClock::now();
+        open = d_->driver != nullptr;
     }
+    if (!open) want(false, true);
+    scheduleClose();
     return true;
 }

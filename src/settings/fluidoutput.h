@@ -29,6 +29,10 @@ std::vector<float> resample(const std::vector<float>& in, int fromRate, int toRa
 // following the tempo changes. False when the file is not one.
 bool midiDuration(const QByteArray& bytes, double& seconds);
 
+// Whether an output of the driver ("pulseaudio", "alsa") could be opened: a sound
+// server answers on its socket, or a sound card has a playback device. Opens nothing.
+bool outputReachable(const std::string& driver);
+
 }  // namespace sound
 
 class FluidOutput : public SoundOutput {
@@ -39,6 +43,8 @@ public:
     static constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     // The first readable file of the list; the last one when none is.
     static std::string findSoundFont(const std::vector<std::string>& candidates = {kDefaultGm, kSoundFont});
+    // A larger piece or click is none of this program's; it is refused, not read.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
     struct Options {
         // Tried in order; an empty list opens no output (the synthesizer still renders
@@ -47,6 +53,15 @@ public:
         std::string soundFont = findSoundFont();
         int periodSize = 256;
         int periods = 4;
+        // The stream is closed after this long without a sound, unless music plays or
+        // keys are expected (keepOpen).
+        int closeAfterMs = 5000;
+        // Load the library and the SoundFont and open the stream on a worker thread, so
+        // the window never waits for them; false does it on the caller's thread.
+        bool loadOnWorker = true;
+        // Nothing is loaded or opened before release(): the program calls it once its
+        // main window is on screen.
+        bool held = false;
     };
 
     FluidOutput();
@@ -55,18 +70,27 @@ public:
     FluidOutput(const FluidOutput&) = delete;
     FluidOutput& operator=(const FluidOutput&) = delete;
 
-    // 1 when an audio output was opened, else 0.
+    // 1 when an output of one of the drivers can be reached (a sound server answers,
+    // or a sound card is there), else 0. Nothing is opened to find it out.
     int waveDevices() override;
-    // 1 when an output was opened and the SoundFont loaded, else 0.
+    // 1 when there is an output and the SoundFont is there, else 0.
     int midiDevices() override;
     bool playMidi(const std::string& path, QString* error) override;
     void stopMidi() override;
     bool midiStopped() override;
     void replayMidi() override;
     bool playClick(const std::string& path, QString* error) override;
+    void keepOpen(bool on) override;
 
-    // The driver that was opened ("pulseaudio", "alsa"), or empty.
+    // Lets held work go on (see Options::held).
+    void release();
+    // The driver that was opened, or before that the one that would be ("pulseaudio",
+    // "alsa"); empty when none can be.
     std::string driverName() const;
+    // True while an output stream is open.
+    bool streamOpen() const;
+    // True once the SoundFont has been loaded into the synthesizer.
+    bool soundFontLoaded() const;
     int sampleRate() const;
     // Fills both buffers with the next frames: the music (while a piece plays) plus the
     // click. The audio callback runs it; without a driver, tests call it directly.
@@ -77,6 +101,15 @@ public:
 
 private:
     struct Impl;
+    void probe();
     void startPiece();
+    // What the output should have: a synthesizer with its SoundFont, an open stream.
+    void want(bool synth, bool stream);
+    // Runs on the worker (or the caller): brings the output to what is wanted.
+    void reconcile();
+    // On the GUI thread, after reconcile.
+    void reconciled();
+    void scheduleClose();
+    void closeIfIdle();
     std::unique_ptr<Impl> d_;
 };

@@ -32,6 +32,11 @@ void SoundSystem::playKeySound() {
     if (!output_.playClick(path, &error)) report(path, error);
 }
 
+void SoundSystem::keySoundAhead(bool on) {
+    if (state_.soundOk != 1) return;
+    output_.keepOpen(on && isOn(state_.keySound));
+}
+
 void SoundSystem::report(const std::string& path, const QString& error) {
     if (!reported_.insert(path).second) return;
     if (reportError_) reportError_(error);

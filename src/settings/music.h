@@ -25,6 +25,9 @@ public:
     virtual void replayMidi() = 0;
     // Restarts the click from its beginning. False, with the reason, when unreadable.
     virtual bool playClick(const std::string& path, QString* error) = 0;
+    // Keys that click are coming (true) or no longer (false): an output that opens its
+    // stream on demand opens it ahead, so that the first click is as quick as the rest.
+    virtual void keepOpen(bool) {}
     // Called on the GUI thread when a piece has played to its end.
     std::function<void()> onPieceEnded;
 };
@@ -53,6 +56,8 @@ public:
     void MediaPlayer1Notify();
     // The click, when sound works and the key-sound switch is on.
     void playKeySound();
+    // An exercise whose keys click starts (true) or the main screen is back (false).
+    void keySoundAhead(bool on);
 
     SoundOutput& output() { return output_; }
 

@@ -3,11 +3,12 @@
 #include "app/access.h"
 #include "app/bytegridlabel.h"
 #include "app/exerciseclock.h"
-#include "app/icons.h"
-#include "app/releasesettler.h"
 #include "app/exercisehost.h"
 #include "app/fonts.h"
+#include "app/icons.h"
 #include "app/keylineedit.h"
+#include "app/pictures.h"
+#include "app/releasesettler.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
@@ -40,9 +41,9 @@ QLabel* makePicture(QWidget* parent, const char* name, QPoint pos) {
 }
 
 void loadPicture(QLabel* l, const QString& path, int height) {
-    QPixmap p(path);
+    QPixmap p = pictures::shared(path);
     if (p.isNull()) return;
-    p = p.scaledToHeight(height, Qt::SmoothTransformation);
+    if (p.height() != height) p = p.scaledToHeight(height, Qt::SmoothTransformation);
     l->setPixmap(p);
     l->resize(p.size());
 }
@@ -146,6 +147,7 @@ void WordPanel::startWordDrill(const std::string& fileName, const ByteText& titl
         host_.sound().music();
     else
         host_.sound().nomusic();
+    host_.sound().keySoundAhead(true);  // its keys click
     bdcput_->clear();
     enterDown_ = false;
     const double now = host_.clock().timeOfDay();

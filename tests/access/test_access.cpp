@@ -422,6 +422,8 @@ void TestAccess::announcementText_data() {
     QTest::newRow("half a character is named as such") << "中国" << "x" << none << QByteArray("\xD6 ", 2)
                                                           << "错：半个字。下一个：国";
     QTest::newRow("a full line says so") << "ab" << "ab" << none << QByteArray("  ") << "本行完";
+    QTest::newRow("several new wrong characters at once, none before")
+        << "中国人" << "果果果" << none << QByteArray(bytes::gb("中国人").c_str()) << "错：中、国、人。本行完";
     QTest::newRow("an empty line says nothing") << "" << "" << none << none << "";
 }
 

@@ -86,15 +86,14 @@ std::vector<double> typeArticle(const std::string& lesson, Release release, int*
 int main(int argc, char** argv) {
     const std::string appDir = argc > 1 ? argv[1] : JAXO_BUILD_APPDIR;
     try {
-        auto t0 = Clock::now();
-        LineStore plain[4];
-        for (int n = 0; n < 4; ++n) plain[n].loadFile(appDir + kBooks[n]);
-        const double loadOnly = ms(Clock::now() - t0);
-
         CodeBook books[4];
-        t0 = Clock::now();
+        auto t0 = Clock::now();
         for (int n = 0; n < 4; ++n) books[n].loadFile(appDir + kBooks[n]);
-        const double loadAndIndex = ms(Clock::now() - t0);
+        const double loadOnly = ms(Clock::now() - t0);
+        // The index is built by the first search.
+        t0 = Clock::now();
+        for (int n = 0; n < 4; ++n) books[n].find("\xD6\xD0");
+        const double indexOnly = ms(Clock::now() - t0);
         const chinese::CodeBooks b{&books[0], &books[1], &books[2], &books[3]};
 
         LineStore article;
@@ -127,7 +126,7 @@ int main(int argc, char** argv) {
 
         std::printf("code books: %d + %d + %d + %d bytes\n", bytes::length(books[0].text()),
                     bytes::length(books[1].text()), bytes::length(books[2].text()), bytes::length(books[3].text()));
-        std::printf("load of the four books: %.1f ms; load and index: %.1f ms\n", loadOnly, loadAndIndex);
+        std::printf("load of the four books: %.1f ms; their index (at the first search): %.1f ms\n", loadOnly, indexOnly);
         const Stats si = stats(indexed), ss = stats(scanned);
         std::printf("%d key releases (%d units counted)\n", kReleases, countedIndexed);
         std::printf("  indexed books: median %.2f us, p99 %.2f us, total %.1f ms\n", si.median, si.p99, si.total / 1000);

@@ -2,9 +2,12 @@
 // drill lessons the build makes from the Wubi table.
 #include "chinese/codebook.h"
 #include "chinese/codehints.h"
+#include "common/errors.h"
+#include "common/linestore.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
@@ -181,6 +184,85 @@ private slots:
         }
         for (const char* n : {"a", " ", "\r", "\r\n", "ab", "  ", "\xD6", "\xFF"}) QCOMPARE(book.find(n), book.findByScan(n));
         QCOMPARE(checked, 3000);
+    }
+
+    // Texts whose boundaries are easy to get wrong: every stretch of them, searched
+    // through the index, is found where the scan finds it.
+    void indexAgreesWithScanOnOddTexts_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("a trail byte in the ASCII range is no boundary") << QByteArray("\xB0" "A" "A\xB0" "AB");
+        QTest::newRow("a four-byte character hides its digits") << QByteArray("\x81\x30\x81\x30" "0\x81\x30" "0");
+        QTest::newRow("a lone lead byte at the end is a character of its own") << QByteArray("ab\xD6\xD0\xD6");
+        QTest::newRow("a lead byte before a line break takes the break") << QByteArray("\xD6\r\nx\r\n\xD6\xD0");
+        QTest::newRow("0xFF stands alone") << QByteArray("\xFF\xD6\xD0\xFF" "A");
+        QTest::newRow("the same pair again and again") << QByteArray("\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD1");
+        QTest::newRow("a four-byte form cut off at the end") << QByteArray("\xD6\xD0\x81\x30\x81");
+    }
+    void indexAgreesWithScanOnOddTexts() {
+        QFETCH(QByteArray, text);
+        CodeBook book;
+        book.loadText(text.toStdString());
+        const ByteText& t = book.text();
+        for (size_t at = 0; at < t.size(); ++at)
+            for (size_t len = 1; at + len <= t.size() && len <= 5; ++len) {
+                const ByteText needle = t.substr(at, len);
+                QCOMPARE(book.find(needle), book.findByScan(needle));
+            }
+        QCOMPARE(book.find(t + "x"), -1);
+    }
+
+    // A book is opened when the window starts (a missing one is reported then) and read
+    // at its first search; a file gone in between leaves the book empty, not the
+    // program stopped.
+    void bookFiles_data() {
+        QTest::addColumn<QString>("life");
+        QTest::addColumn<int>("found");  // where 国 is found, -1 for nowhere; -2: loading fails
+        QTest::newRow("read at the first search") << QStringLiteral("kept") << 14;
+        QTest::newRow("removed after opening: empty") << QStringLiteral("removed") << -1;
+        QTest::newRow("missing when opened: reported") << QStringLiteral("missing") << -2;
+    }
+    void bookFiles() {
+        QFETCH(QString, life);
+        QFETCH(int, found);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("jaxo.sy1"));
+        if (life != QLatin1String("missing")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray::fromStdString(gb(QStringLiteral("中k    khk  \r\n国l    lgyi \r\n"))));
+        }
+        CodeBook book;
+        try {
+            book.loadFile(path.toStdString());
+        } catch (const JaxoError& e) {
+            QCOMPARE(found, -2);
+            QCOMPARE(e.text(), QStringLiteral("Cannot open file %1").arg(path));
+            return;
+        }
+        QVERIFY(found != -2);
+        if (life == QLatin1String("removed")) QVERIFY(QFile::remove(path));
+        QCOMPARE(book.find(gb(QStringLiteral("国"))), found);
+        QCOMPARE(book.find(gb(QStringLiteral("国"))), book.findByScan(gb(QStringLiteral("国"))));
+    }
+
+    // Any line break of a loaded book becomes CR LF, as in the line stores.
+    void booksKeepLineBreaksAsCrLf_data() {
+        QTest::addColumn<QByteArray>("in");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("CR LF stays") << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("LF becomes CR LF") << QByteArray("a\nb") << QByteArray("a\r\nb");
+        QTest::newRow("CR becomes CR LF") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QByteArray("a\r\n\r\nb");
+    }
+    void booksKeepLineBreaksAsCrLf() {
+        QFETCH(QByteArray, in);
+        QFETCH(QByteArray, text);
+        CodeBook book;
+        book.loadText(in.toStdString());
+        QCOMPARE(QByteArray::fromStdString(book.text()), text);
+        LineStore store;
+        store.loadText(in.toStdString());
+        QCOMPARE(QByteArray::fromStdString(store.text()), text);
     }
 
     // The books from the Wubi table: an item's code stands at the Part's distance from

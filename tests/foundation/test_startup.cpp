@@ -9,6 +9,7 @@
 #include "vocabulary/wordpanel.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLabel>
 #include <QMenu>
 #include <QAbstractButton>
@@ -218,6 +219,27 @@ private slots:
         const QByteArray text = desktop.readAll();
         QVERIFY2(text.contains("\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"), text.constData());
         QVERIFY(text.contains("\nIcon=" + t.file(QStringLiteral("jaxo.png")).toUtf8() + "\n"));
+    }
+
+    // The exercises whose keys click have the sound output ready before their first
+    // key; the Chinese lines have no click. Back on the main screen it is let go.
+    void keysThatClickHoldTheOutputOpen_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("English practice clicks") << "m2a" << true;
+        QTest::newRow("the radical drill clicks") << "m1a" << true;
+        QTest::newRow("the vocabulary drill clicks") << "m4a" << true;
+        QTest::newRow("Chinese practice has no click") << "m1b" << false;
+    }
+    void keysThatClickHoldTheOutputOpen() {
+        QFETCH(QString, button);
+        QFETCH(bool, held);
+        TestForm t;
+        t.find<QToolButton>(button)->click();
+        QCOMPARE(std::count(t.sound.keptOpen.begin(), t.sound.keptOpen.end(), true), held ? 1 : 0);
+        t.form->restoreMainScreen();
+        QVERIFY(!t.sound.keptOpen.empty());
+        QCOMPARE(t.sound.keptOpen.back(), false);
     }
 
     void noSoundDeviceIsSilentAndQuiet() {

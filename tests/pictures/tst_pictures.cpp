@@ -1,10 +1,13 @@
 // The pictures the build draws: each one there, decodable and of the size its window
 // expects, and a visible icon for every button and menu item that shows one.
 #include "app/icons.h"
+#include "app/pictures.h"
 #include "support/testform.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QTabWidget>
 #include <QToolBar>
@@ -80,6 +83,69 @@ private:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) inked += qAlpha(image.pixel(x, y)) > 0;
         return inked > 32;
+    }
+
+    // The background fills its widget with the picture scaled to the widget's size,
+    // at any size the window gives it; a missing file leaves the widget empty.
+    void filledPicture_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("at the picture's own size") << "back.jpg" << QSize(800, 600);
+        QTest::newRow("below the tool bar of a maximised window") << "back.jpg" << QSize(800, 488);
+        QTest::newRow("a small window") << "back.jpg" << QSize(546, 320);
+        QTest::newRow("a missing file shows nothing") << "gone.jpg" << QSize(200, 100);
+    }
+    void filledPicture() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        const QString path = QStringLiteral(JAXO_BUILD_APPDIR "/") + file;
+        FilledPicture w(path);
+        w.resize(size);
+        QImage shown(size, QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::transparent);
+        w.render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+        QImageReader reader(path);
+        reader.setScaledSize(size);
+        reader.setQuality(100);
+        QImage expected = reader.read();
+        if (expected.isNull()) {
+            QVERIFY(!QFile::exists(path));
+            QCOMPARE(shown.pixel(size.width() / 2, size.height() / 2), qRgba(0, 0, 0, 0));
+            return;
+        }
+        expected = expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // Pixel for pixel as a smooth scaling of the picture would give it.
+        for (int y = 0; y < size.height(); y += 37)
+            for (int x = 0; x < size.width(); x += 41) QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
+    }
+
+    // A button's icon shows the pixels of its file, read when it is drawn; a missing
+    // file is an icon that shows nothing, as Qt's own.
+    void iconsDrawTheirFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a tool bar command") << "icons/m1a.png";
+        QTest::newRow("a panel button") << "icons/chinaexit.png";
+        QTest::newRow("a missing file") << "icons/gone.png";
+    }
+    void iconsDrawTheirFiles() {
+        QFETCH(QString, file);
+        const QString path = QStringLiteral(JAXO_BUILD_APPDIR "/") + file;
+        const QIcon lazy = pictures::icon(path);
+        const QIcon eager(path);
+        QCOMPARE(lazy.isNull(), !QFile::exists(path));
+        QCOMPARE(lazy.pixmap(32, 32).toImage(), eager.pixmap(32, 32).toImage());
+        QCOMPARE(lazy.pixmap(16, 16).toImage(), eager.pixmap(16, 16).toImage());
+        QCOMPARE(lazy.pixmap(32, 32, QIcon::Disabled).toImage(), eager.pixmap(32, 32, QIcon::Disabled).toImage());
+    }
+
+    // Two windows showing one picture hold one copy of its pixels.
+    void sharedPicturesAreOneCopy() {
+        const QString path = QStringLiteral(JAXO_BUILD_APPDIR "/keyboard.jpg");
+        const QPixmap a = pictures::shared(path), b = pictures::shared(path);
+        QVERIFY(!a.isNull());
+        QCOMPARE(a.cacheKey(), b.cacheKey());
+        QCOMPARE(a.toImage(), QImage(path).convertToFormat(a.toImage().format()));
+        QVERIFY(pictures::shared(QStringLiteral(JAXO_BUILD_APPDIR "/gone.jpg")).isNull());
     }
 };
 

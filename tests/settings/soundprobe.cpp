@@ -437,6 +437,71 @@ private slots:
         // relative to the key depends on the machine's load, so that bound is wide.
         QVERIFY2(endMs > 280 && endMs < 800, "the tone did not end one length after the last key");
     }
+
+    // ---- the stream is open only while it is needed (these come last: each has an
+    // output of its own, and the shared one is closed first)
+
+    // Streams of this program on the server, as the server lists them.
+    static int streamsOnServer() {
+        QProcess p;
+        p.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+        p.waitForFinished(5000);
+        return static_cast<int>(p.readAllStandardOutput().count('\n'));
+    }
+
+    void streamOnlyWhileSoundIsWanted_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a click opens it, silence closes it") << QStringLiteral("click");
+        QTest::newRow("music keeps it open until stopped, then silence closes it") << QStringLiteral("music");
+        QTest::newRow("keys ahead open it before the first click and keep it open") << QStringLiteral("keys");
+        QTest::newRow("a held output opens nothing before it is released") << QStringLiteral("held");
+    }
+    void streamOnlyWhileSoundIsWanted() {
+        QFETCH(QString, what);
+        out_.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(streamsOnServer(), 0, 3000);
+        FluidOutput::Options o;
+        o.closeAfterMs = 400;
+        o.held = what == QLatin1String("held");
+        FluidOutput out(o);
+        QCOMPARE(out.waveDevices(), 1);  // counted without a stream
+        waitFor(300ms);
+        QCOMPARE(streamsOnServer(), 0);
+        QString error;
+        if (what == QLatin1String("click") || what == QLatin1String("held")) {
+            QVERIFY(out.playClick(file("key.wav"), &error));
+            if (o.held) {
+                waitFor(500ms);
+                QCOMPARE(streamsOnServer(), 0);
+                out.release();
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(streamsOnServer(), 1, 3000);
+        } else if (what == QLatin1String("music")) {
+            QVERIFY(out.playMidi(file("music1.mid"), &error));
+            QTRY_COMPARE_WITH_TIMEOUT(streamsOnServer(), 1, 5000);
+            waitFor(1000ms);  // longer than the close delay: the music holds it
+            QCOMPARE(streamsOnServer(), 1);
+            out.stopMidi();
+        } else {
+            out.keepOpen(true);
+            QTRY_COMPARE_WITH_TIMEOUT(streamsOnServer(), 1, 3000);
+            waitFor(1000ms);
+            QCOMPARE(streamsOnServer(), 1);
+            // The first key of the exercise clicks as soon as any other.
+            waitFor(200ms);
+            const auto key = Clock::now();
+            QVERIFY(out.playClick(file("key.wav"), &error));
+            waitFor(300ms);
+            const long long onset = firstAbove(rec_.frameAt(key - 20ms), rec_.frameAt(key + 250ms), 0.03);
+            QVERIFY2(onset >= 0, "the first click never sounded");
+            const double ms = msBetween(key, rec_.timeOf(static_cast<size_t>(onset)));
+            qInfo("first click of an exercise: %.1f ms after its key", ms);
+            QVERIFY2(ms < 50.0, qPrintable(QStringLiteral("the first click came %1 ms after its key").arg(ms)));
+            out.keepOpen(false);
+        }
+        // Closed a moment after the sound ends; nothing runs while it is closed.
+        QTRY_COMPARE_WITH_TIMEOUT(streamsOnServer(), 0, 3000);
+    }
 };
 
 QTEST_GUILESS_MAIN(SoundProbe)

@@ -97,6 +97,7 @@ double dbfs(double a) { return a > 0 ? 20 * std::log10(a) : -200; }
 FluidOutput::Options offline() {
     FluidOutput::Options o;
     o.drivers.clear();
+    o.loadOnWorker = false;  // the SoundFont is in when playMidi returns
     return o;
 }
 

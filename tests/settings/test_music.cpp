@@ -37,6 +37,28 @@ private slots:
         sound_ = std::make_unique<SoundSystem>(s_, random_, out_, [this](const QString& e) { reported_ << e; });
     }
 
+    // An exercise whose keys click asks the device to have its output ready before
+    // the first key, and lets it go when the main screen is back.
+    void keysAheadOpenTheOutput_data() {
+        QTest::addColumn<int>("soundOk");
+        QTest::addColumn<QString>("keySound");
+        QTest::addColumn<QList<bool>>("asked");  // keepOpen calls for start, then end
+        QTest::newRow("sound and key sound on: ready at the start, let go at the end")
+            << 1 << QStringLiteral("true") << QList<bool>{true, false};
+        QTest::newRow("key sound off: never held open") << 1 << QStringLiteral("false") << QList<bool>{false, false};
+        QTest::newRow("no sound device: the device is not asked") << 0 << QStringLiteral("true") << QList<bool>{};
+    }
+    void keysAheadOpenTheOutput() {
+        QFETCH(int, soundOk);
+        QFETCH(QString, keySound);
+        QFETCH(QList<bool>, asked);
+        s_.soundOk = soundOk;
+        s_.keySound = keySound.toStdString();
+        sound_->keySoundAhead(true);
+        sound_->keySoundAhead(false);
+        QCOMPARE(QList<bool>(out_.keptOpen.begin(), out_.keptOpen.end()), asked);
+    }
+
     // k = r mod 4 of each draw; 0 draws again. The run's draws reduce to
     // 2 2 0 0 2 2 0 0 3 2 1 3 0 0 0 1 ...
     void piecesOfAFreshRun_data() {

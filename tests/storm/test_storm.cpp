@@ -464,9 +464,11 @@ private:
         if (f.bdcform()->timer()->isActive()) f.bdcform()->bdcTimer1Timer();
     }
 
-    // The settings file holds eleven readable lines whenever the panel closes.
+    // The settings file holds eleven readable lines whenever the panel closes: the
+    // user's own once 确定 has written it, the shipped default before.
     std::vector<QByteArray> savedLines() {
-        QFile f(tf_.file(QStringLiteral("sysctr.jxo")));
+        const QString own = tf_.home() + QStringLiteral("/.config/jaxo/sysctr.jxo");
+        QFile f(QFile::exists(own) ? own : tf_.file(QStringLiteral("sysctr.jxo")));
         if (!f.open(QIODevice::ReadOnly)) {
             fail(QStringLiteral("the settings file cannot be read"));
             return {};

@@ -90,6 +90,8 @@ public:
         clicks.push_back(path);
         return true;
     }
+    std::vector<bool> keptOpen;  // every keepOpen call, in order
+    void keepOpen(bool on) override { keptOpen.push_back(on); }
     // The end of a piece, as the device reports it.
     void endPiece() {
         stopped = true;

@@ -1,0 +1,37 @@
+#pragma once
+// Pictures and icons from the program folder, each decoded once and only when shown.
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace pictures {
+
+// The picture of a file, decoded at its first use and then shared: every window that
+// shows it holds the same pixels. Null when the file cannot be read.
+QPixmap shared(const QString& path);
+
+// The picture of a file, decoded for one window: nothing keeps it once that window
+// lets it go (QPixmap(path) would keep it in the pixmap cache).
+QPixmap once(const QString& path);
+
+// An icon whose file is read when it is first drawn, not when the button is built.
+QIcon icon(const QString& path);
+
+}  // namespace pictures
+
+// A picture that fills the widget: decoded at the widget's size when it is painted, so
+// one copy of the pixels is held, the one on screen.
+class FilledPicture : public QWidget {
+public:
+    explicit FilledPicture(const QString& path, QWidget* parent = nullptr);
+    const QPixmap& shown() const { return pixmap_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString path_;
+    QPixmap pixmap_;
+    bool unreadable_ = false;
+};
