@@ -74,12 +74,12 @@ SettingsPanel::SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidg
     edits_[1]->setText(QStringLiteral("5"));
     edits_[2]->setText(QStringLiteral("10"));
 
-    struct Box {
+    struct CheckSpec {
         QWidget* page;
         const char* caption;
         QRect place;
     };
-    const Box boxes[8] = {{musics, "系统主音乐", {30, 30, 130, 17}},
+    const CheckSpec boxes[8] = {{musics, "系统主音乐", {30, 30, 130, 17}},
                           {musics, "中文练习/测试时音乐", {30, 60, 200, 17}},
                           {musics, "英文练习时音乐", {30, 90, 130, 17}},
                           {musics, "测试时音乐", {30, 120, 130, 17}},

@@ -67,9 +67,9 @@ private slots:
         s.lessonSize = size;
         s.lessonPos = start;
         s.rightCount = 7;
-        s.typedText = gb(QStringLiteral("中"));
-        s.expectedText = gb(QStringLiteral("中国"));
-        s.lengthBefore = 12;
+        // Half a line typed, three characters of it wrong, before the new page.
+        ByteText half = gb(QStringLiteral("中文中文中文")), halfMarks;
+        checkLine(s, gb(QStringLiteral("中国中国中国中国")), half, 12, halfMarks);
         Page page;
         page.marks[2] = ByteText(2, ' ');
         page.input[3] = gb(QStringLiteral("半行"));
@@ -84,10 +84,15 @@ private slots:
         QCOMPARE(s.lessonPos, nextStart);
         QCOMPARE(page.writable, 0);
         QCOMPARE(s.rightCount, 7);  // counts are the caller's
-        // The abandoned line's snapshot is dropped: an ending must not count it.
-        QVERIFY(s.typedText.empty());
-        QVERIFY(s.expectedText.empty());
-        QCOMPARE(s.lengthBefore, 0);
+        // The abandoned line is dropped: an ending must not count it.
+        chinese::finalCount(s);
+        QCOMPARE(s.rightCount, 7);
+        QCOMPARE(s.wrongCount, 0);
+        // The new page's first line is judged from its start: a wrong first
+        // character is marked even though the abandoned line was longer.
+        ByteText line = gb(QStringLiteral("错")), marks;
+        checkLine(s, page.text[0], line, 2, marks);
+        QCOMPARE(marks, bytes::left(page.text[0], 2));
     }
 
     void startFromDraw_data() {
@@ -198,8 +203,13 @@ private slots:
         QCOMPARE(bytes::toUnicode(line), lineAfter);
         if (full) {
             // Counted once: nothing is left for the ending to count again.
-            QVERIFY(s.typedText.empty());
-            QCOMPARE(s.lengthBefore, 0);
+            chinese::finalCount(s);
+            QCOMPARE(s.rightCount, right);
+            QCOMPARE(s.wrongCount, wrong);
+            // The next line is judged from its start.
+            ByteText next = gb(QStringLiteral("错")), nextMarks;
+            checkLine(s, gb(QStringLiteral("对的")), next, 2, nextMarks);
+            QCOMPARE(nextMarks, gb(QStringLiteral("对")));
         }
     }
 
@@ -207,10 +217,12 @@ private slots:
         MainWindowState s;
         ByteText marks, line = gb(QStringLiteral("中文人"));
         checkLine(s, gb(QStringLiteral("中国人民")), line, 4, marks);
-        QCOMPARE(s.typedText, gb(QStringLiteral("中文")) + gb(QStringLiteral("人")).substr(0, 1));
-        QCOMPARE(s.expectedText, gb(QStringLiteral("中国")) + gb(QStringLiteral("人")).substr(0, 1));
-        QCOMPARE(s.caretColumn, 5);
-        QCOMPARE(s.newLength, 6);
+        // Marks stop at the caret, even though the whole new text was judged.
+        QCOMPARE(marks, ByteText("  ") + gb(QStringLiteral("国")));
+        // An ending now counts up to the caret only, its half character included.
+        chinese::finalCount(s);
+        QCOMPARE(s.rightCount, 2);
+        QCOMPARE(s.wrongCount, 1);
     }
 
     void finalCount_data() {

@@ -151,7 +151,6 @@ void TestEnglishPractice::checkLine() {
     const auto c = english::checkLine(s, reference.toStdString(), input.toStdString(), caret);
     QCOMPARE(QString::fromStdString(c.marks), marks);
     QCOMPARE(c.finished, finished);
-    QCOMPARE(s.caretColumn, caret + 1);
     // A finished line is counted there and then, so its snapshot is gone.
     QCOMPARE(QString::fromStdString(s.typedText), typedText);
     QCOMPARE(QString::fromStdString(s.expectedText), expectedText);

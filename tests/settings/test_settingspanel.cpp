@@ -92,7 +92,7 @@ struct SmallDisk {
 const QByteArray kDefaults = settingsText({"10", "5", "10", "true", "true", "true", "true", "true", "true", "true", "true"});
 
 struct Panel {
-    explicit Panel(TestForm& t) : t(t) {}
+    explicit Panel(TestForm& form) : t(form) {}
     TestForm& t;
     // The user's settings file; the one in the program folder is only the default.
     QString userFile() const { return t.home() + QStringLiteral("/.config/jaxo/sysctr.jxo"); }
