@@ -22,11 +22,11 @@ const std::string& folder() {
         // The user's settings folder inside it too: no run may touch a real one.
         setenv("XDG_CONFIG_HOME", (std::string(folderName) + "/config").c_str(), 1);
         std::atexit([] {
-            const std::string dir(folderName);
-            std::remove((dir + settings::kFileName).c_str());
-            std::remove((dir + "/config/jaxo" + settings::kFileName).c_str());
-            rmdir((dir + "/config/jaxo").c_str());
-            rmdir((dir + "/config").c_str());
+            const std::string made(folderName);
+            std::remove((made + settings::kFileName).c_str());
+            std::remove((made + "/config/jaxo" + settings::kFileName).c_str());
+            rmdir((made + "/config/jaxo").c_str());
+            rmdir((made + "/config").c_str());
             rmdir(folderName);
         });
         return std::string(folderName);
