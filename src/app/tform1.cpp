@@ -179,22 +179,24 @@ void TForm1::FormCreate() {
             showError(e);
         }
     }
-    // Whether each book is whole GB18030 is checked on a thread of its own: reading a
-    // megabyte through the converter would otherwise delay the window. A damaged book
-    // is emptied (no hints from it) and named in the error display.
-    bookCheck_ = std::jthread([this, toCheck] {
-        for (const auto& [book, path] : toCheck) {
-            try {
-                CodeBook::verifyFile(path);
-            } catch (const JaxoError& e) {
-                QMetaObject::invokeMethod(
-                    this, [this, book = book, e] {
-                        book->clear();
-                        showError(e);
-                    },
-                    Qt::QueuedConnection);
+    // Whether each book is whole GB18030 is checked on a thread of its own, a second
+    // after start-up: reading a megabyte through the converter would otherwise delay
+    // the window. A damaged book is emptied (no hints from it) and named.
+    QTimer::singleShot(1000, this, [this, toCheck] {
+        bookCheck_ = std::jthread([this, toCheck] {
+            for (const auto& [book, path] : toCheck) {
+                try {
+                    CodeBook::verifyFile(path);
+                } catch (const JaxoError& e) {
+                    QMetaObject::invokeMethod(
+                        this, [this, book = book, e] {
+                            book->clear();
+                            showError(e);
+                        },
+                        Qt::QueuedConnection);
+                }
             }
-        }
+        });
     });
 
     s.waveDevices = services_.sound->waveDevices();  // 6
