@@ -41,8 +41,6 @@ void hideDecoration(QWidget* widget) {
     widget->setProperty(kDecoration, true);
 }
 
-bool isDecoration(const QWidget* widget) { return widget->property(kDecoration).toBool(); }
-
 void announce(QWidget* widget, const QString& description) {
     // The toolkit sends the DescriptionChanged event itself, once per change.
     widget->setAccessibleDescription(description);

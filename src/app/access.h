@@ -20,7 +20,6 @@ namespace a11y {
 // announce every second twice. Works for classes the toolkit has no interface of its
 // own for (DecorationLabel, ByteGridLabel), as those are looked up first.
 void hideDecoration(QWidget* widget);
-bool isDecoration(const QWidget* widget);
 
 // Sets the accessible description and tells assistive technology that it changed, so
 // a screen reader on that control reads it out. Where another widget has the focus on
