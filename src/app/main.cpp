@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 #include "app/services.h"
 #include "app/tform1.h"
 #include "app/tloge.h"

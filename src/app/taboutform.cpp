@@ -1,8 +1,8 @@
 #include "app/taboutform.h"
 
-#include "app/fonts.h"
-#include "app/icons.h"
-#include "app/pictures.h"
+#include "widgets/fonts.h"
+#include "widgets/icons.h"
+#include "widgets/pictures.h"
 #include "app/tform1.h"
 
 #include <QEvent>

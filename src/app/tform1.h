@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the tool bar, the status bar, the exercise panels and the state
 // they share.
-#include "app/exercisehost.h"
-#include "app/mainwindowstate.h"
+#include "exercise/exercisehost.h"
+#include "exercise/mainwindowstate.h"
 #include "chinese/codebook.h"
 #include "common/linestore.h"
 #include "common/platform.h"

@@ -1,6 +1,6 @@
 #include "app/tloge.h"
 
-#include "app/pictures.h"
+#include "widgets/pictures.h"
 
 #include <QLabel>
 

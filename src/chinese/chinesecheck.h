@@ -1,7 +1,7 @@
 #pragma once
 // Checking a Chinese edit line in two-byte units as it is typed, counting a line
 // when it is full, and the count of the unfinished line at the end.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "chinese/chinesepage.h"
 #include "chinese/codehints.h"
 

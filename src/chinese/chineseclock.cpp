@@ -1,7 +1,7 @@
 #include "chinese/chineseclock.h"
 
 #include "chinese/chinesecheck.h"
-#include "app/exerciseclock.h"
+#include "exercise/exerciseclock.h"
 
 namespace chinese {
 

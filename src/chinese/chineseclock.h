@@ -1,6 +1,6 @@
 #pragma once
 // The clock of the Chinese panel and the ways an exercise on it ends.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Chinese page: five reference lines cut blindly from the lesson in 66-byte
 // steps, each with its marks row and its edit line.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/bytetext.h"
 
 #include <array>

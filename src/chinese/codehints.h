@@ -1,7 +1,7 @@
 #pragma once
 // The Wubi code hint bar: the code of the next character on the first row, the code
 // of the longest known word that starts there on the second.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "chinese/codebook.h"
 
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/labelpair.h"
+#include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "english/englishpractice.h"
 

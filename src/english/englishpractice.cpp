@@ -1,6 +1,6 @@
 #include "english/englishpractice.h"
 
-#include "app/exerciseclock.h"
+#include "exercise/exerciseclock.h"
 #include "common/randomsource.h"
 
 #include <algorithm>

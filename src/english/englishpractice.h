@@ -3,7 +3,7 @@
 // the byte-by-byte check of a key release, the counts, the clock and the ending count.
 // One byte is one unit throughout; upper and lower case differ and a blank is a byte
 // like any other.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/bytetext.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "history/historyview.h"
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 #include "common/atomicwrite.h"
 #include "common/platform.h"
 #include "history/historycsv.h"

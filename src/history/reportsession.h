@@ -1,7 +1,7 @@
 #pragma once
 // The history row of a score report that opened: its figures as shown, its kind named
 // from the exercise's titles, and what the checking code noted as missed.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "history/historystore.h"
 #include "report/scorereport.h"
 

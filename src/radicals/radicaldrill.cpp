@@ -1,6 +1,6 @@
 #include "radicals/radicaldrill.h"
 
-#include "app/exerciseclock.h"
+#include "exercise/exerciseclock.h"
 #include "common/randomsource.h"
 #include "radicals/radicaltable.h"
 

@@ -2,7 +2,7 @@
 // The radical drill's rules: rows of 25 radicals drawn from the table, one answer per
 // key release, the mark line under the row, the hint of the radical under the arrow,
 // the clock and its limit. The panel only shows these texts and passes the keys on.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/bytetext.h"
 
 #include <utility>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/labelpair.h"
+#include "widgets/labelpair.h"
 #include "radicals/radicaldrill.h"
 
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "report/tcjreport.h"
 
-#include "app/fonts.h"
-#include "app/icons.h"
-#include "app/exercisehost.h"
+#include "widgets/fonts.h"
+#include "widgets/icons.h"
+#include "exercise/exercisehost.h"
 #include "report/scorereport.h"
 
 #include <QFrame>

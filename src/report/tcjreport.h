@@ -1,5 +1,5 @@
 #pragma once
-#include "app/labelpair.h"
+#include "widgets/labelpair.h"
 #include "report/scorereport.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 // Background music (one of three pieces, repeated without end) and the key click.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/randomsource.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 // The settings file: eleven lines, three minute limits and eight switches.
 // Each user has a file of their own under the XDG configuration folder; until the
 // first confirmation the default shipped in the program's data folder is read.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/linestore.h"
 
 #include <QString>

@@ -1,9 +1,9 @@
 #include "settings/settingspanel.h"
 
-#include "app/exercisehost.h"
-#include "app/fonts.h"
-#include "app/icons.h"
-#include "app/keylineedit.h"
+#include "exercise/exercisehost.h"
+#include "widgets/fonts.h"
+#include "widgets/icons.h"
+#include "widgets/keylineedit.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"

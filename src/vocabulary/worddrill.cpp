@@ -1,6 +1,6 @@
 #include "vocabulary/worddrill.h"
 
-#include "app/exerciseclock.h"
+#include "exercise/exerciseclock.h"
 #include "common/linestore.h"
 #include "common/randomsource.h"
 

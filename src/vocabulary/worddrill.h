@@ -1,7 +1,7 @@
 #pragma once
 // The vocabulary drill's rules: which entry is on show, how an answer is judged and
 // counted, the clock and the time limit. The panel only shows what this holds.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/bytetext.h"
 
 class LineStore;

@@ -1,9 +1,9 @@
 // The real main window used without a mouse, what a screen reader is told about it,
 // and how a wrong character looks.
-#include "app/bytegridlabel.h"
-#include "app/keylineedit.h"
+#include "widgets/bytegridlabel.h"
+#include "widgets/keylineedit.h"
 #include "app/services.h"
-#include "app/typingline.h"
+#include "widgets/typingline.h"
 #include "chinese/chinesepanel.h"
 #include "english/englishpanel.h"
 #include "radicals/radicalpanel.h"

@@ -1,6 +1,6 @@
 // The Chinese panel in the real main window: starts, typing by key clicks and by
 // input-method commits, the hand-over of lines and pages, the endings and the tests.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "chinese/chinesecheck.h"
 #include "chinese/chinesepanel.h"
 #include "support/testform.h"

@@ -2,7 +2,7 @@
 // fake that records resets, commits of the composition and focus changes, and delivers
 // text to whatever has the focus, as a real input method does. A full line, the fifth
 // line and 下一页 must move the text to the next line without disturbing it.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
 #include "support/fakeinputcontext.h"
 #include "support/testform.h"

@@ -1,8 +1,8 @@
 // The English panel in the real main window: the lesson commands, typing with key
 // events, the endings, the clock, the English tests, and the drawing grid.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
-#include "app/bytegridlabel.h"
+#include "widgets/bytegridlabel.h"
 #include "english/englishpanel.h"
 #include "support/testform.h"
 

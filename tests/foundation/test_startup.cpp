@@ -1,6 +1,6 @@
 // The real main window on a private program folder: start-up, the tool bar, hints,
 // Enter, the About box and the system commands.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "app/taboutform.h"
 #include "chinese/chinesepanel.h"
 #include "english/englishpanel.h"

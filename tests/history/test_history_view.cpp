@@ -1,8 +1,8 @@
 // The 成绩记录 window over an in-memory store: the table newest first, the kind filter,
 // the empty-history sentence, the charts, the CSV export, the weak spots and their
 // two practices started from the main window, names and the Tab order.
-#include "app/bytegridlabel.h"
-#include "app/keylineedit.h"
+#include "widgets/bytegridlabel.h"
+#include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
 #include "history/historyview.h"
 #include "radicals/radicalpanel.h"

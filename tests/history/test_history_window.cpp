@@ -1,6 +1,6 @@
 // The history as the running program writes it: exercises driven through the real main
 // window, rows read back from the file in the temporary XDG data folder.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
 #include "history/historystore.h"
 #include "history/recorder.h"

@@ -1,7 +1,7 @@
 // The pictures the build draws: each one there, decodable and of the size its window
 // expects, and a visible icon for every button and menu item that shows one.
-#include "app/icons.h"
-#include "app/pictures.h"
+#include "widgets/icons.h"
+#include "widgets/pictures.h"
 #include "support/testform.h"
 
 #include <QFileInfo>

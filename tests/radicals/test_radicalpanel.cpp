@@ -1,7 +1,7 @@
 // The radical drill panel on a fake host: start, keys as the keyboard sends
 // them (auto-repeats included), the endings and the report, the chart and the marks.
-#include "app/keylineedit.h"
-#include "app/bytegridlabel.h"
+#include "widgets/keylineedit.h"
+#include "widgets/bytegridlabel.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "support/fakehost.h"

@@ -1,7 +1,7 @@
 // The settings panel in the real main window: opening, "预设", "取消", "确定", the digit
 // filter, refusing a time that could not be read back, a folder that cannot be written,
 // a start-up without the settings file, and sound failures at start-up.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "settings/settingspanel.h"
 #include "support/testform.h"
 

@@ -5,7 +5,7 @@
 // counts and the speed its time gives; after every batch the event loop must answer.
 //
 // JAXO_STORM_SEED=n repeats a run; JAXO_STORM_SCALE=x multiplies the event counts.
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 #include "app/tform1.h"
 #include "chinese/chinesepanel.h"
 #include "english/englishpanel.h"

@@ -2,7 +2,7 @@
 // A host for one panel without the main window: fake clock, sound and messages, the
 // program's own random source, and the code books and settings read straight from the
 // build's program folder, which is never written. The panel goes on `desk`.
-#include "app/exercisehost.h"
+#include "exercise/exercisehost.h"
 #include "chinese/codebook.h"
 #include "common/errors.h"
 #include "common/linestore.h"

@@ -1,4 +1,4 @@
-#include "app/keylineedit.h"
+#include "widgets/keylineedit.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>

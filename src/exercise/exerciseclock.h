@@ -1,6 +1,6 @@
 #pragma once
 // The one-second clock every exercise runs against.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 #include "common/elapsed.h"
 
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "app/icons.h"
+#include "widgets/icons.h"
 
-#include "app/pictures.h"
+#include "widgets/pictures.h"
 
 namespace icons {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/bytegridlabel.h"
+#include "widgets/bytegridlabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // For the end-to-end tests only: with JAXO_TEST_STATE naming a file, a page writes its
 // state there after every change, so a test driving real keys can read it.
-#include "app/mainwindowstate.h"
+#include "exercise/mainwindowstate.h"
 
 #include <QString>
 

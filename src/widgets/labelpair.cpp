@@ -1,6 +1,6 @@
-#include "app/labelpair.h"
+#include "widgets/labelpair.h"
 
-#include "app/access.h"
+#include "widgets/access.h"
 
 #include <QPalette>
 

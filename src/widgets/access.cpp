@@ -1,4 +1,4 @@
-#include "app/access.h"
+#include "widgets/access.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
 #pragma once
 // One typing line of an exercise page: the reference line, its red marks line lying
 // exactly on it, and the edit line below it, all on one byte grid.
-#include "app/bytegridlabel.h"
-#include "app/keylineedit.h"
+#include "widgets/bytegridlabel.h"
+#include "widgets/keylineedit.h"
 
 struct TypingLine {
     ByteGridLabel* text = nullptr;

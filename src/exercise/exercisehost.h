@@ -1,7 +1,7 @@
 #pragma once
 // What the exercise panels need of the main window.
-#include "app/hintregistry.h"
-#include "app/mainwindowstate.h"
+#include "exercise/hintregistry.h"
+#include "exercise/mainwindowstate.h"
 
 #include <QString>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/testdump.h"
+#include "exercise/testdump.h"
 
 #include "common/atomicwrite.h"
 

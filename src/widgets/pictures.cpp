@@ -1,4 +1,4 @@
-#include "app/pictures.h"
+#include "widgets/pictures.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "app/typingline.h"
+#include "widgets/typingline.h"
 
-#include "app/access.h"
-#include "app/fonts.h"
+#include "widgets/access.h"
+#include "widgets/fonts.h"
 
 #include <QEvent>
 #include <QTimer>

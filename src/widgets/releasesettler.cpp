@@ -1,4 +1,4 @@
-#include "app/releasesettler.h"
+#include "widgets/releasesettler.h"
 
 #include <QKeyEvent>
 

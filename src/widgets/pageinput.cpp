@@ -1,7 +1,7 @@
-#include "app/pageinput.h"
+#include "widgets/pageinput.h"
 
-#include "app/access.h"
-#include "app/keylineedit.h"
+#include "widgets/access.h"
+#include "widgets/keylineedit.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>

@@ -1,0 +1,3 @@
+list(APPEND JAXO_GUI_SOURCES
+  src/exercise/testdump.cpp
+)
