@@ -1,7 +1,7 @@
 #include "widgets/fonts.h"
 #include "app/services.h"
-#include "app/tform1.h"
-#include "app/tloge.h"
+#include "app/mainwindow.h"
+#include "app/splash.h"
 #include "common/datadir.h"
 #include "common/errors.h"
 #include "common/install.h"
@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
         // Installed, the data lives in its own folder; in the build tree beside the program.
         const std::string appDir =
             datadir::locate(QCoreApplication::applicationDirPath(), QString::fromLatin1(install::kDataFromProgram));
-        auto splash = std::make_unique<Tloge>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
+        auto splash = std::make_unique<Splash>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
         splash->show();
         splash->repaint();
         QApplication::processEvents();
@@ -99,7 +99,7 @@ int main(int argc, char* argv[]) {
         FluidOutput::Options soundOptions;
         soundOptions.held = true;
         FluidOutput sound(soundOptions);
-        TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
+        MainWindow Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal
         // state: a maximised window with a maximum size is a protocol error to a

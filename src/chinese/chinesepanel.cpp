@@ -45,35 +45,35 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
     setGeometry(110, 70, 600, 400);
 
-    chinatimerctr_ = makeExerciseTimer(this, "chinatimerctr", &ChinesePanel::chinatimerctrTimer);
+    timer_ = makeExerciseTimer(this, "chinatimerctr", &ChinesePanel::onTimer);
 
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
         const TypingLine line = makeTypingLine(this, QStringLiteral("chinatext") + n, QStringLiteral("chinapd") + n,
                                                QStringLiteral("chinaput") + n, kLeft, kReferenceTops[k], kInputTops[k], k + 1);
-        chinatext_[k] = line.text;
-        chinapd_[k] = line.marks;
+        referenceLines_[k] = line.text;
+        markLines_[k] = line.marks;
         KeyLineEdit* put = line.put;
         put->setCursor(Qt::PointingHandCursor);
         put->setReadOnly(k != 0);
         // Keys and commits come through input_, which keeps the focus for the whole page.
         put->setFocusPolicy(Qt::NoFocus);
-        put->onKeyPress = [this](QKeyEvent*, int ch) { return chinaput1KeyPress(ch); };
+        put->onKeyPress = [this](QKeyEvent*, int ch) { return lineKeyPress(ch); };
         put->onKeyUp = [this, k](QKeyEvent*) { lineChanged(k); };
         put->onCommit = [this, k]() { lineChanged(k); };
-        chinaput_[k] = put;
+        inputLines_[k] = put;
     }
     input_ = new PageInput(this);
     input_->setObjectName(QStringLiteral("chinainput"));
     input_->setCursor(Qt::PointingHandCursor);
-    input_->setTarget(chinaput_[0]);
+    input_->setTarget(inputLines_[0]);
 
-    chinatime_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
+    clockCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
                                              fonts::song(12), QPoint(270, 10));
-    chinatime_->setText(QStringLiteral("0:00:01"));
-    zzz1_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz1"), QStringLiteral("zzz1a"), fonts::kai(12),
+    clockCaption_->setText(QStringLiteral("0:00:01"));
+    modeCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz1"), QStringLiteral("zzz1a"), fonts::kai(12),
                                         QPoint(420, 35));
-    zzz2_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz2"), QStringLiteral("zzz2a"), fonts::kai(12),
+    lessonCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz2"), QStringLiteral("zzz2a"), fonts::kai(12),
                                         QPoint(480, 50));
 
     const std::string appDir = host_.state().appDir;
@@ -92,32 +92,32 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         host_.registerHint(b, hint);
         return b;
     };
-    chinanextpage_ = button("chinanextpage", QStringLiteral("下一页"), QRect(370, 340, 100, 40),
+    nextPageButton_ = button("chinanextpage", QStringLiteral("下一页"), QRect(370, 340, 100, 40),
                             QStringLiteral("选择下一页作为练习内容..."));
-    chinaexit_ = button("chinaexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
+    exitButton_ = button("chinaexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
                         QStringLiteral("退出练习并查看成绩..."));
-    exitexit_ = button("exitexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
+    forcedExitButton_ = button("exitexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
                        QStringLiteral("强行退出测试状态..."));
     // Keys for the flat buttons, which stay out of the focus chain.
-    chinanextpage_->setShortcut(QKeySequence(Qt::Key_PageDown));
-    chinaexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    exitexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    connect(chinanextpage_, &QToolButton::clicked, this, &ChinesePanel::chinanextpageClick);
-    connect(chinaexit_, &QToolButton::clicked, this, &ChinesePanel::chinaexitClick);
-    connect(exitexit_, &QToolButton::clicked, this, &ChinesePanel::exitexitClick);
+    nextPageButton_->setShortcut(QKeySequence(Qt::Key_PageDown));
+    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
+    forcedExitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
+    connect(nextPageButton_, &QToolButton::clicked, this, &ChinesePanel::nextPage);
+    connect(exitButton_, &QToolButton::clicked, this, &ChinesePanel::exitPractice);
+    connect(forcedExitButton_, &QToolButton::clicked, this, &ChinesePanel::forceExit);
 
-    wbxhelp_ = new QFrame(this);
-    wbxhelp_->setObjectName(QStringLiteral("wbxhelp"));
-    wbxhelp_->setFrameShape(QFrame::Panel);
-    wbxhelp_->setFrameShadow(QFrame::Sunken);
-    wbxhelp_->setFont(fonts::song(11));
-    wbxhelp_->setGeometry(40, 330, 200, 60);
+    hintFrame_ = new QFrame(this);
+    hintFrame_->setObjectName(QStringLiteral("wbxhelp"));
+    hintFrame_->setFrameShape(QFrame::Panel);
+    hintFrame_->setFrameShadow(QFrame::Sunken);
+    hintFrame_->setFont(fonts::song(11));
+    hintFrame_->setGeometry(40, 330, 200, 60);
     for (int j = 0; j < 4; ++j) {
-        auto* l = new QLabel(wbxhelp_);
+        auto* l = new QLabel(hintFrame_);
         l->setObjectName(QStringLiteral("wbLabel%1").arg(j + 1));
         l->setFont(fonts::song(11));
         l->setGeometry(10, j == 0 ? 8 : 30, 185, 22);
-        wbLabel_[j] = l;
+        hintLabels_[j] = l;
     }
     showFlags();
 }
@@ -130,7 +130,7 @@ void ChinesePanel::startLesson(const ByteText& lessonTitle, const std::string& f
 }
 
 void ChinesePanel::startGeneratedLesson(const ByteText& lessonTitle, const ByteText& text) {
-    start(Kind::GeneratedLesson, bytes::gb("中文练习"), lessonTitle, [this, text] { host_.tempwjzlj().loadText(text); });
+    start(Kind::GeneratedLesson, bytes::gb("中文练习"), lessonTitle, [this, text] { host_.lessonStore().loadText(text); });
 }
 
 // "顺序测试" and "随机测试", Chinese or English.
@@ -139,7 +139,7 @@ void ChinesePanel::startTest(bool randomStart, const ByteText& modeTitle, const 
 }
 
 std::function<void()> ChinesePanel::fileLoader(const std::string& fileName) {
-    return [this, fileName] { host_.tempwjzlj().loadFile(host_.state().appDir + fileName); };
+    return [this, fileName] { host_.lessonStore().loadFile(host_.state().appDir + fileName); };
 }
 
 void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle,
@@ -147,7 +147,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     MainWindowState& s = host_.state();
     const bool test = kind == Kind::OrderedTest || kind == Kind::RandomTest;
     host_.collapseToolBar();
-    chinatimerctr_->start();
+    timer_->start();
     s.modeTitle = modeTitle;
     s.lessonTitle = lessonTitle;
     if (isOn(test ? s.testMusic : s.chineseMusic))
@@ -159,7 +159,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     flags_.panelVisible = true;
     show();
     try {
-        host_.tempwjzlj().clear();
+        host_.lessonStore().clear();
         load();
     } catch (const JaxoError& e) {
         // Undo the start: the main screen comes back as it was, then the message.
@@ -173,20 +173,20 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     // An English test is typed on these lines: plain keys, even with a Chinese input
     // method left on, and a line ends after its last byte.
     englishTest_ = test && modeTitle == bytes::gb("英文练习");
-    for (KeyLineEdit* put : chinaput_) put->setLatinOnly(englishTest_);
+    for (KeyLineEdit* put : inputLines_) put->setLatinOnly(englishTest_);
     input_->refresh();
-    s.lessonSize = bytes::length(host_.tempwjzlj().text());
+    s.lessonSize = bytes::length(host_.lessonStore().text());
     // A generated lesson puts what matters most first: it starts there.
     s.lessonPos = kind == Kind::OrderedTest || kind == Kind::GeneratedLesson
                       ? 0
                       : chinese::randomStart(s.lessonSize, host_.random());
-    chinese::fillPage(page_, host_.tempwjzlj().text(), s);
+    chinese::fillPage(page_, host_.lessonStore().text(), s);
     if (test) chinese::showTestButtons(flags_);
-    zzz1_->setText(uni(s.modeTitle));
+    modeCaption_->setText(uni(s.modeTitle));
     if (test)
-        zzz2_->setText(kind == Kind::RandomTest ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
+        lessonCaption_->setText(kind == Kind::RandomTest ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
     else
-        zzz2_->setText(uni(s.lessonTitle));
+        lessonCaption_->setText(uni(s.lessonTitle));
     s.rightCount = 0;
     s.wrongCount = 0;
     s.misses.clear();
@@ -199,9 +199,9 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     dumpStateForTests();
 }
 
-void ChinesePanel::chinanextpageClick() {
+void ChinesePanel::nextPage() {
     MainWindowState& s = host_.state();
-    chinese::fillPage(page_, host_.tempwjzlj().text(), s);
+    chinese::fillPage(page_, host_.lessonStore().text(), s);
     showCodeHints(page_.text[0], 1);
     showPage();
     focusWritable();
@@ -220,12 +220,12 @@ void ChinesePanel::showCodeHints(const ByteText& line, int column) {
 // After every commit and every key release in line k; each change of the text is
 // judged once, whichever of the two comes first.
 void ChinesePanel::lineChanged(int k) {
-    KeyLineEdit* put = chinaput_[k];
+    KeyLineEdit* put = inputLines_[k];
     if (put->isReadOnly() || !flags_.panelVisible) return;
     const QString text = put->text();
     const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
     const chinese::ChangeResult r = chinese::lineChanged(
-        page_, hints_, host_.state(), host_.tempwjzlj().text(), books(), k, bytes::fromUnicode(text), caret,
+        page_, hints_, host_.state(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
         englishTest_);
     showPage();
     showHints();
@@ -233,7 +233,7 @@ void ChinesePanel::lineChanged(int k) {
     dumpStateForTests();
 }
 
-bool ChinesePanel::chinaput1KeyPress(int ch) {
+bool ChinesePanel::lineKeyPress(int ch) {
     // A letter that arrives as a plain key press went past the input method: none is on.
     const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
     if (letter && !englishTest_) host_.setHint(chinese::kInputMethodOffHint);
@@ -243,9 +243,9 @@ bool ChinesePanel::chinaput1KeyPress(int ch) {
     return false;
 }
 
-void ChinesePanel::chinaexitClick() { end(chinese::Ending::PracticeExit); }
+void ChinesePanel::exitPractice() { end(chinese::Ending::PracticeExit); }
 
-void ChinesePanel::exitexitClick() {
+void ChinesePanel::forceExit() {
     if (asking_) return;
     asking_ = true;
     limitWhileAsking_ = false;
@@ -260,17 +260,17 @@ void ChinesePanel::exitexitClick() {
     if (yes) end(chinese::Ending::ForcedExit);
 }
 
-void ChinesePanel::chinatimerctrTimer() {
+void ChinesePanel::onTimer() {
     if (!flags_.timerOn) return;
     const chinese::TickResult t = chinese::tick(host_.state(), host_.clock().timeOfDay());
-    chinatime_->setText(uni(t.caption));
+    clockCaption_->setText(uni(t.caption));
     if (!t.ending) return;
     if (asking_) {
         // The question is open: stop the clock, close the question, and let the
         // question's caller end the test once.
         limitWhileAsking_ = true;
         flags_.timerOn = false;
-        chinatimerctr_->stop();
+        timer_->stop();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->text() == question()) box->done(QMessageBox::No);
         return;
@@ -280,7 +280,7 @@ void ChinesePanel::chinatimerctrTimer() {
 
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
-        chinese::endExercise(ending, host_.state(), flags_, bytes::fromUnicode(chinatime_->text()));
+        chinese::endExercise(ending, host_.state(), flags_, bytes::fromUnicode(clockCaption_->text()));
     showFlags();
     dumpStateForTests();
     if (fx.enableToolBar) host_.setToolBarEnabled(true);
@@ -290,9 +290,9 @@ void ChinesePanel::end(chinese::Ending ending) {
 
 void ChinesePanel::showPage() {
     for (int k = 0; k < chinese::kLineCount; ++k) {
-        chinatext_[k]->setBytes(page_.text[k]);
-        chinapd_[k]->setBytes(page_.marks[k]);
-        KeyLineEdit* put = chinaput_[k];
+        referenceLines_[k]->setBytes(page_.text[k]);
+        markLines_[k]->setBytes(page_.marks[k]);
+        KeyLineEdit* put = inputLines_[k];
         if (bytes::fromUnicode(put->text()) != page_.input[k]) put->setText(uni(page_.input[k]));
         // Finished and not yet reached lines are read-only, so they can never be counted twice.
         put->setReadOnly(k != page_.writable);
@@ -302,27 +302,27 @@ void ChinesePanel::showPage() {
 void ChinesePanel::showHints() {
     for (int j = 0; j < 4; ++j) {
         const QString caption = uni(chinese::displayCaption(hints_.caption[j]));
-        if (wbLabel_[j]->text() != caption) wbLabel_[j]->setText(caption);
-        wbLabel_[j]->setVisible(hints_.visible[j]);
+        if (hintLabels_[j]->text() != caption) hintLabels_[j]->setText(caption);
+        hintLabels_[j]->setVisible(hints_.visible[j]);
     }
 }
 
 void ChinesePanel::showFlags() {
     if (flags_.timerOn)
-        chinatimerctr_->start();
+        timer_->start();
     else
-        chinatimerctr_->stop();
-    chinanextpage_->setVisible(flags_.nextPageVisible);
-    chinaexit_->setVisible(flags_.chinaExitVisible);
-    exitexit_->setVisible(flags_.exitExitVisible);
-    wbxhelp_->setVisible(flags_.hintBarVisible);
+        timer_->stop();
+    nextPageButton_->setVisible(flags_.nextPageVisible);
+    exitButton_->setVisible(flags_.chinaExitVisible);
+    forcedExitButton_->setVisible(flags_.exitExitVisible);
+    hintFrame_->setVisible(flags_.hintBarVisible);
     setVisible(flags_.panelVisible);
 }
 
 // The text goes to the writable line from now on; the focus stays where it is, on the
 // page's one input client, so an input method in the middle of a character is not reset.
 void ChinesePanel::focusWritable() {
-    input_->setTarget(chinaput_[page_.writable]);
+    input_->setTarget(inputLines_[page_.writable]);
     if (!input_->hasFocus()) input_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -33,7 +33,7 @@ class ChinesePanel : public QFrame {
 public:
     ChinesePanel(ExerciseHost& host, QWidget* parent);
     ~ChinesePanel() override;
-    QTimer* timer() const { return chinatimerctr_; }
+    QTimer* timer() const { return timer_; }
     // A lesson command: title and file name ("/gpz.jxo").
     void startLesson(const ByteText& lessonTitle, const std::string& fileName);
     // A lesson on a text made by the program (the weak characters): the page starts
@@ -42,10 +42,10 @@ public:
     // A test command: from the start or a random place of the file.
     void startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName);
 
-    void chinanextpageClick();
-    void chinaexitClick();
-    void exitexitClick();
-    void chinatimerctrTimer();
+    void nextPage();
+    void exitPractice();
+    void forceExit();
+    void onTimer();
 
     const chinese::Page& page() const { return page_; }
 
@@ -53,10 +53,10 @@ private:
     enum class Kind { Lesson, GeneratedLesson, OrderedTest, RandomTest };
     bool englishTest_ = false;
     std::function<void()> fileLoader(const std::string& fileName);
-    // load fills tempwjzlj (and may throw JaxoError).
+    // load fills lessonStore (and may throw JaxoError).
     void start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle, const std::function<void()>& load);
     void lineChanged(int k);
-    bool chinaput1KeyPress(int ch);
+    bool lineKeyPress(int ch);
     void end(chinese::Ending ending);
     chinese::CodeBooks books() const;
     void showCodeHints(const ByteText& line, int column);
@@ -73,15 +73,15 @@ private:
     bool asking_ = false;            // the forced-exit question is open
     bool limitWhileAsking_ = false;  // and the test time limit came meanwhile
 
-    QTimer* chinatimerctr_ = nullptr;
-    std::array<ByteGridLabel*, chinese::kLineCount> chinatext_{};
-    std::array<ByteGridLabel*, chinese::kLineCount> chinapd_{};
-    std::array<KeyLineEdit*, chinese::kLineCount> chinaput_{};
+    QTimer* timer_ = nullptr;
+    std::array<ByteGridLabel*, chinese::kLineCount> referenceLines_{};
+    std::array<ByteGridLabel*, chinese::kLineCount> markLines_{};
+    std::array<KeyLineEdit*, chinese::kLineCount> inputLines_{};
     PageInput* input_ = nullptr;  // the one focused input client of the page
-    std::unique_ptr<LabelPair> chinatime_, zzz1_, zzz2_;
-    QToolButton* chinanextpage_ = nullptr;
-    QToolButton* chinaexit_ = nullptr;
-    QToolButton* exitexit_ = nullptr;
-    QFrame* wbxhelp_ = nullptr;
-    std::array<QLabel*, 4> wbLabel_{};
+    std::unique_ptr<LabelPair> clockCaption_, modeCaption_, lessonCaption_;
+    QToolButton* nextPageButton_ = nullptr;
+    QToolButton* exitButton_ = nullptr;
+    QToolButton* forcedExitButton_ = nullptr;
+    QFrame* hintFrame_ = nullptr;
+    std::array<QLabel*, 4> hintLabels_{};
 };

@@ -37,32 +37,32 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     setAutoFillBackground(true);
     setGeometry(100, 60, 610, 440);
 
-    englishtimer_ = makeExerciseTimer(this, "englishtimer", &EnglishPanel::englishtimerTimer);
+    timer_ = makeExerciseTimer(this, "englishtimer", &EnglishPanel::onTimer);
 
-    engback_ = new QLabel(this);
-    engback_->setObjectName(QStringLiteral("engback"));
-    engback_->setScaledContents(true);
-    engback_->setGeometry(2, 2, 30, 436);
-    engmage_ = new QLabel(this);
-    engmage_->setObjectName(QStringLiteral("engmage"));
-    engmage_->setScaledContents(true);
-    engmage_->setGeometry(40, 225, 530, 207);
+    background_ = new QLabel(this);
+    background_->setObjectName(QStringLiteral("engback"));
+    background_->setScaledContents(true);
+    background_->setGeometry(2, 2, 30, 436);
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("engmage"));
+    picture_->setScaledContents(true);
+    picture_->setGeometry(40, 225, 530, 207);
 
     for (int k = 0; k < english::kPageLines; ++k) {
         const QString n = QString::number(k + 1);
         const TypingLine line = makeTypingLine(this, QStringLiteral("englishtext") + n, QStringLiteral("englishpd") + n,
                                                QStringLiteral("englishput") + n, kLeft, kReferenceTops[k], kInputTops[k], k + 1);
-        englishtext_[k] = line.text;
-        englishpd_[k] = line.marks;
+        referenceLines_[k] = line.text;
+        markLines_[k] = line.marks;
         KeyLineEdit* put = line.put;
         put->setLatinOnly(true);
         put->setContextMenuPolicy(Qt::NoContextMenu);
         put->setDragEnabled(false);
         put->setAcceptDrops(false);
-        put->onKeyDown = [this](QKeyEvent* e) { englishput1KeyDown(e); };
-        put->onKeyPress = [this](QKeyEvent*, int ch) { return englishput1KeyPress(ch); };
-        put->onKeyUp = [this, k](QKeyEvent*) { englishputKeyUp(k); };
-        englishput_[k] = put;
+        put->onKeyDown = [this](QKeyEvent* e) { lineKeyDown(e); };
+        put->onKeyPress = [this](QKeyEvent*, int ch) { return lineKeyPress(ch); };
+        put->onKeyUp = [this, k](QKeyEvent*) { lineKeyUp(k); };
+        inputLines_[k] = put;
     }
     takeInputOn(0);
 
@@ -81,21 +81,21 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    englishnext_ = button("englishnext", QStringLiteral("下一页"), QRect(380, 183, 100, 40));
-    englishexit_ = button("englishexit", QStringLiteral("退出"), QRect(485, 183, 90, 40));
+    nextButton_ = button("englishnext", QStringLiteral("下一页"), QRect(380, 183, 100, 40));
+    exitButton_ = button("englishexit", QStringLiteral("退出"), QRect(485, 183, 90, 40));
     // Keys for the flat buttons, which stay out of the focus chain.
-    englishnext_->setShortcut(QKeySequence(Qt::Key_PageDown));
-    englishexit_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    connect(englishnext_, &QToolButton::clicked, this, &EnglishPanel::englishnextClick);
-    connect(englishexit_, &QToolButton::clicked, this, &EnglishPanel::englishexitClick);
-    host_.registerHint(englishexit_, QStringLiteral("退出练习并查看成绩..."));
-    host_.registerHint(englishnext_, QStringLiteral("选择下一页作为练习内容..."));
+    nextButton_->setShortcut(QKeySequence(Qt::Key_PageDown));
+    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
+    connect(nextButton_, &QToolButton::clicked, this, &EnglishPanel::nextPage);
+    connect(exitButton_, &QToolButton::clicked, this, &EnglishPanel::exitPractice);
+    host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
+    host_.registerHint(nextButton_, QStringLiteral("选择下一页作为练习内容..."));
 
-    englishtime_ = LabelPair(this, QStringLiteral("englishtime1"), QStringLiteral("englishtime2"), fonts::song(12), QPoint(270, 10));
-    englishzz1_ = LabelPair(this, QStringLiteral("englishzz1"), QStringLiteral("englishzz1a"), fonts::kai(12), QPoint(50, 185));
-    englishzz2_ = LabelPair(this, QStringLiteral("englishzz2"), QStringLiteral("englishzz2a"), fonts::kai(12), QPoint(120, 195));
-    englishtime_.setText(QStringLiteral("0:00:01"));
-    for (int k = 0; k < english::kPageLines; ++k) englishpd_[k]->raise();
+    clockCaption_ = LabelPair(this, QStringLiteral("englishtime1"), QStringLiteral("englishtime2"), fonts::song(12), QPoint(270, 10));
+    modeCaption_ = LabelPair(this, QStringLiteral("englishzz1"), QStringLiteral("englishzz1a"), fonts::kai(12), QPoint(50, 185));
+    lessonCaption_ = LabelPair(this, QStringLiteral("englishzz2"), QStringLiteral("englishzz2a"), fonts::kai(12), QPoint(120, 195));
+    clockCaption_.setText(QStringLiteral("0:00:01"));
+    for (int k = 0; k < english::kPageLines; ++k) markLines_[k]->raise();
 }
 
 void EnglishPanel::showEvent(QShowEvent* e) {
@@ -108,18 +108,18 @@ void EnglishPanel::loadPictures() {
     if (picturesLoaded_ || host_.state().appDir.empty()) return;
     picturesLoaded_ = true;
     const std::string& dir = host_.state().appDir;
-    engmage_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
-    engback_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
-    englishnext_->setIcon(icons::forControl(englishnext_->objectName(), dir));
-    englishexit_->setIcon(icons::forControl(englishexit_->objectName(), dir));
+    picture_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
+    background_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
+    nextButton_->setIcon(icons::forControl(nextButton_->objectName(), dir));
+    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), dir));
 }
 
-void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName) {
+void EnglishPanel::startLesson(const ByteText& lessonTitle, const std::string& fileName) {
     MainWindowState& s = host_.state();
     // The file is read before anything changes: a lesson that cannot be read leaves the
     // main screen as it was, with the message naming the file. Loading replaces what
     // the store held.
-    LineStore& store = host_.tempwjzlj();
+    LineStore& store = host_.lessonStore();
     try {
         store.loadFile(s.appDir + fileName);
     } catch (const JaxoError& e) {
@@ -130,7 +130,7 @@ void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::st
     host_.collapseToolBar();
     show();
     raise();
-    englishtimer_->start();
+    timer_->start();
     running_ = true;
     s.modeTitle = bytes::gb("英文练习");
     s.lessonTitle = lessonTitle;
@@ -140,32 +140,32 @@ void EnglishPanel::startEnglishLesson(const ByteText& lessonTitle, const std::st
         host_.sound().nomusic();
     host_.sound().keySoundAhead(true);  // its keys click
     s.startTime = host_.clock().timeOfDay();
-    englishzz1_.setText(bytes::toUnicode(s.modeTitle));
-    englishzz2_.setText(bytes::toUnicode(s.lessonTitle));
+    modeCaption_.setText(bytes::toUnicode(s.modeTitle));
+    lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
     practice_.start(store.text(), host_.random());  // counts, start, first page
     showPage();
-    englishput_[0]->setFocus(Qt::OtherFocusReason);
+    inputLines_[0]->setFocus(Qt::OtherFocusReason);
     dumpStateForTests();
 }
 
-void EnglishPanel::englishenglish() {
+void EnglishPanel::showNextLines() {
     practice_.fillPage();
     showPage();
     dumpStateForTests();
 }
 
-void EnglishPanel::englishnextClick() {
+void EnglishPanel::nextPage() {
     if (!running_) return;
-    englishenglish();
-    englishput_[0]->setFocus(Qt::OtherFocusReason);
+    showNextLines();
+    inputLines_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void EnglishPanel::englishexitClick() { endEnglishPractice(); }
+void EnglishPanel::exitPractice() { endEnglishPractice(); }
 
-void EnglishPanel::englishtimerTimer() {
+void EnglishPanel::onTimer() {
     if (!running_) return;
     const english::Tick t = english::tick(host_.state(), host_.clock().timeOfDay());
-    englishtime_.setText(bytes::toUnicode(t.clockText));
+    clockCaption_.setText(bytes::toUnicode(t.clockText));
     if (t.timeUp) endEnglishPractice();
 }
 
@@ -173,8 +173,8 @@ void EnglishPanel::endEnglishPractice() {
     if (!running_) return;
     running_ = false;
     MainWindowState& s = host_.state();
-    s.elapsedText = bytes::fromUnicode(englishtime_.lower()->text());
-    englishtimer_->stop();
+    s.elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
+    timer_->stop();
     practice_.finalCount();
     hide();
     dumpStateForTests();
@@ -182,8 +182,8 @@ void EnglishPanel::endEnglishPractice() {
     host_.openReport();
 }
 
-void EnglishPanel::englishputKeyUp(int line) {
-    KeyLineEdit* put = englishput_[line];
+void EnglishPanel::lineKeyUp(int line) {
+    KeyLineEdit* put = inputLines_[line];
     // A finished line (or one not reached yet) takes no part in the checking.
     if (!running_ || put->isReadOnly()) return;
     const QString text = put->text();
@@ -198,17 +198,17 @@ void EnglishPanel::englishputKeyUp(int line) {
         break;
     case english::EnglishPractice::KeyUpResult::PageFilled:
         showPage();
-        englishput_[0]->setFocus(Qt::OtherFocusReason);
+        inputLines_[0]->setFocus(Qt::OtherFocusReason);
         break;
     }
     dumpStateForTests();
 }
 
-void EnglishPanel::englishput1KeyDown(QKeyEvent* e) {
+void EnglishPanel::lineKeyDown(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && running_ && host_.state().lessonTitle != bytes::gb("测试")) endEnglishPractice();
 }
 
-bool EnglishPanel::englishput1KeyPress(int) {
+bool EnglishPanel::lineKeyPress(int) {
     // Nothing reaches a line once its practice has ended (the Escape that ended it).
     if (!running_) return false;
     host_.sound().playKeySound();
@@ -217,22 +217,22 @@ bool EnglishPanel::englishput1KeyPress(int) {
 
 void EnglishPanel::showPage() {
     for (int k = 0; k < english::kPageLines; ++k) {
-        englishtext_[k]->setBytes(practice_.reference(k));
-        englishput_[k]->clear();
+        referenceLines_[k]->setBytes(practice_.reference(k));
+        inputLines_[k]->clear();
         showMarks(k);
     }
     takeInputOn(practice_.activeLine());
 }
 
-void EnglishPanel::showMarks(int line) { englishpd_[line]->setBytes(practice_.marks(line)); }
+void EnglishPanel::showMarks(int line) { markLines_[line]->setBytes(practice_.marks(line)); }
 
 void EnglishPanel::takeInputOn(int line) {
-    KeyLineEdit* active = englishput_[line];
+    KeyLineEdit* active = inputLines_[line];
     active->setReadOnly(false);
     active->setFocusPolicy(Qt::StrongFocus);
     if (isVisible()) active->setFocus(Qt::OtherFocusReason);
     // Finished lines and lines not reached yet neither take keys nor the focus.
-    for (KeyLineEdit* put : englishput_) {
+    for (KeyLineEdit* put : inputLines_) {
         if (put == active) continue;
         put->setReadOnly(true);
         put->setFocusPolicy(Qt::NoFocus);
@@ -248,7 +248,7 @@ void EnglishPanel::dumpStateForTests() const {
         const auto hex = [](const ByteText& t) { return QString::fromLatin1(QByteArray::fromStdString(t).toHex()); };
         out += QStringLiteral("text%1=%2\n").arg(k + 1).arg(hex(practice_.reference(k)));
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(hex(practice_.marks(k)));
-        out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(englishput_[k]->text())));
+        out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(inputLines_[k]->text())));
     }
     testdump::write(host_.state(), practice_.activeLine() + 1, running_, out);
 }

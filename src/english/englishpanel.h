@@ -21,14 +21,14 @@ class EnglishPanel : public QFrame {
     Q_OBJECT
 public:
     EnglishPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return englishtimer_; }
-    void startEnglishLesson(const ByteText& lessonTitle, const std::string& fileName);
+    QTimer* timer() const { return timer_; }
+    void startLesson(const ByteText& lessonTitle, const std::string& fileName);
 
     // The next three lines of the lesson, as the page shows them.
-    void englishenglish();
-    void englishnextClick();
-    void englishexitClick();
-    void englishtimerTimer();
+    void showNextLines();
+    void nextPage();
+    void exitPractice();
+    void onTimer();
     // The one ending of a practice, whether by "退出", Escape or the time limit.
     void endEnglishPractice();
 
@@ -39,9 +39,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void englishputKeyUp(int line);
-    void englishput1KeyDown(QKeyEvent* e);
-    bool englishput1KeyPress(int ch);
+    void lineKeyUp(int line);
+    void lineKeyDown(QKeyEvent* e);
+    bool lineKeyPress(int ch);
     void showPage();
     void showMarks(int line);
     void takeInputOn(int line);
@@ -53,15 +53,15 @@ private:
     bool running_ = false;
     bool picturesLoaded_ = false;
 
-    QTimer* englishtimer_ = nullptr;
-    std::array<ByteGridLabel*, english::kPageLines> englishtext_{};
-    std::array<ByteGridLabel*, english::kPageLines> englishpd_{};
-    std::array<KeyLineEdit*, english::kPageLines> englishput_{};
-    LabelPair englishtime_;
-    LabelPair englishzz1_;
-    LabelPair englishzz2_;
-    QToolButton* englishnext_ = nullptr;
-    QToolButton* englishexit_ = nullptr;
-    QLabel* engmage_ = nullptr;
-    QLabel* engback_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::array<ByteGridLabel*, english::kPageLines> referenceLines_{};
+    std::array<ByteGridLabel*, english::kPageLines> markLines_{};
+    std::array<KeyLineEdit*, english::kPageLines> inputLines_{};
+    LabelPair clockCaption_;
+    LabelPair modeCaption_;
+    LabelPair lessonCaption_;
+    QToolButton* nextButton_ = nullptr;
+    QToolButton* exitButton_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* background_ = nullptr;
 };

@@ -55,7 +55,7 @@ public:
 
     // A new lesson on this text: counts to 0, a random start, the first page.
     void start(const ByteText& lesson, RandomSource& random);
-    // englishenglish: the next three lines from lessonPos, marks emptied, line 1 takes input.
+    // showNextLines: the next three lines from lessonPos, marks emptied, line 1 takes input.
     void fillPage();
 
     enum class KeyUpResult { Ignored, Checked, LineFinished, PageFilled };

@@ -23,7 +23,7 @@ public:
     virtual Messages& messages() = 0;
     virtual SoundSystem& sound() = 0;
     // The hidden store of the current lesson or word list.
-    virtual LineStore& tempwjzlj() = 0;
+    virtual LineStore& lessonStore() = 0;
     // Code books 1 to 4 (wbbook, wbbook2, wbbook3, wbbook4).
     virtual const CodeBook& codeBook(int n) = 0;
 

@@ -22,7 +22,7 @@ void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& l
     s_.startTime = now;
     held_.clear();
     running_ = true;
-    zgshow();
+    nextRow();
     s_.unitPos = 1;
     s_.wrongCount = 0;
     s_.rightCount = 0;
@@ -41,7 +41,7 @@ void RadicalDrill::showHintFor(const ByteText& radical) {
     if (found >= 0) hint_ = hintOf(s_.radicalTable[static_cast<size_t>(found)]);
 }
 
-void RadicalDrill::zgshow() {
+void RadicalDrill::nextRow() {
     row_.clear();
     for (int i = 0; i < kRowRadicals; ++i) {
         if (pool_.empty())
@@ -115,7 +115,7 @@ void RadicalDrill::keyUp(KeyId key) {
     markShown_ = true;
     s_.unitPos += 2;
     if (markLine_.size() > row_.size()) {
-        zgshow();
+        nextRow();
         s_.unitPos = 1;
     }
     s_.expectedPiece = bytes::copy(row_, s_.unitPos, 2);

@@ -26,7 +26,7 @@ public:
     void begin(double now, std::vector<int> entries = {}, const ByteText& lessonTitle = {});
     // A new row of 25 draws with the hint of its first radical and the mark line "↑".
     // The arrow position is left to the caller.
-    void zgshow();
+    void nextRow();
 
     // A key goes down; text is what it types (empty for Shift and other silent keys).
     // Auto-repeats are not passed here: a held key is one answer.

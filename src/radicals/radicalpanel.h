@@ -18,21 +18,21 @@ class RadicalPanel : public QFrame {
     Q_OBJECT
 public:
     RadicalPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return zgtimerctr_; }
+    QTimer* timer() const { return timer_; }
     const radicals::RadicalDrill& drill() const { return drill_; }
 
-    void m1aClick();
+    void startFullDrill();
     // The drill over the given table entries only (the radicals missed most).
     void startWeakDrill(std::vector<int> entries);
-    void zgshow();
-    void zgtimerctrTimer();
-    void zgexitClick();
+    void nextRow();
+    void onTimer();
+    void exitDrill();
 
 private:
     void startDrill(std::vector<int> entries, const ByteText& lessonTitle);
-    void zgputKeyDown(QKeyEvent* e);
-    bool zgputKeyPress(QKeyEvent* e, int ch);
-    void zgputKeyUp(QKeyEvent* e);
+    void inputKeyDown(QKeyEvent* e);
+    bool inputKeyPress(QKeyEvent* e, int ch);
+    void inputKeyUp(QKeyEvent* e);
     void judgeRelease(radicals::RadicalDrill::KeyId id);
     void endRadicalDrill();
     void showDrill();
@@ -40,18 +40,18 @@ private:
 
     ExerciseHost& host_;
     radicals::RadicalDrill drill_;
-    QTimer* zgtimerctr_ = nullptr;
-    ByteGridLabel* zgtext1_ = nullptr;
-    ByteGridLabel* zgtext2_ = nullptr;
-    ByteGridLabel* zgxsh1_ = nullptr;
-    ByteGridLabel* zgxsh2_ = nullptr;
-    LabelPair kjxsh_;
-    LabelPair zgtime_;
-    LabelPair zgzuang1_;
-    LabelPair zgzuang2_;
-    KeyLineEdit* zgput_ = nullptr;
-    QPushButton* zgexit_ = nullptr;
-    KeyChartView* zgbiao_ = nullptr;
+    QTimer* timer_ = nullptr;
+    ByteGridLabel* radicalRow1_ = nullptr;
+    ByteGridLabel* radicalRow2_ = nullptr;
+    ByteGridLabel* markRow1_ = nullptr;
+    ByteGridLabel* markRow2_ = nullptr;
+    LabelPair keyHint_;
+    LabelPair clockCaption_;
+    LabelPair modeCaption_;
+    LabelPair lessonCaption_;
+    KeyLineEdit* input_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    KeyChartView* keyChart_ = nullptr;
 
     ReleaseSettler* releases_ = nullptr;
     bool swallowPress_ = false;  // the key-down just seen was a repeat

@@ -2,5 +2,5 @@ list(APPEND JAXO_CORE_SOURCES
   src/report/scorereport.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
-  src/report/tcjreport.cpp
+  src/report/reportdialog.cpp
 )

@@ -132,7 +132,7 @@ SettingsPanel::SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidg
     }
 }
 
-void SettingsPanel::m5dClick() {
+void SettingsPanel::openSettings() {
     form_.setToolBarEnabled(false);
     show();
     raise();

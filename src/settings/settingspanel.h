@@ -19,7 +19,7 @@ public:
     SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidget* parent);
 
     // Opens the panel with the settings in memory; the tool bar is disabled meanwhile.
-    void m5dClick();
+    void openSettings();
     // "预设": the defaults into the controls; nothing is saved.
     void sys1Click();
     // "确定": writes the file, reads it back, restarts or stops the main music.

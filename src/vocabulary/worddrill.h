@@ -11,7 +11,7 @@ class WordDrill {
 public:
     enum class Mark { None, Right, Wrong };
 
-    // `list` holds the lines of the word list (the main window's tempwjzlj).
+    // `list` holds the lines of the word list (the main window's lessonStore).
     WordDrill(MainWindowState& state, const LineStore& list, RandomSource& random);
 
     // A new drill over the list already loaded: titles, clock start, a random entry,

@@ -18,20 +18,20 @@ class WordPanel : public QFrame {
     Q_OBJECT
 public:
     WordPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return bdcTimer1_; }
+    QTimer* timer() const { return timer_; }
     const WordDrill& drill() const { return drill_; }
 
     // One of the nine word-list commands: fileName as "/xxyy.eng".
     void startWordDrill(const std::string& fileName, const ByteText& title);
     void showWordLine();
-    void bdcTimer1Timer();
-    void bdcexitClick();
+    void onTimer();
+    void exitDrill();
     void endWordDrill();
 
 private:
-    void bdcputKeyDown(QKeyEvent* e);
-    bool bdcputKeyPress(int ch);
-    void bdcputKeyUp(QKeyEvent* e);
+    void inputKeyDown(QKeyEvent* e);
+    bool inputKeyPress(int ch);
+    void inputKeyUp(QKeyEvent* e);
     void answer();
     void showEntry();
     void showMark();
@@ -39,17 +39,17 @@ private:
 
     ExerciseHost& host_;
     WordDrill drill_;
-    QTimer* bdcTimer1_ = nullptr;
-    LabelPair bdctime_;
-    LabelPair bdczuang1_;
-    LabelPair bdczuang2_;
-    QLabel* bdcdc_ = nullptr;
-    KeyLineEdit* bdcput_ = nullptr;
-    QLabel* bdcpd_ = nullptr;
-    QLabel* bdccy_ = nullptr;
-    QToolButton* bdcexit_ = nullptr;
-    QLabel* bdcback_ = nullptr;
-    QLabel* bdctx_ = nullptr;
+    QTimer* timer_ = nullptr;
+    LabelPair clockCaption_;
+    LabelPair modeCaption_;
+    LabelPair lessonCaption_;
+    QLabel* wordLabel_ = nullptr;
+    KeyLineEdit* input_ = nullptr;
+    QLabel* markLabel_ = nullptr;
+    QLabel* meaningLabel_ = nullptr;
+    QToolButton* exitButton_ = nullptr;
+    QLabel* background_ = nullptr;
+    QLabel* picture_ = nullptr;
     bool picturesLoaded_ = false;
     // Set when Enter went down in the answer line: only then does its release answer,
     // so the release of an Enter that chose the list from a menu is not an answer.

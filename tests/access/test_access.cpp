@@ -127,8 +127,8 @@ void TestAccess::keyboardOnlyWalk() {
     TestForm t({}, lettersOnly);
     showForm(t);
     press(Qt::Key_Y, Qt::AltModifier);
-    QCOMPARE(t.form->mainctr()->currentIndex(), 1);
-    QCOMPARE(QApplication::focusWidget(), t.form->mainctr()->tabBar());
+    QCOMPARE(t.form->toolBarTabs()->currentIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), t.form->toolBarTabs()->tabBar());
     press(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("m2a"));
 
@@ -147,7 +147,7 @@ void TestAccess::keyboardOnlyWalk() {
         reportRead = true;
     };
     press(Qt::Key_Return);
-    QTRY_VERIFY(t.form->englishform()->isVisible());
+    QTRY_VERIFY(t.form->englishPanel()->isVisible());
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     QCOMPARE(QApplication::focusWidget(), line);
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
@@ -155,7 +155,7 @@ void TestAccess::keyboardOnlyWalk() {
     QCOMPARE(line->text(), u(reference.substr(0, 6)));
     press(Qt::Key_Escape);
     QVERIFY(reportRead);
-    QVERIFY(!t.form->englishform()->isVisible());
+    QVERIFY(!t.form->englishPanel()->isVisible());
     QTRY_COMPARE(focusName(), QStringLiteral("m2a"));
 
     // The settings: open, change a time, save with 确定.
@@ -165,7 +165,7 @@ void TestAccess::keyboardOnlyWalk() {
     for (int i = 0; i < 3; ++i) press(Qt::Key_Right);
     QCOMPARE(focusName(), QStringLiteral("m5d"));
     press(Qt::Key_Return);
-    QTRY_VERIFY(t.form->system()->isVisible());
+    QTRY_VERIFY(t.form->settingsPanel()->isVisible());
     QCOMPARE(focusName(), QStringLiteral("Edit1"));
     press(Qt::Key_Home);
     press(Qt::Key_Delete);
@@ -176,10 +176,10 @@ void TestAccess::keyboardOnlyWalk() {
     for (int i = 0; i < 12 && focusName() != QLatin1String("sys2"); ++i) press(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("sys2"));
     press(Qt::Key_Return);
-    QTRY_VERIFY(!t.form->system()->isVisible());
+    QTRY_VERIFY(!t.form->settingsPanel()->isVisible());
     QCOMPARE(focusName(), QStringLiteral("m5d"));
     press(Qt::Key_Space);
-    QTRY_VERIFY(t.form->system()->isVisible());
+    QTRY_VERIFY(t.form->settingsPanel()->isVisible());
     QCOMPARE(t.find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("12"));
 }
 
@@ -198,7 +198,7 @@ void TestAccess::tabLetters() {
     QFETCH(int, tab);
     TestForm t;
     showForm(t);
-    QTabWidget* m = t.form->mainctr();
+    QTabWidget* m = t.form->toolBarTabs();
     m->setCurrentIndex(tab == 0 ? 1 : 0);
     press(Qt::Key(key), Qt::AltModifier);
     QCOMPARE(m->currentIndex(), tab);
@@ -206,7 +206,7 @@ void TestAccess::tabLetters() {
     // Listed where the pointer rests on the tab too.
     QVERIFY(m->tabToolTip(tab).contains(QKeySequence(Qt::Key(key)).toString()));
     // While an exercise runs the tool bar is off, and so are its letters.
-    t.form->m1bClick();
+    t.form->startHighFrequencyLesson();
     const int running = m->currentIndex();
     press(tab == 1 ? Qt::Key_Z : Qt::Key_Y, Qt::AltModifier);
     QCOMPARE(m->currentIndex(), running);
@@ -231,13 +231,13 @@ void TestAccess::arrowsAmongButtons() {
     TestForm t;
     showForm(t);
     auto* start = t.find<QToolButton>(from);
-    t.form->mainctr()->setCurrentWidget(start->parentWidget());
+    t.form->toolBarTabs()->setCurrentWidget(start->parentWidget());
     start->setFocus(Qt::TabFocusReason);
     QCOMPARE(focusName(), from);
     press(Qt::Key(key));
     QCOMPARE(focusName(), to);
     // Arrows move only: nothing started.
-    QVERIFY(t.form->mainctr()->isEnabled());
+    QVERIFY(t.form->toolBarTabs()->isEnabled());
     QCOMPARE(t.modalCount, 0);
 }
 
@@ -260,7 +260,7 @@ void TestAccess::dropDownMenusByKeyboard() {
     TestForm t;
     showForm(t);
     auto* b = t.find<QToolButton>(button);
-    t.form->mainctr()->setCurrentWidget(b->parentWidget());
+    t.form->toolBarTabs()->setCurrentWidget(b->parentWidget());
     b->setFocus(Qt::TabFocusReason);
     QString opened;
     QTimer::singleShot(100, [&] {
@@ -278,7 +278,7 @@ void TestAccess::dropDownMenusByKeyboard() {
     QCOMPARE(opened, menu);
     const QStringList label = title.split(QLatin1Char('='));
     QTRY_COMPARE(t.find<QLabel>(label[0])->text(), label[1]);
-    QVERIFY(!t.form->mainctr()->isEnabled());
+    QVERIFY(!t.form->toolBarTabs()->isEnabled());
 }
 
 void TestAccess::panelButtonsHaveKeys_data() {
@@ -303,7 +303,7 @@ void TestAccess::panelButtonsHaveKeys() {
     showForm(t);
     const bool menuItem = start.startsWith(QLatin1String("Menu"));
     if (menuItem)
-        t.form->MenuItem4Click();
+        t.form->startChineseTestFromStart();
     else
         t.find<QToolButton>(start)->click();
     const QString pageBefore = t.find<ByteGridLabel>(QStringLiteral("chinatext1"))->text();
@@ -351,14 +351,14 @@ void TestAccess::everyControlHasAName() {
     QFETCH(QString, screen);
     TestForm t;
     showForm(t);
-    TForm1& f = *t.form;
+    MainWindow& f = *t.form;
     QStringList unnamed;
-    if (screen == QLatin1String("Chinese page")) f.m1bClick();
-    if (screen == QLatin1String("Chinese test")) f.MenuItem4Click();
-    if (screen == QLatin1String("English page")) f.m2aClick();
-    if (screen == QLatin1String("radical drill")) f.m1aClick();
-    if (screen == QLatin1String("vocabulary drill")) f.m4aClick();
-    if (screen == QLatin1String("settings panel")) f.m5dClick();
+    if (screen == QLatin1String("Chinese page")) f.startHighFrequencyLesson();
+    if (screen == QLatin1String("Chinese test")) f.startChineseTestFromStart();
+    if (screen == QLatin1String("English page")) f.startEnglishBeginnerLesson();
+    if (screen == QLatin1String("radical drill")) f.startRadicalDrill();
+    if (screen == QLatin1String("vocabulary drill")) f.startPrimaryWords();
+    if (screen == QLatin1String("settings panel")) f.openSettings();
     if (screen == QLatin1String("report")) {
         bool opened = false;
         t.onModal = [&](QDialog& d) {
@@ -366,7 +366,7 @@ void TestAccess::everyControlHasAName() {
             opened = true;
             unnamed = unnamedControls(QAccessible::queryAccessibleInterface(&d));
         };
-        f.m2aClick();
+        f.startEnglishBeginnerLesson();
         press(Qt::Key_Escape);
         QVERIFY(opened);
     } else {
@@ -378,7 +378,7 @@ void TestAccess::everyControlHasAName() {
 void TestAccess::engravedTextIsReadOnce() {
     TestForm t;
     showForm(t);
-    t.form->m1bClick();
+    t.form->startHighFrequencyLesson();
     const QStringList names = shownNames(QAccessible::queryAccessibleInterface(t.form.get()));
     // (The mode title is also the name of its tab.)
     for (const char* upper : {"chinatime2", "zzz2a"}) {
@@ -441,7 +441,7 @@ void TestAccess::announcementText() {
 void TestAccess::typingIsAnnouncedOnTheLine() {
     TestForm t({}, lettersOnly);
     showForm(t);
-    t.form->m2aClick();
+    t.form->startEnglishBeginnerLesson();
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
     // What a screen reader reads on the line.
@@ -467,7 +467,7 @@ void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
         f.write(text);
     });
     showForm(t);
-    t.form->m1bClick();
+    t.form->startHighFrequencyLesson();
     const auto said = [](QWidget* w, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(w)->text(what); };
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);
@@ -492,14 +492,14 @@ void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
 void TestAccess::wrongCharacterMark() {
     TestForm t({}, lettersOnly);
     showForm(t);
-    t.form->m2aClick();
+    t.form->startEnglishBeginnerLesson();
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     auto* marks = t.find<ByteGridLabel>(QStringLiteral("englishpd1"));
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
     QTest::keyClick(line, reference[0] == 'x' ? 'y' : 'x');
     QCOMPARE(marks->text().left(1), QString(QChar(reference[0])));
     // What the learner sees: the marks line with the panel behind it.
-    const QImage shot = t.form->englishform()->grab(marks->geometry()).toImage();
+    const QImage shot = t.form->englishPanel()->grab(marks->geometry()).toImage();
     QHash<QRgb, int> counts;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) ++counts[shot.pixel(x, y)];
@@ -548,7 +548,7 @@ void TestAccess::smallScreenScrolls() {
     QCOMPARE(focusName(), QStringLiteral("m1a"));
     QVERIFY2(inView(QApplication::focusWidget()), "the focused button stays out of view");
     // The exit of the Chinese page can be scrolled to.
-    t.form->m1bClick();
+    t.form->startHighFrequencyLesson();
     auto* exit = t.find<QToolButton>(QStringLiteral("chinaexit"));
     scrollTo(false);
     QVERIFY(!inView(exit));

@@ -64,7 +64,7 @@ class TestChinesePanel : public QObject {
     static KeyLineEdit* put(TestForm& tf, int k) { return tf.find<KeyLineEdit>(QStringLiteral("chinaput%1").arg(k)); }
     static QString label(TestForm& tf, const QString& name) { return tf.find<QLabel>(name)->text(); }
     static bool shown(TestForm& tf, const char* name) { return !tf.find<QWidget>(QString::fromLatin1(name))->isHidden(); }
-    static void orderedTest(TestForm& tf) { tf.form->MenuItem4Click(); }
+    static void orderedTest(TestForm& tf) { tf.form->startChineseTestFromStart(); }
     // The focus, and so what is typed, is at line k; every other line is read-only.
     static void checkWritable(TestForm& tf, int k) {
         QWidget* input = tf.form->focusWidget();
@@ -73,14 +73,14 @@ class TestChinesePanel : public QObject {
         QCOMPARE(input->geometry(), put(tf, k)->geometry());
         for (int j = 1; j <= 5; ++j) QCOMPARE(put(tf, j)->isReadOnly(), j != k);
     }
-    static ChinesePanel& panel(TestForm& tf) { return *tf.form->chinapanel(); }
+    static ChinesePanel& panel(TestForm& tf) { return *tf.form->chinesePanel(); }
     static void tickAfter(TestForm& tf, int seconds) {
         tf.clock.advanceSeconds(seconds);
-        panel(tf).chinatimerctrTimer();
+        panel(tf).onTimer();
     }
     static void checkMainScreen(TestForm& tf) {
-        QCOMPARE(tf.form->mainctr()->height(), 90);
-        QVERIFY(tf.form->mainctr()->isEnabled());
+        QCOMPARE(tf.form->toolBarTabs()->height(), 90);
+        QVERIFY(tf.form->toolBarTabs()->isEnabled());
         QVERIFY(!panel(tf).timer()->isActive());
         QVERIFY(panel(tf).isHidden());
     }
@@ -88,9 +88,9 @@ class TestChinesePanel : public QObject {
 private slots:
     void lessonStartShowsThePage() {
         auto tf = makeForm();
-        tf->form->m1bClick();
-        QCOMPARE(tf->form->mainctr()->height(), 25);
-        QVERIFY(!tf->form->mainctr()->isEnabled());
+        tf->form->startHighFrequencyLesson();
+        QCOMPARE(tf->form->toolBarTabs()->height(), 25);
+        QVERIFY(!tf->form->toolBarTabs()->isEnabled());
         QVERIFY(panel(*tf).timer()->isActive());
         QVERIFY(!panel(*tf).isHidden());
         QCOMPARE(label(*tf, QStringLiteral("zzz1a")), QStringLiteral("中文练习"));
@@ -129,7 +129,7 @@ private slots:
         if (test)
             orderedTest(*tf);
         else
-            tf->form->m1bClick();
+            tf->form->startHighFrequencyLesson();
         QCOMPARE(tf->messages.errors.size(), 1);
         QVERIFY2(tf->messages.errors[0].contains(QStringLiteral("Cannot open file")), qPrintable(tf->messages.errors[0]));
         QVERIFY2(tf->messages.errors[0].contains(tf->file(file)), qPrintable(tf->messages.errors[0]));
@@ -246,7 +246,7 @@ private slots:
 
     void anEmptyLessonMovesOneLineAKey() {
         auto tf = makeForm(QString());
-        tf->form->m1bClick();
+        tf->form->startHighFrequencyLesson();
         for (int k = 1; k <= 5; ++k) {
             QVERIFY(!put(*tf, k)->isReadOnly());
             QTest::keyRelease(put(*tf, k), Qt::Key_A);
@@ -257,7 +257,7 @@ private slots:
 
     void nextPageDiscardsTheTypingButNotTheCounts() {
         auto tf = makeForm();
-        tf->form->m1bClick();
+        tf->form->startHighFrequencyLesson();
         MainWindowState& s = tf->form->state();
         const QString line1 = label(*tf, QStringLiteral("chinatext1"));
         commit(put(*tf, 1), line1);  // a full line: counted
@@ -300,7 +300,7 @@ private slots:
         if (how == QLatin1String("testLimit"))
             orderedTest(*tf);
         else
-            tf->form->m1bClick();
+            tf->form->startHighFrequencyLesson();
         const QString ref = label(*tf, QStringLiteral("chinatext1"));
         commit(put(*tf, 1), ref.left(2) + QStringLiteral("丂"));  // two right, one wrong
         tickAfter(*tf, 75);
@@ -308,7 +308,7 @@ private slots:
         tf->onModal = [&](QDialog& d) {
             sawReport = true;
             QCOMPARE(d.objectName(), QStringLiteral("cjreport"));
-            QCOMPARE(tf->form->mainctr()->isEnabled(), toolBarDuringReport);
+            QCOMPARE(tf->form->toolBarTabs()->isEnabled(), toolBarDuringReport);
             QVERIFY(panel(*tf).isHidden());
             QVERIFY(!panel(*tf).timer()->isActive());
             QCOMPARE(s.rightCount, 2);
@@ -386,7 +386,7 @@ private slots:
         QFETCH(bool, hinted);
         auto tf = makeForm();
         if (exercise == QLatin1String("lesson"))
-            tf->form->m1bClick();
+            tf->form->startHighFrequencyLesson();
         else if (exercise == QLatin1String("test"))
             orderedTest(*tf);
         else
@@ -474,10 +474,10 @@ private slots:
 
     void clockLabelsAreNotResetAtAStart() {
         auto tf = makeForm();
-        tf->form->m1bClick();
+        tf->form->startHighFrequencyLesson();
         tickAfter(*tf, 5);
         tf->find<QToolButton>(QStringLiteral("chinaexit"))->click();
-        tf->form->m1bClick();
+        tf->form->startHighFrequencyLesson();
         QCOMPARE(label(*tf, QStringLiteral("chinatime1")), QStringLiteral("0:00:05"));
         QCOMPARE(label(*tf, QStringLiteral("chinatime2")), QStringLiteral("0:00:05"));
         tickAfter(*tf, 1);

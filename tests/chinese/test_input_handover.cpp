@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, writable);
         auto tf = makeShownForm();
         QVERIFY(tf);
-        tf->form->m1bClick();
+        tf->form->startHighFrequencyLesson();
         FakeInputContext& ic = *FakeInputContext::instance();
         QObject* focus = QGuiApplication::focusObject();
         QVERIFY(focus);
@@ -137,7 +137,7 @@ private slots:
     void clicks() {
         auto tf = makeShownForm();
         QVERIFY(tf);
-        tf->form->m1bClick();
+        tf->form->startHighFrequencyLesson();
         QObject* focus = QGuiApplication::focusObject();
         typeCharacter(QChar(0x4E2D));
         typeCharacter(QChar(0x4E2D));
@@ -171,9 +171,9 @@ private slots:
         tf->messages.answerYes = true;
         for (const QString& e : exercises) {
             if (e == QLatin1String("lesson"))
-                tf->form->m1bClick();
+                tf->form->startHighFrequencyLesson();
             else
-                tf->form->MenuItem1Click();
+                tf->form->startEnglishTestFromStart();
             if (e != exercises.last()) {
                 // Leave it: 退出 in a lesson, the forced exit in a test.
                 auto* exit = tf->find<QToolButton>(e == QLatin1String("lesson") ? QStringLiteral("chinaexit") : QStringLiteral("exitexit"));

@@ -28,7 +28,7 @@ struct Lesson {
         QVERIFY2(QTest::qWaitForWindowActive(t.form.get()), "window not active");
     }
     MainWindowState& s() { return t.form->state(); }
-    EnglishPanel* panel() { return t.form->englishform(); }
+    EnglishPanel* panel() { return t.form->englishPanel(); }
     KeyLineEdit* put(int k) { return t.find<KeyLineEdit>(QStringLiteral("englishput%1").arg(k)); }
     ByteGridLabel* text(int k) { return t.find<ByteGridLabel>(QStringLiteral("englishtext%1").arg(k)); }
     ByteGridLabel* pd(int k) { return t.find<ByteGridLabel>(QStringLiteral("englishpd%1").arg(k)); }
@@ -113,8 +113,8 @@ void TestEnglishPanel::lessonCommands() {
     l.start(button.toLatin1().constData());
     QVERIFY(l.panel()->isVisible());
     QVERIFY(l.panel()->timer()->isActive());
-    QCOMPARE(l.t.form->mainctr()->height(), 25);
-    QVERIFY(!l.t.form->mainctr()->isEnabled());
+    QCOMPARE(l.t.form->toolBarTabs()->height(), 25);
+    QVERIFY(!l.t.form->toolBarTabs()->isEnabled());
     QCOMPARE(u(l.s().modeTitle), QStringLiteral("英文练习"));
     QCOMPARE(u(l.s().lessonTitle), title);
     for (const char* n : {"englishzz1", "englishzz1a"}) QCOMPARE(l.label(n), QStringLiteral("英文练习"));
@@ -165,8 +165,8 @@ void TestEnglishPanel::missingLessonFile() {
     // The main screen as it was.
     QVERIFY(!l.panel()->isVisible());
     QVERIFY(!l.panel()->timer()->isActive());
-    QCOMPARE(l.t.form->mainctr()->height(), 90);
-    QVERIFY(l.t.form->mainctr()->isEnabled());
+    QCOMPARE(l.t.form->toolBarTabs()->height(), 90);
+    QVERIFY(l.t.form->toolBarTabs()->isEnabled());
     QCOMPARE(l.t.sound.played.size(), played);
     QCOMPARE(l.t.sound.playing, playing);
     QCOMPARE(l.s().rightCount, 12);
@@ -247,7 +247,7 @@ void TestEnglishPanel::finishingLineThreeGivesANewPage() {
 void TestEnglishPanel::nextPageTwice() {
     Lesson l;
     l.start("m2d");
-    const ByteText& all = l.t.form->tempwjzlj().text();
+    const ByteText& all = l.t.form->lessonStore().text();
     const int size = static_cast<int>(all.size());
     int pos = l.s().lessonPos;
     auto* next = l.t.find<QToolButton>(QStringLiteral("englishnext"));
@@ -280,11 +280,11 @@ void TestEnglishPanel::endings() {
     l.typeLine(1);
     l.typeLine(2, {1, 4, 9}, 10);
     l.t.clock.advanceSeconds(42);
-    l.panel()->englishtimerTimer();
+    l.panel()->onTimer();
     bool enabledDuringReport = false;
     bool panelHiddenDuringReport = false;
     l.t.onModal = [&](QDialog&) {
-        enabledDuringReport = l.t.form->mainctr()->isEnabled();
+        enabledDuringReport = l.t.form->toolBarTabs()->isEnabled();
         panelHiddenDuringReport = !l.panel()->isVisible();
     };
     if (how == QLatin1String("exit")) {
@@ -293,7 +293,7 @@ void TestEnglishPanel::endings() {
         QTest::keyClick(l.put(2), Qt::Key_Escape);
     } else {
         l.t.clock.advanceSeconds(18);
-        l.panel()->englishtimerTimer();
+        l.panel()->onTimer();
     }
     QCOMPARE(l.t.modalCount, 1);
     QCOMPARE(l.t.lastModal, QStringLiteral("cjreport"));
@@ -303,7 +303,7 @@ void TestEnglishPanel::endings() {
     QCOMPARE(l.s().wrongCount, 3);
     QCOMPARE(u(l.s().elapsedText), how == QLatin1String("limit") ? QStringLiteral("0:01:00") : QStringLiteral("0:00:42"));
     QVERIFY(!l.panel()->timer()->isActive());
-    QCOMPARE(l.t.form->mainctr()->height(), 90);
+    QCOMPARE(l.t.form->toolBarTabs()->height(), 90);
     // A second ending does nothing.
     l.panel()->endEnglishPractice();
     QCOMPARE(l.t.modalCount, 1);
@@ -416,7 +416,7 @@ void TestEnglishPanel::clock() {
     int endedAt = 0;
     for (int i = 1; i <= seconds && !endedAt; ++i) {
         l.t.clock.advanceSeconds(1);
-        l.panel()->englishtimerTimer();
+        l.panel()->onTimer();
         if (l.t.modalCount) endedAt = i;
     }
     QCOMPARE(endedAt, endsAtTick);
@@ -441,7 +441,7 @@ void TestEnglishPanel::englishTests() {
     auto* action = l.t.form->findChild<QAction*>(item);
     QVERIFY(action);
     action->trigger();
-    auto* page = l.t.form->chinapanel();
+    auto* page = l.t.form->chinesePanel();
     QVERIFY(page->isVisible());
     QVERIFY(!l.panel()->isVisible());
     QVERIFY(page->timer()->isActive());
@@ -451,9 +451,9 @@ void TestEnglishPanel::englishTests() {
     QCOMPARE(l.label("zzz1a"), QStringLiteral("英文练习"));
     QFile f(l.t.file(QStringLiteral("etest.txt")));
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(u(l.t.form->tempwjzlj().text()), u(f.readAll().toStdString()));
+    QCOMPARE(u(l.t.form->lessonStore().text()), u(f.readAll().toStdString()));
     const ByteText first = bytes::fromUnicode(l.t.find<QLabel>(QStringLiteral("chinatext1"))->text());
-    QCOMPARE(first == bytes::left(l.t.form->tempwjzlj().text(), 66), fromStart);
+    QCOMPARE(first == bytes::left(l.t.form->lessonStore().text(), 66), fromStart);
 }
 
 void TestEnglishPanel::englishTestCountsByteParts() {
@@ -470,7 +470,7 @@ void TestEnglishPanel::englishTestCountsByteParts() {
     // The test ends at its limit; the final count takes the line so far.
     l.s().testMinutes = 0;
     l.t.clock.advanceSeconds(1);
-    QMetaObject::invokeMethod(l.t.form->chinapanel()->timer(), "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(l.t.form->chinesePanel()->timer(), "timeout", Qt::DirectConnection);
     QCOMPARE(l.t.modalCount, 1);
     QCOMPARE(l.s().rightCount, 1);
     QCOMPARE(l.s().wrongCount, 1);
@@ -494,7 +494,7 @@ void TestEnglishPanel::englishTestLineEndsAfterItsLastByte() {
     QCOMPARE(l.s().wrongCount, 0);
     // A Chinese lesson afterwards has its input method back.
     l.s().lessonTitle.clear();
-    l.t.form->m1bClick();
+    l.t.form->startHighFrequencyLesson();
     QCOMPARE(put->inputMethodQuery(Qt::ImEnabled).toBool(), true);
 }
 

@@ -5,7 +5,7 @@
 // sink where there is no card: tools/bench/with_null_sink.sh) to see the sound's
 // cost too, and with JAXO_BENCH_MUSIC=1 to start the main music.
 //   bench_startup [APPDIR]
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "settings/fluidoutput.h"
 #include "support/fakes.h"
 
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         FluidOutput::Options options;
         options.held = true;
         FluidOutput sound(options);
-        TForm1 form({&clock, &messages, &shell, &sound, appDir, {}});
+        MainWindow form({&clock, &messages, &shell, &sound, appDir, {}});
         form.show();
         QApplication::processEvents();
         ms.push_back(t.nsecsElapsed() / 1e6);

@@ -15,26 +15,26 @@ namespace {
 // What starts the loader, and a valid text of the file's kind that the damage follows.
 struct Loader {
     const char* file;
-    void (TForm1::*command)();  // none: the file is read at start-up
+    void (MainWindow::*command)();  // none: the file is read at start-up
     QByteArray good;
 };
 
 Loader loaderOf(const QString& name) {
     const QByteArray zh = bytes::gb("中文打字练习").c_str();
-    if (name == QLatin1String("Chinese lesson")) return {"gpz.jxo", &TForm1::m1bClick, zh};
-    if (name == QLatin1String("Chinese test text")) return {"ctest.txt", &TForm1::MenuItem4Click, zh};
-    if (name == QLatin1String("English lesson")) return {"ywcj.jxo", &TForm1::m2aClick, "asdf jkl;"};
-    if (name == QLatin1String("English test text")) return {"etest.txt", &TForm1::MenuItem1Click, "The quick fox"};
+    if (name == QLatin1String("Chinese lesson")) return {"gpz.jxo", &MainWindow::startHighFrequencyLesson, zh};
+    if (name == QLatin1String("Chinese test text")) return {"ctest.txt", &MainWindow::startChineseTestFromStart, zh};
+    if (name == QLatin1String("English lesson")) return {"ywcj.jxo", &MainWindow::startEnglishBeginnerLesson, "asdf jkl;"};
+    if (name == QLatin1String("English test text")) return {"etest.txt", &MainWindow::startEnglishTestFromStart, "The quick fox"};
     if (name == QLatin1String("word list"))
-        return {"xxyy.eng", &TForm1::m4aClick, QByteArray("apple*") + bytes::gb("苹果").c_str() + "\r\n"};
+        return {"xxyy.eng", &MainWindow::startPrimaryWords, QByteArray("apple*") + bytes::gb("苹果").c_str() + "\r\n"};
     return {"jaxo2.sy2", nullptr, QByteArray(bytes::gb("中国").c_str()) + "khlg \r\n"};
 }
 
 bool mainScreen(const TestForm& t) {
-    const TForm1& f = *t.form;
-    return f.mainctr()->height() == 90 && f.mainctr()->isEnabled() && f.chinapanel()->isHidden() &&
-           f.englishform()->isHidden() && f.bdcform()->isHidden() && !f.chinapanel()->timer()->isActive() &&
-           !f.englishform()->timer()->isActive() && !f.bdcform()->timer()->isActive();
+    const MainWindow& f = *t.form;
+    return f.toolBarTabs()->height() == 90 && f.toolBarTabs()->isEnabled() && f.chinesePanel()->isHidden() &&
+           f.englishPanel()->isHidden() && f.wordPanel()->isHidden() && !f.chinesePanel()->timer()->isActive() &&
+           !f.englishPanel()->timer()->isActive() && !f.wordPanel()->timer()->isActive();
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ private slots:
             QFile f(appDir + QStringLiteral("/gpz.jxo"));
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         });
-        t.form->m1bClick();
+        t.form->startHighFrequencyLesson();
         QVERIFY(t.messages.errors.isEmpty());
         QVERIFY(!mainScreen(t));
     }

@@ -1,7 +1,7 @@
 // The real main window on a private program folder: start-up, the tool bar, hints,
 // Enter, the About box and the system commands.
 #include "widgets/keylineedit.h"
-#include "app/taboutform.h"
+#include "app/aboutbox.h"
 #include "chinese/chinesepanel.h"
 #include "english/englishpanel.h"
 #include "radicals/radicalpanel.h"
@@ -35,8 +35,8 @@ void hover(QWidget* w) {
 }
 
 bool anyTimerRunning(const TestForm& t) {
-    return t.form->chinapanel()->timer()->isActive() || t.form->englishform()->timer()->isActive() ||
-           t.form->zgform()->timer()->isActive() || t.form->bdcform()->timer()->isActive();
+    return t.form->chinesePanel()->timer()->isActive() || t.form->englishPanel()->timer()->isActive() ||
+           t.form->radicalPanel()->timer()->isActive() || t.form->wordPanel()->timer()->isActive();
 }
 }  // namespace
 
@@ -45,7 +45,7 @@ class TestStartup : public QObject {
 private slots:
     void everyFilePresent() {
         TestForm t;
-        TForm1& f = *t.form;
+        MainWindow& f = *t.form;
         QCOMPARE(f.windowTitle(), QStringLiteral("Jaxo4.00中文打字练习软件..."));
         QCOMPARE(f.maximumSize(), QSize(800, 600));
         QVERIFY(t.messages.errors.isEmpty());
@@ -66,14 +66,14 @@ private slots:
         QVERIFY(s.radicalTable[148].empty());
         QVERIFY(f.codeBook(1).find(bytes::gb("中")) >= 0);
         QVERIFY(f.codeBook(4).find(bytes::gb("中国人民")) >= 0);
-        QCOMPARE(f.mainctr()->height(), 90);
-        QVERIFY(f.mainctr()->isEnabled());
-        QCOMPARE(f.mainctr()->currentIndex(), 0);
+        QCOMPARE(f.toolBarTabs()->height(), 90);
+        QVERIFY(f.toolBarTabs()->isEnabled());
+        QCOMPARE(f.toolBarTabs()->currentIndex(), 0);
     }
 
     void toolBarTabsAndButtons() {
         TestForm t;
-        QTabWidget* m = t.form->mainctr();
+        QTabWidget* m = t.form->toolBarTabs();
         const QStringList tabs = {"中文练习", "英文练习", " 测   试 ", " 背 单 词 ", " 系  统 "};
         QCOMPARE(m->count(), tabs.size());
         for (int i = 0; i < tabs.size(); ++i) QCOMPARE(m->tabText(i), tabs[i]);
@@ -146,14 +146,14 @@ private slots:
             hover(w);
             QCOMPARE(statusHint(t), QString::fromUtf8(r[1]));
             // A control without a hint leaves it on show.
-            hover(t.form->chinapanel());
+            hover(t.form->chinesePanel());
             QCOMPARE(statusHint(t), QString::fromUtf8(r[1]));
         }
     }
 
     void tabRowHint() {
         TestForm t;
-        hover(t.form->mainctr()->tabBar());
+        hover(t.form->toolBarTabs()->tabBar());
         QCOMPARE(statusHint(t), QStringLiteral("主菜单..."));
     }
 
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(!t.form->state().radicalTable[0].empty());
         QCOMPARE(t.form->codeBook(2).find(bytes::gb("中国")), -1);
         QVERIFY(t.form->codeBook(3).find(bytes::gb("中国人")) >= 0 || t.form->codeBook(1).find(bytes::gb("中")) >= 0);
-        QVERIFY(t.form->mainctr()->isEnabled());
+        QVERIFY(t.form->toolBarTabs()->isEnabled());
     }
 
     void badSettingsLine() {
@@ -260,10 +260,10 @@ private slots:
         t.clock.set(9, 52, 0);
         bool startedWhole = false;
         t.messages.duringError = [&] {
-            startedWhole = !t.form->englishform()->isHidden() && t.form->state().startTime == t.clock.now &&
-                           t.form->englishform()->timer()->isActive();
+            startedWhole = !t.form->englishPanel()->isHidden() && t.form->state().startTime == t.clock.now &&
+                           t.form->englishPanel()->timer()->isActive();
         };
-        t.form->m2aClick();
+        t.form->startEnglishBeginnerLesson();
         QVERIFY(t.messages.errors.isEmpty());
         QTRY_COMPARE(t.messages.errors.size(), 1);
         QVERIFY(startedWhole);
@@ -283,12 +283,12 @@ private slots:
     void toolBarStates() {
         TestForm t;
         t.form->collapseToolBar();
-        QCOMPARE(t.form->mainctr()->height(), 25);
-        QVERIFY(!t.form->mainctr()->isEnabled());
+        QCOMPARE(t.form->toolBarTabs()->height(), 25);
+        QVERIFY(!t.form->toolBarTabs()->isEnabled());
         t.sound.played.clear();
         t.form->restoreMainScreen();
-        QCOMPARE(t.form->mainctr()->height(), 90);
-        QVERIFY(t.form->mainctr()->isEnabled());
+        QCOMPARE(t.form->toolBarTabs()->height(), 90);
+        QVERIFY(t.form->toolBarTabs()->isEnabled());
         QCOMPARE(t.sound.played.size(), size_t(1));  // main music as set
     }
 
@@ -349,7 +349,7 @@ private slots:
             QTest::mouseClick(d.findChild<QWidget*>(QStringLiteral("Panel1")), Qt::LeftButton, {}, QPoint(390, 190));
             QCOMPARE(d.result(), int(QDialog::Accepted));
         };
-        t.form->m5bClick();
+        t.form->openAbout();
         QCOMPARE(t.modalCount, 1);
         QCOMPARE(t.lastModal, QStringLiteral("aboutform"));
         QCOMPARE(title, QStringLiteral("关于..."));
@@ -381,7 +381,7 @@ private slots:
             QTest::mouseClick(e, Qt::LeftButton);
             openAfterTextClick = d.result() == 0;
         };
-        t.form->m5bClick();
+        t.form->openAbout();
         QCOMPARE(over, QColor(Qt::blue));
         QCOMPARE(overStill, QColor(Qt::blue));
         QVERIFY(away != QColor(Qt::blue));
@@ -390,7 +390,7 @@ private slots:
 
     void helpOpensTheDocument() {
         TestForm t;
-        t.form->m5aClick();
+        t.form->openHelp();
         QCOMPARE(t.shell.opened, QStringList{t.file(QStringLiteral("help/index.html"))});
         t.form->show();
         QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
@@ -403,7 +403,7 @@ private slots:
         TestForm t;
         t.form->show();
         QVERIFY(t.form->isVisible());
-        t.form->m5eClick();
+        t.form->quitProgram();
         QVERIFY(!t.form->isVisible());
     }
 
@@ -412,7 +412,7 @@ private slots:
         auto* m4c = t.find<QToolButton>(QStringLiteral("m4c"));
         QCOMPARE(m4c->popupMode(), QToolButton::InstantPopup);
         QVERIFY(m4c->menu());
-        QVERIFY(!t.form->bdcform()->isVisible());
+        QVERIFY(!t.form->wordPanel()->isVisible());
     }
 };
 

@@ -342,7 +342,7 @@ private slots:
         t->form->show();
         QTest::mouseClick(t->find<QToolButton>(QStringLiteral("historyButton")), Qt::LeftButton);
         QCOMPARE(t->lastModal, QStringLiteral("historyView"));
-        QVERIFY(t->form->chinapanel()->isVisible());
+        QVERIFY(t->form->chinesePanel()->isVisible());
         QCOMPARE(t->find<QLabel>(QStringLiteral("zzz2"))->text(), QStringLiteral("薄弱字练习"));
         // The page starts with the most-missed character and is full.
         const QString cycle = QString(QStringLiteral("经的")).repeated(83);
@@ -360,9 +360,9 @@ private slots:
         t.form->show();
         QTest::mouseClick(t.find<QToolButton>(QStringLiteral("historyButton")), Qt::LeftButton);
         QCOMPARE(t.modalCount, 1);
-        QVERIFY(!t.form->chinapanel()->isVisible());
-        QVERIFY(!t.form->zgform()->isVisible());
-        QVERIFY(t.form->mainctr()->isEnabled());
+        QVERIFY(!t.form->chinesePanel()->isVisible());
+        QVERIFY(!t.form->radicalPanel()->isVisible());
+        QVERIFY(t.form->toolBarTabs()->isEnabled());
     }
 
     // The real store in the temporary data folder, written by finished exercises.
@@ -372,7 +372,7 @@ private slots:
         t.form->show();
         QString wrongRadical;
         for (int i = 0; i < 2; ++i) {
-            t.form->m1aClick();
+            t.form->startRadicalDrill();
             auto* put = t.find<KeyLineEdit>(QStringLiteral("zgput"));
             const ByteText row = t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes();
             const int entry = radicals::scan(t.form->state().radicalTable, bytes::copy(row, 1, 2));
@@ -407,7 +407,7 @@ private slots:
         QVERIFY2(weakRadicals.contains(wrongRadical + QStringLiteral(" 在")), qPrintable(weakRadicals));
         QVERIFY(!weakCharsOffered);
         // The drill over the missed radical.
-        QVERIFY(t.form->zgform()->isVisible());
+        QVERIFY(t.form->radicalPanel()->isVisible());
         QCOMPARE(bytes::toUnicode(t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes()), wrongRadical.repeated(25));
     }
 

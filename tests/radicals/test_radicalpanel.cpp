@@ -27,7 +27,7 @@ struct Drill {
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();
         t.desk.show();
-        panel->m1aClick();
+        panel->startFullDrill();
         zgput = t.find<KeyLineEdit>(QStringLiteral("zgput"));
     }
     MainWindowState& s() { return t.state(); }
@@ -265,7 +265,7 @@ private slots:
         Drill d;
         d.letter(d.rightKey());
         d.t.fakeClock.advanceSeconds(5);
-        d.t.find<RadicalPanel>(QStringLiteral("zgform"))->zgtimerctrTimer();
+        d.t.find<RadicalPanel>(QStringLiteral("zgform"))->onTimer();
         bool toolBarEnabledAtReport = false;
         int countedAtReport = -1;
         d.t.onModal = [&](QDialog&) {
@@ -300,12 +300,12 @@ private slots:
         d.s().practiceMinutes = 10;
         auto* panel = d.t.find<RadicalPanel>(QStringLiteral("zgform"));
         d.t.fakeClock.advanceSeconds(599);
-        panel->zgtimerctrTimer();
+        panel->onTimer();
         QCOMPARE(text(d.t, "zgtime1"), QStringLiteral("0:09:59"));
         QCOMPARE(text(d.t, "zgtime2"), QStringLiteral("0:09:59"));
         QCOMPARE(d.t.modalCount, 0);
         d.t.fakeClock.advanceSeconds(1);
-        panel->zgtimerctrTimer();
+        panel->onTimer();
         QCOMPARE(d.t.modalCount, 1);
         QCOMPARE(bytes::toUnicode(d.s().elapsedText), QStringLiteral("0:10:00"));
         QVERIFY(!d.t.find<QTimer>(QStringLiteral("zgtimerctr"))->isActive());

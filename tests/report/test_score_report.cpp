@@ -114,7 +114,7 @@ private slots:
             for (const char* n : {"pig5", "pig5a", "pig6", "pig6a"})
                 QCOMPARE(d.findChild<QLabel*>(QString::fromLatin1(n))->isHidden(), vocabulary);
             QCOMPARE(d.windowTitle(), QStringLiteral("成绩报告单："));
-            QVERIFY(!tf.form->mainctr()->isEnabled());
+            QVERIFY(!tf.form->toolBarTabs()->isEnabled());
             if (close == QLatin1String("button"))
                 d.findChild<QPushButton*>(QStringLiteral("exit"))->click();
             else if (close == QLatin1String("closeBox"))
@@ -123,16 +123,16 @@ private slots:
                 QTest::keyClick(&d, Qt::Key_Escape);
             // Closed, and the main screen is back by this way of closing alone.
             QVERIFY(!d.isVisible());
-            QCOMPARE(tf.form->mainctr()->height(), 90);
-            QVERIFY(tf.form->mainctr()->isEnabled());
+            QCOMPARE(tf.form->toolBarTabs()->height(), 90);
+            QVERIFY(tf.form->toolBarTabs()->isEnabled());
             QCOMPARE(tf.sound.playing, mainMusic);
             for (const char* n : {"pig5", "pig5a", "pig6", "pig6a"})
                 QVERIFY(!d.findChild<QLabel*>(QString::fromLatin1(n))->isHidden());
         };
         tf.form->openReport();
         QCOMPARE(tf.modalCount, 1);
-        QCOMPARE(tf.form->mainctr()->height(), 90);
-        QVERIFY(tf.form->mainctr()->isEnabled());
+        QCOMPARE(tf.form->toolBarTabs()->height(), 90);
+        QVERIFY(tf.form->toolBarTabs()->isEnabled());
         QCOMPARE(tf.sound.playing, mainMusic);
     }
 

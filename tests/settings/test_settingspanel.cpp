@@ -102,9 +102,9 @@ struct Panel {
     QCheckBox* box(int n) const { return t.find<QCheckBox>(QStringLiteral("CheckBox%1").arg(n)); }
     QTabWidget* pages() const { return t.find<QTabWidget>(QStringLiteral("PageControl1")); }
     void press(const char* name) const { t.find<QPushButton>(QString::fromLatin1(name))->click(); }
-    void open() const { t.form->m5dClick(); }
+    void open() const { t.form->openSettings(); }
     bool shown() const { return !panel()->isHidden(); }
-    bool toolBarEnabled() const { return t.form->mainctr()->isEnabled(); }
+    bool toolBarEnabled() const { return t.form->toolBarTabs()->isEnabled(); }
     QStringList edits() const { return {edit(1)->text(), edit(2)->text(), edit(3)->text()}; }
     QList<bool> boxes() const {
         QList<bool> b;
@@ -133,7 +133,7 @@ private slots:
         p.open();
         QVERIFY(p.shown());
         QVERIFY(!p.toolBarEnabled());
-        QCOMPARE(t.form->mainctr()->height(), 90);
+        QCOMPARE(t.form->toolBarTabs()->height(), 90);
         QCOMPARE(p.edits(), QStringList({"7", "0", "123"}));
         QCOMPARE(p.boxes(), QList<bool>({true, true, false, true, true, false, true, true}));
         QCOMPARE(p.pages()->currentIndex(), 0);

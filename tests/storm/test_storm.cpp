@@ -6,7 +6,7 @@
 //
 // JAXO_STORM_SEED=n repeats a run; JAXO_STORM_SCALE=x multiplies the event counts.
 #include "widgets/keylineedit.h"
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "chinese/chinesepanel.h"
 #include "english/englishpanel.h"
 #include "radicals/radicalpanel.h"
@@ -94,7 +94,7 @@ struct Counts {
 // How an exercise is entered: the commands of its kind, taken in turn.
 struct Kind {
     QString panel;  // object name of the panel the kind runs on
-    std::vector<void (TForm1::*)()> commands;
+    std::vector<void (MainWindow::*)()> commands;
 };
 
 int firstNumber(const QString& text, bool* ok) {
@@ -182,7 +182,7 @@ private:
     // The main screen, or the panel with the tool bar locked: never a locked screen
     // without a panel, never two panels.
     void checkScreen() {
-        const QTabWidget* bar = tf_.form->mainctr();
+        const QTabWidget* bar = tf_.form->toolBarTabs();
         int shown = 0;
         for (const char* name : {"chinapanel", "englishform", "zgform", "bdcform", "system"})
             shown += tf_.find<QWidget>(QString::fromLatin1(name))->isVisible() ? 1 : 0;
@@ -457,11 +457,11 @@ private:
         ++counts.ticks;
         const int r = pick(100);
         tf_.clock.advanceSeconds(r < 60 ? 1 : r < 90 ? pick(10) : pick(60));
-        TForm1& f = *tf_.form;
-        if (f.chinapanel()->timer()->isActive()) f.chinapanel()->chinatimerctrTimer();
-        if (f.englishform()->timer()->isActive()) f.englishform()->englishtimerTimer();
-        if (f.zgform()->timer()->isActive()) f.zgform()->zgtimerctrTimer();
-        if (f.bdcform()->timer()->isActive()) f.bdcform()->bdcTimer1Timer();
+        MainWindow& f = *tf_.form;
+        if (f.chinesePanel()->timer()->isActive()) f.chinesePanel()->onTimer();
+        if (f.englishPanel()->timer()->isActive()) f.englishPanel()->onTimer();
+        if (f.radicalPanel()->timer()->isActive()) f.radicalPanel()->onTimer();
+        if (f.wordPanel()->timer()->isActive()) f.wordPanel()->onTimer();
     }
 
     // The settings file holds eleven readable lines whenever the panel closes: the
@@ -575,17 +575,17 @@ private slots:
     void storm() {
         QFETCH(int, kind);
         static const Kind kinds[] = {
-            {QStringLiteral("zgform"), {&TForm1::m1aClick}},
+            {QStringLiteral("zgform"), {&MainWindow::startRadicalDrill}},
             {QStringLiteral("chinapanel"),
-             {&TForm1::m1bClick, &TForm1::m1cClick, &TForm1::m1dClick, &TForm1::N7Click, &TForm1::N9Click,
-              &TForm1::N11Click, &TForm1::m1fClick}},
-            {QStringLiteral("chinapanel"), {&TForm1::MenuItem4Click, &TForm1::MenuItem6Click}},
-            {QStringLiteral("englishform"), {&TForm1::m2aClick, &TForm1::m2bClick, &TForm1::m2cClick, &TForm1::m2dClick}},
-            {QStringLiteral("chinapanel"), {&TForm1::MenuItem1Click, &TForm1::MenuItem3Click}},
+             {&MainWindow::startHighFrequencyLesson, &MainWindow::startTwoKeyCodeLesson, &MainWindow::startThreeKeyCodeLesson, &MainWindow::startTwoCharPhraseLesson, &MainWindow::startThreeCharPhraseLesson,
+              &MainWindow::startFourCharPhraseLesson, &MainWindow::startChineseArticleLesson}},
+            {QStringLiteral("chinapanel"), {&MainWindow::startChineseTestFromStart, &MainWindow::startChineseTestAtRandom}},
+            {QStringLiteral("englishform"), {&MainWindow::startEnglishBeginnerLesson, &MainWindow::startEnglishIntermediateLesson, &MainWindow::startEnglishAdvancedLesson, &MainWindow::startEnglishArticleLesson}},
+            {QStringLiteral("chinapanel"), {&MainWindow::startEnglishTestFromStart, &MainWindow::startEnglishTestAtRandom}},
             {QStringLiteral("bdcform"),
-             {&TForm1::m4aClick, &TForm1::m4bClick, &TForm1::m4eClick, &TForm1::N5Click, &TForm1::N6Click,
-              &TForm1::m4dClick, &TForm1::m4fClick, &TForm1::m4gClick, &TForm1::m4hClick}},
-            {QStringLiteral("system"), {&TForm1::m5dClick}},
+             {&MainWindow::startPrimaryWords, &MainWindow::startJuniorWords, &MainWindow::startSeniorWords, &MainWindow::startUniversityBand14Words, &MainWindow::startUniversityBand56Words,
+              &MainWindow::startGmatWords, &MainWindow::startGreWords, &MainWindow::startToeflWords, &MainWindow::startSentenceDrill}},
+            {QStringLiteral("system"), {&MainWindow::openSettings}},
         };
         const quint64 seed = seedFromEnvironment();
         const int events = eventCount();

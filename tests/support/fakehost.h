@@ -8,7 +8,7 @@
 #include "common/linestore.h"
 #include "common/randomsource.h"
 #include "radicals/radicaltable.h"
-#include "report/tcjreport.h"
+#include "report/reportdialog.h"
 #include "settings/music.h"
 #include "settings/settingsfile.h"
 #include "support/fakes.h"
@@ -41,7 +41,7 @@ public:
     Clock& clock() override { return fakeClock; }
     Messages& messages() override { return fakeMessages; }
     SoundSystem& sound() override { return *sound_; }
-    LineStore& tempwjzlj() override { return lessonStore; }
+    LineStore& lessonStore() override { return lessons; }
     const CodeBook& codeBook(int n) override {
         static const char* const names[] = {"/jaxo.sy1", "/jaxo2.sy2", "/jaxo3.sy3", "/jaxo4.sy4"};
         const int i = (n >= 1 && n <= 4) ? n - 1 : 3;
@@ -67,7 +67,7 @@ public:
     }
     // The report as the main window opens it: modal, closed here unless onModal closed it.
     void openReport() override {
-        Tcjreport report(*this, &desk);
+        ReportDialog report(*this, &desk);
         ++modalCount;
         lastModal = report.objectName();
         lastReport = report.accessibleDescription();
@@ -91,7 +91,7 @@ public:
     FakeMessages fakeMessages;
     FakeSound fakeSound;
 
-    LineStore lessonStore;
+    LineStore lessons;
     // What the tool bar shows: collapsed to its tabs, and whether it takes clicks.
     bool toolBarCollapsed = false;
     bool toolBarEnabled = true;

@@ -1,7 +1,7 @@
 #pragma once
-// A real TForm1 on a private copy of appDir, with fake services. HOME and the XDG
+// A real MainWindow on a private copy of appDir, with fake services. HOME and the XDG
 // folders point into a temporary folder, so no test writes into the real home.
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "support/fakes.h"
 
 #include <QDialog>
@@ -34,7 +34,7 @@ public:
     // Builds (or rebuilds, as a second start) the window on the same appDir.
     void build() {
         form.reset();
-        TForm1Services s;
+        MainWindowServices s;
         s.clock = &clock;
         s.messages = &messages;
         s.shell = &shell;
@@ -47,7 +47,7 @@ public:
             if (d.isVisible() || !d.result()) d.reject();
         };
         s.openHistory = openHistory;
-        form = std::make_unique<TForm1>(s);
+        form = std::make_unique<MainWindow>(s);
     }
 
     QString appDir() const { return appDir_; }
@@ -70,7 +70,7 @@ public:
     std::function<void(QDialog&)> onModal;
     // Opens the history store of the window built next; none by default.
     std::function<std::unique_ptr<history::Store>()> openHistory;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
 private:
     static void copyTree(const QString& from, const QString& to, const QStringList& without) {

@@ -75,7 +75,7 @@ private:
     void type(const QString& text);
     void enter();
     QString shown(const char* name) const { return t->find<QLabel>(QString::fromLatin1(name))->text(); }
-    WordPanel* panel() const { return t->form->bdcform(); }
+    WordPanel* panel() const { return t->form->wordPanel(); }
     QLineEdit* bdcput() const { return t->find<QLineEdit>(QStringLiteral("bdcput")); }
     MainWindowState& st() const { return t->form->state(); }
 
@@ -92,7 +92,7 @@ void TestWordPanel::cleanup() { t.reset(); }
 
 // The primary-school command on the ten-line list, then the drill put on line 7.
 void TestWordPanel::start() {
-    t->form->m4aClick();
+    t->form->startPrimaryWords();
     st().lessonPos = 7;
     panel()->showWordLine();
 }
@@ -104,17 +104,17 @@ void TestWordPanel::enter() { QTest::keyClick(QApplication::focusWidget(), Qt::K
 
 void TestWordPanel::startShowsTheDrill() {
     const size_t played = t->sound.played.size();
-    t->form->m4aClick();
+    t->form->startPrimaryWords();
     QVERIFY(panel()->isVisible());
     QVERIFY(panel()->timer()->isActive());
-    QCOMPARE(t->form->mainctr()->height(), 25);
-    QVERIFY(!t->form->mainctr()->isEnabled());
+    QCOMPARE(t->form->toolBarTabs()->height(), 25);
+    QVERIFY(!t->form->toolBarTabs()->isEnabled());
     QCOMPARE(t->sound.played.size(), played + 1);  // the word-list music switch is on
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bdcput()));
     for (const char* n : {"bdczuang1", "bdczuang1a"}) QCOMPARE(shown(n), QStringLiteral("轻轻松松背单词"));
     for (const char* n : {"bdczuang2", "bdczuang2a"}) QCOMPARE(shown(n), QStringLiteral("新版小学英语"));
     QCOMPARE(st().lessonSize, 10);
-    const QString line = bytes::toUnicode(t->form->tempwjzlj().line(st().lessonPos));
+    const QString line = bytes::toUnicode(t->form->lessonStore().line(st().lessonPos));
     QCOMPARE(shown("bdcdc") + QLatin1Char('*') + shown("bdccy"), line);
     QCOMPARE(shown("bdcpd"), QString());
     QCOMPARE(st().rightCount + st().wrongCount, 0);
@@ -250,7 +250,7 @@ void TestWordPanel::endings() {
     type(QStringLiteral("apple"));
     enter();
     t->clock.set(10, 0, 7);
-    panel()->bdcTimer1Timer();
+    panel()->onTimer();
     QCOMPARE(shown("bdctime1"), QStringLiteral("0:00:07"));
     QCOMPARE(shown("bdctime2"), QStringLiteral("0:00:07"));
     t->clock.set(10, 0, 9);  // past the tick: the report shows the tick's time
@@ -258,7 +258,7 @@ void TestWordPanel::endings() {
     QStringList visible, hidden;
     bool barEnabled = false;
     t->onModal = [&](QDialog& d) {
-        barEnabled = t->form->mainctr()->isEnabled();
+        barEnabled = t->form->toolBarTabs()->isEnabled();
         for (QLabel* l : d.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^pig\\da?$"))))
             (l->isVisibleTo(&d) ? visible : hidden) << l->objectName() + QLatin1Char('=') + l->text();
     };
@@ -281,10 +281,10 @@ void TestWordPanel::endings() {
 
     QVERIFY(!panel()->isVisible());
     QVERIFY(!panel()->timer()->isActive());
-    QCOMPARE(t->form->mainctr()->height(), 90);
-    QVERIFY(t->form->mainctr()->isEnabled());
+    QCOMPARE(t->form->toolBarTabs()->height(), 90);
+    QVERIFY(t->form->toolBarTabs()->isEnabled());
     // A tick that was already queued finds the drill over.
-    panel()->bdcTimer1Timer();
+    panel()->onTimer();
     QCOMPARE(t->modalCount, 1);
 }
 
@@ -309,7 +309,7 @@ void TestWordPanel::timeLimit() {
     st().wordMinutes = limit;
     for (int i = 0; i < tickSeconds.size(); ++i) {
         t->clock.set(11, 0, tickSeconds[i]);
-        panel()->bdcTimer1Timer();
+        panel()->onTimer();
         QCOMPARE(t->modalCount, i >= endingTick && endingTick >= 0 ? 1 : 0);
         if (i == endingTick)
             QCOMPARE(bytes::toUnicode(st().elapsedText),
@@ -337,19 +337,19 @@ void TestWordPanel::listThatCannotBeRead() {
     const int stops = t->sound.stops;
     t->messages.errors.clear();
 
-    t->form->m4aClick();
+    t->form->startPrimaryWords();
     QCOMPARE(t->messages.errors.size(), 1);
     QVERIFY2(t->messages.errors[0].contains(t->file(QStringLiteral("xxyy.eng"))), qPrintable(t->messages.errors[0]));
     QVERIFY(!panel()->isVisible());
     QVERIFY(!panel()->timer()->isActive());
-    QCOMPARE(t->form->mainctr()->height(), 90);
-    QVERIFY(t->form->mainctr()->isEnabled());
+    QCOMPARE(t->form->toolBarTabs()->height(), 90);
+    QVERIFY(t->form->toolBarTabs()->isEnabled());
     QCOMPARE(t->sound.played.size(), played);
     QCOMPARE(t->sound.stops, stops);
     QCOMPARE(t->modalCount, 0);
 
     // Another list still starts.
-    t->form->m4bClick();
+    t->form->startJuniorWords();
     QVERIFY(panel()->isVisible());
     QCOMPARE(shown("bdcdc"), QStringLiteral("czhyy.eng"));
 }
@@ -358,15 +358,15 @@ void TestWordPanel::nineCommands_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("title");
-    QTest::newRow("m4a") << "m4aClick" << "xxyy.eng" << "新版小学英语";
-    QTest::newRow("m4b") << "m4bClick" << "czhyy.eng" << "新版初中英语";
-    QTest::newRow("m4e") << "m4eClick" << "gzhyy.eng" << "新版高中英语";
-    QTest::newRow("N5") << "N5Click" << "yy14.eng" << "大学英语1-4级";
-    QTest::newRow("N6") << "N6Click" << "yy56.eng" << "大学英语5-6级";
-    QTest::newRow("m4d") << "m4dClick" << "gmat.eng" << "GMAT词汇";
-    QTest::newRow("m4f") << "m4fClick" << "gre.eng" << "GRE英语词汇";
-    QTest::newRow("m4g") << "m4gClick" << "tf6000.eng" << "托福600分单词";
-    QTest::newRow("m4h") << "m4hClick" << "yjlx.eng" << "语句练习";
+    QTest::newRow("m4a") << "startPrimaryWords" << "xxyy.eng" << "新版小学英语";
+    QTest::newRow("m4b") << "startJuniorWords" << "czhyy.eng" << "新版初中英语";
+    QTest::newRow("m4e") << "startSeniorWords" << "gzhyy.eng" << "新版高中英语";
+    QTest::newRow("N5") << "startUniversityBand14Words" << "yy14.eng" << "大学英语1-4级";
+    QTest::newRow("N6") << "startUniversityBand56Words" << "yy56.eng" << "大学英语5-6级";
+    QTest::newRow("m4d") << "startGmatWords" << "gmat.eng" << "GMAT词汇";
+    QTest::newRow("m4f") << "startGreWords" << "gre.eng" << "GRE英语词汇";
+    QTest::newRow("m4g") << "startToeflWords" << "tf6000.eng" << "托福600分单词";
+    QTest::newRow("m4h") << "startSentenceDrill" << "yjlx.eng" << "语句练习";
 }
 
 void TestWordPanel::nineCommands() {

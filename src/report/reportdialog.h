@@ -8,12 +8,12 @@ class ExerciseHost;
 
 // The score report: computed once when it is built, from what the ending exercise
 // left in the host's state. Closing it in any way gives the main screen back.
-class Tcjreport : public QDialog {
+class ReportDialog : public QDialog {
     Q_OBJECT
 public:
-    Tcjreport(ExerciseHost& form, QWidget* parent = nullptr);
+    ReportDialog(ExerciseHost& form, QWidget* parent = nullptr);
 
-    void exitClick();
+    void closeReport();
     // The figures it shows.
     const ScoreReport& score() const { return score_; }
 
@@ -21,10 +21,10 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void FormClose();
-    ExerciseHost& form_;
-    QWidget* exit_ = nullptr;
-    LabelPair pig_[6];
+    void recordAndClose();
+    ExerciseHost& host_;
+    QWidget* closeButton_ = nullptr;
+    LabelPair figureCaptions_[6];
     ScoreReport score_;
     bool closed_ = false;
 };

@@ -32,7 +32,7 @@ namespace history {
 class Recorder;
 }
 
-struct TForm1Services {
+struct MainWindowServices {
     Clock* clock = nullptr;
     Messages* messages = nullptr;
     Shell* shell = nullptr;
@@ -44,11 +44,11 @@ struct TForm1Services {
     std::function<std::unique_ptr<history::Store>()> openHistory;
 };
 
-class TForm1 : public QMainWindow, public ExerciseHost {
+class MainWindow : public QMainWindow, public ExerciseHost {
     Q_OBJECT
 public:
-    explicit TForm1(TForm1Services services, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // ExerciseHost
     MainWindowState& state() override { return state_; }
@@ -56,7 +56,7 @@ public:
     Clock& clock() override { return *services_.clock; }
     Messages& messages() override { return *services_.messages; }
     SoundSystem& sound() override { return *sound_; }
-    LineStore& tempwjzlj() override { return tempwjzlj_; }
+    LineStore& lessonStore() override { return lessonStore_; }
     const CodeBook& codeBook(int n) override;
     void collapseToolBar() override;
     void setToolBarEnabled(bool on) override;
@@ -71,58 +71,58 @@ public:
     // and the control's accessible description.
     void registerHint(QWidget* widget, const QString& hint) override;
 
-    QTabWidget* mainctr() const { return mainctr_; }
-    LineStore& memo1() { return Memo1_; }
-    ChinesePanel* chinapanel() const { return chinapanel_; }
-    EnglishPanel* englishform() const { return englishform_; }
-    RadicalPanel* zgform() const { return zgform_; }
-    WordPanel* bdcform() const { return bdcform_; }
-    SettingsPanel* system() const { return system_; }
+    QTabWidget* toolBarTabs() const { return toolBarTabs_; }
+    LineStore& settingsMemo() { return settingsMemo_; }
+    ChinesePanel* chinesePanel() const { return chinesePanel_; }
+    EnglishPanel* englishPanel() const { return englishPanel_; }
+    RadicalPanel* radicalPanel() const { return radicalPanel_; }
+    WordPanel* wordPanel() const { return wordPanel_; }
+    SettingsPanel* settingsPanel() const { return settingsPanel_; }
     // Writes a row for every score report that opens.
     history::Recorder& history() const { return *history_; }
 
     // The Enter key: the focus moves to the next control in tab order that is visible,
     // enabled and a tab stop, wrapping; the key press itself is swallowed.
-    void FormKeyPress(QKeyEvent* e);
+    void moveFocusOnEnter(QKeyEvent* e);
 
 public slots:
-    void m1aClick();
-    void m1bClick();
-    void m1cClick();
-    void m1dClick();
-    void m1fClick();
-    void N7Click();
-    void N9Click();
-    void N11Click();
-    void m2aClick();
-    void m2bClick();
-    void m2cClick();
-    void m2dClick();
-    void MenuItem4Click();
-    void MenuItem6Click();
-    void MenuItem1Click();
-    void MenuItem3Click();
-    void m4aClick();
-    void m4bClick();
-    void m4eClick();
-    void N5Click();
-    void N6Click();
-    void m4dClick();
-    void m4fClick();
-    void m4gClick();
-    void m4hClick();
-    void m5aClick();
-    void m5bClick();
-    void m5cClick();
-    void m5dClick();
-    void m5eClick();
-    void historyClick();
+    void startRadicalDrill();
+    void startHighFrequencyLesson();
+    void startTwoKeyCodeLesson();
+    void startThreeKeyCodeLesson();
+    void startChineseArticleLesson();
+    void startTwoCharPhraseLesson();
+    void startThreeCharPhraseLesson();
+    void startFourCharPhraseLesson();
+    void startEnglishBeginnerLesson();
+    void startEnglishIntermediateLesson();
+    void startEnglishAdvancedLesson();
+    void startEnglishArticleLesson();
+    void startChineseTestFromStart();
+    void startChineseTestAtRandom();
+    void startEnglishTestFromStart();
+    void startEnglishTestAtRandom();
+    void startPrimaryWords();
+    void startJuniorWords();
+    void startSeniorWords();
+    void startUniversityBand14Words();
+    void startUniversityBand56Words();
+    void startGmatWords();
+    void startGreWords();
+    void startToeflWords();
+    void startSentenceDrill();
+    void openHelp();
+    void openAbout();
+    void minimiseWindow();
+    void openSettings();
+    void quitProgram();
+    void showHistory();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
+    void startUp();
     void buildToolBar();
     void buildStatusBar();
     QToolButton* addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width);
@@ -137,24 +137,24 @@ private:
     // The results history for reading, opened at first use; null when it cannot be opened.
     history::Store* historyStore();
 
-    TForm1Services services_;
+    MainWindowServices services_;
     MainWindowState state_;
     RandomSource random_;
     std::unique_ptr<SoundSystem> sound_;
-    LineStore tempwjzlj_;
-    LineStore Memo1_;
-    CodeBook wbbook_, wbbook2_, wbbook3_, wbbook4_;
+    LineStore lessonStore_;
+    LineStore settingsMemo_;
+    CodeBook codeBook1_, codeBook2_, codeBook3_, codeBook4_;
 
     QWidget* desk_ = nullptr;
     QPointer<QToolButton> lastButton_;
-    QTabWidget* mainctr_ = nullptr;
-    FilledPicture* backImage1_ = nullptr;
+    QTabWidget* toolBarTabs_ = nullptr;
+    FilledPicture* background_ = nullptr;
     QLabel* statusPanels_[5] = {};
-    ChinesePanel* chinapanel_ = nullptr;
-    EnglishPanel* englishform_ = nullptr;
-    RadicalPanel* zgform_ = nullptr;
-    WordPanel* bdcform_ = nullptr;
-    SettingsPanel* system_ = nullptr;
+    ChinesePanel* chinesePanel_ = nullptr;
+    EnglishPanel* englishPanel_ = nullptr;
+    RadicalPanel* radicalPanel_ = nullptr;
+    WordPanel* wordPanel_ = nullptr;
+    SettingsPanel* settingsPanel_ = nullptr;
     history::Recorder* history_ = nullptr;
     std::unique_ptr<history::Store> historyReader_;
     // Reads the code books through once, off the start-up path, to name a damaged one.

@@ -1,10 +1,10 @@
-#include "app/tloge.h"
+#include "app/splash.h"
 
 #include "widgets/pictures.h"
 
 #include <QLabel>
 
-Tloge::Tloge(const QString& picturePath, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+Splash::Splash(const QString& picturePath, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("loge"));
     setWindowTitle(QStringLiteral("loge"));
     auto* image = new QLabel(this);

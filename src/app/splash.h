@@ -2,8 +2,8 @@
 #include <QWidget>
 
 // The splash: a borderless picture shown while the main window is built.
-class Tloge : public QWidget {
+class Splash : public QWidget {
     Q_OBJECT
 public:
-    explicit Tloge(const QString& picturePath, QWidget* parent = nullptr);
+    explicit Splash(const QString& picturePath, QWidget* parent = nullptr);
 };

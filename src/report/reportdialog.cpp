@@ -1,4 +1,4 @@
-#include "report/tcjreport.h"
+#include "report/reportdialog.h"
 
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
@@ -8,7 +8,7 @@
 #include <QFrame>
 #include <QPushButton>
 
-Tcjreport::Tcjreport(ExerciseHost& form, QWidget* parent) : QDialog(parent), form_(form) {
+ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent), host_(form) {
     setObjectName(QStringLiteral("cjreport"));
     setWindowTitle(QStringLiteral("成绩报告单："));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -23,8 +23,8 @@ Tcjreport::Tcjreport(ExerciseHost& form, QWidget* parent) : QDialog(parent), for
     const QString texts[6] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating};
     for (int i = 0; i < 6; ++i) {
         const QString n = QStringLiteral("pig%1").arg(i + 1);
-        pig_[i] = LabelPair(this, n, n + QLatin1Char('a'), fonts::song(11), QPoint(30, 15 + 25 * i));
-        pig_[i].setText(texts[i]);
+        figureCaptions_[i] = LabelPair(this, n, n + QLatin1Char('a'), fonts::song(11), QPoint(30, 15 + 25 * i));
+        figureCaptions_[i].setText(texts[i]);
     }
     auto* xing = new QFrame(this);
     xing->setObjectName(QStringLiteral("xing"));
@@ -43,38 +43,38 @@ Tcjreport::Tcjreport(ExerciseHost& form, QWidget* parent) : QDialog(parent), for
     exit->setFlat(true);
     exit->setCursor(Qt::PointingHandCursor);
     form.registerHint(exit, QStringLiteral("关闭成绩单，并返回主界面..."));
-    connect(exit, &QPushButton::clicked, this, &Tcjreport::exitClick);
+    connect(exit, &QPushButton::clicked, this, &ReportDialog::closeReport);
     // Enter closes the report; a screen reader reads the figures as it opens.
     exit->setDefault(true);
-    exit_ = exit;
+    closeButton_ = exit;
 
     if (!r.showSpeedAndRating) {
-        pig_[4].setVisible(false);
-        pig_[5].setVisible(false);
+        figureCaptions_[4].setVisible(false);
+        figureCaptions_[5].setVisible(false);
     }
     QStringList figures;
     for (int i = 0; i < (r.showSpeedAndRating ? 6 : 4); ++i) figures << texts[i].trimmed();
     figures << bytes::toUnicode(s.modeTitle) + bytes::toUnicode(s.lessonTitle);
     setAccessibleDescription(figures.join(QStringLiteral("，")));
-    connect(this, &QDialog::finished, this, &Tcjreport::FormClose);
+    connect(this, &QDialog::finished, this, &ReportDialog::recordAndClose);
 }
 
-void Tcjreport::showEvent(QShowEvent* e) {
+void ReportDialog::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     // A tool window is not made active by showing it: the keys must come here.
     activateWindow();
-    exit_->setFocus(Qt::ActiveWindowFocusReason);
+    closeButton_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void Tcjreport::exitClick() {
-    form_.setToolBarEnabled(true);
+void ReportDialog::closeReport() {
+    host_.setToolBarEnabled(true);
     close();
 }
 
-void Tcjreport::FormClose() {
+void ReportDialog::recordAndClose() {
     if (closed_) return;
     closed_ = true;
-    pig_[4].setVisible(true);
-    pig_[5].setVisible(true);
-    form_.restoreMainScreen();
+    figureCaptions_[4].setVisible(true);
+    figureCaptions_[5].setVisible(true);
+    host_.restoreMainScreen();
 }

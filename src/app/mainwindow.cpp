@@ -1,11 +1,11 @@
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/keylineedit.h"
 #include "widgets/pageinput.h"
 #include "widgets/pictures.h"
-#include "app/taboutform.h"
+#include "app/aboutbox.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "english/englishpanel.h"
@@ -14,7 +14,7 @@
 #include "history/reportsession.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
-#include "report/tcjreport.h"
+#include "report/reportdialog.h"
 #include "settings/settingsfile.h"
 #include "settings/settingspanel.h"
 #include "settings/shortcuts.h"
@@ -73,7 +73,7 @@ public:
 };
 }  // namespace
 
-TForm1::TForm1(TForm1Services services, QWidget* parent)
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Jaxo4.00中文打字练习软件..."));
@@ -115,60 +115,60 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
         if (now && desk_->isAncestorOf(now)) scroll->ensureWidgetVisible(now, 8, 8);
     });
 
-    backImage1_ = new FilledPicture(QString::fromStdString(services_.appDir + "/back.jpg"), desk_);
-    backImage1_->setObjectName(QStringLiteral("backImage1"));
-    registerHint(backImage1_, QStringLiteral("欢迎使用Jaxo4.00中英文打字练习软件..."));
+    background_ = new FilledPicture(QString::fromStdString(services_.appDir + "/back.jpg"), desk_);
+    background_->setObjectName(QStringLiteral("backImage1"));
+    registerHint(background_, QStringLiteral("欢迎使用Jaxo4.00中英文打字练习软件..."));
 
     buildToolBar();
     buildStatusBar();
 
-    chinapanel_ = new ChinesePanel(*this, desk_);
-    englishform_ = new EnglishPanel(*this, desk_);
-    zgform_ = new RadicalPanel(*this, desk_);
-    bdcform_ = new WordPanel(*this, desk_);
-    system_ = new SettingsPanel(*this, Memo1_, desk_);
-    for (QWidget* p : std::initializer_list<QWidget*>{chinapanel_, englishform_, zgform_, bdcform_, system_}) p->hide();
+    chinesePanel_ = new ChinesePanel(*this, desk_);
+    englishPanel_ = new EnglishPanel(*this, desk_);
+    radicalPanel_ = new RadicalPanel(*this, desk_);
+    wordPanel_ = new WordPanel(*this, desk_);
+    settingsPanel_ = new SettingsPanel(*this, settingsMemo_, desk_);
+    for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &TForm1::m5aClick);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::openHelp);
     // A tab by its letter, on the main screen only (the tool bar is off otherwise).
-    for (int i = 0; i < mainctr_->count(); ++i) {
+    for (int i = 0; i < toolBarTabs_->count(); ++i) {
         connect(new QShortcut(QKeySequence(Qt::ALT | kTabKeys[i]), this), &QShortcut::activated, this, [this, i] {
-            if (!mainctr_->isEnabled()) return;
-            mainctr_->setCurrentIndex(i);
-            mainctr_->tabBar()->setFocus(Qt::ShortcutFocusReason);
+            if (!toolBarTabs_->isEnabled()) return;
+            toolBarTabs_->setCurrentIndex(i);
+            toolBarTabs_->tabBar()->setFocus(Qt::ShortcutFocusReason);
         });
-        mainctr_->setTabToolTip(i, QStringLiteral("Alt+%1").arg(QChar(kTabKeys[i])));
+        toolBarTabs_->setTabToolTip(i, QStringLiteral("Alt+%1").arg(QChar(kTabKeys[i])));
     }
 
     qApp->installEventFilter(this);
-    FormCreate();
+    startUp();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     if (qApp) qApp->removeEventFilter(this);
     if (sound_) sound_->nomusic();
 }
 
-const CodeBook& TForm1::codeBook(int n) {
+const CodeBook& MainWindow::codeBook(int n) {
     switch (n) {
-    case 1: return wbbook_;
-    case 2: return wbbook2_;
-    case 3: return wbbook3_;
-    default: return wbbook4_;
+    case 1: return codeBook1_;
+    case 2: return codeBook2_;
+    case 3: return codeBook3_;
+    default: return codeBook4_;
     }
 }
 
-void TForm1::FormCreate() {
+void MainWindow::startUp() {
     MainWindowState& s = state_;
     s.appDir = services_.appDir;                 // 1
-    mainctr_->setFixedHeight(kExpandedHeight);   // 2
+    toolBarTabs_->setFixedHeight(kExpandedHeight);   // 2
     setFont(fonts::song(12));                    // 3 (the panels lay themselves out)
-    chinapanel_->timer()->stop();                // 4
+    chinesePanel_->timer()->stop();                // 4
 
     // 5: each book on its own, so one missing file does not leave the others unloaded.
     const std::pair<CodeBook*, const char*> books[] = {
-        {&wbbook_, "/jaxo.sy1"}, {&wbbook2_, "/jaxo2.sy2"}, {&wbbook3_, "/jaxo3.sy3"}, {&wbbook4_, "/jaxo4.sy4"}};
+        {&codeBook1_, "/jaxo.sy1"}, {&codeBook2_, "/jaxo2.sy2"}, {&codeBook3_, "/jaxo3.sy3"}, {&codeBook4_, "/jaxo4.sy4"}};
     std::vector<std::pair<CodeBook*, std::string>> toCheck;
     for (const auto& [book, name] : books) {
         try {
@@ -206,7 +206,7 @@ void TForm1::FormCreate() {
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
     try {
-        const QString note = settings::readSettings(s, Memo1_, 13);
+        const QString note = settings::readSettings(s, settingsMemo_, 13);
         settingsRead = true;
         if (!note.isEmpty()) services_.messages->showError(note);
     } catch (const JaxoError& e) {
@@ -228,14 +228,14 @@ void TForm1::FormCreate() {
     // 13 to 15 depend on no file and always run: no timer may tick on the main screen.
     s.wrongCount = 0;
     s.rightCount = 0;
-    chinapanel_->timer()->stop();
-    bdcform_->timer()->stop();
-    zgform_->timer()->stop();
-    englishform_->timer()->stop();
+    chinesePanel_->timer()->stop();
+    wordPanel_->timer()->stop();
+    radicalPanel_->timer()->stop();
+    englishPanel_->timer()->stop();
     radicals::buildRadicalTable(s.radicalTable);
 }
 
-QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width) {
+QToolButton* MainWindow::addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width) {
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
@@ -254,20 +254,20 @@ QToolButton* TForm1::addButton(QWidget* bar, const char* name, const QString& ca
     return b;
 }
 
-QAction* TForm1::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
+QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(icons::forControl(QString::fromLatin1(name), services_.appDir), caption);
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }
 
-void TForm1::buildToolBar() {
-    mainctr_ = new QTabWidget(desk_);
-    mainctr_->setObjectName(QStringLiteral("mainctr"));
-    mainctr_->setFixedHeight(kExpandedHeight);
-    mainctr_->setFocusPolicy(Qt::NoFocus);
+void MainWindow::buildToolBar() {
+    toolBarTabs_ = new QTabWidget(desk_);
+    toolBarTabs_->setObjectName(QStringLiteral("mainctr"));
+    toolBarTabs_->setFixedHeight(kExpandedHeight);
+    toolBarTabs_->setFocusPolicy(Qt::NoFocus);
     // Left and Right move between the tabs.
-    mainctr_->tabBar()->setFocusPolicy(Qt::StrongFocus);
-    registerHint(mainctr_->tabBar(), QStringLiteral("主菜单..."));
+    toolBarTabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    registerHint(toolBarTabs_->tabBar(), QStringLiteral("主菜单..."));
 
     auto* barStyle = new BarStyle;
     barStyle->setParent(this);
@@ -278,10 +278,10 @@ void TForm1::buildToolBar() {
         bar->setIconSize(QSize(32, 32));
         bar->setMovable(false);
         bar->setContentsMargins(0, 0, 0, 0);
-        mainctr_->addTab(bar, caption);
+        toolBarTabs_->addTab(bar, caption);
         return bar;
     };
-    auto connectClick = [this](QToolButton* b, void (TForm1::*slot)()) { connect(b, &QToolButton::clicked, this, slot); };
+    auto connectClick = [this](QToolButton* b, void (MainWindow::*slot)()) { connect(b, &QToolButton::clicked, this, slot); };
     auto dropDown = [this, barStyle](QToolButton* b, const char* menuName) {
         auto* m = new QMenu(b);
         m->setObjectName(QString::fromLatin1(menuName));
@@ -297,67 +297,67 @@ void TForm1::buildToolBar() {
         });
         return m;
     };
-    auto item = [this](QMenu* m, const char* name, const QString& caption, void (TForm1::*slot)()) {
+    auto item = [this](QMenu* m, const char* name, const QString& caption, void (MainWindow::*slot)()) {
         connect(addMenuItem(m, name, caption), &QAction::triggered, this, slot);
     };
 
     QToolBar* cool1 = page("cool1", QStringLiteral("中文练习"));
-    connectClick(addButton(cool1, "m1a", QStringLiteral("字根练习"), QStringLiteral("单击进入五笔字根练习..."), 67), &TForm1::m1aClick);
-    connectClick(addButton(cool1, "m1b", QStringLiteral("高频字"), QStringLiteral("单击此键进入高频字练习状态..."), 67), &TForm1::m1bClick);
-    connectClick(addButton(cool1, "m1c", QStringLiteral("二级简码"), QStringLiteral("单击此键进入二级简码练习状态..."), 67), &TForm1::m1cClick);
-    connectClick(addButton(cool1, "m1d", QStringLiteral("三级简码"), QStringLiteral("单击此键进入三级简码练习状态..."), 67), &TForm1::m1dClick);
+    connectClick(addButton(cool1, "m1a", QStringLiteral("字根练习"), QStringLiteral("单击进入五笔字根练习..."), 67), &MainWindow::startRadicalDrill);
+    connectClick(addButton(cool1, "m1b", QStringLiteral("高频字"), QStringLiteral("单击此键进入高频字练习状态..."), 67), &MainWindow::startHighFrequencyLesson);
+    connectClick(addButton(cool1, "m1c", QStringLiteral("二级简码"), QStringLiteral("单击此键进入二级简码练习状态..."), 67), &MainWindow::startTwoKeyCodeLesson);
+    connectClick(addButton(cool1, "m1d", QStringLiteral("三级简码"), QStringLiteral("单击此键进入三级简码练习状态..."), 67), &MainWindow::startThreeKeyCodeLesson);
     QMenu* cz = dropDown(addButton(cool1, "m1e", QStringLiteral("词组练习"), QStringLiteral("单击此键进入词组练习状态..."), 67), "czPopupMenu");
-    item(cz, "N7", QStringLiteral("二字词组"), &TForm1::N7Click);
+    item(cz, "N7", QStringLiteral("二字词组"), &MainWindow::startTwoCharPhraseLesson);
     cz->addSeparator()->setObjectName(QStringLiteral("N8"));
-    item(cz, "N9", QStringLiteral("三字词组"), &TForm1::N9Click);
+    item(cz, "N9", QStringLiteral("三字词组"), &MainWindow::startThreeCharPhraseLesson);
     cz->addSeparator()->setObjectName(QStringLiteral("N10"));
-    item(cz, "N11", QStringLiteral("四字词组"), &TForm1::N11Click);
-    connectClick(addButton(cool1, "m1f", QStringLiteral("文章练习"), QStringLiteral("单击此键进入文章练习状态..."), 67), &TForm1::m1fClick);
+    item(cz, "N11", QStringLiteral("四字词组"), &MainWindow::startFourCharPhraseLesson);
+    connectClick(addButton(cool1, "m1f", QStringLiteral("文章练习"), QStringLiteral("单击此键进入文章练习状态..."), 67), &MainWindow::startChineseArticleLesson);
 
     QToolBar* cool2 = page("cool2", QStringLiteral("英文练习"));
-    connectClick(addButton(cool2, "m2a", QStringLiteral("英文初级"), QStringLiteral("单击进入英文初级指法练习..."), 67), &TForm1::m2aClick);
-    connectClick(addButton(cool2, "m2b", QStringLiteral("英文中级"), QStringLiteral("单击进入英文中级指法练习..."), 67), &TForm1::m2bClick);
-    connectClick(addButton(cool2, "m2c", QStringLiteral("英文高级"), QStringLiteral("单击进入英文高级指法练习..."), 67), &TForm1::m2cClick);
-    connectClick(addButton(cool2, "m2d", QStringLiteral("文章练习"), QStringLiteral("单击进入英文文章练习..."), 67), &TForm1::m2dClick);
+    connectClick(addButton(cool2, "m2a", QStringLiteral("英文初级"), QStringLiteral("单击进入英文初级指法练习..."), 67), &MainWindow::startEnglishBeginnerLesson);
+    connectClick(addButton(cool2, "m2b", QStringLiteral("英文中级"), QStringLiteral("单击进入英文中级指法练习..."), 67), &MainWindow::startEnglishIntermediateLesson);
+    connectClick(addButton(cool2, "m2c", QStringLiteral("英文高级"), QStringLiteral("单击进入英文高级指法练习..."), 67), &MainWindow::startEnglishAdvancedLesson);
+    connectClick(addButton(cool2, "m2d", QStringLiteral("文章练习"), QStringLiteral("单击进入英文文章练习..."), 67), &MainWindow::startEnglishArticleLesson);
 
     QToolBar* cool4 = page("cool4", QStringLiteral(" 测   试 "));
     QMenu* cs2 = dropDown(addButton(cool4, "m3a", QStringLiteral("中文测试"), QStringLiteral("单击进入中文测试选择菜单..."), 67), "csPopupMenu2");
-    item(cs2, "MenuItem4", QStringLiteral("顺序测试"), &TForm1::MenuItem4Click);
+    item(cs2, "MenuItem4", QStringLiteral("顺序测试"), &MainWindow::startChineseTestFromStart);
     cs2->addSeparator()->setObjectName(QStringLiteral("MenuItem5"));
-    item(cs2, "MenuItem6", QStringLiteral("随机测试"), &TForm1::MenuItem6Click);
+    item(cs2, "MenuItem6", QStringLiteral("随机测试"), &MainWindow::startChineseTestAtRandom);
     QMenu* cs1 = dropDown(addButton(cool4, "m3b", QStringLiteral("英文测试"), QStringLiteral("单击进入英文测试选择菜单..."), 67), "csPopupMenu1");
-    item(cs1, "MenuItem1", QStringLiteral("顺序测试"), &TForm1::MenuItem1Click);
+    item(cs1, "MenuItem1", QStringLiteral("顺序测试"), &MainWindow::startEnglishTestFromStart);
     cs1->addSeparator()->setObjectName(QStringLiteral("MenuItem2"));
-    item(cs1, "MenuItem3", QStringLiteral("随机测试"), &TForm1::MenuItem3Click);
+    item(cs1, "MenuItem3", QStringLiteral("随机测试"), &MainWindow::startEnglishTestAtRandom);
 
     QToolBar* cool5 = page("cool5", QStringLiteral(" 背 单 词 "));
-    connectClick(addButton(cool5, "m4a", QStringLiteral("小学英语"), QStringLiteral("单击进入小学英文单词练习..."), 69), &TForm1::m4aClick);
-    connectClick(addButton(cool5, "m4b", QStringLiteral("初中英语"), QStringLiteral("单击进入初中英文单词练习..."), 69), &TForm1::m4bClick);
-    connectClick(addButton(cool5, "m4e", QStringLiteral("高中英语"), QStringLiteral("单击进入高中英文单词练习..."), 69), &TForm1::m4eClick);
+    connectClick(addButton(cool5, "m4a", QStringLiteral("小学英语"), QStringLiteral("单击进入小学英文单词练习..."), 69), &MainWindow::startPrimaryWords);
+    connectClick(addButton(cool5, "m4b", QStringLiteral("初中英语"), QStringLiteral("单击进入初中英文单词练习..."), 69), &MainWindow::startJuniorWords);
+    connectClick(addButton(cool5, "m4e", QStringLiteral("高中英语"), QStringLiteral("单击进入高中英文单词练习..."), 69), &MainWindow::startSeniorWords);
     QMenu* dx = dropDown(addButton(cool5, "m4c", QStringLiteral("大学英语"), QStringLiteral("单击进入大学英文单词选择菜单..."), 69), "bdcmune");
-    item(dx, "N5", QStringLiteral("大学英语1-4级词汇"), &TForm1::N5Click);
+    item(dx, "N5", QStringLiteral("大学英语1-4级词汇"), &MainWindow::startUniversityBand14Words);
     dx->addSeparator();
-    item(dx, "N6", QStringLiteral("大学英语5-6级词汇"), &TForm1::N6Click);
-    connectClick(addButton(cool5, "m4d", QStringLiteral("GMAT词汇"), QStringLiteral("单击进入GMAT单词练习..."), 69), &TForm1::m4dClick);
-    connectClick(addButton(cool5, "m4f", QStringLiteral("GRE词汇"), QStringLiteral("单击进入GRE单词练习..."), 69), &TForm1::m4fClick);
-    connectClick(addButton(cool5, "m4g", QStringLiteral("托福600"), QStringLiteral("单击进入托福600分单词练习..."), 69), &TForm1::m4gClick);
-    connectClick(addButton(cool5, "m4h", QStringLiteral("语句练习"), QStringLiteral("单击进入语句练习..."), 69), &TForm1::m4hClick);
+    item(dx, "N6", QStringLiteral("大学英语5-6级词汇"), &MainWindow::startUniversityBand56Words);
+    connectClick(addButton(cool5, "m4d", QStringLiteral("GMAT词汇"), QStringLiteral("单击进入GMAT单词练习..."), 69), &MainWindow::startGmatWords);
+    connectClick(addButton(cool5, "m4f", QStringLiteral("GRE词汇"), QStringLiteral("单击进入GRE单词练习..."), 69), &MainWindow::startGreWords);
+    connectClick(addButton(cool5, "m4g", QStringLiteral("托福600"), QStringLiteral("单击进入托福600分单词练习..."), 69), &MainWindow::startToeflWords);
+    connectClick(addButton(cool5, "m4h", QStringLiteral("语句练习"), QStringLiteral("单击进入语句练习..."), 69), &MainWindow::startSentenceDrill);
 
     QToolBar* cool6 = page("cool6", QStringLiteral(" 系  统 "));
-    connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &TForm1::m5aClick);
-    connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &TForm1::m5bClick);
-    connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &TForm1::m5cClick);
-    connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &TForm1::m5dClick);
+    connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &MainWindow::openHelp);
+    connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &MainWindow::openAbout);
+    connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &MainWindow::minimiseWindow);
+    connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &MainWindow::openSettings);
     QToolButton* history = addButton(cool6, "historyButton", QStringLiteral("成绩记录"),
                                      QStringLiteral("查看历次练习的成绩、图表和薄弱环节..."), 67);
     history->setAccessibleName(QStringLiteral("成绩记录"));
-    connectClick(history, &TForm1::historyClick);
-    connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &TForm1::m5eClick);
+    connectClick(history, &MainWindow::showHistory);
+    connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &MainWindow::quitProgram);
 
-    mainctr_->setCurrentIndex(0);
+    toolBarTabs_->setCurrentIndex(0);
 }
 
-void TForm1::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setFont(fonts::song(9));
@@ -377,67 +377,67 @@ void TForm1::buildStatusBar() {
     }
 }
 
-void TForm1::registerHint(QWidget* widget, const QString& hint) {
+void MainWindow::registerHint(QWidget* widget, const QString& hint) {
     widget->setProperty("jaxoHint", hint);
     widget->setAccessibleDescription(hint);
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
 
-void TForm1::setHint(const QString& text) { statusPanels_[1]->setText(text); }
+void MainWindow::setHint(const QString& text) { statusPanels_[1]->setText(text); }
 
-void TForm1::showError(const JaxoError& error) { services_.messages->showError(errors::displayText(error.text())); }
+void MainWindow::showError(const JaxoError& error) { services_.messages->showError(errors::displayText(error.text())); }
 
-void TForm1::collapseToolBar() {
-    mainctr_->setFixedHeight(kCollapsedHeight);
-    mainctr_->setEnabled(false);
+void MainWindow::collapseToolBar() {
+    toolBarTabs_->setFixedHeight(kCollapsedHeight);
+    toolBarTabs_->setEnabled(false);
 }
 
-void TForm1::setToolBarEnabled(bool on) {
-    mainctr_->setEnabled(on);
+void MainWindow::setToolBarEnabled(bool on) {
+    toolBarTabs_->setEnabled(on);
     if (on) returnFocus();
 }
 
-void TForm1::returnFocus() {
-    QWidget* target = mainctr_->tabBar();
+void MainWindow::returnFocus() {
+    QWidget* target = toolBarTabs_->tabBar();
     if (lastButton_) {
         // Its tab comes back with it.
-        mainctr_->setCurrentWidget(lastButton_->parentWidget());
+        toolBarTabs_->setCurrentWidget(lastButton_->parentWidget());
         if (lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
     }
     target->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::restoreMainScreen() {
-    mainctr_->setFixedHeight(kExpandedHeight);
+void MainWindow::restoreMainScreen() {
+    toolBarTabs_->setFixedHeight(kExpandedHeight);
     sound_->keySoundAhead(false);
     if (isOn(state_.mainMusic))
         sound_->music();
     else
         sound_->nomusic();
-    mainctr_->setEnabled(true);
+    toolBarTabs_->setEnabled(true);
     returnFocus();
 }
 
-void TForm1::runModal(QDialog& dialog) {
+void MainWindow::runModal(QDialog& dialog) {
     if (services_.runModal)
         services_.runModal(dialog);
     else
         dialog.exec();
 }
 
-void TForm1::openReport() {
-    Tcjreport report(*this, this);
+void MainWindow::openReport() {
+    ReportDialog report(*this, this);
     const history::Session row = history::sessionFromReport(state_, report.score(), QDateTime::currentDateTime());
     // Queued: it runs once the report is up, and the recorder's thread does the writing.
     QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
     runModal(report);
     // The keys come back to this window, to the button that started the exercise.
     if (isVisible()) activateWindow();
-    if (mainctr_->isEnabled()) returnFocus();
+    if (toolBarTabs_->isEnabled()) returnFocus();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type == QEvent::KeyPress && watched->isWidgetType()) {
         auto* ke = static_cast<QKeyEvent*>(event);
@@ -445,7 +445,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // Key preview: only for this window, and once (the event also passes the
         // parents of the focused control).
         if (w == QApplication::focusWidget() && w->window() == this) {
-            if (auto* b = qobject_cast<QToolButton*>(w); b && mainctr_->isAncestorOf(b) && toolBarKey(b, ke))
+            if (auto* b = qobject_cast<QToolButton*>(w); b && toolBarTabs_->isAncestorOf(b) && toolBarKey(b, ke))
                 return true;
             if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
                 // Enter presses a focused button; elsewhere it moves the focus on.
@@ -454,7 +454,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                     button->animateClick();
                     return true;
                 }
-                FormKeyPress(ke);
+                moveFocusOnEnter(ke);
                 return true;
             }
         }
@@ -464,14 +464,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         const QVariant hint = watched->property("jaxoHint");
         if (hint.isValid() && static_cast<QWidget*>(watched)->isEnabled()) setHint(hint.toString());
     } else if (type == QEvent::Resize && watched == desk_) {
-        mainctr_->setFixedWidth(desk_->width());
-        backImage1_->setGeometry(0, 0, desk_->width(), desk_->height());
-        backImage1_->lower();
+        toolBarTabs_->setFixedWidth(desk_->width());
+        background_->setGeometry(0, 0, desk_->width(), desk_->height());
+        background_->lower();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::toolBarKey(QToolButton* button, QKeyEvent* e) {
+bool MainWindow::toolBarKey(QToolButton* button, QKeyEvent* e) {
     const int key = e->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (button->menu() && (enter || key == Qt::Key_Down || key == Qt::Key_Space)) {
@@ -495,7 +495,7 @@ bool TForm1::toolBarKey(QToolButton* button, QKeyEvent* e) {
     return true;
 }
 
-void TForm1::FormKeyPress(QKeyEvent* e) {
+void MainWindow::moveFocusOnEnter(QKeyEvent* e) {
     QWidget* focus = QApplication::focusWidget();
     auto* line = qobject_cast<KeyLineEdit*>(focus);
     if (auto* input = qobject_cast<PageInput*>(focus)) line = input->target();
@@ -503,7 +503,7 @@ void TForm1::FormKeyPress(QKeyEvent* e) {
     focusNextControl();
 }
 
-void TForm1::focusNextControl() {
+void MainWindow::focusNextControl() {
     QWidget* start = QApplication::focusWidget();
     if (!start || start->window() != this) return;
     for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
@@ -515,53 +515,53 @@ void TForm1::focusNextControl() {
 }
 
 // The exercise commands.
-void TForm1::m1aClick() { zgform_->m1aClick(); }
-void TForm1::m1bClick() { chinapanel_->startLesson(bytes::gb("高频字练习"), "/gpz.jxo"); }
-void TForm1::m1cClick() { chinapanel_->startLesson(bytes::gb("二级简码练习"), "/ejjm.jxo"); }
-void TForm1::m1dClick() { chinapanel_->startLesson(bytes::gb("三级简码练习"), "/sjjm.jxo"); }
-void TForm1::m1fClick() { chinapanel_->startLesson(bytes::gb("文章练习"), "/clesson.txt"); }
-void TForm1::N7Click() { chinapanel_->startLesson(bytes::gb("二字词组练习"), "/ezcz.jxo"); }
-void TForm1::N9Click() { chinapanel_->startLesson(bytes::gb("三字词组练习"), "/shzcz.jxo"); }
-void TForm1::N11Click() { chinapanel_->startLesson(bytes::gb("四字词组练习"), "/szcz.jxo"); }
-void TForm1::m2aClick() { englishform_->startEnglishLesson(bytes::gb("英文初级练习"), "/ywcj.jxo"); }
-void TForm1::m2bClick() { englishform_->startEnglishLesson(bytes::gb("英文中级练习"), "/ywzj.jxo"); }
-void TForm1::m2cClick() { englishform_->startEnglishLesson(bytes::gb("英文高级练习"), "/ywgj.jxo"); }
-void TForm1::m2dClick() { englishform_->startEnglishLesson(bytes::gb("英文文章练习"), "/elesson.txt"); }
-void TForm1::MenuItem4Click() { chinapanel_->startTest(false, bytes::gb("中文练习"), "/ctest.txt"); }
-void TForm1::MenuItem6Click() { chinapanel_->startTest(true, bytes::gb("中文练习"), "/ctest.txt"); }
+void MainWindow::startRadicalDrill() { radicalPanel_->startFullDrill(); }
+void MainWindow::startHighFrequencyLesson() { chinesePanel_->startLesson(bytes::gb("高频字练习"), "/gpz.jxo"); }
+void MainWindow::startTwoKeyCodeLesson() { chinesePanel_->startLesson(bytes::gb("二级简码练习"), "/ejjm.jxo"); }
+void MainWindow::startThreeKeyCodeLesson() { chinesePanel_->startLesson(bytes::gb("三级简码练习"), "/sjjm.jxo"); }
+void MainWindow::startChineseArticleLesson() { chinesePanel_->startLesson(bytes::gb("文章练习"), "/clesson.txt"); }
+void MainWindow::startTwoCharPhraseLesson() { chinesePanel_->startLesson(bytes::gb("二字词组练习"), "/ezcz.jxo"); }
+void MainWindow::startThreeCharPhraseLesson() { chinesePanel_->startLesson(bytes::gb("三字词组练习"), "/shzcz.jxo"); }
+void MainWindow::startFourCharPhraseLesson() { chinesePanel_->startLesson(bytes::gb("四字词组练习"), "/szcz.jxo"); }
+void MainWindow::startEnglishBeginnerLesson() { englishPanel_->startLesson(bytes::gb("英文初级练习"), "/ywcj.jxo"); }
+void MainWindow::startEnglishIntermediateLesson() { englishPanel_->startLesson(bytes::gb("英文中级练习"), "/ywzj.jxo"); }
+void MainWindow::startEnglishAdvancedLesson() { englishPanel_->startLesson(bytes::gb("英文高级练习"), "/ywgj.jxo"); }
+void MainWindow::startEnglishArticleLesson() { englishPanel_->startLesson(bytes::gb("英文文章练习"), "/elesson.txt"); }
+void MainWindow::startChineseTestFromStart() { chinesePanel_->startTest(false, bytes::gb("中文练习"), "/ctest.txt"); }
+void MainWindow::startChineseTestAtRandom() { chinesePanel_->startTest(true, bytes::gb("中文练习"), "/ctest.txt"); }
 // The English tests run on the Chinese page.
-void TForm1::MenuItem1Click() { chinapanel_->startTest(false, bytes::gb("英文练习"), "/etest.txt"); }
-void TForm1::MenuItem3Click() { chinapanel_->startTest(true, bytes::gb("英文练习"), "/etest.txt"); }
-void TForm1::m4aClick() { bdcform_->startWordDrill("/xxyy.eng", bytes::gb("新版小学英语")); }
-void TForm1::m4bClick() { bdcform_->startWordDrill("/czhyy.eng", bytes::gb("新版初中英语")); }
-void TForm1::m4eClick() { bdcform_->startWordDrill("/gzhyy.eng", bytes::gb("新版高中英语")); }
-void TForm1::N5Click() { bdcform_->startWordDrill("/yy14.eng", bytes::gb("大学英语1-4级")); }
-void TForm1::N6Click() { bdcform_->startWordDrill("/yy56.eng", bytes::gb("大学英语5-6级")); }
-void TForm1::m4dClick() { bdcform_->startWordDrill("/gmat.eng", bytes::gb("GMAT词汇")); }
-void TForm1::m4fClick() { bdcform_->startWordDrill("/gre.eng", bytes::gb("GRE英语词汇")); }
-void TForm1::m4gClick() { bdcform_->startWordDrill("/tf6000.eng", bytes::gb("托福600分单词")); }
-void TForm1::m4hClick() { bdcform_->startWordDrill("/yjlx.eng", bytes::gb("语句练习")); }
+void MainWindow::startEnglishTestFromStart() { chinesePanel_->startTest(false, bytes::gb("英文练习"), "/etest.txt"); }
+void MainWindow::startEnglishTestAtRandom() { chinesePanel_->startTest(true, bytes::gb("英文练习"), "/etest.txt"); }
+void MainWindow::startPrimaryWords() { wordPanel_->startWordDrill("/xxyy.eng", bytes::gb("新版小学英语")); }
+void MainWindow::startJuniorWords() { wordPanel_->startWordDrill("/czhyy.eng", bytes::gb("新版初中英语")); }
+void MainWindow::startSeniorWords() { wordPanel_->startWordDrill("/gzhyy.eng", bytes::gb("新版高中英语")); }
+void MainWindow::startUniversityBand14Words() { wordPanel_->startWordDrill("/yy14.eng", bytes::gb("大学英语1-4级")); }
+void MainWindow::startUniversityBand56Words() { wordPanel_->startWordDrill("/yy56.eng", bytes::gb("大学英语5-6级")); }
+void MainWindow::startGmatWords() { wordPanel_->startWordDrill("/gmat.eng", bytes::gb("GMAT词汇")); }
+void MainWindow::startGreWords() { wordPanel_->startWordDrill("/gre.eng", bytes::gb("GRE英语词汇")); }
+void MainWindow::startToeflWords() { wordPanel_->startWordDrill("/tf6000.eng", bytes::gb("托福600分单词")); }
+void MainWindow::startSentenceDrill() { wordPanel_->startWordDrill("/yjlx.eng", bytes::gb("语句练习")); }
 
 // The system commands.
-void TForm1::m5aClick() {
+void MainWindow::openHelp() {
     services_.shell->openDocument(QString::fromStdString(state_.appDir + "/help/index.html"));
 }
 
-void TForm1::m5bClick() {
-    Taboutform aboutform(*this, this);
+void MainWindow::openAbout() {
+    AboutBox aboutform(*this, this);
     runModal(aboutform);
 }
 
-void TForm1::m5cClick() {
+void MainWindow::minimiseWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible()) w->showMinimized();
 }
 
-void TForm1::m5dClick() { system_->m5dClick(); }
+void MainWindow::openSettings() { settingsPanel_->openSettings(); }
 
-void TForm1::m5eClick() { close(); }
+void MainWindow::quitProgram() { close(); }
 
-history::Store* TForm1::historyStore() {
+history::Store* MainWindow::historyStore() {
     // What the recorder still holds goes in first, so the window shows the latest report.
     history_->flush();
     if (historyReader_) return historyReader_.get();
@@ -575,12 +575,12 @@ history::Store* TForm1::historyStore() {
     return historyReader_.get();
 }
 
-void TForm1::historyClick() {
-    HistoryView view(historyStore(), wbbook_, state_.radicalTable, *services_.messages, this);
+void MainWindow::showHistory() {
+    HistoryView view(historyStore(), codeBook1_, state_.radicalTable, *services_.messages, this);
     runModal(view);
     // The practices start once the window has closed.
     if (view.practice() == HistoryView::Practice::WeakChars)
-        chinapanel_->startGeneratedLesson(bytes::gb("薄弱字练习"), view.weakLesson());
+        chinesePanel_->startGeneratedLesson(bytes::gb("薄弱字练习"), view.weakLesson());
     else if (view.practice() == HistoryView::Practice::WeakRadicals)
-        zgform_->startWeakDrill(view.weakRadicals());
+        radicalPanel_->startWeakDrill(view.weakRadicals());
 }
