@@ -206,22 +206,22 @@ void MainWindow::startUp() {
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
     try {
-        const QString note = settings::readSettings(s, settingsMemo_, 13);
+        const QString note = settings::readSettings(s.settings, settingsMemo_, s.appDir);
         settingsRead = true;
         if (!note.isEmpty()) services_.messages->showError(note);
     } catch (const JaxoError& e) {
         showError(e);
     }
     if (settingsRead) {
-        if (isOn(s.mainMusic))  // 10
+        if (s.settings.mainMusic)  // 10
             sound_->music();
         else
             sound_->nomusic();
         const std::string target = QCoreApplication::applicationFilePath().toStdString();
         const std::string iconPath = s.appDir + "/jaxo.png";
-        if (isOn(s.desktopShortcut)) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
+        if (s.settings.desktopShortcut) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
         // 12, unless the installed launcher is in the menu already.
-        if (isOn(s.startMenuShortcut) && !shortcuts::systemLauncherInstalled())
+        if (s.settings.startMenuShortcut && !shortcuts::systemLauncherInstalled())
             shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);
     }
 
@@ -411,7 +411,7 @@ void MainWindow::returnFocus() {
 void MainWindow::restoreMainScreen() {
     toolBarTabs_->setFixedHeight(kExpandedHeight);
     sound_->keySoundAhead(false);
-    if (isOn(state_.mainMusic))
+    if (state_.settings.mainMusic)
         sound_->music();
     else
         sound_->nomusic();
@@ -557,7 +557,7 @@ void MainWindow::minimiseWindow() {
         if (w->isVisible()) w->showMinimized();
 }
 
-void MainWindow::openSettings() { settingsPanel_->openSettings(); }
+void MainWindow::openSettings() { settingsPanel_->open(); }
 
 void MainWindow::quitProgram() { close(); }
 

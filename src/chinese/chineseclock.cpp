@@ -61,8 +61,8 @@ TickResult tick(MainWindowState& s, double now) {
     TickResult r;
     r.caption = clockTick(s, now);
     if (isTest(s)) {
-        if (s.elapsedMinutes == s.testMinutes) r.ending = Ending::TestLimit;
-    } else if (s.elapsedMinutes == s.practiceMinutes) {
+        if (s.elapsedMinutes == s.settings.testMinutes) r.ending = Ending::TestLimit;
+    } else if (s.elapsedMinutes == s.settings.practiceMinutes) {
         r.ending = Ending::PracticeLimit;
     }
     return r;

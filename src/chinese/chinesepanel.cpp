@@ -150,7 +150,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     timer_->start();
     s.modeTitle = modeTitle;
     s.lessonTitle = lessonTitle;
-    if (isOn(test ? s.testMusic : s.chineseMusic))
+    if (test ? s.settings.testMusic : s.settings.chineseMusic)
         host_.sound().music();
     else
         host_.sound().nomusic();

@@ -134,7 +134,7 @@ void EnglishPanel::startLesson(const ByteText& lessonTitle, const std::string& f
     running_ = true;
     s.modeTitle = bytes::gb("英文练习");
     s.lessonTitle = lessonTitle;
-    if (isOn(s.englishMusic))
+    if (s.settings.englishMusic)
         host_.sound().music();
     else
         host_.sound().nomusic();

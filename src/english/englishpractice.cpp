@@ -74,7 +74,7 @@ void clearSnapshot(MainWindowState& s) {
 Tick tick(MainWindowState& s, double now) {
     Tick t;
     t.clockText = clockTick(s, now);
-    t.timeUp = s.elapsedMinutes == s.practiceMinutes;
+    t.timeUp = s.elapsedMinutes == s.settings.practiceMinutes;
     return t;
 }
 

@@ -3,6 +3,7 @@
 // exercise kinds share the working variables.
 #include "common/bytetext.h"
 #include "history/misslog.h"
+#include "settings/settings.h"
 
 #include <array>
 
@@ -20,9 +21,6 @@ struct MainWindowState {
     int foundPos = 0;
     int waveDevices = 0;
     int midiDevices = 0;
-    int practiceMinutes = 0;
-    int testMinutes = 0;
-    int wordMinutes = 0;
     int soundOk = 0;
     int elapsedMinutes = 0;
     int rightCount = 0;
@@ -33,17 +31,8 @@ struct MainWindowState {
     ByteText expectedPiece;
     ByteText typedUnit;
     ByteText expectedUnit;
-    std::array<ByteText, 13> settingLines{};
     ByteText elapsedText;
-    std::array<char, 300> lineBuffer{};
-    ByteText mainMusic;
-    ByteText chineseMusic;
-    ByteText englishMusic;
-    ByteText testMusic;
-    ByteText wordMusic;
-    ByteText keySound;
-    ByteText desktopShortcut;
-    ByteText startMenuShortcut;
+    Settings settings;  // as read from the settings file
     ByteText modeTitle;
     ByteText lessonTitle;
     std::array<ByteText, 150> radicalTable{};
@@ -52,6 +41,3 @@ struct MainWindowState {
     std::string appDir;  // a file-system path (UTF-8), without a trailing separator
     history::MissLog misses;  // of the running exercise; emptied with its counts
 };
-
-// A settings switch is on exactly when its text is "true".
-inline bool isOn(const ByteText& sw) { return sw == "true"; }

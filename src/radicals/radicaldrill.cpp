@@ -124,7 +124,7 @@ void RadicalDrill::keyUp(KeyId key) {
 
 bool RadicalDrill::tick(double now) {
     clock_ = clockTick(s_, now);
-    return s_.elapsedMinutes == s_.practiceMinutes;
+    return s_.elapsedMinutes == s_.settings.practiceMinutes;
 }
 
 void RadicalDrill::finish() {

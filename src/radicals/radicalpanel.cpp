@@ -94,7 +94,7 @@ void RadicalPanel::startDrill(std::vector<int> entries, const ByteText& lessonTi
     MainWindowState& s = host_.state();
     host_.collapseToolBar();
     timer_->start();
-    if (isOn(s.chineseMusic))
+    if (s.settings.chineseMusic)
         host_.sound().music();
     else
         host_.sound().nomusic();

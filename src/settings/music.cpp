@@ -26,7 +26,7 @@ void SoundSystem::MediaPlayer1Notify() {
 }
 
 void SoundSystem::playKeySound() {
-    if (state_.soundOk != 1 || !isOn(state_.keySound)) return;
+    if (state_.soundOk != 1 || !state_.settings.keySound) return;
     QString error;
     const std::string path = state_.appDir + "/key.wav";
     if (!output_.playClick(path, &error)) report(path, error);
@@ -34,7 +34,7 @@ void SoundSystem::playKeySound() {
 
 void SoundSystem::keySoundAhead(bool on) {
     if (state_.soundOk != 1) return;
-    output_.keepOpen(on && isOn(state_.keySound));
+    output_.keepOpen(on && state_.settings.keySound);
 }
 
 void SoundSystem::report(const std::string& path, const QString& error) {

@@ -1,14 +1,14 @@
 #include "settings/settingsfile.h"
 
+#include "common/bytetext.h"
 #include "common/errors.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
-#include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace settings {
 
@@ -17,20 +17,11 @@ std::string userFilePath() {
     return (config + QStringLiteral("/jaxo")).toStdString() + kFileName;
 }
 
-std::string shippedFilePath(const MainWindowState& s) { return s.appDir + kFileName; }
+std::string shippedFilePath(const std::string& appDir) { return appDir + kFileName; }
 
-std::string filePath(const MainWindowState& s) {
+std::string filePath(const std::string& appDir) {
     const std::string user = userFilePath();
-    return QFileInfo::exists(QString::fromStdString(user)) ? user : shippedFilePath(s);
-}
-
-std::array<ByteText, 11> defaults() {
-    return {"10", "5", "10", "true", "true", "true", "true", "true", "true", "true", "true"};
-}
-
-QString limitName(int index) {
-    static const char* const names[3] = {"练习时间", "测试时间", "背单词时间"};
-    return QString::fromUtf8(names[std::clamp(index, 0, 2)]);
+    return QFileInfo::exists(QString::fromStdString(user)) ? user : shippedFilePath(appDir);
 }
 
 bool toInt(std::string_view t, int& value) {
@@ -50,56 +41,48 @@ bool toInt(std::string_view t, int& value) {
     return true;
 }
 
-QString readSettings(MainWindowState& s, LineStore& memo, int lineCount) {
-    int* limits[] = {&s.practiceMinutes, &s.testMinutes, &s.wordMinutes};
-    const auto d = defaults();
-    for (size_t i = 0; i < 3; ++i)
-        if (!limitInRange(*limits[i])) toInt(d[i], *limits[i]);
+QString readSettings(Settings& into, LineStore& memo, const std::string& appDir) {
+    for (const Field& f : kFields)
+        if (f.kind == Kind::Minutes && !limitInRange(into.*f.minutes)) into.*f.minutes = f.defaultValue;
 
     memo.clear();
+    const std::string path = filePath(appDir);
     // Digits and switch words: a stray byte makes a limit unreadable or a switch off.
-    memo.loadFile(filePath(s), LineStore::Check::Raw);
-    for (s.loopIndex = 0; s.loopIndex < lineCount; ++s.loopIndex) {
-        // Each line passes through the 300-byte buffer: at most 299 bytes survive.
-        const ByteText line = memo.line(s.loopIndex);
-        const size_t n = std::min(line.size(), s.lineBuffer.size() - 1);
-        std::memcpy(s.lineBuffer.data(), line.data(), n);
-        s.lineBuffer[n] = '\0';
-        s.settingLines[static_cast<size_t>(s.loopIndex)] = ByteText(s.lineBuffer.data(), n);
-    }
+    memo.loadFile(path, LineStore::Check::Raw);
     QStringList outOfRange;
-    for (size_t i = 0; i < 3; ++i) {
+    long long line = 0;
+    for (const Field& f : kFields) {
+        const ByteText text = bytes::left(memo.line(line++), kMaxLineBytes);
+        if (f.kind == Kind::Switch) {
+            into.*f.on = text == "true";
+            continue;
+        }
         int value = 0;
-        if (!toInt(s.settingLines[i], value))
-            throw JaxoError(errors::notAnInteger(bytes::toUnicode(s.settingLines[i])));
+        if (!toInt(text, value)) throw JaxoError(errors::notAnInteger(bytes::toUnicode(text)));
         if (limitInRange(value)) {
-            *limits[i] = value;
+            into.*f.minutes = value;
         } else {
-            toInt(d[i], *limits[i]);
+            into.*f.minutes = f.defaultValue;
             outOfRange << QStringLiteral("“%1”是 %2，已改用 %3")
-                              .arg(limitName(static_cast<int>(i)))
+                              .arg(QString::fromUtf8(f.caption))
                               .arg(value)
-                              .arg(*limits[i]);
+                              .arg(f.defaultValue);
         }
     }
-    ByteText* switches[] = {&s.mainMusic, &s.chineseMusic, &s.englishMusic, &s.testMusic,
-                            &s.wordMusic, &s.keySound, &s.desktopShortcut, &s.startMenuShortcut};
-    const size_t assigned = lineCount >= 11 ? 8 : static_cast<size_t>(std::max(0, lineCount - 4));
-    for (size_t i = 0; i < assigned && i < 8; ++i) *switches[i] = s.settingLines[3 + i];
 
     if (outOfRange.isEmpty()) return {};
     return QStringLiteral("设置文件 %1 中的时间应为 %2～%3 分钟：%4。")
-        .arg(QString::fromStdString(filePath(s)))
+        .arg(QString::fromStdString(path))
         .arg(kMinMinutes)
         .arg(kMaxMinutes)
         .arg(outOfRange.join(QStringLiteral("；")));
 }
 
-void writeSettings(const MainWindowState&, LineStore& memo, const std::array<ByteText, 11>& lines) {
+void writeSettings(const Settings& value, LineStore& memo) {
     const std::string path = userFilePath();
     if (!QDir().mkpath(QFileInfo(QString::fromStdString(path)).path())) throw JaxoError(errors::cannotCreate(path));
     LineStore fresh;
-    for (const auto& l : lines) fresh.appendLine(l);
+    for (const Field& f : kFields) fresh.appendLine(lineOf(value, f));
     fresh.saveToFile(path);
     memo = fresh;
 }

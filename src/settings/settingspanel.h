@@ -1,12 +1,14 @@
 #pragma once
 // The settings panel: the three time limits and the eight switches on three pages,
-// with "预设" (defaults), "确定" (save) and "取消" (cancel).
+// with "预设" (defaults), "确定" (save) and "取消" (cancel). Its controls follow the
+// settings table, one for each field.
+#include "settings/settings.h"
+
 #include <QFrame>
-#include <array>
+#include <vector>
 
 class QCheckBox;
 class QKeyEvent;
-class QPushButton;
 class QTabWidget;
 class KeyLineEdit;
 class ExerciseHost;
@@ -18,24 +20,31 @@ public:
     // settingsLines holds the lines of the settings file as they are written and read back.
     SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidget* parent);
 
-    // Opens the panel with the settings in memory; the tool bar is disabled meanwhile.
-    void openSettings();
+    // Opens the panel with the settings in effect; the tool bar is disabled meanwhile.
+    void open();
     // "预设": the defaults into the controls; nothing is saved.
-    void sys1Click();
+    void fillDefaults();
     // "确定": writes the file, reads it back, restarts or stops the main music.
-    void sys2Click();
+    void confirm();
     // "取消": closes without a change.
-    void sys3Click();
-    // The digit filter of Edit1 to Edit3: false drops the character (with a beep).
-    bool Edit1KeyPress(QKeyEvent* e, int ch);
+    void cancel();
+    // The filter of the minute edits: false drops the character (with a beep).
+    bool acceptsDigit(QKeyEvent* e, int ch);
 
 private:
+    // The control of one field: an edit for minutes, a check box for a switch.
+    struct Control {
+        const settings::Field* field = nullptr;
+        KeyLineEdit* edit = nullptr;
+        QCheckBox* box = nullptr;
+    };
+
+    void showValues(const Settings& value);
     // Refuses "确定" for a time edit that could not be read back.
-    void refuse(int index);
+    void refuse(const Control& c);
 
     ExerciseHost& form_;
     LineStore& settingsLines_;
-    QTabWidget* PageControl1_ = nullptr;
-    std::array<KeyLineEdit*, 3> edits_{};
-    std::array<QCheckBox*, 8> boxes_{};
+    QTabWidget* pages_ = nullptr;
+    std::vector<Control> controls_;
 };

@@ -52,7 +52,7 @@ WordDrill::Mark WordDrill::answer(const ByteText& typed) {
 
 bool WordDrill::tick(double now) {
     clockText_ = clockTick(s_, now);
-    return s_.elapsedMinutes == s_.wordMinutes;
+    return s_.elapsedMinutes == s_.settings.wordMinutes;
 }
 
 void WordDrill::finish() {

@@ -143,7 +143,7 @@ void WordPanel::startWordDrill(const std::string& fileName, const ByteText& titl
     drill_.clearMark();
     showMark();
     host_.collapseToolBar();
-    if (isOn(s.wordMusic))
+    if (s.settings.wordMusic)
         host_.sound().music();
     else
         host_.sound().nomusic();

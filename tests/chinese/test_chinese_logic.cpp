@@ -324,7 +324,7 @@ private slots:
         MainWindowState s;
         s.lessonTitle = test ? bytes::gb("测试") : bytes::gb("高频字练习");
         // The other limit is 0, which would end at once if it were the one used.
-        (test ? s.testMinutes : s.practiceMinutes) = limit;
+        (test ? s.settings.testMinutes : s.settings.practiceMinutes) = limit;
         s.startTime = startSec / 86400.0;
         const TickResult r = chinese::tick(s, nowSec / 86400.0);
         QCOMPARE(QString::fromStdString(r.caption), caption);

@@ -122,9 +122,9 @@ private slots:
         QFETCH(bool, mainMusic);
         auto tf = makeForm(QString(10, QChar(0x4E2D)), {file});
         MainWindowState& s = tf->form->state();
-        s.mainMusic = mainMusic ? "true" : "false";
-        s.chineseMusic = mainMusic ? "false" : "true";
-        s.testMusic = s.chineseMusic;
+        s.settings.mainMusic = mainMusic;
+        s.settings.chineseMusic = !mainMusic;
+        s.settings.testMusic = s.settings.chineseMusic;
         tf->messages.errors.clear();
         if (test)
             orderedTest(*tf);
@@ -295,8 +295,8 @@ private slots:
         QFETCH(bool, toolBarDuringReport);
         auto tf = makeForm();
         MainWindowState& s = tf->form->state();
-        s.practiceMinutes = 2;
-        s.testMinutes = 2;
+        s.settings.practiceMinutes = 2;
+        s.settings.testMinutes = 2;
         if (how == QLatin1String("testLimit"))
             orderedTest(*tf);
         else
@@ -354,8 +354,8 @@ private slots:
         QFETCH(QString, name);
         auto tf = makeForm();
         MainWindowState& s = tf->form->state();
-        s.testMusic = "false";
-        s.chineseMusic = "true";
+        s.settings.testMusic = false;
+        s.settings.chineseMusic = true;
         panel(*tf).startTest(random, gb(mode), file.toStdString());
         QCOMPARE(s.lessonTitle, bytes::gb("测试"));
         QCOMPARE(label(*tf, QStringLiteral("zzz1a")), mode);
@@ -426,7 +426,7 @@ private slots:
         auto tf = makeForm();
         orderedTest(*tf);
         MainWindowState& s = tf->form->state();
-        s.mainMusic = "false";
+        s.settings.mainMusic = false;
         commit(put(*tf, 1), kLine1.left(3));
         tickAfter(*tf, 30);
         tf->messages.answerYes = yes;
@@ -457,7 +457,7 @@ private slots:
     void limitWhileTheQuestionIsOpen() {
         QFETCH(bool, yes);
         auto tf = makeForm();
-        tf->form->state().testMinutes = 1;
+        tf->form->state().settings.testMinutes = 1;
         orderedTest(*tf);
         tf->messages.answerYes = yes;
         tf->messages.duringQuestion = [&] {
@@ -486,7 +486,7 @@ private slots:
 
     void finalCountOfAWrongSecondCharacter() {
         auto tf = makeForm();
-        tf->form->state().testMinutes = 0;
+        tf->form->state().settings.testMinutes = 0;
         orderedTest(*tf);
         tf->onModal = [&](QDialog&) {};
         commit(put(*tf, 2), QStringLiteral("中文"));  // read-only: ignored

@@ -136,18 +136,17 @@ void TestEnglishPanel::lessonCommands() {
 }
 
 void TestEnglishPanel::musicFollowsTheEnglishSwitch_data() {
-    QTest::addColumn<QString>("englishMusic");
+    QTest::addColumn<bool>("englishMusic");
     QTest::addColumn<bool>("playing");
-    QTest::newRow("true") << "true" << true;
-    QTest::newRow("True is off") << "True" << false;
-    QTest::newRow("false") << "false" << false;
+    QTest::newRow("on") << true << true;
+    QTest::newRow("off") << false << false;
 }
 
 void TestEnglishPanel::musicFollowsTheEnglishSwitch() {
-    QFETCH(QString, englishMusic);
+    QFETCH(bool, englishMusic);
     QFETCH(bool, playing);
     Lesson l;
-    l.s().englishMusic = englishMusic.toStdString();
+    l.s().settings.englishMusic = englishMusic;
     const size_t before = l.t.sound.played.size();
     l.start("m2b");
     QCOMPARE(l.t.sound.played.size(), before + (playing ? 1 : 0));
@@ -275,7 +274,7 @@ void TestEnglishPanel::endings_data() {
 void TestEnglishPanel::endings() {
     QFETCH(QString, how);
     Lesson l({}, lettersOnly);
-    l.s().practiceMinutes = 1;
+    l.s().settings.practiceMinutes = 1;
     l.start();
     l.typeLine(1);
     l.typeLine(2, {1, 4, 9}, 10);
@@ -357,20 +356,20 @@ void TestEnglishPanel::finishedLinesTakeNoFocusNorKeys() {
 }
 
 void TestEnglishPanel::keyClick_data() {
-    QTest::addColumn<QString>("keySound");
+    QTest::addColumn<bool>("keySound");
     QTest::addColumn<int>("devices");
     QTest::addColumn<int>("clicks");
-    QTest::newRow("on: one click a character, Backspace included") << "true" << 1 << 5;
-    QTest::newRow("switch off") << "false" << 1 << 0;
-    QTest::newRow("no sound device") << "true" << 0 << 0;
+    QTest::newRow("on: one click a character, Backspace included") << true << 1 << 5;
+    QTest::newRow("switch off") << false << 1 << 0;
+    QTest::newRow("no sound device") << true << 0 << 0;
 }
 
 void TestEnglishPanel::keyClick() {
-    QFETCH(QString, keySound);
+    QFETCH(bool, keySound);
     QFETCH(int, devices);
     QFETCH(int, clicks);
     Lesson l;
-    l.s().keySound = keySound.toStdString();
+    l.s().settings.keySound = keySound;
     l.s().soundOk = devices;
     l.start();
     l.t.sound.clicks.clear();
@@ -410,7 +409,7 @@ void TestEnglishPanel::clock() {
     QFETCH(QString, shown);
     QFETCH(int, endsAtTick);
     Lesson l;
-    l.s().practiceMinutes = limit;
+    l.s().settings.practiceMinutes = limit;
     l.t.clock.set(startH, 30, 0);
     l.start();
     int endedAt = 0;
@@ -468,7 +467,7 @@ void TestEnglishPanel::englishTestCountsByteParts() {
     typed[3] = otherThan(typed[3]);
     QTest::keyClicks(put, u(typed));
     // The test ends at its limit; the final count takes the line so far.
-    l.s().testMinutes = 0;
+    l.s().settings.testMinutes = 0;
     l.t.clock.advanceSeconds(1);
     QMetaObject::invokeMethod(l.t.form->chinesePanel()->timer(), "timeout", Qt::DirectConnection);
     QCOMPARE(l.t.modalCount, 1);

@@ -284,7 +284,7 @@ void TestEnglishPractice::clock() {
     QFETCH(QString, text);
     QFETCH(bool, timeUp);
     MainWindowState s;
-    s.practiceMinutes = limit;
+    s.settings.practiceMinutes = limit;
     s.startTime = start;
     const auto t = english::tick(s, now);
     QCOMPARE(QString::fromStdString(t.clockText), text);

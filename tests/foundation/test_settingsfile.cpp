@@ -25,11 +25,14 @@ QByteArray readRaw(const QString& path) {
 const QByteArray kDefaultBytes = "10\r\n5\r\n10\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\n";
 }  // namespace
 
+Q_DECLARE_METATYPE(Settings)
+
 class TestSettingsFile : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     QTemporaryDir config_;
-    MainWindowState s_;
+    Settings s_;
+    std::string appDir_;
     LineStore memo_;
 
     // The default shipped in the data folder, and the user's own file.
@@ -40,22 +43,53 @@ private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
 
     void init() {
-        s_ = MainWindowState{};
-        s_.appDir = dir_.path().toStdString();
+        s_ = Settings{};
+        appDir_ = dir_.path().toStdString();
         memo_.clear();
         QDir(config_.path() + QStringLiteral("/jaxo")).removeRecursively();
     }
 
-    void readsEveryMember() {
+    void readsEverySetting() {
         writeRaw(path(), "12\r\n3\r\n45\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\ntrue\r\nfalse\r\n");
-        QCOMPARE(settings::readSettings(s_, memo_, 13), QString());
-        QCOMPARE(s_.practiceMinutes, 12);
-        QCOMPARE(s_.testMinutes, 3);
-        QCOMPARE(s_.wordMinutes, 45);
-        const std::vector<ByteText> sw = {s_.mainMusic, s_.chineseMusic, s_.englishMusic, s_.testMusic,
-                                          s_.wordMusic, s_.keySound, s_.desktopShortcut, s_.startMenuShortcut};
-        const std::vector<ByteText> expected = {"true", "false", "true", "false", "true", "false", "true", "false"};
-        QCOMPARE(sw, expected);
+        QCOMPARE(settings::readSettings(s_, memo_, appDir_), QString());
+        QVERIFY(s_ == (Settings{12, 3, 45, true, false, true, false, true, false, true, false}));
+    }
+
+    // Each setting has its own line: changing one changes that line alone, and the
+    // file reads back as the same settings.
+    void eachSettingHasItsLine_data() {
+        QTest::addColumn<Settings>("value");
+        QTest::addColumn<QByteArray>("written");
+        const auto with = [](auto change) {
+            Settings v = settings::defaults();
+            change(v);
+            return v;
+        };
+        const auto lines = [](int n, const char* text) {
+            QList<QByteArray> l = kDefaultBytes.split('\n');
+            l[n] = QByteArray(text) + '\r';
+            return l.join('\n');
+        };
+        QTest::newRow("line 1: practice minutes") << with([](Settings& v) { v.practiceMinutes = 999; }) << lines(0, "999");
+        QTest::newRow("line 2: test minutes") << with([](Settings& v) { v.testMinutes = 1; }) << lines(1, "1");
+        QTest::newRow("line 3: vocabulary minutes") << with([](Settings& v) { v.wordMinutes = 42; }) << lines(2, "42");
+        QTest::newRow("line 4: main music") << with([](Settings& v) { v.mainMusic = false; }) << lines(3, "false");
+        QTest::newRow("line 5: Chinese music") << with([](Settings& v) { v.chineseMusic = false; }) << lines(4, "false");
+        QTest::newRow("line 6: English music") << with([](Settings& v) { v.englishMusic = false; }) << lines(5, "false");
+        QTest::newRow("line 7: test music") << with([](Settings& v) { v.testMusic = false; }) << lines(6, "false");
+        QTest::newRow("line 8: vocabulary music") << with([](Settings& v) { v.wordMusic = false; }) << lines(7, "false");
+        QTest::newRow("line 9: key sound") << with([](Settings& v) { v.keySound = false; }) << lines(8, "false");
+        QTest::newRow("line 10: desktop launcher") << with([](Settings& v) { v.desktopShortcut = false; }) << lines(9, "false");
+        QTest::newRow("line 11: menu launcher") << with([](Settings& v) { v.startMenuShortcut = false; }) << lines(10, "false");
+    }
+    void eachSettingHasItsLine() {
+        QFETCH(Settings, value);
+        QFETCH(QByteArray, written);
+        settings::writeSettings(value, memo_);
+        QCOMPARE(readRaw(userPath()), written);
+        Settings back;
+        QCOMPARE(settings::readSettings(back, memo_, appDir_), QString());
+        QVERIFY(back == value);
     }
 
     void switches_data() {
@@ -67,24 +101,27 @@ private slots:
         QTest::newRow("True in capitals is off") << QByteArray("1\n2\n3\nTrue\ntrue\n") << false << true;
         QTest::newRow("trailing blank is off") << QByteArray("1\n2\n3\ntrue \ntrue\n") << false << true;
         QTest::newRow("lone CR line ends") << QByteArray("1\r2\r3\rtrue\rtrue") << true << true;
+        QTest::newRow("1, yes and on are off") << QByteArray("1\n2\n3\n1\nyes\non\n") << false << false;
+        QTest::newRow("a word after true is off") << QByteArray("1\n2\n3\ntrue false\ntrue\n") << false << true;
     }
     void switches() {
         QFETCH(QByteArray, file);
         QFETCH(bool, mainOn);
         QFETCH(bool, chineseOn);
         writeRaw(path(), file);
-        settings::readSettings(s_, memo_, 13);
-        QCOMPARE(isOn(s_.mainMusic), mainOn);
-        QCOMPARE(isOn(s_.chineseMusic), chineseOn);
-        QVERIFY(!isOn(s_.startMenuShortcut));
+        settings::readSettings(s_, memo_, appDir_);
+        QCOMPARE(s_.mainMusic, mainOn);
+        QCOMPARE(s_.chineseMusic, chineseOn);
+        QVERIFY(!s_.startMenuShortcut);
     }
 
-    void twelveLinesReadButUnused() {
-        writeRaw(path(), "1\n2\n3\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\nextra\nmore\nignored\n");
-        settings::readSettings(s_, memo_, 13);
-        QCOMPARE(s_.settingLines[11], ByteText("extra"));
-        QCOMPARE(s_.settingLines[12], ByteText("more"));
-        QVERIFY(isOn(s_.startMenuShortcut));
+    // Lines after the eleventh are ignored, and not written back.
+    void linesAfterTheEleventhIgnored() {
+        writeRaw(path(), "1\n2\n3\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\nextra\n7\nignored\n");
+        QCOMPARE(settings::readSettings(s_, memo_, appDir_), QString());
+        QVERIFY(s_ == (Settings{1, 2, 3, true, true, true, true, true, true, true, true}));
+        settings::writeSettings(s_, memo_);
+        QCOMPARE(readRaw(userPath()), "1\r\n2\r\n3\r\n" + kDefaultBytes.mid(11));
     }
 
     // Limits not read yet keep the defaults, never a 0 that would end every exercise.
@@ -98,6 +135,8 @@ private slots:
         QTest::newRow("line 3") << QByteArray("7\n8\n1 0\ntrue\n") << "'1 0' is not a valid integer value" << 7 << 8;
         QTest::newRow("beyond 32 bits") << QByteArray("7\n8\n99999999999\ntrue\n") << "'99999999999' is not a valid integer value" << 7 << 8;
         QTest::newRow("empty file") << QByteArray() << "'' is not a valid integer value" << 10 << 5;
+        QTest::newRow("hexadecimal") << QByteArray("0x10\n5\n10\ntrue\n") << "'0x10' is not a valid integer value" << 10 << 5;
+        QTest::newRow("trailing blank") << QByteArray("7\n5 \n10\ntrue\n") << "'5 ' is not a valid integer value" << 7 << 5;
     }
     void nonInteger() {
         QFETCH(QByteArray, file);
@@ -106,7 +145,7 @@ private slots:
         QFETCH(int, test);
         writeRaw(path(), file);
         try {
-            settings::readSettings(s_, memo_, 13);
+            settings::readSettings(s_, memo_, appDir_);
             QFAIL("the conversion must fail");
         } catch (const JaxoError& e) {
             QCOMPARE(e.text(), message);
@@ -114,7 +153,7 @@ private slots:
         QCOMPARE(s_.practiceMinutes, practice);
         QCOMPARE(s_.testMinutes, test);
         QCOMPARE(s_.wordMinutes, 10);
-        QVERIFY(s_.mainMusic.empty());  // the switches after the failing line are not assigned
+        QVERIFY(!s_.mainMusic);  // the switches after the failing line are not assigned
     }
 
     // A limit is 1 to 999 minutes; another value in the file is named once, in one
@@ -139,7 +178,7 @@ private slots:
         QFETCH(QList<int>, used);
         QFETCH(QStringList, named);
         writeRaw(path(), limits + "true\ntrue\n");
-        const QString note = settings::readSettings(s_, memo_, 13);
+        const QString note = settings::readSettings(s_, memo_, appDir_);
         QCOMPARE((QList<int>{s_.practiceMinutes, s_.testMinutes, s_.wordMinutes}), used);
         if (named.isEmpty()) {
             QCOMPARE(note, QString());
@@ -148,22 +187,28 @@ private slots:
             QVERIFY2(note.contains(QStringLiteral("1～999")), qPrintable(note));
             for (const QString& n : named) QVERIFY2(note.contains(n), qPrintable(note));
         }
-        QVERIFY(isOn(s_.chineseMusic));  // the rest of the file is read all the same
+        QVERIFY(s_.chineseMusic);  // the rest of the file is read all the same
     }
 
 
+    // A line is read as its first 299 bytes: the message quotes no more of it.
     void overLongLineCutTo299() {
-        const QByteArray longLine(400, 'x');
-        writeRaw(path(), "1\n2\n3\n" + longLine + "\n");
-        settings::readSettings(s_, memo_, 13);
-        QCOMPARE(s_.settingLines[3].size(), size_t(299));
-        QVERIFY(!isOn(s_.mainMusic));
+        writeRaw(path(), "1\n" + QByteArray(400, '7') + "\n3\ntrue" + QByteArray(396, ' ') + "\n");
+        try {
+            settings::readSettings(s_, memo_, appDir_);
+            QFAIL("the conversion must fail");
+        } catch (const JaxoError& e) {
+            QCOMPARE(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(QString(299, QLatin1Char('7'))));
+        }
+        writeRaw(path(), "1\n2\n3\ntrue" + QByteArray(396, ' ') + "\ntrue\n");
+        settings::readSettings(s_, memo_, appDir_);
+        QVERIFY(!s_.mainMusic && s_.chineseMusic);
     }
 
     void missingFile() {
         QFile::remove(path());
         try {
-            settings::readSettings(s_, memo_, 13);
+            settings::readSettings(s_, memo_, appDir_);
             QFAIL("a missing file must fail");
         } catch (const JaxoError& e) {
             QCOMPARE(e.text(), QStringLiteral("Cannot open file ") + path());
@@ -173,37 +218,35 @@ private slots:
 
     void confirmationReadsEveryLineBack() {
         writeRaw(path(), "1\n2\n3\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\ntrue\n");
-        settings::readSettings(s_, memo_, 13);
-        settings::writeSettings(s_, memo_, {"4", "5", "6", "false", "false", "false", "false", "false", "false", "false", "false"});
-        settings::readSettings(s_, memo_, 11);
-        QCOMPARE(s_.practiceMinutes, 4);
-        QVERIFY(!isOn(s_.keySound));
-        QVERIFY(!isOn(s_.desktopShortcut));
-        QVERIFY(!isOn(s_.startMenuShortcut));
+        settings::readSettings(s_, memo_, appDir_);
+        const Settings confirmed{4, 5, 6, false, false, false, false, false, false, false, false};
+        settings::writeSettings(confirmed, memo_);
+        settings::readSettings(s_, memo_, appDir_);
+        QVERIFY(s_ == confirmed);
     }
 
     // The user's file, in a folder made on the first write; the shipped default is
     // read until then and never written.
     void userFileFirstThenTheShippedDefault() {
         writeRaw(path(), "1\n2\n3\ntrue\n");
-        QCOMPARE(QString::fromStdString(settings::filePath(s_)), path());
-        settings::readSettings(s_, memo_, 13);
+        QCOMPARE(QString::fromStdString(settings::filePath(appDir_)), path());
+        settings::readSettings(s_, memo_, appDir_);
         QCOMPARE(s_.practiceMinutes, 1);
-        settings::writeSettings(s_, memo_, settings::defaults());
+        settings::writeSettings(settings::defaults(), memo_);
         QCOMPARE(readRaw(userPath()), kDefaultBytes);
         QCOMPARE(readRaw(path()), QByteArray("1\n2\n3\ntrue\n"));
-        QCOMPARE(QString::fromStdString(settings::filePath(s_)), userPath());
-        settings::readSettings(s_, memo_, 13);
+        QCOMPARE(QString::fromStdString(settings::filePath(appDir_)), userPath());
+        settings::readSettings(s_, memo_, appDir_);
         QCOMPARE(s_.practiceMinutes, 10);
         // A new shipped default (a rebuild, an upgrade) leaves the user's settings alone.
         writeRaw(path(), "7\n7\n7\nfalse\n");
-        settings::readSettings(s_, memo_, 13);
+        settings::readSettings(s_, memo_, appDir_);
         QCOMPARE(s_.practiceMinutes, 10);
-        QVERIFY(isOn(s_.mainMusic));
+        QVERIFY(s_.mainMusic);
     }
 
     void writesElevenCrLfLines() {
-        settings::writeSettings(s_, memo_, settings::defaults());
+        settings::writeSettings(settings::defaults(), memo_);
         QCOMPARE(readRaw(userPath()), kDefaultBytes);
     }
 
@@ -224,7 +267,7 @@ private slots:
         if (asRoot) QVERIFY(setegid(65534) == 0 && seteuid(65534) == 0);
         QString error;
         try {
-            settings::writeSettings(s_, memo_, settings::defaults());
+            settings::writeSettings(settings::defaults(), memo_);
         } catch (const JaxoError& e) {
             error = e.text();
         }
@@ -240,9 +283,9 @@ private slots:
         // A file where the folder should be: no user can create the folder then.
         writeRaw(config_.path() + QStringLiteral("/jaxo"), "not a folder");
         writeRaw(path(), "1\n2\n3\n");
-        settings::readSettings(s_, memo_, 13);
+        settings::readSettings(s_, memo_, appDir_);
         try {
-            settings::writeSettings(s_, memo_, settings::defaults());
+            settings::writeSettings(settings::defaults(), memo_);
             QFAIL("writing must fail");
         } catch (const JaxoError& e) {
             QCOMPARE(e.text(), QStringLiteral("Cannot create file ") + userPath());

@@ -51,10 +51,10 @@ private slots:
         QVERIFY(t.messages.errors.isEmpty());
         const MainWindowState& s = f.state();
         QCOMPARE(QString::fromStdString(s.appDir), t.appDir());
-        QCOMPARE(s.practiceMinutes, 10);
-        QCOMPARE(s.testMinutes, 5);
-        QCOMPARE(s.wordMinutes, 10);
-        QVERIFY(isOn(s.mainMusic) && isOn(s.keySound) && isOn(s.startMenuShortcut));
+        QCOMPARE(s.settings.practiceMinutes, 10);
+        QCOMPARE(s.settings.testMinutes, 5);
+        QCOMPARE(s.settings.wordMinutes, 10);
+        QVERIFY(s.settings.mainMusic && s.settings.keySound && s.settings.startMenuShortcut);
         QCOMPARE(s.soundOk, 1);
         // The first draw of a run chooses the second piece.
         QCOMPARE(t.sound.played, std::vector<std::string>{t.file(QStringLiteral("music2.mid")).toStdString()});
@@ -170,7 +170,7 @@ private slots:
     void badSettingsLine() {
         TestForm t({}, [](const QString& dir) { writeFile(dir + QStringLiteral("/sysctr.jxo"), "10\r\nabc\r\n10\r\ntrue\r\ntrue\r\n"); });
         QCOMPARE(t.messages.errors, QStringList{QStringLiteral("'abc' is not a valid integer value.")});
-        QCOMPARE(t.form->state().practiceMinutes, 10);
+        QCOMPARE(t.form->state().settings.practiceMinutes, 10);
         QVERIFY(t.sound.played.empty());  // the music step was not reached
         QVERIFY(!QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
         QVERIFY(!anyTimerRunning(t));
@@ -180,8 +180,8 @@ private slots:
     void missingSettingsFile() {
         TestForm t({QStringLiteral("sysctr.jxo")});
         QCOMPARE(t.messages.errors, QStringList{QStringLiteral("Cannot open file ") + t.file(QStringLiteral("sysctr.jxo")) + QLatin1Char('.')});
-        QCOMPARE(t.form->state().practiceMinutes, 10);  // the default, never a limit of 0
-        QVERIFY(t.form->state().mainMusic.empty());
+        QCOMPARE(t.form->state().settings.practiceMinutes, 10);  // the default, never a limit of 0
+        QVERIFY(t.sound.played.empty());  // every switch off: no music
         QVERIFY(!QFile::exists(t.file(QStringLiteral("sysctr.jxo"))));  // not created at start-up
         QVERIFY(!QFile::exists(t.home() + QStringLiteral("/.config/jaxo/sysctr.jxo")));
     }
@@ -197,9 +197,9 @@ private slots:
         QVERIFY2(m.contains(QStringLiteral("练习时间")) && m.contains(QStringLiteral("背单词时间")), qPrintable(m));
         QVERIFY2(!m.contains(QStringLiteral("测试时间")), qPrintable(m));
         const MainWindowState& s = t.form->state();
-        QCOMPARE(s.practiceMinutes, 10);
-        QCOMPARE(s.testMinutes, 60);
-        QCOMPARE(s.wordMinutes, 10);
+        QCOMPARE(s.settings.practiceMinutes, 10);
+        QCOMPARE(s.settings.testMinutes, 60);
+        QCOMPARE(s.settings.wordMinutes, 10);
         QCOMPARE(t.sound.played.size(), size_t(1));
         QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
     }

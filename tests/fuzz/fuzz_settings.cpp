@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -51,51 +52,61 @@ bool plainInt(const std::string& t, long long& v) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    MainWindowState s;
-    s.appDir = folder();
-    const std::string path = settings::filePath(s);
+    const std::string& appDir = folder();
+    const std::string path = settings::filePath(appDir);
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
+    // The file's lines as anyone would split them, each cut to 299 bytes.
+    LineStore file;
+    file.loadFile(path, LineStore::Check::Raw);
+    std::string line[11];
+    for (size_t i = 0; i < 11; ++i) line[i] = bytes::left(file.line(static_cast<long long>(i)), 299);
 
+    Settings s;
     LineStore memo;
-    bool read = true;
+    QString error;
     try {
-        settings::readSettings(s, memo, 13);
+        settings::readSettings(s, memo, appDir);
     } catch (const JaxoError& e) {
-        read = false;
-        FUZZ_CHECK(e.text().contains(QStringLiteral("is not a valid integer value")));
+        error = e.text();
     }
 
-    // Lines pass a 300-byte buffer; the limits follow the integer rule and their range.
-    for (size_t i = 0; i < 11; ++i) FUZZ_CHECK(s.settingLines[i] == bytes::left(memo.line(static_cast<long long>(i)), 299));
-    bool allInts = true;
-    int* limits[] = {&s.practiceMinutes, &s.testMinutes, &s.wordMinutes};
-    for (size_t i = 0; i < 3 && allInts; ++i) {
+    // The limits follow the integer rule and their range; the first line that is no
+    // integer is named.
+    const Settings d = settings::defaults();
+    const int fallback[3] = {d.practiceMinutes, d.testMinutes, d.wordMinutes};
+    const int got[3] = {s.practiceMinutes, s.testMinutes, s.wordMinutes};
+    for (size_t i = 0; i < 3; ++i) {
         long long v = 0;
-        const bool isInt = plainInt(s.settingLines[i], v);
-        int got = 0;
-        FUZZ_CHECK(settings::toInt(s.settingLines[i], got) == isInt);
-        // A limit outside 1 to 999 minutes gives way to the default.
-        int fallback = 0;
-        settings::toInt(settings::defaults()[i], fallback);
-        if (isInt) FUZZ_CHECK(got == v && *limits[i] == (settings::limitInRange(got) ? v : fallback));
-        allInts = isInt;
+        int converted = 0;
+        const bool isInt = plainInt(line[i], v);
+        FUZZ_CHECK(settings::toInt(line[i], converted) == isInt);
+        if (!isInt) {
+            FUZZ_CHECK(error == QStringLiteral("'%1' is not a valid integer value").arg(bytes::toUnicode(line[i])));
+            return 0;
+        }
+        FUZZ_CHECK(converted == v && got[i] == (settings::limitInRange(converted) ? v : fallback[i]));
     }
-    FUZZ_CHECK(read == allInts);
-    if (!read) return 0;
-    FUZZ_CHECK(s.mainMusic == s.settingLines[3] && s.startMenuShortcut == s.settingLines[10]);
+    FUZZ_CHECK(error.isEmpty());
+    const bool on[8] = {s.mainMusic, s.chineseMusic, s.englishMusic, s.testMusic,
+                        s.wordMusic, s.keySound,     s.desktopShortcut, s.startMenuShortcut};
+    for (size_t i = 0; i < 8; ++i) FUZZ_CHECK(on[i] == (line[3 + i] == "true"));
 
-    // What was read is written and read again unchanged.
-    std::array<ByteText, 11> lines;
-    for (size_t i = 0; i < 11; ++i) lines[i] = s.settingLines[i];
-    settings::writeSettings(s, memo, lines);
-    MainWindowState again;
-    again.appDir = s.appDir;
+    // What was read is written as digits and switch words, and read again unchanged.
+    settings::writeSettings(s, memo);
+    std::string expected;
+    for (size_t i = 0; i < 3; ++i) expected += std::to_string(got[i]) + "\r\n";
+    for (size_t i = 0; i < 8; ++i) expected += on[i] ? "true\r\n" : "false\r\n";
+    std::ifstream in(settings::userFilePath(), std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    FUZZ_CHECK(written == expected);
+    Settings again;
     LineStore memo2;
-    settings::readSettings(again, memo2, 13);
-    for (size_t i = 0; i < 11; ++i) FUZZ_CHECK(again.settingLines[i] == lines[i]);
-    FUZZ_CHECK(again.practiceMinutes == s.practiceMinutes && again.wordMinutes == s.wordMinutes);
+    FUZZ_CHECK(settings::readSettings(again, memo2, appDir).isEmpty());
+    FUZZ_CHECK(again == s);
+    // The next input reads the shipped file again.
+    std::remove(settings::userFilePath().c_str());
     return 0;
 }

@@ -44,11 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // by in all (hours too) reach it.
     for (size_t i = 0; i < clock.size(); i += 2) {
         const double now = clock[i] / 256.0;
-        s.wordMinutes = clock[i + 1] % 61;
+        s.settings.wordMinutes = clock[i + 1] % 61;
         const bool limit = drill.tick(now);
         const ByteText& c = drill.clockText();
         FUZZ_CHECK(c.size() >= 7 && c[c.size() - 3] == ':' && c[c.size() - 6] == ':');
-        FUZZ_CHECK(limit == (elapsed::totalMinutes(c) == s.wordMinutes));
+        FUZZ_CHECK(limit == (elapsed::totalMinutes(c) == s.settings.wordMinutes));
     }
     return 0;
 }

@@ -106,7 +106,7 @@ private slots:
             QTest::keyClick(put, Qt::Key_Return);
             QTest::keyClick(put, Qt::Key_Escape);
         } else {
-            t.form->state().testMinutes = 1;
+            t.form->state().settings.testMinutes = 1;
             t.form->startChineseTestFromStart();
             t.messages.answerYes = exercise == QLatin1String("test-forced");
             t.find<QToolButton>(QStringLiteral("exitexit"))->click();

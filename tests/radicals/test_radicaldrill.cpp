@@ -34,7 +34,7 @@ struct Fixture {
 
     explicit Fixture(RandomSource source = {}) : random(source) {
         radicals::buildRadicalTable(state.radicalTable);
-        state.practiceMinutes = 10;
+        state.settings.practiceMinutes = 10;
         drill.begin(at(12, 0, 0));
     }
     // Presses and releases one key that types the text.
@@ -276,7 +276,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, ends);
         Fixture f;
-        f.state.practiceMinutes = limit;
+        f.state.settings.practiceMinutes = limit;
         QCOMPARE(f.drill.tick(at(12, 0, 0) + seconds / 86400.0), ends);
         QCOMPARE(u(f.drill.clock()), shown);
     }
@@ -285,7 +285,7 @@ private slots:
         MainWindowState s;
         RandomSource r;
         radicals::buildRadicalTable(s.radicalTable);
-        s.practiceMinutes = 10;
+        s.settings.practiceMinutes = 10;
         RadicalDrill d(s, r);
         d.begin(at(23, 59, 0));
         QVERIFY(!d.tick(at(0, 1, 30)));

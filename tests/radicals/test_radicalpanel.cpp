@@ -23,7 +23,7 @@ struct Drill {
 
     Drill() {
         t.state().soundOk = 1;
-        t.state().keySound = "true";
+        t.state().settings.keySound = true;
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();
         t.desk.show();
@@ -162,7 +162,7 @@ private slots:
         d.letter('b');
         QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
         QCOMPARE(QString::fromStdString(d.t.fakeSound.clicks.front()), d.t.appDir() + QStringLiteral("/key.wav"));
-        d.s().keySound = "false";
+        d.s().settings.keySound = false;
         d.letter('c');
         QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
     }
@@ -297,7 +297,7 @@ private slots:
 
     void practiceLimit() {
         Drill d;
-        d.s().practiceMinutes = 10;
+        d.s().settings.practiceMinutes = 10;
         auto* panel = d.t.find<RadicalPanel>(QStringLiteral("zgform"));
         d.t.fakeClock.advanceSeconds(599);
         panel->onTimer();

@@ -94,7 +94,7 @@ private slots:
         s.elapsedText = "0:02:40";
         s.modeTitle = bytes::fromUnicode(mode);
         s.lessonTitle = bytes::gb("高频字练习");
-        s.mainMusic = mainMusic ? "true" : "false";
+        s.settings.mainMusic = mainMusic;
         tf.form->collapseToolBar();
         tf.sound.playing = !mainMusic;
         const bool vocabulary = mode == QStringLiteral("轻轻松松背单词");

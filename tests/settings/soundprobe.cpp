@@ -325,7 +325,7 @@ private slots:
         QFETCH(bool, keySound);
         MainWindowState s;
         s.soundOk = 1;
-        s.keySound = keySound ? "true" : "false";
+        s.settings.keySound = keySound;
         s.appDir = appDir_.toStdString();
         RandomSource random;
         QStringList errors;

@@ -30,7 +30,7 @@ private slots:
         s_ = MainWindowState{};
         s_.appDir = "/app";
         s_.soundOk = 1;
-        s_.keySound = "true";
+        s_.settings.keySound = true;
         random_ = RandomSource{};
         out_ = FakeSound{};
         reported_.clear();
@@ -41,19 +41,19 @@ private slots:
     // the first key, and lets it go when the main screen is back.
     void keysAheadOpenTheOutput_data() {
         QTest::addColumn<int>("soundOk");
-        QTest::addColumn<QString>("keySound");
+        QTest::addColumn<bool>("keySound");
         QTest::addColumn<QList<bool>>("asked");  // keepOpen calls for start, then end
         QTest::newRow("sound and key sound on: ready at the start, let go at the end")
-            << 1 << QStringLiteral("true") << QList<bool>{true, false};
-        QTest::newRow("key sound off: never held open") << 1 << QStringLiteral("false") << QList<bool>{false, false};
-        QTest::newRow("no sound device: the device is not asked") << 0 << QStringLiteral("true") << QList<bool>{};
+            << 1 << true << QList<bool>{true, false};
+        QTest::newRow("key sound off: never held open") << 1 << false << QList<bool>{false, false};
+        QTest::newRow("no sound device: the device is not asked") << 0 << true << QList<bool>{};
     }
     void keysAheadOpenTheOutput() {
         QFETCH(int, soundOk);
-        QFETCH(QString, keySound);
+        QFETCH(bool, keySound);
         QFETCH(QList<bool>, asked);
         s_.soundOk = soundOk;
-        s_.keySound = keySound.toStdString();
+        s_.settings.keySound = keySound;
         sound_->keySoundAhead(true);
         sound_->keySoundAhead(false);
         QCOMPARE(QList<bool>(out_.keptOpen.begin(), out_.keptOpen.end()), asked);
@@ -135,21 +135,18 @@ private slots:
 
     // The switch is read at each key.
     void keySoundSwitchAtEachKey_data() {
-        QTest::addColumn<QByteArray>("keySound");
+        QTest::addColumn<bool>("keySound");
         QTest::addColumn<bool>("clicks");
-        QTest::newRow("true") << QByteArray("true") << true;
-        QTest::newRow("false") << QByteArray("false") << false;
-        QTest::newRow("True in capitals is off") << QByteArray("True") << false;
-        QTest::newRow("trailing blank is off") << QByteArray("true ") << false;
-        QTest::newRow("empty is off") << QByteArray() << false;
+        QTest::newRow("on") << true << true;
+        QTest::newRow("off") << false << false;
     }
     void keySoundSwitchAtEachKey() {
-        QFETCH(QByteArray, keySound);
+        QFETCH(bool, keySound);
         QFETCH(bool, clicks);
         sound_->playKeySound();  // on
-        s_.keySound = keySound.toStdString();
+        s_.settings.keySound = keySound;
         sound_->playKeySound();
-        s_.keySound = "true";
+        s_.settings.keySound = true;
         sound_->playKeySound();
         const std::vector<std::string> click(1, "/app/key.wav");
         QCOMPARE(out_.clicks.size(), size_t(clicks ? 3 : 2));

@@ -121,20 +121,19 @@ class TestSettingsPanel : public QObject {
     Q_OBJECT
 private slots:
     void openingShowsTheSettingsInMemory() {
-        TestForm t;
+        TestForm t({}, [](const QString& app) {
+            QFile f(app + QStringLiteral("/sysctr.jxo"));
+            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            // Not exactly "true": off.
+            f.write(settingsText({"7", "1", "123", "true", "true", "false", "true", "true", "True", "true", "true"}));
+        });
         Panel p(t);
-        MainWindowState& s = t.form->state();
-        s.practiceMinutes = 7;
-        s.testMinutes = 0;
-        s.wordMinutes = 123;
-        s.englishMusic = "false";
-        s.keySound = "True";  // not exactly "true": off
         QVERIFY(!p.shown());
         p.open();
         QVERIFY(p.shown());
         QVERIFY(!p.toolBarEnabled());
         QCOMPARE(t.form->toolBarTabs()->height(), 90);
-        QCOMPARE(p.edits(), QStringList({"7", "0", "123"}));
+        QCOMPARE(p.edits(), QStringList({"7", "1", "123"}));
         QCOMPARE(p.boxes(), QList<bool>({true, true, false, true, true, false, true, true}));
         QCOMPARE(p.pages()->currentIndex(), 0);
     }
@@ -156,8 +155,8 @@ private slots:
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
         QVERIFY(!QFile::exists(p.userFile()));
-        QCOMPARE(t.form->state().practiceMinutes, 3);
-        QVERIFY(!isOn(t.form->state().mainMusic));
+        QCOMPARE(t.form->state().settings.practiceMinutes, 3);
+        QVERIFY(!t.form->state().settings.mainMusic);
         QCOMPARE(t.sound.played.size(), played);
         p.open();  // the stored values again, not the defaults
         QCOMPARE(p.edits(), QStringList({"3", "2", "1"}));
@@ -190,11 +189,11 @@ private slots:
         QCOMPARE(readFile(p.userFile()),
                  settingsText({"12", "3", "60", m, "true", "false", "true", "false", "true", "true", "true"}));
         const MainWindowState& s = t.form->state();
-        QCOMPARE(s.practiceMinutes, 12);
-        QCOMPARE(s.testMinutes, 3);
-        QCOMPARE(s.wordMinutes, 60);
-        QCOMPARE(isOn(s.mainMusic), mainMusic);
-        QVERIFY(!isOn(s.englishMusic) && !isOn(s.wordMusic) && isOn(s.testMusic));
+        QCOMPARE(s.settings.practiceMinutes, 12);
+        QCOMPARE(s.settings.testMinutes, 3);
+        QCOMPARE(s.settings.wordMinutes, 60);
+        QCOMPARE(s.settings.mainMusic, mainMusic);
+        QVERIFY(!s.settings.englishMusic && !s.settings.wordMusic && s.settings.testMusic);
         QCOMPARE(t.sound.played.size(), played + (mainMusic ? 1 : 0));
         QCOMPARE(t.sound.playing, mainMusic);
         QVERIFY(t.sound.stops > stops);
@@ -255,9 +254,44 @@ private slots:
         p.press("sys2");
         QVERIFY(!QFile::exists(menuLauncher));  // not before the next start
         t.build();
-        QVERIFY(!isOn(t.form->state().desktopShortcut));
-        QVERIFY(isOn(t.form->state().startMenuShortcut));
+        QVERIFY(!t.form->state().settings.desktopShortcut);
+        QVERIFY(t.form->state().settings.startMenuShortcut);
         QVERIFY(QFile::exists(menuLauncher));
+    }
+
+    // Each control saves to its own line of the file and shows it again on reopening.
+    void eachControlHasItsLine_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("line");
+        QTest::newRow("Edit1: line 1") << "Edit1" << 1;
+        QTest::newRow("Edit2: line 2") << "Edit2" << 2;
+        QTest::newRow("Edit3: line 3") << "Edit3" << 3;
+        for (int n = 1; n <= 8; ++n)
+            QTest::addRow("CheckBox%d: line %d", n, n + 3) << QStringLiteral("CheckBox%1").arg(n) << n + 3;
+    }
+    void eachControlHasItsLine() {
+        QFETCH(QString, control);
+        QFETCH(int, line);
+        TestForm t;
+        Panel p(t);
+        p.open();
+        QStringList expected = {"10", "5", "10", "true", "true", "true", "true", "true", "true", "true", "true"};
+        if (auto* e = t.form->findChild<KeyLineEdit*>(control)) {
+            e->setText(QStringLiteral("77"));
+            expected[line - 1] = QStringLiteral("77");
+        } else {
+            t.find<QCheckBox>(control)->setChecked(false);
+            expected[line - 1] = QStringLiteral("false");
+        }
+        p.press("sys2");
+        QCOMPARE(readFile(p.userFile()), settingsText(expected));
+        p.open();
+        QCOMPARE(QStringList(p.edits() + [&] {
+                     QStringList b;
+                     for (bool on : p.boxes()) b << (on ? QStringLiteral("true") : QStringLiteral("false"));
+                     return b;
+                 }()),
+                 expected);
     }
 
     // A confirmed setting is the user's: a new default in the program folder (a
@@ -274,8 +308,8 @@ private slots:
         f.write(kDefaults);
         f.close();
         t.build();
-        QCOMPARE(t.form->state().practiceMinutes, 25);
-        QVERIFY(!isOn(t.form->state().mainMusic));
+        QCOMPARE(t.form->state().settings.practiceMinutes, 25);
+        QVERIFY(!t.form->state().settings.mainMusic);
     }
 
     void digitFilter_data() {
@@ -351,14 +385,14 @@ private slots:
         QVERIFY(!p.toolBarEnabled());
         QCOMPARE(p.pages()->currentIndex(), 0);  // where the field is
         QVERIFY(!QFile::exists(p.userFile()));
-        QVERIFY(isOn(t.form->state().mainMusic));
+        QVERIFY(t.form->state().settings.mainMusic);
         QCOMPARE(t.sound.played.size(), played);
         QVERIFY(t.sound.playing);
         // Mended, the same confirmation goes through.
         p.edit(edit)->setText(QStringLiteral("4"));
         p.press("sys2");
         QVERIFY(!p.shown());
-        QVERIFY(!isOn(t.form->state().mainMusic));
+        QVERIFY(!t.form->state().settings.mainMusic);
     }
 
     // The user's settings cannot be written: the error names the user's file, and the
@@ -402,8 +436,8 @@ private slots:
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
-        QCOMPARE(t.form->state().practiceMinutes, 10);
-        QVERIFY(isOn(t.form->state().keySound));
+        QCOMPARE(t.form->state().settings.practiceMinutes, 10);
+        QVERIFY(t.form->state().settings.keySound);
         QCOMPARE(t.sound.played.size(), played);
         QCOMPARE(readFile(p.shippedFile()), kDefaults);
     }
@@ -445,10 +479,10 @@ private slots:
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
         QCOMPARE(QDir(folder).entryList({QStringLiteral("sysctr.jxo*")}, QDir::Files), QStringList("sysctr.jxo"));
         const MainWindowState& s = t.form->state();
-        QCOMPARE(s.practiceMinutes, 7);
-        QCOMPARE(s.testMinutes, 3);
-        QVERIFY(!isOn(s.chineseMusic));
-        QVERIFY(isOn(s.keySound));
+        QCOMPARE(s.settings.practiceMinutes, 7);
+        QCOMPARE(s.settings.testMinutes, 3);
+        QVERIFY(!s.settings.chineseMusic);
+        QVERIFY(s.settings.keySound);
         QCOMPARE(t.sound.played.size(), played);
         p.open();  // the panel shows the settings that hold
         QCOMPARE(p.edits(), QStringList({"7", "3", "9"}));
@@ -460,7 +494,7 @@ private slots:
         p.edit(1)->setText(QStringLiteral("42"));
         p.press("sys2");
         QVERIFY(t.messages.errors.isEmpty());
-        QCOMPARE(t.form->state().practiceMinutes, 42);
+        QCOMPARE(t.form->state().settings.practiceMinutes, 42);
         QCOMPARE(readFile(path).left(4), QByteArray("42\r\n"));
     }
 

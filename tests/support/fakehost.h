@@ -27,7 +27,7 @@ public:
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
         state_.appDir = JAXO_BUILD_APPDIR;
         LineStore lines;
-        settings::readSettings(state_, lines, 13);
+        settings::readSettings(state_.settings, lines, state_.appDir);
         state_.soundOk = fakeSound.waveDevices() != 0 || fakeSound.midiDevices() != 0 ? 1 : 0;
         radicals::buildRadicalTable(state_.radicalTable);
         sound_ = std::make_unique<SoundSystem>(state_, random_, fakeSound,
@@ -60,7 +60,7 @@ public:
     void restoreMainScreen() override {
         toolBarCollapsed = false;
         toolBarEnabled = true;
-        if (isOn(state_.mainMusic))
+        if (state_.settings.mainMusic)
             sound_->music();
         else
             sound_->nomusic();

@@ -240,7 +240,7 @@ void TestWordDrill::clock() {
     QFETCH(bool, ends);
 
     Fixture f({QStringLiteral("a*一")});
-    f.state.wordMinutes = limit;
+    f.state.settings.wordMinutes = limit;
     f.drill.start(start, "t");
     QCOMPARE(f.drill.tick(now), ends);
     QCOMPARE(u(f.drill.clockText()), text);
@@ -250,7 +250,7 @@ void TestWordDrill::clock() {
 
 void TestWordDrill::finishReportsTheLastTick() {
     Fixture f({QStringLiteral("a*一")});
-    f.state.wordMinutes = 10;
+    f.state.settings.wordMinutes = 10;
     f.drill.start(at(12, 0, 0), "t");
     f.state.elapsedText = "9:99:99";
     f.drill.finish();

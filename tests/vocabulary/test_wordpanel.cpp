@@ -163,7 +163,7 @@ void TestWordPanel::keyClicks() {
     QCOMPARE(t->sound.clicks.size(), size_t(5));
     QCOMPARE(st().wrongCount, 1);
 
-    st().keySound = "false";
+    st().settings.keySound = false;
     type(QStringLiteral("x"));
     QCOMPARE(t->sound.clicks.size(), size_t(5));
 }
@@ -306,7 +306,7 @@ void TestWordPanel::timeLimit() {
 
     t->clock.set(11, 0, 0);
     start();
-    st().wordMinutes = limit;
+    st().settings.wordMinutes = limit;
     for (int i = 0; i < tickSeconds.size(); ++i) {
         t->clock.set(11, 0, tickSeconds[i]);
         panel()->onTimer();
