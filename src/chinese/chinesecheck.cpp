@@ -2,35 +2,37 @@
 
 namespace chinese {
 
-CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& editText, int caretOffset,
-                      ByteText& marks, bool lastByte) {
+CheckResult checkLine(Page& page, MainWindowState& s, int k, int caretOffset, bool lastByte) {
+    const ByteText& reference = page.text[k];
+    ByteText& editText = page.input[k];
+    ByteText& marks = page.marks[k];
     CheckResult r;
-    s.caretColumn = caretOffset + 1;
-    s.typedText = bytes::left(editText, s.caretColumn);
-    s.expectedText = bytes::left(reference, s.caretColumn);
-    s.lengthAfter = bytes::length(editText);
-    s.newLength = s.lengthAfter - s.lengthBefore;
+    const int caretColumn = caretOffset + 1;
+    page.typedText = bytes::left(editText, caretColumn);
+    page.expectedText = bytes::left(reference, caretColumn);
+    const int lengthAfter = bytes::length(editText);
+    const int newLength = lengthAfter - page.lengthBefore;
 
     // Only what was added at the end since the previous check is judged.
-    s.typedPiece = bytes::copy(editText, s.lengthBefore + 1, s.newLength);
-    s.expectedPiece = bytes::copy(reference, s.lengthBefore + 1, s.newLength);
-    for (s.unitPos = 1; s.unitPos <= bytes::length(s.typedPiece); s.unitPos += 2) {
-        s.typedUnit = bytes::copy(s.typedPiece, s.unitPos, 2);
-        s.expectedUnit = bytes::copy(s.expectedPiece, s.unitPos, 2);
-        marks += s.typedUnit == s.expectedUnit ? ByteText("  ") : s.expectedUnit;
+    const ByteText typedPiece = bytes::copy(editText, page.lengthBefore + 1, newLength);
+    const ByteText expectedPiece = bytes::copy(reference, page.lengthBefore + 1, newLength);
+    for (int unitPos = 1; unitPos <= bytes::length(typedPiece); unitPos += 2) {
+        const ByteText typedUnit = bytes::copy(typedPiece, unitPos, 2);
+        const ByteText expectedUnit = bytes::copy(expectedPiece, unitPos, 2);
+        marks += typedUnit == expectedUnit ? ByteText("  ") : expectedUnit;
     }
-    marks = bytes::left(marks, s.caretColumn - 1);
-    s.lengthBefore = s.lengthAfter;
+    marks = bytes::left(marks, caretColumn - 1);
+    page.lengthBefore = lengthAfter;
 
-    if (bytes::length(reference) > s.caretColumn - (lastByte ? 1 : 0)) return r;
+    if (bytes::length(reference) > caretColumn - (lastByte ? 1 : 0)) return r;
 
     countUnits(s, editText, reference);
     editText = bytes::left(editText, bytes::length(reference));
     // Counted now: the ending must not count this line again, and the next line
     // starts empty.
-    s.typedText.clear();
-    s.expectedText.clear();
-    s.lengthBefore = 0;
+    page.typedText.clear();
+    page.expectedText.clear();
+    page.lengthBefore = 0;
     r.full = true;
     return r;
 }
@@ -39,8 +41,7 @@ namespace {
 
 // The unit just counted wrong: a character, or on an English test's line, each key
 // of the pair that differs.
-void noteMiss(MainWindowState& s) {
-    const std::string_view e = s.expectedUnit, t = s.typedUnit;
+void noteMiss(MainWindowState& s, std::string_view e, std::string_view t) {
     if (!e.empty() && static_cast<unsigned char>(e[0]) >= 0x80) {
         s.misses.add("char", e, t);
         return;
@@ -54,35 +55,35 @@ void noteMiss(MainWindowState& s) {
 }  // namespace
 
 void countUnits(MainWindowState& s, std::string_view typed, std::string_view expected) {
-    for (s.loopIndex = 1; s.loopIndex <= bytes::length(typed); s.loopIndex += 2) {
-        s.typedUnit = bytes::copy(typed, s.loopIndex, 2);
-        s.expectedUnit = bytes::copy(expected, s.loopIndex, 2);
-        if (s.typedUnit == s.expectedUnit) {
+    for (int loopIndex = 1; loopIndex <= bytes::length(typed); loopIndex += 2) {
+        const ByteText typedUnit = bytes::copy(typed, loopIndex, 2);
+        const ByteText expectedUnit = bytes::copy(expected, loopIndex, 2);
+        if (typedUnit == expectedUnit) {
             s.rightCount += 1;
         } else {
             s.wrongCount += 1;
-            noteMiss(s);
+            noteMiss(s, expectedUnit, typedUnit);
         }
     }
 }
 
-void finalCount(MainWindowState& s) {
-    countUnits(s, s.typedText, s.expectedText);
-    s.typedText.clear();
-    s.expectedText.clear();
+void finalCount(Page& page, MainWindowState& s) {
+    countUnits(s, page.typedText, page.expectedText);
+    page.typedText.clear();
+    page.expectedText.clear();
 }
 
 ChangeResult lineChanged(Page& page, HintBar& hints, MainWindowState& s, std::string_view lesson,
                          const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte) {
     ChangeResult r;
     page.input[k] = std::move(editText);
-    showCodeHints(s, books, page.text[k], caretOffset + 1, hints);
-    if (!checkLine(s, page.text[k], page.input[k], caretOffset, page.marks[k], lastByte).full) return r;
+    showCodeHints(books, page.text[k], caretOffset + 1, hints);
+    if (!checkLine(page, s, k, caretOffset, lastByte).full) return r;
     r.full = true;
     if (k + 1 < kLineCount) {
         page.writable = k + 1;
     } else {
-        fillPage(page, lesson, s);
+        fillPage(page, lesson);
         r.newPage = true;
     }
     return r;

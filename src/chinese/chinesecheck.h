@@ -13,21 +13,20 @@ struct CheckResult {
     bool full = false;  // the line was counted and its text cut to the reference
 };
 
-// One check of an edit line against its reference: marks the bytes added since the
-// previous check (s.lengthBefore), cuts the marks to the caret and, when the caret
-// has reached the end of the reference, counts the line and cuts the edit text.
-// caretOffset is the caret's 0-based byte offset in editText.
+// One check of line k of the page: marks the bytes of its edit text (page.input[k])
+// added since the previous check, cuts the marks to the caret and, when the caret has
+// reached the end of the reference, counts the line and cuts the edit text.
+// caretOffset is the caret's 0-based byte offset in the edit text.
 // With lastByte the line is full only when the caret has passed its last byte (English
 // text on this page: a line of one-byte characters would otherwise end one byte short).
-CheckResult checkLine(MainWindowState& s, std::string_view reference, ByteText& editText, int caretOffset,
-                      ByteText& marks, bool lastByte = false);
+CheckResult checkLine(Page& page, MainWindowState& s, int k, int caretOffset, bool lastByte = false);
 
 // Adds the units of typed against expected, two bytes at a time, to the counts.
 void countUnits(MainWindowState& s, std::string_view typed, std::string_view expected);
 
-// The ending's count of the line in progress (typedText against expectedText); the
-// snapshot is then dropped so that nothing is counted twice.
-void finalCount(MainWindowState& s);
+// The ending's count of the line in progress, as far as its latest check saw it; then
+// nothing of it is left to count twice.
+void finalCount(Page& page, MainWindowState& s);
 
 struct ChangeResult {
     bool full = false;     // line k was finished

@@ -23,7 +23,7 @@ void showTestButtons(PanelFlags& f) {
     f.exitExitVisible = true;
 }
 
-EndingEffect endExercise(Ending ending, MainWindowState& s, PanelFlags& f, const ByteText& clockCaption) {
+EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFlags& f, const ByteText& clockCaption) {
     EndingEffect fx;
     f.timerOn = false;
     f.panelVisible = false;
@@ -32,19 +32,19 @@ EndingEffect endExercise(Ending ending, MainWindowState& s, PanelFlags& f, const
     case Ending::PracticeExit:
     case Ending::PracticeEscape:
         s.elapsedText = clockCaption;
-        finalCount(s);
+        finalCount(page, s);
         fx.enableToolBar = true;
         fx.openReport = true;
         break;
     case Ending::PracticeLimit:
         // The tool bar comes back when the report closes.
         s.elapsedText = clockCaption;
-        finalCount(s);
+        finalCount(page, s);
         fx.openReport = true;
         break;
     case Ending::TestLimit:
         s.elapsedText = clockCaption;
-        finalCount(s);
+        finalCount(page, s);
         practiceButtons(f);
         fx.enableToolBar = true;
         fx.openReport = true;

@@ -1,6 +1,7 @@
 #pragma once
 // The clock of the Chinese panel and the ways an exercise on it ends.
 #include "exercise/mainwindowstate.h"
+#include "chinese/chinesepage.h"
 
 #include <optional>
 
@@ -33,9 +34,11 @@ struct EndingEffect {
     bool openReport = false;
 };
 
-// Runs an ending on the state and the panel's flags; the caller then carries out the
-// effect in its order: tool bar, main screen, report.
-EndingEffect endExercise(Ending ending, MainWindowState& s, PanelFlags& flags, const ByteText& clockCaption);
+// Runs an ending on the state, the page (its line in progress is counted) and the
+// panel's flags; the caller then carries out the effect in its order: tool bar, main
+// screen, report.
+EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFlags& flags,
+                         const ByteText& clockCaption);
 
 // The flags of a test start: no "下一页", no practice "退出", no hint bar.
 void showTestButtons(PanelFlags& flags);

@@ -17,22 +17,22 @@ int randomStart(int lessonSize, RandomSource& random) {
     return startFromDraw(lessonSize, random.next());
 }
 
-void fillPage(Page& page, std::string_view lesson, MainWindowState& s) {
+void fillPage(Page& page, std::string_view lesson) {
     for (int k = 0; k < kLineCount; ++k) {
         page.text[k].clear();
         page.marks[k].clear();
         page.input[k].clear();
     }
     for (int k = 0; k < kLineCount; ++k) {
-        page.text[k] = bytes::copy(lesson, s.lessonPos, kLineBytes);
-        s.lessonPos += kLineBytes;
-        if (s.lessonPos % 2 == 0) s.lessonPos += 1;
-        if (s.lessonPos >= s.lessonSize) s.lessonPos = 0;
+        page.text[k] = bytes::copy(lesson, page.lessonPos, kLineBytes);
+        page.lessonPos += kLineBytes;
+        if (page.lessonPos % 2 == 0) page.lessonPos += 1;
+        if (page.lessonPos >= page.lessonSize) page.lessonPos = 0;
     }
     page.writable = 0;
-    s.typedText.clear();
-    s.expectedText.clear();
-    s.lengthBefore = 0;
+    page.typedText.clear();
+    page.expectedText.clear();
+    page.lengthBefore = 0;
 }
 
 }  // namespace chinese

@@ -175,12 +175,12 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     englishTest_ = test && modeTitle == bytes::gb("英文练习");
     for (KeyLineEdit* put : inputLines_) put->setLatinOnly(englishTest_);
     input_->refresh();
-    s.lessonSize = bytes::length(host_.lessonStore().text());
+    page_.lessonSize = bytes::length(host_.lessonStore().text());
     // A generated lesson puts what matters most first: it starts there.
-    s.lessonPos = kind == Kind::OrderedTest || kind == Kind::GeneratedLesson
-                      ? 0
-                      : chinese::randomStart(s.lessonSize, host_.random());
-    chinese::fillPage(page_, host_.lessonStore().text(), s);
+    page_.lessonPos = kind == Kind::OrderedTest || kind == Kind::GeneratedLesson
+                          ? 0
+                          : chinese::randomStart(page_.lessonSize, host_.random());
+    chinese::fillPage(page_, host_.lessonStore().text());
     if (test) chinese::showTestButtons(flags_);
     modeCaption_->setText(uni(s.modeTitle));
     if (test)
@@ -191,7 +191,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
     s.wrongCount = 0;
     s.misses.clear();
     // A test shows no hints: its bar stays hidden until it ends.
-    if (!test) chinese::showCodeHints(s, books(), page_.text[0], 1, hints_);
+    if (!test) chinese::showCodeHints(books(), page_.text[0], 1, hints_);
     showPage();
     showHints();
     showFlags();
@@ -200,8 +200,7 @@ void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& l
 }
 
 void ChinesePanel::nextPage() {
-    MainWindowState& s = host_.state();
-    chinese::fillPage(page_, host_.lessonStore().text(), s);
+    chinese::fillPage(page_, host_.lessonStore().text());
     showCodeHints(page_.text[0], 1);
     showPage();
     focusWritable();
@@ -213,7 +212,7 @@ chinese::CodeBooks ChinesePanel::books() const {
 }
 
 void ChinesePanel::showCodeHints(const ByteText& line, int column) {
-    chinese::showCodeHints(host_.state(), books(), line, column, hints_);
+    chinese::showCodeHints(books(), line, column, hints_);
     showHints();
 }
 
@@ -280,7 +279,7 @@ void ChinesePanel::onTimer() {
 
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
-        chinese::endExercise(ending, host_.state(), flags_, bytes::fromUnicode(clockCaption_->text()));
+        chinese::endExercise(ending, host_.state(), page_, flags_, bytes::fromUnicode(clockCaption_->text()));
     showFlags();
     dumpStateForTests();
     if (fx.enableToolBar) host_.setToolBarEnabled(true);

@@ -1,7 +1,6 @@
 #pragma once
 // The Wubi code hint bar: the code of the next character on the first row, the code
 // of the longest known word that starts there on the second.
-#include "exercise/mainwindowstate.h"
 #include "chinese/codebook.h"
 
 #include <array>
@@ -23,7 +22,7 @@ constexpr std::array<int, 4> kCodeDistance{8, 5, 7, 9};
 // showCodeHints(line, column): refreshes the bar for the characters of line from the
 // 1-based byte column. An item that is not found (the empty item included) leaves
 // its caption empty.
-void showCodeHints(MainWindowState& s, const CodeBooks& books, std::string_view line, int column, HintBar& bar);
+void showCodeHints(const CodeBooks& books, std::string_view line, int column, HintBar& bar);
 
 // What a one-line label can show of a caption: the 5 bytes after an item found inside a
 // longer entry may run into the entry's line break, so the caption ends before the

@@ -24,14 +24,14 @@ std::array<ByteText, kPageLines> cutPage(const ByteText& lesson, int& lessonPos)
 }
 
 void countBytes(MainWindowState& s, const ByteText& typed, const ByteText& expected) {
-    for (s.loopIndex = 1; s.loopIndex <= bytes::length(typed); ++s.loopIndex) {
-        s.typedUnit = bytes::copy(typed, s.loopIndex, 1);
-        s.expectedUnit = bytes::copy(expected, s.loopIndex, 1);
-        if (s.typedUnit == s.expectedUnit) {
+    for (int loopIndex = 1; loopIndex <= bytes::length(typed); ++loopIndex) {
+        const ByteText typedUnit = bytes::copy(typed, loopIndex, 1);
+        const ByteText expectedUnit = bytes::copy(expected, loopIndex, 1);
+        if (typedUnit == expectedUnit) {
             ++s.rightCount;
         } else {
             ++s.wrongCount;
-            s.misses.add("key", s.expectedUnit, s.typedUnit);
+            s.misses.add("key", expectedUnit, typedUnit);
         }
     }
 }
@@ -47,30 +47,6 @@ ByteText markLine(const ByteText& reference, const ByteText& input, int caretByt
     return marks;
 }
 
-LineCheck checkLine(MainWindowState& s, const ByteText& reference, const ByteText& input, int caretBytes) {
-    s.caretColumn = caretBytes + 1;
-    s.typedText = bytes::left(input, s.caretColumn);
-    s.expectedText = bytes::left(reference, s.caretColumn);
-    s.typedPiece = bytes::copy(input, s.caretColumn - 1, 1);
-    s.expectedPiece = bytes::copy(reference, s.caretColumn - 1, 1);
-
-    LineCheck result;
-    result.marks = markLine(reference, input, caretBytes);
-    if (bytes::length(reference) < s.caretColumn) {
-        result.finished = true;
-        // The line counts from what its input line holds, marks aside; then its snapshot
-        // goes, so that an ending before the next key release does not count it again.
-        countBytes(s, input, reference);
-        clearSnapshot(s);
-    }
-    return result;
-}
-
-void clearSnapshot(MainWindowState& s) {
-    s.typedText.clear();
-    s.expectedText.clear();
-}
-
 Tick tick(MainWindowState& s, double now) {
     Tick t;
     t.clockText = clockTick(s, now);
@@ -83,22 +59,39 @@ void EnglishPractice::start(const ByteText& lesson, RandomSource& random) {
     s_.wrongCount = 0;
     s_.misses.clear();
     lesson_ = lesson;
-    s_.lessonSize = bytes::length(lesson_);
-    s_.lessonPos = randomStart(s_.lessonSize, random);
+    lessonSize = bytes::length(lesson_);
+    lessonPos = randomStart(lessonSize, random);
     fillPage();
 }
 
 void EnglishPractice::fillPage() {
-    reference_ = cutPage(lesson_, s_.lessonPos);
+    reference_ = cutPage(lesson_, lessonPos);
     for (ByteText& m : marks_) m.clear();
     active_ = 0;
     // The typing of the page that goes is not counted at the end.
-    clearSnapshot(s_);
+    clearSnapshot();
+}
+
+LineCheck EnglishPractice::checkLine(const ByteText& reference, const ByteText& input, int caretBytes) {
+    const int caretColumn = caretBytes + 1;
+    typedText = bytes::left(input, caretColumn);
+    expectedText = bytes::left(reference, caretColumn);
+
+    LineCheck result;
+    result.marks = markLine(reference, input, caretBytes);
+    if (bytes::length(reference) < caretColumn) {
+        result.finished = true;
+        // The line counts from what its input line holds, marks aside; then its snapshot
+        // goes, so that an ending before the next key release does not count it again.
+        countBytes(s_, input, reference);
+        clearSnapshot();
+    }
+    return result;
 }
 
 EnglishPractice::KeyUpResult EnglishPractice::keyUp(int line, const ByteText& input, int caretBytes) {
     if (line != active_) return KeyUpResult::Ignored;
-    const LineCheck c = checkLine(s_, reference_[line], input, caretBytes);
+    const LineCheck c = checkLine(reference_[line], input, caretBytes);
     marks_[line] = c.marks;
     if (!c.finished) return KeyUpResult::Checked;
     if (line + 1 < kPageLines) {
@@ -110,8 +103,13 @@ EnglishPractice::KeyUpResult EnglishPractice::keyUp(int line, const ByteText& in
 }
 
 void EnglishPractice::finalCount() {
-    countBytes(s_, s_.typedText, s_.expectedText);
-    clearSnapshot(s_);
+    countBytes(s_, typedText, expectedText);
+    clearSnapshot();
+}
+
+void EnglishPractice::clearSnapshot() {
+    typedText.clear();
+    expectedText.clear();
 }
 
 }  // namespace english

@@ -31,15 +31,11 @@ void countBytes(MainWindowState& s, const ByteText& typed, const ByteText& expec
 // the typed byte is right and the reference byte where it is wrong.
 ByteText markLine(const ByteText& reference, const ByteText& input, int caretBytes);
 
-// The key-release check of an input line. It takes the snapshot (typedText and
-// expectedText) that the ending counts, and counts the line once it is finished.
+// What a key-release check found.
 struct LineCheck {
     ByteText marks;
     bool finished = false;  // the caret stands behind the whole reference line
 };
-LineCheck checkLine(MainWindowState& s, const ByteText& reference, const ByteText& input, int caretBytes);
-
-void clearSnapshot(MainWindowState& s);
 
 // The clock: shows now - startTime and tells whether the practice limit is reached.
 struct Tick {
@@ -63,6 +59,11 @@ public:
     // `caretBytes` bytes. Lines that do not take input ignore it.
     KeyUpResult keyUp(int line, const ByteText& input, int caretBytes);
 
+    // The key-release check of an input line against its reference. It takes the
+    // snapshot (typedText and expectedText) that the ending counts, and counts the line
+    // once it is finished.
+    LineCheck checkLine(const ByteText& reference, const ByteText& input, int caretBytes);
+
     // The ending: the line in progress, from the snapshot of its latest key release.
     void finalCount();
 
@@ -72,11 +73,19 @@ public:
     const ByteText& lesson() const { return lesson_; }
 
 private:
+    void clearSnapshot();
+
     MainWindowState& s_;
     ByteText lesson_;
     std::array<ByteText, kPageLines> reference_{};
     std::array<ByteText, kPageLines> marks_{};
     int active_ = 0;
+    int lessonSize = 0;  // bytes of the lesson
+    int lessonPos = 0;   // 0-based offset at which the next page starts
+    // The input line up to the caret at its latest key release and the reference
+    // under it, one byte longer: what the ending counts of an unfinished line.
+    ByteText typedText;
+    ByteText expectedText;
 };
 
 }  // namespace english

@@ -23,46 +23,34 @@ void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& l
     held_.clear();
     running_ = true;
     nextRow();
-    s_.unitPos = 1;
     s_.wrongCount = 0;
     s_.rightCount = 0;
     s_.misses.clear();
 }
 
-int RadicalDrill::scanTable(const ByteText& radical) {
-    const int found = scan(s_.radicalTable, radical);
-    s_.loopIndex = found >= 0 ? found : kEntries;
-    s_.hintPrefix[1] = radicalOf(s_.radicalTable[static_cast<size_t>(found >= 0 ? found : kEntries - 1)]);
-    return found;
-}
-
 void RadicalDrill::showHintFor(const ByteText& radical) {
-    const int found = scanTable(radical);
+    const int found = scan(s_.radicalTable, radical);
     if (found >= 0) hint_ = hintOf(s_.radicalTable[static_cast<size_t>(found)]);
 }
 
 void RadicalDrill::nextRow() {
     row_.clear();
     for (int i = 0; i < kRowRadicals; ++i) {
-        if (pool_.empty())
-            s_.loopIndex = random_.next() % kEntries;
-        else
-            s_.loopIndex = pool_[static_cast<size_t>(random_.next() % static_cast<int>(pool_.size()))];
-        row_ += radicalOf(s_.radicalTable[static_cast<size_t>(s_.loopIndex)]);
+        const int loopIndex = pool_.empty() ? random_.next() % kEntries
+                                            : pool_[static_cast<size_t>(random_.next() % static_cast<int>(pool_.size()))];
+        row_ += radicalOf(s_.radicalTable[static_cast<size_t>(loopIndex)]);
     }
-    s_.expectedPiece = bytes::copy(row_, 1, 2);
-    showHintFor(s_.expectedPiece);
+    showHintFor(bytes::copy(row_, 1, 2));
     marks_.clear();
     markLine_ = kArrow;
     markShown_ = true;
+    unitPos = 1;
 }
 
 void RadicalDrill::keyDown(KeyId key, const ByteText& text) {
     if (!running_) return;
-    s_.expectedUnit = bytes::copy(row_, s_.unitPos, 2);
-    // The marks come from the drill, not from the mark line, which is empty while
-    // another key is still down: overlapping keys lose nothing.
-    s_.typedPiece = marks_;
+    // The marks stay with the drill while the mark line is empty, so another key still
+    // down loses nothing.
     markShown_ = false;
     for (auto& [k, t] : held_) {
         if (k == key) {  // its release went missing: the new press replaces it
@@ -89,37 +77,33 @@ void RadicalDrill::keyUp(KeyId key) {
     if (!running_) return;
     // What this key typed; nothing for a key that types nothing or whose press was
     // not seen, which answers wrong.
-    s_.typedUnit.clear();
+    ByteText typedUnit;
     for (auto it = held_.begin(); it != held_.end(); ++it) {
         if (it->first == key) {
-            s_.typedUnit = it->second;
+            typedUnit = it->second;
             held_.erase(it);
             break;
         }
     }
     // Judged against the radical under the arrow now: with overlapping keys the arrow
     // may have moved since this key went down.
-    s_.expectedUnit = bytes::copy(row_, s_.unitPos, 2);
-    const int found = scanTable(s_.expectedUnit);
-    if (found >= 0) s_.foundCode = ByteText(1, keyOf(s_.radicalTable[static_cast<size_t>(found)]));
-    s_.typedPiece = marks_;
-    if (s_.typedUnit == s_.foundCode) {
+    const ByteText expectedUnit = bytes::copy(row_, unitPos, 2);
+    const int found = scan(s_.radicalTable, expectedUnit);
+    // Every radical of a row comes from the table; one that did not could not be answered.
+    const bool right = found >= 0 && typedUnit == ByteText(1, keyOf(s_.radicalTable[static_cast<size_t>(found)]));
+    if (right) {
         ++s_.rightCount;
-        marks_ += s_.expectedUnit;
+        marks_ += expectedUnit;
     } else {
         ++s_.wrongCount;
-        s_.misses.add("radical", s_.expectedUnit, s_.typedUnit);
+        s_.misses.add("radical", expectedUnit, typedUnit);
         marks_ += kWrong;
     }
     markLine_ = marks_ + kArrow;
     markShown_ = true;
-    s_.unitPos += 2;
-    if (markLine_.size() > row_.size()) {
-        nextRow();
-        s_.unitPos = 1;
-    }
-    s_.expectedPiece = bytes::copy(row_, s_.unitPos, 2);
-    showHintFor(s_.expectedPiece);
+    unitPos += 2;
+    if (markLine_.size() > row_.size()) nextRow();
+    showHintFor(bytes::copy(row_, unitPos, 2));
 }
 
 bool RadicalDrill::tick(double now) {

@@ -24,8 +24,8 @@ public:
     // The start: titles, start time, the first row, arrow at 1, counts 0. With entries
     // (0-based table places) the rows draw only those radicals, under lessonTitle.
     void begin(double now, std::vector<int> entries = {}, const ByteText& lessonTitle = {});
-    // A new row of 25 draws with the hint of its first radical and the mark line "↑".
-    // The arrow position is left to the caller.
+    // A new row of 25 draws with the hint of its first radical, the mark line "↑" and
+    // the arrow under its first radical.
     void nextRow();
 
     // A key goes down; text is what it types (empty for Shift and other silent keys).
@@ -50,8 +50,6 @@ public:
     ByteText pendingText() const;
 
 private:
-    // The first entry with this radical (loopIndex and hintPrefix 1 follow the scan).
-    int scanTable(const ByteText& radical);
     void showHintFor(const ByteText& radical);
 
     MainWindowState& s_;
@@ -60,6 +58,7 @@ private:
     ByteText row_;
     ByteText marks_;     // one mark per answer of the row, without the arrow
     ByteText markLine_;  // marks_ and the arrow
+    int unitPos = 1;     // byte position in the row of the radical under the arrow: 1, 3, ... 49
     bool markShown_ = true;
     ByteText hint_;
     ByteText clock_;

@@ -14,9 +14,9 @@ void WordDrill::start(double now, const ByteText& lessonTitle) {
     clockText_ = "0:00:00";
     s_.modeTitle = bytes::gb("轻轻松松背单词");
     s_.lessonTitle = lessonTitle;
-    s_.lessonSize = list_.count();
+    lessonSize = list_.count();
     const int r = random_.next();
-    s_.lessonPos = s_.lessonSize > 0 ? r % s_.lessonSize : 0;
+    lessonPos = lessonSize > 0 ? r % lessonSize : 0;
     showWordLine();
     s_.rightCount = 0;
     s_.wrongCount = 0;
@@ -25,27 +25,25 @@ void WordDrill::start(double now, const ByteText& lessonTitle) {
 }
 
 void WordDrill::showWordLine() {
-    s_.expectedPiece = list_.line(s_.lessonPos);
-    const auto star = s_.expectedPiece.find('*');
-    s_.foundPos = star == ByteText::npos ? -1 : static_cast<int>(star);
-    if (s_.foundPos == -1) return;
-    word_ = s_.expectedPiece.substr(0, star);
-    meaning_ = s_.expectedPiece.substr(star + 1);
+    const ByteText expectedPiece = list_.line(lessonPos);
+    const auto star = expectedPiece.find('*');
+    if (star == ByteText::npos) return;
+    word_ = expectedPiece.substr(0, star);
+    meaning_ = expectedPiece.substr(star + 1);
 }
 
 WordDrill::Mark WordDrill::answer(const ByteText& typed) {
-    s_.hintPrefix[1] = word_;
-    s_.foundCode = typed;
+    const ByteText asked = word_;
     // The first line is only ever reached by the random start.
-    if (++s_.lessonPos >= s_.lessonSize) s_.lessonPos = 1;
+    if (++lessonPos >= lessonSize) lessonPos = 1;
     showWordLine();
-    if (s_.hintPrefix[1] == s_.foundCode) {
+    if (typed == asked) {
         mark_ = Mark::Right;
         ++s_.rightCount;
     } else {
         mark_ = Mark::Wrong;
         ++s_.wrongCount;
-        s_.misses.add("word", s_.hintPrefix[1], s_.foundCode);
+        s_.misses.add("word", asked, typed);
     }
     return mark_;
 }

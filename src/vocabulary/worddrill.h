@@ -51,4 +51,6 @@ private:
     Mark mark_ = Mark::None;
     ByteText clockText_ = "0:00:00";
     bool running_ = false;
+    int lessonSize = 0;  // lines of the list
+    int lessonPos = 0;   // the line on show, 0-based
 };

@@ -24,20 +24,19 @@ const char* const kBooks[4] = {"/jaxo.sy1", "/jaxo2.sy2", "/jaxo3.sy3", "/jaxo4.
 double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // The hint step as it was before the index: every item scanned for in its whole book.
-void scanHints(MainWindowState& s, const chinese::CodeBooks& books, std::string_view line, int column,
-               chinese::HintBar& bar) {
-    for (int j = 1; j <= 4; ++j) s.hintPrefix[j] = bytes::copy(line, column, 2 * j);
+void scanHints(const chinese::CodeBooks& books, std::string_view line, int column, chinese::HintBar& bar) {
     for (int j = 1; j <= 4; ++j) {
+        const ByteText hintPrefix = bytes::copy(line, column, 2 * j);
         const CodeBook& book = *books[j - 1];
-        s.foundPos = book.findByScan(s.hintPrefix[j]);
-        if (s.foundPos == -1) {
+        const int foundPos = book.findByScan(hintPrefix);
+        if (foundPos == -1) {
             bar.caption[j - 1].clear();
             continue;
         }
-        s.foundCode = bytes::copy(book.text(), s.foundPos + chinese::kCodeDistance[j - 1], 5);
+        const ByteText foundCode = bytes::copy(book.text(), foundPos + chinese::kCodeDistance[j - 1], 5);
         if (j >= 2)
             for (int other = 2; other <= 4; ++other) bar.visible[other - 1] = other == j;
-        bar.caption[j - 1] = s.hintPrefix[j] + "   " + s.foundCode;
+        bar.caption[j - 1] = hintPrefix + "   " + foundCode;
     }
 }
 
@@ -59,11 +58,11 @@ Stats stats(std::vector<double> us) {
 template <typename Release>
 std::vector<double> typeArticle(const std::string& lesson, Release release, int* counted) {
     MainWindowState s;
-    s.lessonSize = bytes::length(lesson);
-    s.lessonPos = 1;
     chinese::Page page;
+    page.lessonSize = bytes::length(lesson);
+    page.lessonPos = 1;
     chinese::HintBar bar;
-    chinese::fillPage(page, lesson, s);
+    chinese::fillPage(page, lesson);
     std::vector<double> times;
     times.reserve(kReleases);
     for (int i = 0; i < kReleases; ++i) {
@@ -111,12 +110,12 @@ int main(int argc, char** argv) {
             lesson,
             [&](chinese::Page& page, chinese::HintBar& bar, MainWindowState& s, int k, ByteText edit, int caret) {
                 page.input[k] = std::move(edit);
-                scanHints(s, b, page.text[k], caret + 1, bar);
-                if (!chinese::checkLine(s, page.text[k], page.input[k], caret, page.marks[k]).full) return;
+                scanHints(b, page.text[k], caret + 1, bar);
+                if (!chinese::checkLine(page, s, k, caret).full) return;
                 if (k + 1 < chinese::kLineCount)
                     page.writable = k + 1;
                 else
-                    chinese::fillPage(page, lesson, s);
+                    chinese::fillPage(page, lesson);
             },
             &countedScan);
         if (countedIndexed != countedScan) {

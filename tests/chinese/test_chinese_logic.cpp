@@ -45,7 +45,7 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("start");
         QTest::addColumn<std::vector<int>>("slices");  // start, length of each line
-        QTest::addColumn<int>("nextStart");
+        QTest::addColumn<int>("nextStart");            // of the page after, 0: byte 1
         QTest::newRow("100 bytes from byte 1 walk 1-66, 67-100 and start again")
             << 100 << 1 << std::vector<int>{1, 66, 67, 34, 1, 66, 67, 34, 1, 66} << 67;
         QTest::newRow("40 bytes show the whole text on every line")
@@ -64,35 +64,35 @@ private slots:
         QFETCH(int, nextStart);
         const ByteText lesson = lessonOf(size);
         MainWindowState s;
-        s.lessonSize = size;
-        s.lessonPos = start;
-        s.rightCount = 7;
-        // Half a line typed, three characters of it wrong, before the new page.
-        ByteText half = gb(QStringLiteral("中文中文中文")), halfMarks;
-        checkLine(s, gb(QStringLiteral("中国中国中国中国")), half, 12, halfMarks);
         Page page;
-        page.marks[2] = ByteText(2, ' ');
-        page.input[3] = gb(QStringLiteral("半行"));
+        page.lessonSize = size;
+        page.lessonPos = start;
+        // Half a line typed on line 4, three characters of it wrong, before the new page.
+        page.text[3] = gb(QStringLiteral("中国中国中国中国"));
+        page.input[3] = gb(QStringLiteral("中文中文中文"));
         page.writable = 3;
-        fillPage(page, lesson, s);
+        checkLine(page, s, 3, 12);
+        QVERIFY(!page.marks[3].empty());
+        fillPage(page, lesson);
         for (int k = 0; k < kLineCount; ++k) {
             const ByteText want = lesson.substr(static_cast<size_t>(slices[2 * k] - 1), static_cast<size_t>(slices[2 * k + 1]));
             QCOMPARE(page.text[k], want);
             QVERIFY(page.marks[k].empty());
             QVERIFY(page.input[k].empty());
         }
-        QCOMPARE(s.lessonPos, nextStart);
         QCOMPARE(page.writable, 0);
-        QCOMPARE(s.rightCount, 7);  // counts are the caller's
         // The abandoned line is dropped: an ending must not count it.
-        chinese::finalCount(s);
-        QCOMPARE(s.rightCount, 7);
+        chinese::finalCount(page, s);
+        QCOMPARE(s.rightCount, 0);
         QCOMPARE(s.wrongCount, 0);
         // The new page's first line is judged from its start: a wrong first
         // character is marked even though the abandoned line was longer.
-        ByteText line = gb(QStringLiteral("错")), marks;
-        checkLine(s, page.text[0], line, 2, marks);
-        QCOMPARE(marks, bytes::left(page.text[0], 2));
+        page.input[0] = gb(QStringLiteral("错"));
+        checkLine(page, s, 0, 2);
+        QCOMPARE(page.marks[0], bytes::left(page.text[0], 2));
+        // The page after goes on where this one stopped.
+        fillPage(page, lesson);
+        QCOMPARE(page.text[0], bytes::copy(lesson, nextStart, kLineBytes));
     }
 
     void startFromDraw_data() {
@@ -183,73 +183,68 @@ private slots:
         QFETCH(int, wrong);
         QFETCH(QString, lineAfter);
         MainWindowState s;
-        const ByteText ref = gb(reference);
-        ByteText markRow;
-        ByteText line;
+        Page page;
+        page.text[0] = gb(reference);
         CheckResult r;
         for (const QString& step : steps) {
             const QStringList parts = step.split(QLatin1Char('|'));
-            line = gb(parts[0]);
-            const int caret = parts.size() > 1 ? parts[1].toInt() : static_cast<int>(line.size());
-            r = checkLine(s, ref, line, caret, markRow);
+            page.input[0] = gb(parts[0]);
+            const int caret = parts.size() > 1 ? parts[1].toInt() : static_cast<int>(page.input[0].size());
+            r = checkLine(page, s, 0, caret);
         }
         if (marks.startsWith(QLatin1String("hex:")))
-            QCOMPARE(QString::fromLatin1(QByteArray::fromStdString(markRow).toHex()), marks.mid(4));
+            QCOMPARE(QString::fromLatin1(QByteArray::fromStdString(page.marks[0]).toHex()), marks.mid(4));
         else
-            QCOMPARE(readableMarks(markRow), marks);
+            QCOMPARE(readableMarks(page.marks[0]), marks);
         QCOMPARE(r.full, full);
         QCOMPARE(s.rightCount, right);
         QCOMPARE(s.wrongCount, wrong);
-        QCOMPARE(bytes::toUnicode(line), lineAfter);
+        QCOMPARE(bytes::toUnicode(page.input[0]), lineAfter);
         if (full) {
             // Counted once: nothing is left for the ending to count again.
-            chinese::finalCount(s);
+            chinese::finalCount(page, s);
             QCOMPARE(s.rightCount, right);
             QCOMPARE(s.wrongCount, wrong);
             // The next line is judged from its start.
-            ByteText next = gb(QStringLiteral("错")), nextMarks;
-            checkLine(s, gb(QStringLiteral("对的")), next, 2, nextMarks);
-            QCOMPARE(nextMarks, gb(QStringLiteral("对")));
+            page.text[1] = gb(QStringLiteral("对的"));
+            page.input[1] = gb(QStringLiteral("错"));
+            checkLine(page, s, 1, 2);
+            QCOMPARE(page.marks[1], gb(QStringLiteral("对")));
         }
     }
 
-    void snapshotFollowsTheCaret() {
-        MainWindowState s;
-        ByteText marks, line = gb(QStringLiteral("中文人"));
-        checkLine(s, gb(QStringLiteral("中国人民")), line, 4, marks);
-        // Marks stop at the caret, even though the whole new text was judged.
-        QCOMPARE(marks, ByteText("  ") + gb(QStringLiteral("国")));
-        // An ending now counts up to the caret only, its half character included.
-        chinese::finalCount(s);
-        QCOMPARE(s.rightCount, 2);
-        QCOMPARE(s.wrongCount, 1);
-    }
-
+    // What an ending adds for the line in progress, typed with the caret at `caret`.
     void finalCount_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("reference");
         QTest::addColumn<int>("right");
         QTest::addColumn<int>("wrong");
         QTest::newRow("中文 against 中国 adds one right and one wrong")
-            << QStringLiteral("中文") << QStringLiteral("中国人") << 1 << 1;
-        QTest::newRow("nothing typed adds nothing") << QString() << QStringLiteral("中") << 0 << 0;
-        QTest::newRow("past the reference's end counts wrong") << QStringLiteral("中国人") << QStringLiteral("中") << 1 << 2;
+            << QStringLiteral("中文") << 4 << QStringLiteral("中国人") << 1 << 1;
+        QTest::newRow("nothing typed adds nothing") << QString() << 0 << QStringLiteral("中国") << 0 << 0;
+        QTest::newRow("up to the caret only, its half character included")
+            << QStringLiteral("中文人") << 4 << QStringLiteral("中国人民") << 2 << 1;
+        QTest::newRow("past the reference's end counts wrong, once")
+            << QStringLiteral("中国人") << 6 << QStringLiteral("中") << 1 << 2;
     }
     void finalCount() {
         QFETCH(QString, typed);
-        QFETCH(QString, expected);
+        QFETCH(int, caret);
+        QFETCH(QString, reference);
         QFETCH(int, right);
         QFETCH(int, wrong);
         MainWindowState s;
         s.rightCount = 10;
         s.wrongCount = 20;
-        const ByteText t = gb(typed);
-        s.typedText = t;
-        s.expectedText = bytes::left(gb(expected), static_cast<long long>(t.size()) + 1);
-        chinese::finalCount(s);
+        Page page;
+        page.text[0] = gb(reference);
+        page.input[0] = gb(typed);
+        checkLine(page, s, 0, caret);
+        chinese::finalCount(page, s);
         QCOMPARE(s.rightCount, 10 + right);
         QCOMPARE(s.wrongCount, 20 + wrong);
-        chinese::finalCount(s);  // a second ending finds nothing left
+        chinese::finalCount(page, s);  // a second ending finds nothing left
         QCOMPARE(s.rightCount, 10 + right);
         QCOMPARE(s.wrongCount, 20 + wrong);
     }
@@ -268,12 +263,12 @@ private slots:
         QFETCH(bool, newPage);
         const ByteText lesson = lessonOf(1000);
         MainWindowState s;
-        s.lessonSize = 1000;
-        s.lessonPos = 1;
         Page page;
-        fillPage(page, lesson, s);
+        page.lessonSize = 1000;
+        page.lessonPos = 1;
+        fillPage(page, lesson);
         page.writable = line;
-        const int posBefore = s.lessonPos;
+        const auto textBefore = page.text;
         HintBar bar;
         const CodeBooks books{&emptyBook(), &emptyBook(), &emptyBook(), &emptyBook()};
         const ByteText typed = page.text[line];
@@ -283,11 +278,12 @@ private slots:
         QCOMPARE(page.writable, writableAfter);
         QCOMPARE(s.rightCount, 33);
         if (newPage) {
-            QCOMPARE(page.text[0], lesson.substr(static_cast<size_t>(posBefore - 1), 66));
+            // The page after the one from byte 1 starts at byte 331.
+            QCOMPARE(page.text[0], lesson.substr(330, 66));
             QVERIFY(page.input[line].empty());
         } else {
             QCOMPARE(page.input[line], typed);
-            QCOMPARE(s.lessonPos, posBefore);
+            QCOMPARE(page.text, textBefore);
         }
     }
 
@@ -355,14 +351,17 @@ private slots:
         QFETCH(bool, report);
         MainWindowState s;
         s.elapsedText = "old";
-        s.typedText = gb(QStringLiteral("中文"));
-        s.expectedText = gb(QStringLiteral("中国"));
+        // 中文 typed on a line of 中国人: one right, one wrong when counted.
+        Page page;
+        page.text[0] = gb(QStringLiteral("中国人"));
+        page.input[0] = gb(QStringLiteral("中文"));
+        checkLine(page, s, 0, 4);
         PanelFlags f;
         f.panelVisible = true;
         f.timerOn = true;
         if (test) showTestButtons(f);
         QVERIFY(test ? (!f.hintBarVisible && f.exitExitVisible && !f.nextPageVisible) : f.hintBarVisible);
-        const EndingEffect fx = endExercise(static_cast<Ending>(ending), s, f, "0:02:40");
+        const EndingEffect fx = endExercise(static_cast<Ending>(ending), s, page, f, "0:02:40");
         QCOMPARE(fx.enableToolBar, enableToolBar);
         QCOMPARE(fx.restoreMainScreen, restore);
         QCOMPARE(fx.openReport, report);

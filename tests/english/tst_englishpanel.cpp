@@ -5,6 +5,7 @@
 #include "widgets/bytegridlabel.h"
 #include "english/englishpanel.h"
 #include "support/testform.h"
+#include "common/randomsource.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -33,6 +34,7 @@ struct Lesson {
     ByteGridLabel* text(int k) { return t.find<ByteGridLabel>(QStringLiteral("englishtext%1").arg(k)); }
     ByteGridLabel* pd(int k) { return t.find<ByteGridLabel>(QStringLiteral("englishpd%1").arg(k)); }
     ByteText reference(int k) { return text(k)->bytes(); }
+    ByteText page() { return reference(1) + reference(2) + reference(3); }
     QString label(const char* name) { return t.find<QLabel>(QString::fromLatin1(name))->text(); }
     void start(const char* button = "m2a") { t.find<QToolButton>(QString::fromLatin1(button))->click(); }
     // Each character goes down and up before the next, as a careful typist types.
@@ -47,14 +49,19 @@ struct Lesson {
     TestForm t;
 };
 
-// A lesson of plain letters with no blank in it, so that every typed key is visible.
+// A lesson of plain letters with no blank in it, so that every typed key is visible,
+// in no repeating order, so that a run of lines is found in one place only.
 void lettersOnly(const QString& dir) {
     QFile f(dir + QStringLiteral("/ywcj.jxo"));
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QByteArray text;
-    for (int i = 0; i < 1000; ++i) text += static_cast<char>('a' + (i * 7) % 26);
+    RandomSource letters;
+    for (int i = 0; i < 1000; ++i) text += static_cast<char>('a' + letters.next() % 26);
     f.write(text);
 }
+
+// Whether shown is a run of the text read as a circle.
+bool runOf(const ByteText& text, const ByteText& shown) { return (text + text).find(shown) != ByteText::npos; }
 
 }  // namespace
 
@@ -122,14 +129,12 @@ void TestEnglishPanel::lessonCommands() {
     QCOMPARE(l.s().rightCount, 0);
     QCOMPARE(l.s().startTime, l.t.clock.now);
 
-    // The page: three consecutive 66-byte pieces of the file, ending at lessonPos.
+    // The page: three consecutive 66-byte pieces of the file.
     QFile f(l.t.file(file));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const ByteText all = f.readAll().toStdString();
-    QCOMPARE(l.s().lessonSize, static_cast<int>(all.size()));
-    const int start = (l.s().lessonPos - 198 + l.s().lessonSize) % l.s().lessonSize;
-    for (int k = 1; k <= 3; ++k)
-        QCOMPARE(u(l.reference(k)), u(bytes::copy(all, (start + 66 * (k - 1)) % l.s().lessonSize + 1, 66)));
+    for (int k = 1; k <= 3; ++k) QVERIFY(!l.reference(k).empty() && l.reference(k).size() <= 66);
+    QVERIFY(runOf(all, l.page()));
     QCOMPARE(QApplication::focusWidget(), l.put(1));
     QVERIFY(!l.put(1)->isReadOnly());
     QVERIFY(l.put(2)->isReadOnly() && l.put(3)->isReadOnly());
@@ -226,7 +231,7 @@ void TestEnglishPanel::lineFinishedHandsOver() {
 void TestEnglishPanel::finishingLineThreeGivesANewPage() {
     Lesson l({}, lettersOnly);
     l.start();
-    const int next = l.s().lessonPos;
+    const ByteText firstPage = l.page();
     l.typeLine(1);
     l.typeLine(2, {0});
     l.typeLine(3, {65});
@@ -239,26 +244,27 @@ void TestEnglishPanel::finishingLineThreeGivesANewPage() {
     }
     QFile f(l.t.file(QStringLiteral("ywcj.jxo")));
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(u(l.reference(1)), u(bytes::copy(f.readAll().toStdString(), next + 1, 66)));
+    QVERIFY(runOf(f.readAll().toStdString(), firstPage + l.page()));  // the text goes on
     QCOMPARE(l.t.modalCount, 0);
 }
 
 void TestEnglishPanel::nextPageTwice() {
     Lesson l;
     l.start("m2d");
-    const ByteText& all = l.t.form->lessonStore().text();
-    const int size = static_cast<int>(all.size());
-    int pos = l.s().lessonPos;
+    QFile f(l.t.file(QStringLiteral("elesson.txt")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const ByteText all = f.readAll().toStdString();
+    ByteText shown = l.page();
     auto* next = l.t.find<QToolButton>(QStringLiteral("englishnext"));
     for (int page = 0; page < 2; ++page) {
         l.typeLine(1, {}, 5);
         next->click();
-        for (int k = 1; k <= 3; ++k) QCOMPARE(u(l.reference(k)), u(bytes::copy(all, (pos + 66 * (k - 1)) % size + 1, 66)));
-        pos = (pos + 198) % size;
-        QCOMPARE(l.s().lessonPos, pos);
+        shown += l.page();
         QVERIFY(l.put(1)->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), l.put(1));
     }
+    // Each page goes on in the article where the one before stopped.
+    QVERIFY(runOf(all, shown));
     // The abandoned typing is not counted at the end.
     l.t.find<QToolButton>(QStringLiteral("englishexit"))->click();
     QCOMPARE(l.s().rightCount + l.s().wrongCount, 0);
@@ -381,9 +387,14 @@ void TestEnglishPanel::keyClick() {
 }
 
 void TestEnglishPanel::snapshotOfAnEarlierExerciseIsNotCounted() {
+    // An English test left with a line begun, which is not counted...
     Lesson l;
-    l.s().typedText = "left over";
-    l.s().expectedText = "left ovex";
+    l.t.form->findChild<QAction*>(QStringLiteral("MenuItem1"))->trigger();
+    QTest::keyClicks(l.t.find<KeyLineEdit>(QStringLiteral("chinaput1")), QStringLiteral("####"));
+    l.t.messages.answerYes = true;
+    l.t.find<QToolButton>(QStringLiteral("exitexit"))->click();
+    QVERIFY(!l.t.form->chinesePanel()->isVisible());
+    // ...is not counted by the next exercise's ending either.
     l.start();
     l.t.find<QToolButton>(QStringLiteral("englishexit"))->click();
     QCOMPARE(l.s().rightCount, 0);

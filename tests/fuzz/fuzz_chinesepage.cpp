@@ -18,16 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const chinese::CodeBooks books{&book, &book, &book, &book};
 
     MainWindowState s;
-    s.lessonSize = bytes::length(lesson);
-    s.lessonPos = chinese::startFromDraw(s.lessonSize, draw);
-    FUZZ_CHECK(s.lessonPos == 0 || (s.lessonPos % 2 == 1 && s.lessonPos < s.lessonSize));
-
     chinese::Page page;
+    page.lessonSize = bytes::length(lesson);
+    const int start = chinese::startFromDraw(page.lessonSize, draw);
+    FUZZ_CHECK(start == 0 || (start % 2 == 1 && start < page.lessonSize));
+    page.lessonPos = start;
+
     chinese::HintBar hints;
-    chinese::fillPage(page, lesson, s);
+    chinese::fillPage(page, lesson);
+    // Every line is a piece of the lesson, never empty unless the lesson is.
     auto checkPage = [&] {
-        for (const ByteText& t : page.text) FUZZ_CHECK(t.size() <= chinese::kLineBytes);
-        FUZZ_CHECK(s.lessonPos >= 0 && (s.lessonPos < s.lessonSize || s.lessonPos == 0));
+        for (const ByteText& t : page.text) {
+            FUZZ_CHECK(t.size() <= chinese::kLineBytes);
+            FUZZ_CHECK(!t.empty() || lesson.empty());
+            FUZZ_CHECK(lesson.find(t) != std::string::npos);
+        }
         FUZZ_CHECK(page.writable >= 0 && page.writable < chinese::kLineCount);
     };
     checkPage();
@@ -67,11 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         checkPage();
     }
-    // The ending counts the line in progress up to its caret, once.
-    const long long pending = units(s.typedText);
-    chinese::finalCount(s);
+    // The ending counts the line in progress up to one byte past its caret, once.
+    const long long pending = units(bytes::left(edit, std::min(caret, bytes::length(edit)) + 1));
+    chinese::finalCount(page, s);
     FUZZ_CHECK(s.rightCount + s.wrongCount == counted + pending);
-    chinese::finalCount(s);
+    chinese::finalCount(page, s);
     FUZZ_CHECK(s.rightCount + s.wrongCount == counted + pending);
     return 0;
 }

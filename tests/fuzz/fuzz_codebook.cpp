@@ -27,9 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Each caption is empty or the item, three blanks and the five bytes of its code.
-    MainWindowState s;
     chinese::HintBar bar;
-    chinese::showCodeHints(s, {&books[0], &books[1], &books[2], &books[3]}, line, column, bar);
+    chinese::showCodeHints({&books[0], &books[1], &books[2], &books[3]}, line, column, bar);
     for (int j = 1; j <= 4; ++j) {
         const ByteText& caption = bar.caption[static_cast<size_t>(j - 1)];
         const ByteText item = bytes::copy(line, column, 2 * j);

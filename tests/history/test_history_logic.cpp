@@ -150,14 +150,13 @@ private slots:
         QCOMPARE(int(lesson.size()), history::kWeakLessonPages * chinese::kLineCount * chinese::kLineBytes);
 
         // Page after page, as the Chinese panel fills them from the start.
-        MainWindowState s;
-        s.lessonSize = bytes::length(lesson);
-        s.lessonPos = 0;
         chinese::Page page;
+        page.lessonSize = bytes::length(lesson);
+        page.lessonPos = 0;
         QString expected;
         for (int i = 0; i < 33 * chinese::kLineCount; ++i) expected += missed[i % missed.size()];
         for (int p = 0; p < history::kWeakLessonPages + 1; ++p) {
-            chinese::fillPage(page, lesson, s);
+            chinese::fillPage(page, lesson);
             QString shown;
             for (const ByteText& line : page.text) {
                 QCOMPARE(int(line.size()), chinese::kLineBytes);

@@ -169,6 +169,21 @@ private slots:
         QCOMPARE(u(f.drill.hint()), u(radicals::hintOf(f.state.radicalTable[static_cast<size_t>(i)])));
     }
 
+    // A new row asked for in the middle of a row: the arrow is back under its first
+    // radical, and the first answer is judged against that radical.
+    void aNewRowMidwayStartsUnderItsFirstRadical() {
+        Fixture f;
+        for (int i = 0; i < 5; ++i) f.answerRight();
+        f.drill.nextRow();
+        QCOMPARE(u(f.drill.markLine()), QStringLiteral("↑"));
+        const int i = radicals::scan(f.state.radicalTable, bytes::left(f.drill.row(), 2));
+        const char key = radicals::keyOf(f.state.radicalTable[static_cast<size_t>(i)]);
+        f.answer(keyOf(key), ByteText(1, key));
+        QCOMPARE(f.state.rightCount, 6);
+        QCOMPARE(f.state.wrongCount, 0);
+        QCOMPARE(u(f.drill.markLine()), u(bytes::left(f.drill.row(), 2)) + QStringLiteral("↑"));
+    }
+
     // Keys that go down before the last one is released: every release is one answer,
     // judged by what that key typed against the radical under the arrow. After a right
     // answer for 金, "1" and "2" stand for the right keys of the second and third

@@ -72,6 +72,7 @@ private slots:
 
 private:
     void start();
+    void answerUntil(const QString& word);
     void type(const QString& text);
     void enter();
     QString shown(const char* name) const { return t->find<QLabel>(QString::fromLatin1(name))->text(); }
@@ -90,11 +91,17 @@ void TestWordPanel::init() {
 
 void TestWordPanel::cleanup() { t.reset(); }
 
-// The primary-school command on the ten-line list, then the drill put on line 7.
-void TestWordPanel::start() {
-    t->form->startPrimaryWords();
-    st().lessonPos = 7;
-    panel()->showWordLine();
+// The primary-school command on the ten-line list; the drill starts on a line of its
+// own choosing.
+void TestWordPanel::start() { t->form->startPrimaryWords(); }
+
+// Answers right until the entry shows the word.
+void TestWordPanel::answerUntil(const QString& word) {
+    for (int i = 0; i < 10 && shown("bdcdc") != word; ++i) {
+        type(shown("bdcdc"));
+        enter();
+    }
+    QCOMPARE(shown("bdcdc"), word);
 }
 
 void TestWordPanel::type(const QString& text) { QTest::keyClicks(bdcput(), text); }
@@ -113,17 +120,16 @@ void TestWordPanel::startShowsTheDrill() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bdcput()));
     for (const char* n : {"bdczuang1", "bdczuang1a"}) QCOMPARE(shown(n), QStringLiteral("轻轻松松背单词"));
     for (const char* n : {"bdczuang2", "bdczuang2a"}) QCOMPARE(shown(n), QStringLiteral("新版小学英语"));
-    QCOMPARE(st().lessonSize, 10);
-    const QString line = bytes::toUnicode(t->form->lessonStore().line(st().lessonPos));
-    QCOMPARE(shown("bdcdc") + QLatin1Char('*') + shown("bdccy"), line);
+    QVERIFY(tenLines().contains(shown("bdcdc") + QLatin1Char('*') + shown("bdccy")));
     QCOMPARE(shown("bdcpd"), QString());
     QCOMPARE(st().rightCount + st().wrongCount, 0);
 }
 
 void TestWordPanel::theExampleThroughKeys() {
     start();
-    QCOMPARE(shown("bdcdc"), QStringLiteral("apple"));
+    answerUntil(QStringLiteral("apple"));
     QCOMPARE(shown("bdccy"), QStringLiteral("苹果"));
+    const int right = st().rightCount;
 
     type(QStringLiteral("Apple"));
     enter();
@@ -140,15 +146,14 @@ void TestWordPanel::theExampleThroughKeys() {
     enter();
     QCOMPARE(shown("bdcdc"), QStringLiteral("cat"));
     QCOMPARE(shown("bdcpd"), QStringLiteral("√"));
-    QCOMPARE(st().rightCount, 1);
+    QCOMPARE(st().rightCount, right + 1);
     QCOMPARE(st().wrongCount, 1);
 
     // Past the last line the walk goes on at the second line.
     type(QStringLiteral("cat"));
     enter();
-    QCOMPARE(st().lessonPos, 1);
     QCOMPARE(shown("bdcdc"), QStringLiteral("w1"));
-    QCOMPARE(st().rightCount, 2);
+    QCOMPARE(st().rightCount, right + 2);
 }
 
 void TestWordPanel::keyClicks() {
@@ -194,7 +199,7 @@ void TestWordPanel::enterOnlyAnswersWhenItWentDown() {
     QCOMPARE(st().rightCount + st().wrongCount, 0);
 
     // Held down: the repeats answer nothing, the final release answers once.
-    type(QStringLiteral("apple"));
+    type(shown("bdcdc"));
     QTest::keyPress(bdcput(), Qt::Key_Return);
     for (int i = 0; i < 3; ++i) {
         QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
@@ -211,7 +216,8 @@ void TestWordPanel::enterOnlyAnswersWhenItWentDown() {
 // as a repeat: only the last release, with no press after it, answers.
 void TestWordPanel::heldEnterFromTheKeyboardAnswersOnce() {
     start();
-    type(QStringLiteral("apple"));
+    const QString word = shown("bdcdc");
+    type(word);
     auto key = [](QEvent::Type type, unsigned long time) {
         QKeyEvent e(type, Qt::Key_Return, Qt::NoModifier, 36, 0xff0d, 0, QStringLiteral("\r"));
         e.setTimestamp(time);
@@ -227,7 +233,7 @@ void TestWordPanel::heldEnterFromTheKeyboardAnswersOnce() {
     QTRY_COMPARE(st().rightCount, 1);
     QTest::qWait(100);
     QCOMPARE(st().rightCount + st().wrongCount, 1);
-    QCOMPARE(shown("bdcdc"), QStringLiteral("book"));
+    QVERIFY(shown("bdcdc") != word);  // the next entry
 }
 
 void TestWordPanel::answerLineTakesPlainKeys() {
@@ -247,7 +253,7 @@ void TestWordPanel::endings() {
     QFETCH(QString, how);
     t->clock.set(10, 0, 0);
     start();
-    type(QStringLiteral("apple"));
+    type(shown("bdcdc"));
     enter();
     t->clock.set(10, 0, 7);
     panel()->onTimer();
