@@ -1,13 +1,13 @@
 #pragma once
 // The main window's shared members. Only one exercise runs at a time, so the
-// exercise kinds share the working variables.
+// exercise kinds share the working variables; the score of the running exercise
+// is its base.
 #include "common/bytetext.h"
-#include "history/misslog.h"
+#include "exercise/exercisescore.h"
 
 #include <array>
 
-struct MainWindowState {
-    double startTime = 0;
+struct MainWindowState : ExerciseScore {
     double nowTime = 0;
     int lessonSize = 0;
     int lessonPos = 0;
@@ -24,9 +24,6 @@ struct MainWindowState {
     int testMinutes = 0;
     int wordMinutes = 0;
     int soundOk = 0;
-    int elapsedMinutes = 0;
-    int rightCount = 0;
-    int wrongCount = 0;
     std::array<ByteText, 5> hintPrefix{};  // indexed 1 to 4
     ByteText foundCode;
     ByteText typedPiece;
@@ -34,7 +31,6 @@ struct MainWindowState {
     ByteText typedUnit;
     ByteText expectedUnit;
     std::array<ByteText, 13> settingLines{};
-    ByteText elapsedText;
     std::array<char, 300> lineBuffer{};
     ByteText mainMusic;
     ByteText chineseMusic;
@@ -44,13 +40,10 @@ struct MainWindowState {
     ByteText keySound;
     ByteText desktopShortcut;
     ByteText startMenuShortcut;
-    ByteText modeTitle;
-    ByteText lessonTitle;
     std::array<ByteText, 150> radicalTable{};
     ByteText typedText;
     ByteText expectedText;
     std::string appDir;  // a file-system path (UTF-8), without a trailing separator
-    history::MissLog misses;  // of the running exercise; emptied with its counts
 };
 
 // A settings switch is on exactly when its text is "true".
