@@ -3,8 +3,8 @@
 #include "radicals/radicaldrill.h"
 #include "exercise/exerciserun.h"
 
-#include <memory>
 #include <QFrame>
+#include <memory>
 
 class ExerciseHost;
 class ByteGridLabel;

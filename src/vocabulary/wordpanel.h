@@ -4,8 +4,8 @@
 #include "vocabulary/worddrill.h"
 #include "exercise/exerciserun.h"
 
-#include <memory>
 #include <QFrame>
+#include <memory>
 
 class ExerciseHost;
 class KeyLineEdit;

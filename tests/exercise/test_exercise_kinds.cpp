@@ -13,6 +13,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The settings file's music switches, by line (from 1): main, Chinese, English, test, word.
