@@ -9,6 +9,7 @@
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "english/englishpanel.h"
+#include "exercise/exercisekinds.h"
 #include "history/historyview.h"
 #include "history/recorder.h"
 #include "history/reportsession.h"
@@ -23,6 +24,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -35,6 +37,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 constexpr int kExpandedHeight = 90;
@@ -235,11 +238,11 @@ void MainWindow::startUp() {
     radicals::buildRadicalTable(s.radicalTable);
 }
 
-QToolButton* MainWindow::addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width) {
+QToolButton* MainWindow::addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width) {
     auto* b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(name));
+    b->setObjectName(name);
     b->setText(caption);
-    b->setIcon(icons::forControl(QString::fromLatin1(name), services_.appDir));
+    b->setIcon(icons::forControl(name, services_.appDir));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
@@ -254,9 +257,9 @@ QToolButton* MainWindow::addButton(QWidget* bar, const char* name, const QString
     return b;
 }
 
-QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(icons::forControl(QString::fromLatin1(name), services_.appDir), caption);
-    a->setObjectName(QString::fromLatin1(name));
+QAction* MainWindow::addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* a = menu->addAction(icons::forControl(name, services_.appDir), caption);
+    a->setObjectName(name);
     return a;
 }
 
@@ -297,51 +300,53 @@ void MainWindow::buildToolBar() {
         });
         return m;
     };
-    auto item = [this](QMenu* m, const char* name, const QString& caption, void (MainWindow::*slot)()) {
-        connect(addMenuItem(m, name, caption), &QAction::triggered, this, slot);
+    // The exercises, in the order of their kinds: a button of their own, or an item of
+    // a drop-down menu whose button comes where its first item is.
+    struct DropDown {
+        const char* menu;
+        const char* button;
+        QString caption;
+        QString hint;
+        QStringList separators;  // object names of the lines between the items
     };
-
-    QToolBar* cool1 = page("cool1", QStringLiteral("中文练习"));
-    connectClick(addButton(cool1, "m1a", QStringLiteral("字根练习"), QStringLiteral("单击进入五笔字根练习..."), 67), &MainWindow::startRadicalDrill);
-    connectClick(addButton(cool1, "m1b", QStringLiteral("高频字"), QStringLiteral("单击此键进入高频字练习状态..."), 67), &MainWindow::startHighFrequencyLesson);
-    connectClick(addButton(cool1, "m1c", QStringLiteral("二级简码"), QStringLiteral("单击此键进入二级简码练习状态..."), 67), &MainWindow::startTwoKeyCodeLesson);
-    connectClick(addButton(cool1, "m1d", QStringLiteral("三级简码"), QStringLiteral("单击此键进入三级简码练习状态..."), 67), &MainWindow::startThreeKeyCodeLesson);
-    QMenu* cz = dropDown(addButton(cool1, "m1e", QStringLiteral("词组练习"), QStringLiteral("单击此键进入词组练习状态..."), 67), "czPopupMenu");
-    item(cz, "N7", QStringLiteral("二字词组"), &MainWindow::startTwoCharPhraseLesson);
-    cz->addSeparator()->setObjectName(QStringLiteral("N8"));
-    item(cz, "N9", QStringLiteral("三字词组"), &MainWindow::startThreeCharPhraseLesson);
-    cz->addSeparator()->setObjectName(QStringLiteral("N10"));
-    item(cz, "N11", QStringLiteral("四字词组"), &MainWindow::startFourCharPhraseLesson);
-    connectClick(addButton(cool1, "m1f", QStringLiteral("文章练习"), QStringLiteral("单击此键进入文章练习状态..."), 67), &MainWindow::startChineseArticleLesson);
-
-    QToolBar* cool2 = page("cool2", QStringLiteral("英文练习"));
-    connectClick(addButton(cool2, "m2a", QStringLiteral("英文初级"), QStringLiteral("单击进入英文初级指法练习..."), 67), &MainWindow::startEnglishBeginnerLesson);
-    connectClick(addButton(cool2, "m2b", QStringLiteral("英文中级"), QStringLiteral("单击进入英文中级指法练习..."), 67), &MainWindow::startEnglishIntermediateLesson);
-    connectClick(addButton(cool2, "m2c", QStringLiteral("英文高级"), QStringLiteral("单击进入英文高级指法练习..."), 67), &MainWindow::startEnglishAdvancedLesson);
-    connectClick(addButton(cool2, "m2d", QStringLiteral("文章练习"), QStringLiteral("单击进入英文文章练习..."), 67), &MainWindow::startEnglishArticleLesson);
-
-    QToolBar* cool4 = page("cool4", QStringLiteral(" 测   试 "));
-    QMenu* cs2 = dropDown(addButton(cool4, "m3a", QStringLiteral("中文测试"), QStringLiteral("单击进入中文测试选择菜单..."), 67), "csPopupMenu2");
-    item(cs2, "MenuItem4", QStringLiteral("顺序测试"), &MainWindow::startChineseTestFromStart);
-    cs2->addSeparator()->setObjectName(QStringLiteral("MenuItem5"));
-    item(cs2, "MenuItem6", QStringLiteral("随机测试"), &MainWindow::startChineseTestAtRandom);
-    QMenu* cs1 = dropDown(addButton(cool4, "m3b", QStringLiteral("英文测试"), QStringLiteral("单击进入英文测试选择菜单..."), 67), "csPopupMenu1");
-    item(cs1, "MenuItem1", QStringLiteral("顺序测试"), &MainWindow::startEnglishTestFromStart);
-    cs1->addSeparator()->setObjectName(QStringLiteral("MenuItem2"));
-    item(cs1, "MenuItem3", QStringLiteral("随机测试"), &MainWindow::startEnglishTestAtRandom);
-
-    QToolBar* cool5 = page("cool5", QStringLiteral(" 背 单 词 "));
-    connectClick(addButton(cool5, "m4a", QStringLiteral("小学英语"), QStringLiteral("单击进入小学英文单词练习..."), 69), &MainWindow::startPrimaryWords);
-    connectClick(addButton(cool5, "m4b", QStringLiteral("初中英语"), QStringLiteral("单击进入初中英文单词练习..."), 69), &MainWindow::startJuniorWords);
-    connectClick(addButton(cool5, "m4e", QStringLiteral("高中英语"), QStringLiteral("单击进入高中英文单词练习..."), 69), &MainWindow::startSeniorWords);
-    QMenu* dx = dropDown(addButton(cool5, "m4c", QStringLiteral("大学英语"), QStringLiteral("单击进入大学英文单词选择菜单..."), 69), "bdcmune");
-    item(dx, "N5", QStringLiteral("大学英语1-4级词汇"), &MainWindow::startUniversityBand14Words);
-    dx->addSeparator();
-    item(dx, "N6", QStringLiteral("大学英语5-6级词汇"), &MainWindow::startUniversityBand56Words);
-    connectClick(addButton(cool5, "m4d", QStringLiteral("GMAT词汇"), QStringLiteral("单击进入GMAT单词练习..."), 69), &MainWindow::startGmatWords);
-    connectClick(addButton(cool5, "m4f", QStringLiteral("GRE词汇"), QStringLiteral("单击进入GRE单词练习..."), 69), &MainWindow::startGreWords);
-    connectClick(addButton(cool5, "m4g", QStringLiteral("托福600"), QStringLiteral("单击进入托福600分单词练习..."), 69), &MainWindow::startToeflWords);
-    connectClick(addButton(cool5, "m4h", QStringLiteral("语句练习"), QStringLiteral("单击进入语句练习..."), 69), &MainWindow::startSentenceDrill);
+    const DropDown dropDowns[] = {
+        {"czPopupMenu", "m1e", QStringLiteral("词组练习"), QStringLiteral("单击此键进入词组练习状态..."),
+         {QStringLiteral("N8"), QStringLiteral("N10")}},
+        {"csPopupMenu2", "m3a", QStringLiteral("中文测试"), QStringLiteral("单击进入中文测试选择菜单..."),
+         {QStringLiteral("MenuItem5")}},
+        {"csPopupMenu1", "m3b", QStringLiteral("英文测试"), QStringLiteral("单击进入英文测试选择菜单..."),
+         {QStringLiteral("MenuItem2")}},
+        {"bdcmune", "m4c", QStringLiteral("大学英语"), QStringLiteral("单击进入大学英文单词选择菜单..."), {}},
+    };
+    const std::pair<const char*, QString> pages[] = {{"cool1", QStringLiteral("中文练习")},
+                                                     {"cool2", QStringLiteral("英文练习")},
+                                                     {"cool4", QStringLiteral(" 测   试 ")},
+                                                     {"cool5", QStringLiteral(" 背 单 词 ")}};
+    QHash<QString, QToolBar*> bars;
+    for (const auto& [name, caption] : pages) bars.insert(QString::fromLatin1(name), page(name, caption));
+    QHash<QString, QMenu*> menus;
+    const auto text = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
+    for (const ExerciseKind& k : exerciseKinds()) {
+        if (k.control.empty()) continue;
+        const auto start = [this, id = k.id] { startExercise(id); };
+        QToolBar* bar = bars.value(text(k.page));
+        const int width = k.page == "cool5" ? 69 : 67;
+        if (k.menu.empty()) {
+            connect(addButton(bar, text(k.control), text(k.caption), text(k.hint), width), &QToolButton::clicked, this, start);
+            continue;
+        }
+        const DropDown* d = std::find_if(std::begin(dropDowns), std::end(dropDowns),
+                                         [&](const DropDown& x) { return k.menu == x.menu; });
+        QMenu*& m = menus[text(k.menu)];
+        if (!m) {
+            m = dropDown(addButton(bar, QString::fromLatin1(d->button), d->caption, d->hint, width), d->menu);
+        } else {
+            const qsizetype n = m->actions().size() / 2;  // items and separators alternate
+            QAction* line = m->addSeparator();
+            if (n < d->separators.size()) line->setObjectName(d->separators[n]);
+        }
+        connect(addMenuItem(m, text(k.control), text(k.caption)), &QAction::triggered, this, start);
+    }
 
     QToolBar* cool6 = page("cool6", QStringLiteral(" 系  统 "));
     connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &MainWindow::openHelp);
@@ -514,33 +519,16 @@ void MainWindow::focusNextControl() {
     }
 }
 
-// The exercise commands.
-void MainWindow::startRadicalDrill() { radicalPanel_->startFullDrill(); }
-void MainWindow::startHighFrequencyLesson() { chinesePanel_->startLesson(bytes::gb("高频字练习"), "/gpz.jxo"); }
-void MainWindow::startTwoKeyCodeLesson() { chinesePanel_->startLesson(bytes::gb("二级简码练习"), "/ejjm.jxo"); }
-void MainWindow::startThreeKeyCodeLesson() { chinesePanel_->startLesson(bytes::gb("三级简码练习"), "/sjjm.jxo"); }
-void MainWindow::startChineseArticleLesson() { chinesePanel_->startLesson(bytes::gb("文章练习"), "/clesson.txt"); }
-void MainWindow::startTwoCharPhraseLesson() { chinesePanel_->startLesson(bytes::gb("二字词组练习"), "/ezcz.jxo"); }
-void MainWindow::startThreeCharPhraseLesson() { chinesePanel_->startLesson(bytes::gb("三字词组练习"), "/shzcz.jxo"); }
-void MainWindow::startFourCharPhraseLesson() { chinesePanel_->startLesson(bytes::gb("四字词组练习"), "/szcz.jxo"); }
-void MainWindow::startEnglishBeginnerLesson() { englishPanel_->startLesson(bytes::gb("英文初级练习"), "/ywcj.jxo"); }
-void MainWindow::startEnglishIntermediateLesson() { englishPanel_->startLesson(bytes::gb("英文中级练习"), "/ywzj.jxo"); }
-void MainWindow::startEnglishAdvancedLesson() { englishPanel_->startLesson(bytes::gb("英文高级练习"), "/ywgj.jxo"); }
-void MainWindow::startEnglishArticleLesson() { englishPanel_->startLesson(bytes::gb("英文文章练习"), "/elesson.txt"); }
-void MainWindow::startChineseTestFromStart() { chinesePanel_->startTest(false, bytes::gb("中文练习"), "/ctest.txt"); }
-void MainWindow::startChineseTestAtRandom() { chinesePanel_->startTest(true, bytes::gb("中文练习"), "/ctest.txt"); }
-// The English tests run on the Chinese page.
-void MainWindow::startEnglishTestFromStart() { chinesePanel_->startTest(false, bytes::gb("英文练习"), "/etest.txt"); }
-void MainWindow::startEnglishTestAtRandom() { chinesePanel_->startTest(true, bytes::gb("英文练习"), "/etest.txt"); }
-void MainWindow::startPrimaryWords() { wordPanel_->startWordDrill("/xxyy.eng", bytes::gb("新版小学英语")); }
-void MainWindow::startJuniorWords() { wordPanel_->startWordDrill("/czhyy.eng", bytes::gb("新版初中英语")); }
-void MainWindow::startSeniorWords() { wordPanel_->startWordDrill("/gzhyy.eng", bytes::gb("新版高中英语")); }
-void MainWindow::startUniversityBand14Words() { wordPanel_->startWordDrill("/yy14.eng", bytes::gb("大学英语1-4级")); }
-void MainWindow::startUniversityBand56Words() { wordPanel_->startWordDrill("/yy56.eng", bytes::gb("大学英语5-6级")); }
-void MainWindow::startGmatWords() { wordPanel_->startWordDrill("/gmat.eng", bytes::gb("GMAT词汇")); }
-void MainWindow::startGreWords() { wordPanel_->startWordDrill("/gre.eng", bytes::gb("GRE英语词汇")); }
-void MainWindow::startToeflWords() { wordPanel_->startWordDrill("/tf6000.eng", bytes::gb("托福600分单词")); }
-void MainWindow::startSentenceDrill() { wordPanel_->startWordDrill("/yjlx.eng", bytes::gb("语句练习")); }
+// The exercise commands: the panel that runs the kind starts it.
+void MainWindow::startExercise(ExerciseId id) {
+    const ExerciseKind& kind = exerciseKind(id);
+    switch (kind.panel) {
+    case ExercisePanel::Radicals: radicalPanel_->start(kind); break;
+    case ExercisePanel::Chinese: chinesePanel_->start(kind); break;
+    case ExercisePanel::English: englishPanel_->start(kind); break;
+    case ExercisePanel::Vocabulary: wordPanel_->start(kind); break;
+    }
+}
 
 // The system commands.
 void MainWindow::openHelp() {
@@ -579,8 +567,10 @@ void MainWindow::showHistory() {
     HistoryView view(historyStore(), codeBook1_, state_.radicalTable, *services_.messages, this);
     runModal(view);
     // The practices start once the window has closed.
-    if (view.practice() == HistoryView::Practice::WeakChars)
-        chinesePanel_->startGeneratedLesson(bytes::gb("薄弱字练习"), view.weakLesson());
-    else if (view.practice() == HistoryView::Practice::WeakRadicals)
-        radicalPanel_->startWeakDrill(view.weakRadicals());
+    if (view.practice() == HistoryView::Practice::WeakChars) {
+        const ByteText lesson = view.weakLesson();
+        chinesePanel_->start(exerciseKind(ExerciseId::WeakChars), &lesson);
+    } else if (view.practice() == HistoryView::Practice::WeakRadicals) {
+        radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view.weakRadicals());
+    }
 }

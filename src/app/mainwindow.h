@@ -2,6 +2,7 @@
 // The main window: the tool bar, the status bar, the exercise panels and the state
 // they share.
 #include "exercise/exercisehost.h"
+#include "exercise/exercisekinds.h"
 #include "exercise/mainwindowstate.h"
 #include "chinese/codebook.h"
 #include "common/linestore.h"
@@ -86,31 +87,8 @@ public:
     void moveFocusOnEnter(QKeyEvent* e);
 
 public slots:
-    void startRadicalDrill();
-    void startHighFrequencyLesson();
-    void startTwoKeyCodeLesson();
-    void startThreeKeyCodeLesson();
-    void startChineseArticleLesson();
-    void startTwoCharPhraseLesson();
-    void startThreeCharPhraseLesson();
-    void startFourCharPhraseLesson();
-    void startEnglishBeginnerLesson();
-    void startEnglishIntermediateLesson();
-    void startEnglishAdvancedLesson();
-    void startEnglishArticleLesson();
-    void startChineseTestFromStart();
-    void startChineseTestAtRandom();
-    void startEnglishTestFromStart();
-    void startEnglishTestAtRandom();
-    void startPrimaryWords();
-    void startJuniorWords();
-    void startSeniorWords();
-    void startUniversityBand14Words();
-    void startUniversityBand56Words();
-    void startGmatWords();
-    void startGreWords();
-    void startToeflWords();
-    void startSentenceDrill();
+    // Every exercise of the tool bar starts here (exercise/exercisekinds.h).
+    void startExercise(ExerciseId id);
     void openHelp();
     void openAbout();
     void minimiseWindow();
@@ -125,8 +103,8 @@ private:
     void startUp();
     void buildToolBar();
     void buildStatusBar();
-    QToolButton* addButton(QWidget* bar, const char* name, const QString& caption, const QString& hint, int width);
-    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
+    QToolButton* addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width);
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
     void focusNextControl();
     // Keys on the tool bar: arrows among the buttons of a tab, Down, Enter and Space
     // open a drop-down menu, Enter presses a button. True when the key was used.

@@ -5,8 +5,6 @@
 
 namespace chinese {
 
-bool isTest(const MainWindowState& s) { return s.lessonTitle == bytes::gb("测试"); }
-
 namespace {
 void practiceButtons(PanelFlags& f) {
     f.nextPageVisible = true;
@@ -60,7 +58,7 @@ EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFla
 TickResult tick(MainWindowState& s, double now) {
     TickResult r;
     r.caption = clockTick(s, now);
-    if (isTest(s)) {
+    if (runningTest(s)) {
         if (s.elapsedMinutes == s.settings.testMinutes) r.ending = Ending::TestLimit;
     } else if (s.elapsedMinutes == s.settings.practiceMinutes) {
         r.ending = Ending::PracticeLimit;

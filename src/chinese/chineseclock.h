@@ -7,9 +7,6 @@
 
 namespace chinese {
 
-// An exercise is a test exactly when its lesson title is "测试".
-bool isTest(const MainWindowState& s);
-
 // What of the panel the endings change; the panel shows it.
 struct PanelFlags {
     bool panelVisible = false;

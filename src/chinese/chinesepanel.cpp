@@ -3,6 +3,7 @@
 #include "widgets/bytegridlabel.h"
 #include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
+#include "exercise/exerciserun.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/keylineedit.h"
@@ -46,6 +47,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     setGeometry(110, 70, 600, 400);
 
     timer_ = makeExerciseTimer(this, "chinatimerctr", &ChinesePanel::onTimer);
+    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
 
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
@@ -124,72 +126,29 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
 
 ChinesePanel::~ChinesePanel() = default;
 
-// The lessons of the "中文练习" tab.
-void ChinesePanel::startLesson(const ByteText& lessonTitle, const std::string& fileName) {
-    start(Kind::Lesson, bytes::gb("中文练习"), lessonTitle, fileLoader(fileName));
-}
-
-void ChinesePanel::startGeneratedLesson(const ByteText& lessonTitle, const ByteText& text) {
-    start(Kind::GeneratedLesson, bytes::gb("中文练习"), lessonTitle, [this, text] { host_.lessonStore().loadText(text); });
-}
-
-// "顺序测试" and "随机测试", Chinese or English.
-void ChinesePanel::startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName) {
-    start(randomStart ? Kind::RandomTest : Kind::OrderedTest, modeTitle, bytes::gb("测试"), fileLoader(fileName));
-}
-
-std::function<void()> ChinesePanel::fileLoader(const std::string& fileName) {
-    return [this, fileName] { host_.lessonStore().loadFile(host_.state().appDir + fileName); };
-}
-
-void ChinesePanel::start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle,
-                         const std::function<void()>& load) {
+// A lesson or a test of the Chinese page; `generated` is a text made by the program
+// (the weak characters), which starts at its first byte.
+void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
+    if (!run_->begin(kind, generated)) return;
     MainWindowState& s = host_.state();
-    const bool test = kind == Kind::OrderedTest || kind == Kind::RandomTest;
-    host_.collapseToolBar();
-    timer_->start();
-    s.modeTitle = modeTitle;
-    s.lessonTitle = lessonTitle;
-    if (test ? s.settings.testMusic : s.settings.chineseMusic)
-        host_.sound().music();
-    else
-        host_.sound().nomusic();
-    s.startTime = host_.clock().timeOfDay();
+    const bool test = kind.test;
     flags_.timerOn = true;
     flags_.panelVisible = true;
-    show();
-    try {
-        host_.lessonStore().clear();
-        load();
-    } catch (const JaxoError& e) {
-        // Undo the start: the main screen comes back as it was, then the message.
-        flags_.timerOn = false;
-        flags_.panelVisible = false;
-        showFlags();
-        host_.restoreMainScreen();
-        host_.showError(e);
-        return;
-    }
     // An English test is typed on these lines: plain keys, even with a Chinese input
     // method left on, and a line ends after its last byte.
-    englishTest_ = test && modeTitle == bytes::gb("英文练习");
+    englishTest_ = kind.latinText;
     for (KeyLineEdit* put : inputLines_) put->setLatinOnly(englishTest_);
     input_->refresh();
     page_.lessonSize = bytes::length(host_.lessonStore().text());
     // A generated lesson puts what matters most first: it starts there.
-    page_.lessonPos = kind == Kind::OrderedTest || kind == Kind::GeneratedLesson
-                          ? 0
-                          : chinese::randomStart(page_.lessonSize, host_.random());
+    page_.lessonPos = (test && !kind.randomStart) || generated ? 0 : chinese::randomStart(page_.lessonSize, host_.random());
     chinese::fillPage(page_, host_.lessonStore().text());
     if (test) chinese::showTestButtons(flags_);
     modeCaption_->setText(uni(s.modeTitle));
     if (test)
-        lessonCaption_->setText(kind == Kind::RandomTest ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
+        lessonCaption_->setText(kind.randomStart ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
     else
         lessonCaption_->setText(uni(s.lessonTitle));
-    s.rightCount = 0;
-    s.wrongCount = 0;
-    s.misses.clear();
     // A test shows no hints: its bar stays hidden until it ends.
     if (!test) chinese::showCodeHints(books(), page_.text[0], 1, hints_);
     showPage();
@@ -238,7 +197,7 @@ bool ChinesePanel::lineKeyPress(int ch) {
     if (letter && !englishTest_) host_.setHint(chinese::kInputMethodOffHint);
     if (ch != 27) return true;
     // A held Escape repeats into the line the practice has left: it ends only once.
-    if (flags_.panelVisible && !chinese::isTest(host_.state())) end(chinese::Ending::PracticeEscape);
+    if (flags_.panelVisible && !runningTest(host_.state())) end(chinese::Ending::PracticeEscape);
     return false;
 }
 
@@ -280,11 +239,10 @@ void ChinesePanel::onTimer() {
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
         chinese::endExercise(ending, host_.state(), page_, flags_, bytes::fromUnicode(clockCaption_->text()));
-    showFlags();
-    dumpStateForTests();
-    if (fx.enableToolBar) host_.setToolBarEnabled(true);
-    if (fx.restoreMainScreen) host_.restoreMainScreen();
-    if (fx.openReport) host_.openReport();
+    run_->end({fx.enableToolBar, fx.restoreMainScreen, fx.openReport}, [this] {
+        showFlags();
+        dumpStateForTests();
+    });
 }
 
 void ChinesePanel::showPage() {

@@ -3,6 +3,7 @@
 #include "chinese/chinesepage.h"
 #include "chinese/codehints.h"
 #include "common/bytetext.h"
+#include "exercise/exerciserun.h"
 
 #include <QFrame>
 #include <array>
@@ -34,13 +35,9 @@ public:
     ChinesePanel(ExerciseHost& host, QWidget* parent);
     ~ChinesePanel() override;
     QTimer* timer() const { return timer_; }
-    // A lesson command: title and file name ("/gpz.jxo").
-    void startLesson(const ByteText& lessonTitle, const std::string& fileName);
-    // A lesson on a text made by the program (the weak characters): the page starts
-    // at its first byte; everything else as for a lesson file.
-    void startGeneratedLesson(const ByteText& lessonTitle, const ByteText& text);
-    // A test command: from the start or a random place of the file.
-    void startTest(bool randomStart, const ByteText& modeTitle, const std::string& fileName);
+    // A lesson or a test of this page (also the English tests); `generated`: a text the
+    // program made instead of the kind's file.
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
 
     void nextPage();
     void exitPractice();
@@ -50,11 +47,7 @@ public:
     const chinese::Page& page() const { return page_; }
 
 private:
-    enum class Kind { Lesson, GeneratedLesson, OrderedTest, RandomTest };
     bool englishTest_ = false;
-    std::function<void()> fileLoader(const std::string& fileName);
-    // load fills lessonStore (and may throw JaxoError).
-    void start(Kind kind, const ByteText& modeTitle, const ByteText& lessonTitle, const std::function<void()>& load);
     void lineChanged(int k);
     bool lineKeyPress(int ch);
     void end(chinese::Ending ending);
@@ -74,6 +67,7 @@ private:
     bool limitWhileAsking_ = false;  // and the test time limit came meanwhile
 
     QTimer* timer_ = nullptr;
+    std::unique_ptr<ExerciseRun> run_;
     std::array<ByteGridLabel*, chinese::kLineCount> referenceLines_{};
     std::array<ByteGridLabel*, chinese::kLineCount> markLines_{};
     std::array<KeyLineEdit*, chinese::kLineCount> inputLines_{};

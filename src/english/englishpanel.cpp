@@ -3,6 +3,7 @@
 #include "widgets/bytegridlabel.h"
 #include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
+#include "exercise/exerciserun.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/keylineedit.h"
@@ -38,6 +39,7 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     setGeometry(100, 60, 610, 440);
 
     timer_ = makeExerciseTimer(this, "englishtimer", &EnglishPanel::onTimer);
+    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
 
     background_ = new QLabel(this);
     background_->setObjectName(QStringLiteral("engback"));
@@ -114,35 +116,14 @@ void EnglishPanel::loadPictures() {
     exitButton_->setIcon(icons::forControl(exitButton_->objectName(), dir));
 }
 
-void EnglishPanel::startLesson(const ByteText& lessonTitle, const std::string& fileName) {
-    MainWindowState& s = host_.state();
-    // The file is read before anything changes: a lesson that cannot be read leaves the
-    // main screen as it was, with the message naming the file. Loading replaces what
-    // the store held.
-    LineStore& store = host_.lessonStore();
-    try {
-        store.loadFile(s.appDir + fileName);
-    } catch (const JaxoError& e) {
-        host_.showError(e);
-        return;
-    }
-
-    host_.collapseToolBar();
-    show();
-    raise();
-    timer_->start();
+void EnglishPanel::start(const ExerciseKind& kind) {
+    if (!run_->begin(kind)) return;
     running_ = true;
-    s.modeTitle = bytes::gb("英文练习");
-    s.lessonTitle = lessonTitle;
-    if (s.settings.englishMusic)
-        host_.sound().music();
-    else
-        host_.sound().nomusic();
     host_.sound().keySoundAhead(true);  // its keys click
-    s.startTime = host_.clock().timeOfDay();
+    MainWindowState& s = host_.state();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
-    practice_.start(store.text(), host_.random());  // counts, start, first page
+    practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
     dumpStateForTests();
@@ -172,14 +153,11 @@ void EnglishPanel::onTimer() {
 void EnglishPanel::endEnglishPractice() {
     if (!running_) return;
     running_ = false;
-    MainWindowState& s = host_.state();
-    s.elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
-    timer_->stop();
-    practice_.finalCount();
-    hide();
-    dumpStateForTests();
-    host_.setToolBarEnabled(true);
-    host_.openReport();
+    run_->end({}, [this] {
+        host_.state().elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
+        practice_.finalCount();
+        dumpStateForTests();
+    });
 }
 
 void EnglishPanel::lineKeyUp(int line) {
@@ -205,7 +183,7 @@ void EnglishPanel::lineKeyUp(int line) {
 }
 
 void EnglishPanel::lineKeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && running_ && host_.state().lessonTitle != bytes::gb("测试")) endEnglishPractice();
+    if (e->key() == Qt::Key_Escape && running_ && !runningTest(host_.state())) endEnglishPractice();
 }
 
 bool EnglishPanel::lineKeyPress(int) {

@@ -2,9 +2,11 @@
 #include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "english/englishpractice.h"
+#include "exercise/exerciserun.h"
 
 #include <QFrame>
 #include <array>
+#include <memory>
 
 class ExerciseHost;
 class ByteGridLabel;
@@ -22,7 +24,8 @@ class EnglishPanel : public QFrame {
 public:
     EnglishPanel(ExerciseHost& host, QWidget* parent);
     QTimer* timer() const { return timer_; }
-    void startLesson(const ByteText& lessonTitle, const std::string& fileName);
+    // An English lesson (the English tests run on the Chinese page).
+    void start(const ExerciseKind& kind);
 
     // The next three lines of the lesson, as the page shows them.
     void showNextLines();
@@ -54,6 +57,7 @@ private:
     bool picturesLoaded_ = false;
 
     QTimer* timer_ = nullptr;
+    std::unique_ptr<ExerciseRun> run_;
     std::array<ByteGridLabel*, english::kPageLines> referenceLines_{};
     std::array<ByteGridLabel*, english::kPageLines> markLines_{};
     std::array<KeyLineEdit*, english::kPageLines> inputLines_{};

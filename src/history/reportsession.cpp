@@ -2,21 +2,12 @@
 
 namespace history {
 
-QString kindOf(const ByteText& modeTitle, const ByteText& lessonTitle) {
-    const bool english = modeTitle == bytes::gb("英文练习");
-    if (modeTitle == bytes::gb("轻轻松松背单词")) return QStringLiteral("vocabulary");
-    if (lessonTitle == bytes::gb("测试")) return english ? QStringLiteral("english-test") : QStringLiteral("chinese-test");
-    if (english) return QStringLiteral("english");
-    if (lessonTitle == bytes::gb("字根练习")) return QStringLiteral("radicals");
-    if (lessonTitle == bytes::gb("薄弱字根练习")) return QStringLiteral("weak-radicals");
-    if (lessonTitle == bytes::gb("薄弱字练习")) return QStringLiteral("weak-chars");
-    return QStringLiteral("chinese");
-}
-
-Session sessionFromReport(const MainWindowState& s, const ScoreReport& r, const QDateTime& opened) {
+Session sessionFromReport(const ExerciseScore& s, const ScoreReport& r, const QDateTime& opened) {
     Session row;
     row.startedAt = opened.addSecs(-r.elapsedSeconds);
-    row.kind = kindOf(s.modeTitle, s.lessonTitle);
+    // A score with no kind never came from a start; it counts as Chinese practice.
+    row.kind = s.kind ? QString::fromLatin1(s.kind->historyKind.data(), static_cast<qsizetype>(s.kind->historyKind.size()))
+                      : QStringLiteral("chinese");
     row.title = bytes::toUnicode(s.lessonTitle);
     row.right = s.rightCount;
     row.wrong = s.wrongCount;

@@ -26,6 +26,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     setGeometry(90, 70, 636, 400);
 
     timer_ = makeExerciseTimer(this, "zgtimerctr", &RadicalPanel::onTimer);
+    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
     releases_ = new ReleaseSettler(this, [this](long long id) { judgeRelease(id); });
 
     // The row: a light shadow under it, like the other label pairs.
@@ -86,26 +87,15 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     keyChart_->move(32, 206);
 }
 
-void RadicalPanel::startFullDrill() { startDrill({}, {}); }
-
-void RadicalPanel::startWeakDrill(std::vector<int> entries) { startDrill(std::move(entries), bytes::gb("薄弱字根练习")); }
-
-void RadicalPanel::startDrill(std::vector<int> entries, const ByteText& lessonTitle) {
+void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
+    if (!run_->begin(kind)) return;
     MainWindowState& s = host_.state();
-    host_.collapseToolBar();
-    timer_->start();
-    if (s.settings.chineseMusic)
-        host_.sound().music();
-    else
-        host_.sound().nomusic();
     host_.sound().keySoundAhead(true);  // its keys click
     // The program folder and the table are known only once the window is built.
     keyChart_->setTable(s.radicalTable);
     if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));
-    drill_.begin(host_.clock().timeOfDay(), std::move(entries), lessonTitle);
+    drill_.begin(s.startTime, std::move(entries), s.lessonTitle);
     input_->clear();
-    show();
-    raise();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
     showDrill();
@@ -181,10 +171,8 @@ void RadicalPanel::endRadicalDrill() {
     if (!drill_.running()) return;
     // A key released just before the end still counts.
     releases_->settleNow();
-    timer_->stop();
-    hide();
-    host_.setToolBarEnabled(true);
-    drill_.finish();
-    input_->clear();
-    host_.openReport();
+    run_->end({}, [this] {
+        drill_.finish();
+        input_->clear();
+    });
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include "widgets/labelpair.h"
 #include "radicals/radicaldrill.h"
+#include "exercise/exerciserun.h"
 
 #include <QFrame>
+#include <memory>
 
 class ExerciseHost;
 class ByteGridLabel;
@@ -21,15 +23,14 @@ public:
     QTimer* timer() const { return timer_; }
     const radicals::RadicalDrill& drill() const { return drill_; }
 
-    void startFullDrill();
-    // The drill over the given table entries only (the radicals missed most).
-    void startWeakDrill(std::vector<int> entries);
+    // The radical drill; with entries (table places), over those radicals only (the
+    // radicals missed most).
+    void start(const ExerciseKind& kind, std::vector<int> entries = {});
     void nextRow();
     void onTimer();
     void exitDrill();
 
 private:
-    void startDrill(std::vector<int> entries, const ByteText& lessonTitle);
     void inputKeyDown(QKeyEvent* e);
     bool inputKeyPress(QKeyEvent* e, int ch);
     void inputKeyUp(QKeyEvent* e);
@@ -41,6 +42,7 @@ private:
     ExerciseHost& host_;
     radicals::RadicalDrill drill_;
     QTimer* timer_ = nullptr;
+    std::unique_ptr<ExerciseRun> run_;
     ByteGridLabel* radicalRow1_ = nullptr;
     ByteGridLabel* radicalRow2_ = nullptr;
     ByteGridLabel* markRow1_ = nullptr;

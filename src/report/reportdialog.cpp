@@ -17,7 +17,7 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     setGeometry(150, 200, 520, 200);
     setMinimumSize(420, 180);
 
-    const MainWindowState& s = form.state();
+    const ExerciseScore& s = form.state();
     score_ = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
     const ScoreReport& r = score_;
     const QString texts[6] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating};
@@ -36,7 +36,7 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     LabelPair lesson(this, QStringLiteral("zht3"), QStringLiteral("zht4"), fonts::kai(11), QPoint(380, 60));
     lesson.setText(bytes::toUnicode(s.lessonTitle));
 
-    auto* exit = new QPushButton(icons::forControl(QStringLiteral("exit"), s.appDir), QStringLiteral("退出"), this);
+    auto* exit = new QPushButton(icons::forControl(QStringLiteral("exit"), form.state().appDir), QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("exit"));
     exit->setFont(fonts::song(13));
     exit->setGeometry(390, 120, 100, 40);

@@ -65,6 +65,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     setAutoFillBackground(true);
 
     timer_ = makeExerciseTimer(this, "bdcTimer1", &WordPanel::onTimer);
+    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
 
     background_ = makePicture(this, "bdcback", QPoint(0, 0));
     picture_ = makePicture(this, "bdctx", QPoint(40, 190));
@@ -127,36 +128,16 @@ void WordPanel::loadPictures() {
     exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.state().appDir));
 }
 
-void WordPanel::startWordDrill(const std::string& fileName, const ByteText& title) {
+void WordPanel::start(const ExerciseKind& kind) {
+    if (!run_->begin(kind)) return;
     MainWindowState& s = host_.state();
-    // The list is read before anything changes, so a list that cannot be read leaves
-    // the main screen exactly as it was.
-    LineStore list;
-    try {
-        list.loadFile(s.appDir + fileName);
-    } catch (const JaxoError& e) {
-        host_.showError(e);
-        return;
-    }
-
+    host_.sound().keySoundAhead(true);  // its keys click
     loadPictures();
     drill_.clearMark();
     showMark();
-    host_.collapseToolBar();
-    if (s.settings.wordMusic)
-        host_.sound().music();
-    else
-        host_.sound().nomusic();
-    host_.sound().keySoundAhead(true);  // its keys click
     input_->clear();
     enterDown_ = false;
-    const double now = host_.clock().timeOfDay();
-    timer_->start();
-    show();
-    raise();
-
-    host_.lessonStore() = std::move(list);
-    drill_.start(now, title);
+    drill_.start(s.startTime, s.lessonTitle);
     clockCaption_.setText(bytes::toUnicode(drill_.clockText()));
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
@@ -243,9 +224,5 @@ void WordPanel::endWordDrill() {
     if (!drill_.running()) return;
     // An Enter let go just before the end still answers.
     releases_->settleNow();
-    timer_->stop();
-    hide();
-    host_.setToolBarEnabled(true);
-    drill_.finish();
-    host_.openReport();
+    run_->end({}, [this] { drill_.finish(); });
 }

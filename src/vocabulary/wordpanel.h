@@ -2,8 +2,10 @@
 #include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "vocabulary/worddrill.h"
+#include "exercise/exerciserun.h"
 
 #include <QFrame>
+#include <memory>
 
 class ExerciseHost;
 class KeyLineEdit;
@@ -21,8 +23,8 @@ public:
     QTimer* timer() const { return timer_; }
     const WordDrill& drill() const { return drill_; }
 
-    // One of the nine word-list commands: fileName as "/xxyy.eng".
-    void startWordDrill(const std::string& fileName, const ByteText& title);
+    // One of the nine word lists.
+    void start(const ExerciseKind& kind);
     void showWordLine();
     void onTimer();
     void exitDrill();
@@ -40,6 +42,7 @@ private:
     ExerciseHost& host_;
     WordDrill drill_;
     QTimer* timer_ = nullptr;
+    std::unique_ptr<ExerciseRun> run_;
     LabelPair clockCaption_;
     LabelPair modeCaption_;
     LabelPair lessonCaption_;

@@ -206,7 +206,7 @@ void TestAccess::tabLetters() {
     // Listed where the pointer rests on the tab too.
     QVERIFY(m->tabToolTip(tab).contains(QKeySequence(Qt::Key(key)).toString()));
     // While an exercise runs the tool bar is off, and so are its letters.
-    t.form->startHighFrequencyLesson();
+    t.form->startExercise(ExerciseId::HighFrequency);
     const int running = m->currentIndex();
     press(tab == 1 ? Qt::Key_Z : Qt::Key_Y, Qt::AltModifier);
     QCOMPARE(m->currentIndex(), running);
@@ -303,7 +303,7 @@ void TestAccess::panelButtonsHaveKeys() {
     showForm(t);
     const bool menuItem = start.startsWith(QLatin1String("Menu"));
     if (menuItem)
-        t.form->startChineseTestFromStart();
+        t.form->startExercise(ExerciseId::ChineseTestFromStart);
     else
         t.find<QToolButton>(start)->click();
     const QString pageBefore = t.find<ByteGridLabel>(QStringLiteral("chinatext1"))->text();
@@ -353,11 +353,11 @@ void TestAccess::everyControlHasAName() {
     showForm(t);
     MainWindow& f = *t.form;
     QStringList unnamed;
-    if (screen == QLatin1String("Chinese page")) f.startHighFrequencyLesson();
-    if (screen == QLatin1String("Chinese test")) f.startChineseTestFromStart();
-    if (screen == QLatin1String("English page")) f.startEnglishBeginnerLesson();
-    if (screen == QLatin1String("radical drill")) f.startRadicalDrill();
-    if (screen == QLatin1String("vocabulary drill")) f.startPrimaryWords();
+    if (screen == QLatin1String("Chinese page")) f.startExercise(ExerciseId::HighFrequency);
+    if (screen == QLatin1String("Chinese test")) f.startExercise(ExerciseId::ChineseTestFromStart);
+    if (screen == QLatin1String("English page")) f.startExercise(ExerciseId::EnglishBeginner);
+    if (screen == QLatin1String("radical drill")) f.startExercise(ExerciseId::RadicalDrill);
+    if (screen == QLatin1String("vocabulary drill")) f.startExercise(ExerciseId::PrimaryWords);
     if (screen == QLatin1String("settings panel")) f.openSettings();
     if (screen == QLatin1String("report")) {
         bool opened = false;
@@ -366,7 +366,7 @@ void TestAccess::everyControlHasAName() {
             opened = true;
             unnamed = unnamedControls(QAccessible::queryAccessibleInterface(&d));
         };
-        f.startEnglishBeginnerLesson();
+        f.startExercise(ExerciseId::EnglishBeginner);
         press(Qt::Key_Escape);
         QVERIFY(opened);
     } else {
@@ -378,7 +378,7 @@ void TestAccess::everyControlHasAName() {
 void TestAccess::engravedTextIsReadOnce() {
     TestForm t;
     showForm(t);
-    t.form->startHighFrequencyLesson();
+    t.form->startExercise(ExerciseId::HighFrequency);
     const QStringList names = shownNames(QAccessible::queryAccessibleInterface(t.form.get()));
     // (The mode title is also the name of its tab.)
     for (const char* upper : {"chinatime2", "zzz2a"}) {
@@ -441,7 +441,7 @@ void TestAccess::announcementText() {
 void TestAccess::typingIsAnnouncedOnTheLine() {
     TestForm t({}, lettersOnly);
     showForm(t);
-    t.form->startEnglishBeginnerLesson();
+    t.form->startExercise(ExerciseId::EnglishBeginner);
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
     // What a screen reader reads on the line.
@@ -467,7 +467,7 @@ void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
         f.write(text);
     });
     showForm(t);
-    t.form->startHighFrequencyLesson();
+    t.form->startExercise(ExerciseId::HighFrequency);
     const auto said = [](QWidget* w, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(w)->text(what); };
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);
@@ -492,7 +492,7 @@ void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
 void TestAccess::wrongCharacterMark() {
     TestForm t({}, lettersOnly);
     showForm(t);
-    t.form->startEnglishBeginnerLesson();
+    t.form->startExercise(ExerciseId::EnglishBeginner);
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     auto* marks = t.find<ByteGridLabel>(QStringLiteral("englishpd1"));
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
@@ -548,7 +548,7 @@ void TestAccess::smallScreenScrolls() {
     QCOMPARE(focusName(), QStringLiteral("m1a"));
     QVERIFY2(inView(QApplication::focusWidget()), "the focused button stays out of view");
     // The exit of the Chinese page can be scrolled to.
-    t.form->startHighFrequencyLesson();
+    t.form->startExercise(ExerciseId::HighFrequency);
     auto* exit = t.find<QToolButton>(QStringLiteral("chinaexit"));
     scrollTo(false);
     QVERIFY(!inView(exit));

@@ -318,7 +318,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, ending);
         MainWindowState s;
-        s.lessonTitle = test ? bytes::gb("测试") : bytes::gb("高频字练习");
+        s.kind = &exerciseKind(test ? ExerciseId::ChineseTestFromStart : ExerciseId::HighFrequency);
         // The other limit is 0, which would end at once if it were the one used.
         (test ? s.settings.testMinutes : s.settings.practiceMinutes) = limit;
         s.startTime = startSec / 86400.0;

@@ -64,7 +64,7 @@ class TestChinesePanel : public QObject {
     static KeyLineEdit* put(TestForm& tf, int k) { return tf.find<KeyLineEdit>(QStringLiteral("chinaput%1").arg(k)); }
     static QString label(TestForm& tf, const QString& name) { return tf.find<QLabel>(name)->text(); }
     static bool shown(TestForm& tf, const char* name) { return !tf.find<QWidget>(QString::fromLatin1(name))->isHidden(); }
-    static void orderedTest(TestForm& tf) { tf.form->startChineseTestFromStart(); }
+    static void orderedTest(TestForm& tf) { tf.form->startExercise(ExerciseId::ChineseTestFromStart); }
     // The focus, and so what is typed, is at line k; every other line is read-only.
     static void checkWritable(TestForm& tf, int k) {
         QWidget* input = tf.form->focusWidget();
@@ -88,7 +88,7 @@ class TestChinesePanel : public QObject {
 private slots:
     void lessonStartShowsThePage() {
         auto tf = makeForm();
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         QCOMPARE(tf->form->toolBarTabs()->height(), 25);
         QVERIFY(!tf->form->toolBarTabs()->isEnabled());
         QVERIFY(panel(*tf).timer()->isActive());
@@ -112,9 +112,9 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("test");
         QTest::addColumn<bool>("mainMusic");
-        QTest::newRow("lesson, main music on") << QStringLiteral("gpz.jxo") << false << true;
-        QTest::newRow("lesson, main music off") << QStringLiteral("gpz.jxo") << false << false;
-        QTest::newRow("test file") << QStringLiteral("ctest.txt") << true << true;
+        QTest::newRow("lesson with its music off") << QStringLiteral("gpz.jxo") << false << true;
+        QTest::newRow("lesson with its music on") << QStringLiteral("gpz.jxo") << false << false;
+        QTest::newRow("test with its music on") << QStringLiteral("ctest.txt") << true << false;
     }
     void missingFile() {
         QFETCH(QString, file);
@@ -126,15 +126,19 @@ private slots:
         s.settings.chineseMusic = !mainMusic;
         s.settings.testMusic = s.settings.chineseMusic;
         tf->messages.errors.clear();
+        const bool playing = tf->sound.playing;
+        const size_t played = tf->sound.played.size();
         if (test)
             orderedTest(*tf);
         else
-            tf->form->startHighFrequencyLesson();
+            tf->form->startExercise(ExerciseId::HighFrequency);
         QCOMPARE(tf->messages.errors.size(), 1);
         QVERIFY2(tf->messages.errors[0].contains(QStringLiteral("Cannot open file")), qPrintable(tf->messages.errors[0]));
         QVERIFY2(tf->messages.errors[0].contains(tf->file(file)), qPrintable(tf->messages.errors[0]));
         checkMainScreen(*tf);
-        QCOMPARE(tf->sound.playing, mainMusic);
+        // The music goes on as it was, whatever the exercise's switch says.
+        QCOMPARE(tf->sound.playing, playing);
+        QCOMPARE(tf->sound.played.size(), played);
         QCOMPARE(tf->modalCount, 0);
     }
 
@@ -245,7 +249,7 @@ private slots:
 
     void anEmptyLessonMovesOneLineAKey() {
         auto tf = makeForm(QString());
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         for (int k = 1; k <= 5; ++k) {
             QVERIFY(!put(*tf, k)->isReadOnly());
             QTest::keyRelease(put(*tf, k), Qt::Key_A);
@@ -256,7 +260,7 @@ private slots:
 
     void nextPageDiscardsTheTypingButNotTheCounts() {
         auto tf = makeForm();
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         MainWindowState& s = tf->form->state();
         const QString line1 = label(*tf, QStringLiteral("chinatext1"));
         commit(put(*tf, 1), line1);  // a full line: counted
@@ -299,7 +303,7 @@ private slots:
         if (how == QLatin1String("testLimit"))
             orderedTest(*tf);
         else
-            tf->form->startHighFrequencyLesson();
+            tf->form->startExercise(ExerciseId::HighFrequency);
         const QString ref = label(*tf, QStringLiteral("chinatext1"));
         commit(put(*tf, 1), ref.left(2) + QStringLiteral("丂"));  // two right, one wrong
         tickAfter(*tf, 75);
@@ -355,7 +359,9 @@ private slots:
         MainWindowState& s = tf->form->state();
         s.settings.testMusic = false;
         s.settings.chineseMusic = true;
-        panel(*tf).startTest(random, gb(mode), file.toStdString());
+        const bool english = mode == QStringLiteral("英文练习");
+        tf->form->startExercise(english ? ExerciseId::EnglishTestFromStart
+                                        : random ? ExerciseId::ChineseTestAtRandom : ExerciseId::ChineseTestFromStart);
         QCOMPARE(s.lessonTitle, bytes::gb("测试"));
         QCOMPARE(label(*tf, QStringLiteral("zzz1a")), mode);
         QCOMPARE(label(*tf, QStringLiteral("zzz2a")), name);
@@ -385,11 +391,11 @@ private slots:
         QFETCH(bool, hinted);
         auto tf = makeForm();
         if (exercise == QLatin1String("lesson"))
-            tf->form->startHighFrequencyLesson();
+            tf->form->startExercise(ExerciseId::HighFrequency);
         else if (exercise == QLatin1String("test"))
             orderedTest(*tf);
         else
-            panel(*tf).startTest(false, gb("英文练习"), "/etest.txt");
+            tf->form->startExercise(ExerciseId::EnglishTestFromStart);
         tf->form->setHint(QString());
         if (keys.startsWith(QLatin1Char('=')))
             commit(put(*tf, 1), keys.mid(1));
@@ -473,10 +479,10 @@ private slots:
 
     void clockLabelsAreNotResetAtAStart() {
         auto tf = makeForm();
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         tickAfter(*tf, 5);
         tf->find<QToolButton>(QStringLiteral("chinaexit"))->click();
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         QCOMPARE(label(*tf, QStringLiteral("chinatime1")), QStringLiteral("0:00:05"));
         QCOMPARE(label(*tf, QStringLiteral("chinatime2")), QStringLiteral("0:00:05"));
         tickAfter(*tf, 1);

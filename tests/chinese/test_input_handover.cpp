@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, writable);
         auto tf = makeShownForm();
         QVERIFY(tf);
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         FakeInputContext& ic = *FakeInputContext::instance();
         QObject* focus = QGuiApplication::focusObject();
         QVERIFY(focus);
@@ -137,7 +137,7 @@ private slots:
     void clicks() {
         auto tf = makeShownForm();
         QVERIFY(tf);
-        tf->form->startHighFrequencyLesson();
+        tf->form->startExercise(ExerciseId::HighFrequency);
         QObject* focus = QGuiApplication::focusObject();
         typeCharacter(QChar(0x4E2D));
         typeCharacter(QChar(0x4E2D));
@@ -171,9 +171,9 @@ private slots:
         tf->messages.answerYes = true;
         for (const QString& e : exercises) {
             if (e == QLatin1String("lesson"))
-                tf->form->startHighFrequencyLesson();
+                tf->form->startExercise(ExerciseId::HighFrequency);
             else
-                tf->form->startEnglishTestFromStart();
+                tf->form->startExercise(ExerciseId::EnglishTestFromStart);
             if (e != exercises.last()) {
                 // Leave it: 退出 in a lesson, the forced exit in a test.
                 auto* exit = tf->find<QToolButton>(e == QLatin1String("lesson") ? QStringLiteral("chinaexit") : QStringLiteral("exitexit"));

@@ -322,7 +322,7 @@ void TestEnglishPanel::escapeEndsOnKeyDown() {
     QVERIFY(!l.panel()->isVisible());
     // Escape in a test does nothing here.
     l.start();
-    l.s().lessonTitle = bytes::gb("测试");
+    l.s().kind = &exerciseKind(ExerciseId::EnglishTestFromStart);
     QTest::keyClick(l.put(1), Qt::Key_Escape);
     QCOMPARE(l.t.modalCount, 1);
     QVERIFY(l.panel()->isVisible());
@@ -504,7 +504,7 @@ void TestEnglishPanel::englishTestLineEndsAfterItsLastByte() {
     QCOMPARE(l.s().wrongCount, 0);
     // A Chinese lesson afterwards has its input method back.
     l.s().lessonTitle.clear();
-    l.t.form->startHighFrequencyLesson();
+    l.t.form->startExercise(ExerciseId::HighFrequency);
     QCOMPARE(put->inputMethodQuery(Qt::ImEnabled).toBool(), true);
 }
 

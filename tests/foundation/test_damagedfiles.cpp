@@ -9,25 +9,26 @@
 #include "vocabulary/wordpanel.h"
 
 #include <QtTest>
+#include <optional>
 
 namespace {
 
 // What starts the loader, and a valid text of the file's kind that the damage follows.
 struct Loader {
     const char* file;
-    void (MainWindow::*command)();  // none: the file is read at start-up
+    std::optional<ExerciseId> command;  // none: the file is read at start-up
     QByteArray good;
 };
 
 Loader loaderOf(const QString& name) {
     const QByteArray zh = bytes::gb("中文打字练习").c_str();
-    if (name == QLatin1String("Chinese lesson")) return {"gpz.jxo", &MainWindow::startHighFrequencyLesson, zh};
-    if (name == QLatin1String("Chinese test text")) return {"ctest.txt", &MainWindow::startChineseTestFromStart, zh};
-    if (name == QLatin1String("English lesson")) return {"ywcj.jxo", &MainWindow::startEnglishBeginnerLesson, "asdf jkl;"};
-    if (name == QLatin1String("English test text")) return {"etest.txt", &MainWindow::startEnglishTestFromStart, "The quick fox"};
+    if (name == QLatin1String("Chinese lesson")) return {"gpz.jxo", ExerciseId::HighFrequency, zh};
+    if (name == QLatin1String("Chinese test text")) return {"ctest.txt", ExerciseId::ChineseTestFromStart, zh};
+    if (name == QLatin1String("English lesson")) return {"ywcj.jxo", ExerciseId::EnglishBeginner, "asdf jkl;"};
+    if (name == QLatin1String("English test text")) return {"etest.txt", ExerciseId::EnglishTestFromStart, "The quick fox"};
     if (name == QLatin1String("word list"))
-        return {"xxyy.eng", &MainWindow::startPrimaryWords, QByteArray("apple*") + bytes::gb("苹果").c_str() + "\r\n"};
-    return {"jaxo2.sy2", nullptr, QByteArray(bytes::gb("中国").c_str()) + "khlg \r\n"};
+        return {"xxyy.eng", ExerciseId::PrimaryWords, QByteArray("apple*") + bytes::gb("苹果").c_str() + "\r\n"};
+    return {"jaxo2.sy2", std::nullopt, QByteArray(bytes::gb("中国").c_str()) + "khlg \r\n"};
 }
 
 bool mainScreen(const TestForm& t) {
@@ -82,7 +83,7 @@ private slots:
         }
         QVERIFY(t.messages.errors.isEmpty());
         const bool playing = t.sound.playing;
-        (t.form.get()->*how.command)();
+        t.form->startExercise(*how.command);
         if (badAt >= 0) {
             QCOMPARE(t.messages.errors, QStringList(expected));
             QVERIFY(mainScreen(t));
@@ -100,7 +101,7 @@ private slots:
             QFile f(appDir + QStringLiteral("/gpz.jxo"));
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         });
-        t.form->startHighFrequencyLesson();
+        t.form->startExercise(ExerciseId::HighFrequency);
         QVERIFY(t.messages.errors.isEmpty());
         QVERIFY(!mainScreen(t));
     }

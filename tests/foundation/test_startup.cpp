@@ -263,7 +263,7 @@ private slots:
             startedWhole = !t.form->englishPanel()->isHidden() && t.form->state().startTime == t.clock.now &&
                            t.form->englishPanel()->timer()->isActive();
         };
-        t.form->startEnglishBeginnerLesson();
+        t.form->startExercise(ExerciseId::EnglishBeginner);
         QVERIFY(t.messages.errors.isEmpty());
         QTRY_COMPARE(t.messages.errors.size(), 1);
         QVERIFY(startedWhole);

@@ -372,7 +372,7 @@ private slots:
         t.form->show();
         QString wrongRadical;
         for (int i = 0; i < 2; ++i) {
-            t.form->startRadicalDrill();
+            t.form->startExercise(ExerciseId::RadicalDrill);
             auto* put = t.find<KeyLineEdit>(QStringLiteral("zgput"));
             const ByteText row = t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes();
             const int entry = radicals::scan(t.form->state().radicalTable, bytes::copy(row, 1, 2));

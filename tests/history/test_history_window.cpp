@@ -48,7 +48,7 @@ private slots:
         TestForm t;
         t.form->show();
         for (int i = 0; i < 2; ++i) {
-            t.form->startRadicalDrill();
+            t.form->startExercise(ExerciseId::RadicalDrill);
             auto* put = t.find<KeyLineEdit>(QStringLiteral("zgput"));
             QTest::keyClick(put, keyOfShown(t));
             QTest::keyClick(put, Qt::Key_Escape);
@@ -93,13 +93,13 @@ private slots:
         };
         QString expected, typed;
         if (exercise == QLatin1String("radical-wrong")) {
-            t.form->startRadicalDrill();
+            t.form->startExercise(ExerciseId::RadicalDrill);
             expected = radicalShown(t);
             typed = keyOfShown(t) == 'a' ? QStringLiteral("b") : QStringLiteral("a");
             QTest::keyClick(t.find<KeyLineEdit>(QStringLiteral("zgput")), typed.at(0).toLatin1());
             t.find<QPushButton>(QStringLiteral("zgexit"))->click();
         } else if (exercise == QLatin1String("word-wrong")) {
-            t.form->startPrimaryWords();
+            t.form->startExercise(ExerciseId::PrimaryWords);
             typed = QStringLiteral("qqqq");
             auto* put = t.find<QLineEdit>(QStringLiteral("bdcput"));
             QTest::keyClicks(put, typed);
@@ -107,7 +107,7 @@ private slots:
             QTest::keyClick(put, Qt::Key_Escape);
         } else {
             t.form->state().settings.testMinutes = 1;
-            t.form->startChineseTestFromStart();
+            t.form->startExercise(ExerciseId::ChineseTestFromStart);
             t.messages.answerYes = exercise == QLatin1String("test-forced");
             t.find<QToolButton>(QStringLiteral("exitexit"))->click();
             if (!t.messages.answerYes) {
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         for (int i = 0; i < 2; ++i) {
-            t.form->startRadicalDrill();
+            t.form->startExercise(ExerciseId::RadicalDrill);
             auto* put = t.find<KeyLineEdit>(QStringLiteral("zgput"));
             QTest::keyClick(put, keyOfShown(t));
             QTest::keyClick(put, Qt::Key_Escape);

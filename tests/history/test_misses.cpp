@@ -1,6 +1,7 @@
 // What the checking code notes as missed while it counts, and the row a report becomes.
 #include "chinese/chinesecheck.h"
 #include "english/englishpractice.h"
+#include "history/kinds.h"
 #include "history/reportsession.h"
 
 #include <QtTest>
@@ -56,23 +57,37 @@ private slots:
     }
 
     void kinds_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("lesson");
+        QTest::addColumn<int>("exercise");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("radical drill") << "中文练习" << "字根练习" << "radicals";
-        QTest::newRow("a Chinese lesson") << "中文练习" << "高频字练习" << "chinese";
-        QTest::newRow("the Chinese test") << "中文练习" << "测试" << "chinese-test";
-        QTest::newRow("an English lesson") << "英文练习" << "英文初级练习" << "english";
-        QTest::newRow("the English test") << "英文练习" << "测试" << "english-test";
-        QTest::newRow("a word list") << "轻轻松松背单词" << "GRE英语词汇" << "vocabulary";
-        QTest::newRow("the weak-character lesson") << "中文练习" << "薄弱字练习" << "weak-chars";
-        QTest::newRow("the weak-radical drill") << "中文练习" << "薄弱字根练习" << "weak-radicals";
+        const auto row = [](const char* name, ExerciseId id, const char* kind) {
+            QTest::newRow(name) << static_cast<int>(id) << QString::fromLatin1(kind);
+        };
+        row("radical drill", ExerciseId::RadicalDrill, "radicals");
+        row("a Chinese lesson", ExerciseId::HighFrequency, "chinese");
+        row("the Chinese test at random", ExerciseId::ChineseTestAtRandom, "chinese-test");
+        row("an English lesson", ExerciseId::EnglishBeginner, "english");
+        row("the English test, typed on the Chinese page", ExerciseId::EnglishTestFromStart, "english-test");
+        row("a word list", ExerciseId::GreWords, "vocabulary");
+        row("the sentences are a word list too", ExerciseId::Sentences, "vocabulary");
+        row("the weak-character lesson", ExerciseId::WeakChars, "weak-chars");
+        row("the weak-radical drill", ExerciseId::WeakRadicalDrill, "weak-radicals");
     }
     void kinds() {
-        QFETCH(QString, mode);
-        QFETCH(QString, lesson);
+        QFETCH(int, exercise);
         QFETCH(QString, kind);
-        QCOMPARE(history::kindOf(bytes::fromUnicode(mode), bytes::fromUnicode(lesson)), kind);
+        MainWindowState s;
+        s.kind = &exerciseKind(static_cast<ExerciseId>(exercise));
+        s.elapsedText = "0:01:00";
+        const ScoreReport r = computeScoreReport(1, 0, s.modeTitle, s.elapsedText);
+        QCOMPARE(history::sessionFromReport(s, r, QDateTime::currentDateTime()).kind, kind);
+    }
+
+    // The history window can name and filter every kind an exercise is recorded under.
+    void everyExerciseHasANamedKind() {
+        for (const ExerciseKind& k : exerciseKinds()) {
+            const QString kind = QString::fromLatin1(k.historyKind.data(), static_cast<qsizetype>(k.historyKind.size()));
+            QVERIFY2(history::kindName(kind) != kind, qPrintable(kind));
+        }
     }
 
     void rowOfReport_data() {

@@ -27,7 +27,7 @@ struct Drill {
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();
         t.desk.show();
-        panel->startFullDrill();
+        panel->start(exerciseKind(ExerciseId::RadicalDrill));
         zgput = t.find<KeyLineEdit>(QStringLiteral("zgput"));
     }
     MainWindowState& s() { return t.state(); }

@@ -94,7 +94,7 @@ struct Counts {
 // How an exercise is entered: the commands of its kind, taken in turn.
 struct Kind {
     QString panel;  // object name of the panel the kind runs on
-    std::vector<void (MainWindow::*)()> commands;
+    std::vector<ExerciseId> commands;  // none: the settings panel
 };
 
 int firstNumber(const QString& text, bool* ok) {
@@ -171,10 +171,14 @@ private:
 
     void restart() {
         if (settings()) checkSavedSettings();
-        const auto command = kind_.commands[static_cast<size_t>(counts.starts % static_cast<long long>(kind_.commands.size()))];
+        const long long n = static_cast<long long>(kind_.commands.size());
+        const long long at = n ? counts.starts % n : 0;
         ++counts.starts;
         reportsSinceStart_ = 0;
-        (tf_.form.get()->*command)();
+        if (n)
+            tf_.form->startExercise(kind_.commands[static_cast<size_t>(at)]);
+        else
+            tf_.form->openSettings();
         if (settings()) checkPanelShowsSaved();
         if (!panel()->isVisible()) fail(QStringLiteral("the exercise did not start"));
     }
@@ -575,17 +579,17 @@ private slots:
     void storm() {
         QFETCH(int, kind);
         static const Kind kinds[] = {
-            {QStringLiteral("zgform"), {&MainWindow::startRadicalDrill}},
+            {QStringLiteral("zgform"), {ExerciseId::RadicalDrill}},
             {QStringLiteral("chinapanel"),
-             {&MainWindow::startHighFrequencyLesson, &MainWindow::startTwoKeyCodeLesson, &MainWindow::startThreeKeyCodeLesson, &MainWindow::startTwoCharPhraseLesson, &MainWindow::startThreeCharPhraseLesson,
-              &MainWindow::startFourCharPhraseLesson, &MainWindow::startChineseArticleLesson}},
-            {QStringLiteral("chinapanel"), {&MainWindow::startChineseTestFromStart, &MainWindow::startChineseTestAtRandom}},
-            {QStringLiteral("englishform"), {&MainWindow::startEnglishBeginnerLesson, &MainWindow::startEnglishIntermediateLesson, &MainWindow::startEnglishAdvancedLesson, &MainWindow::startEnglishArticleLesson}},
-            {QStringLiteral("chinapanel"), {&MainWindow::startEnglishTestFromStart, &MainWindow::startEnglishTestAtRandom}},
+             {ExerciseId::HighFrequency, ExerciseId::TwoKeyCodes, ExerciseId::ThreeKeyCodes, ExerciseId::TwoCharPhrases, ExerciseId::ThreeCharPhrases,
+              ExerciseId::FourCharPhrases, ExerciseId::ChineseArticles}},
+            {QStringLiteral("chinapanel"), {ExerciseId::ChineseTestFromStart, ExerciseId::ChineseTestAtRandom}},
+            {QStringLiteral("englishform"), {ExerciseId::EnglishBeginner, ExerciseId::EnglishIntermediate, ExerciseId::EnglishAdvanced, ExerciseId::EnglishArticles}},
+            {QStringLiteral("chinapanel"), {ExerciseId::EnglishTestFromStart, ExerciseId::EnglishTestAtRandom}},
             {QStringLiteral("bdcform"),
-             {&MainWindow::startPrimaryWords, &MainWindow::startJuniorWords, &MainWindow::startSeniorWords, &MainWindow::startUniversityBand14Words, &MainWindow::startUniversityBand56Words,
-              &MainWindow::startGmatWords, &MainWindow::startGreWords, &MainWindow::startToeflWords, &MainWindow::startSentenceDrill}},
-            {QStringLiteral("system"), {&MainWindow::openSettings}},
+             {ExerciseId::PrimaryWords, ExerciseId::JuniorWords, ExerciseId::SeniorWords, ExerciseId::UniversityBand14Words, ExerciseId::UniversityBand56Words,
+              ExerciseId::GmatWords, ExerciseId::GreWords, ExerciseId::ToeflWords, ExerciseId::Sentences}},
+            {QStringLiteral("system"), {}},
         };
         const quint64 seed = seedFromEnvironment();
         const int events = eventCount();

@@ -1,0 +1,53 @@
+#include "exercise/exerciserun.h"
+
+#include "common/errors.h"
+#include "common/linestore.h"
+#include "common/platform.h"
+#include "exercise/exercisehost.h"
+#include "settings/music.h"
+
+#include <QTimer>
+#include <QWidget>
+
+bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
+    MainWindowState& s = host_.state();
+    // Read into a store of its own, so a failure leaves the current one as it was.
+    LineStore text;
+    try {
+        if (generated)
+            text.loadText(*generated);
+        else if (!kind.file.empty())
+            text.loadFile(s.appDir + std::string(kind.file));
+    } catch (const JaxoError& e) {
+        host_.showError(e);
+        return false;
+    }
+    if (generated || !kind.file.empty()) host_.lessonStore() = std::move(text);
+
+    host_.collapseToolBar();
+    // Before anything else draws from the random source: the music draws first.
+    if (musicSwitchOn(s, kind.music))
+        host_.sound().music();
+    else
+        host_.sound().nomusic();
+    s.kind = &kind;
+    s.modeTitle = bytes::gb(kind.modeTitle);
+    s.lessonTitle = bytes::gb(kind.lessonTitle);
+    s.startTime = host_.clock().timeOfDay();
+    s.rightCount = 0;
+    s.wrongCount = 0;
+    s.misses.clear();
+    panel_.show();
+    panel_.raise();
+    timer_.start();
+    return true;
+}
+
+void ExerciseRun::end(const ExerciseEnd& how, const std::function<void()>& finish) {
+    timer_.stop();
+    if (finish) finish();
+    panel_.hide();
+    if (how.enableToolBar) host_.setToolBarEnabled(true);
+    if (how.restoreMainScreen) host_.restoreMainScreen();
+    if (how.openReport) host_.openReport();
+}

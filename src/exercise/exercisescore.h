@@ -1,0 +1,20 @@
+#pragma once
+// The score of the running exercise: what its report and its history row read.
+#include "common/bytetext.h"
+#include "exercise/exercisekinds.h"
+#include "history/misslog.h"
+
+struct ExerciseScore {
+    const ExerciseKind* kind = nullptr;  // set at the start
+    double startTime = 0;
+    int elapsedMinutes = 0;
+    int rightCount = 0;
+    int wrongCount = 0;
+    ByteText elapsedText;  // "h:mm:ss" as the clock showed it at the end
+    ByteText modeTitle;
+    ByteText lessonTitle;
+    history::MissLog misses;  // of the running exercise; emptied with its counts
+};
+
+// A test runs: timed against the test limit, no score when left early.
+inline bool runningTest(const ExerciseScore& s) { return s.kind && s.kind->test; }
