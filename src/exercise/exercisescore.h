@@ -18,3 +18,6 @@ struct ExerciseScore {
 
 // A test runs: timed against the test limit, no score when left early.
 inline bool runningTest(const ExerciseScore& s) { return s.kind && s.kind->test; }
+
+// The vocabulary drill's report shows no speed and no rating.
+inline bool showsSpeed(const ExerciseScore& s) { return !(s.kind && s.kind->panel == ExercisePanel::Vocabulary); }

@@ -18,7 +18,7 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     setMinimumSize(420, 180);
 
     const ExerciseScore& s = form.state();
-    score_ = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
+    score_ = computeScoreReport(s.rightCount, s.wrongCount, showsSpeed(s), s.elapsedText);
     const ScoreReport& r = score_;
     const QString texts[6] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating};
     for (int i = 0; i < 6; ++i) {

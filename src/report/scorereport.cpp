@@ -16,7 +16,7 @@ int field(std::string_view t) {
 
 }  // namespace
 
-ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& modeTitle, const ByteText& elapsedText) {
+ScoreReport computeScoreReport(int rightCount, int wrongCount, bool withSpeed, const ByteText& elapsedText) {
     ScoreReport r;
     // "h:mm:ss": fields by their colons, so that ten hours or more still parse.
     std::string_view t = elapsedText;
@@ -55,6 +55,6 @@ ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& m
         r.rating = head + QStringLiteral("高手！");
     if (wrongCount >= 20) r.rating = head + QStringLiteral("有太多的错误，应该继续练习！");
     r.ratingWords = r.rating.mid(head.size());
-    r.showSpeedAndRating = modeTitle != bytes::gb("轻轻松松背单词");
+    r.showSpeedAndRating = withSpeed;
     return r;
 }

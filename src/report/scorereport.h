@@ -15,4 +15,5 @@ struct ScoreReport {
     bool showSpeedAndRating = true;
 };
 
-ScoreReport computeScoreReport(int rightCount, int wrongCount, const ByteText& modeTitle, const ByteText& elapsedText);
+// withSpeed: false for the vocabulary drill, whose report shows no speed and no rating.
+ScoreReport computeScoreReport(int rightCount, int wrongCount, bool withSpeed, const ByteText& elapsedText);

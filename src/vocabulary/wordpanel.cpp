@@ -145,11 +145,6 @@ void WordPanel::start(const ExerciseKind& kind) {
     input_->setFocus(Qt::OtherFocusReason);
 }
 
-void WordPanel::showWordLine() {
-    drill_.showWordLine();
-    showEntry();
-}
-
 void WordPanel::showEntry() {
     setText(wordLabel_, drill_.word());
     // A long meaning wraps before it reaches the exit button.

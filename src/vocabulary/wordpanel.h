@@ -25,7 +25,6 @@ public:
 
     // One of the nine word lists.
     void start(const ExerciseKind& kind);
-    void showWordLine();
     void onTimer();
     void exitDrill();
     void endWordDrill();

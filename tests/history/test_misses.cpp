@@ -78,7 +78,7 @@ private slots:
         MainWindowState s;
         s.kind = &exerciseKind(static_cast<ExerciseId>(exercise));
         s.elapsedText = "0:01:00";
-        const ScoreReport r = computeScoreReport(1, 0, s.modeTitle, s.elapsedText);
+        const ScoreReport r = computeScoreReport(1, 0, true, s.elapsedText);
         QCOMPARE(history::sessionFromReport(s, r, QDateTime::currentDateTime()).kind, kind);
     }
 
@@ -91,31 +91,31 @@ private slots:
     }
 
     void rowOfReport_data() {
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("exercise");
         QTest::addColumn<QString>("elapsed");
         QTest::addColumn<int>("seconds");
         QTest::addColumn<int>("perMinute");
         QTest::addColumn<QString>("rating");
         QTest::newRow("speed from the rounded minutes, time to the second")
-            << "中文练习" << "0:02:40" << 160 << 40 << "好！";
-        QTest::newRow("past the hour") << "中文练习" << "1:00:10" << 3610 << 1 << "继续努力！";
+            << int(ExerciseId::HighFrequency) << "0:02:40" << 160 << 40 << "好！";
+        QTest::newRow("past the hour") << int(ExerciseId::HighFrequency) << "1:00:10" << 3610 << 1 << "继续努力！";
         QTest::newRow("a word drill shows no speed or rating, and keeps none")
-            << "轻轻松松背单词" << "0:01:00" << 60 << 0 << "";
+            << int(ExerciseId::PrimaryWords) << "0:01:00" << 60 << 0 << "";
     }
     void rowOfReport() {
-        QFETCH(QString, mode);
+        QFETCH(int, exercise);
         QFETCH(QString, elapsed);
         QFETCH(int, seconds);
         QFETCH(int, perMinute);
         QFETCH(QString, rating);
         MainWindowState s;
-        s.modeTitle = bytes::fromUnicode(mode);
+        s.kind = &exerciseKind(static_cast<ExerciseId>(exercise));
         s.lessonTitle = bytes::gb("高频字练习");
         s.elapsedText = bytes::fromUnicode(elapsed);
         s.rightCount = 110;
         s.wrongCount = 10;
         s.misses.add("char", bytes::gb("的"), "");
-        const ScoreReport r = computeScoreReport(s.rightCount, s.wrongCount, s.modeTitle, s.elapsedText);
+        const ScoreReport r = computeScoreReport(s.rightCount, s.wrongCount, showsSpeed(s), s.elapsedText);
         const QDateTime opened(QDate(2026, 5, 1), QTime(8, 0, 0));
         const history::Session row = history::sessionFromReport(s, r, opened);
         QCOMPARE(row.typed, 120);

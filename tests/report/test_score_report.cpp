@@ -54,7 +54,7 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(int, speed);
         QFETCH(QString, rating);
-        const ScoreReport r = computeScoreReport(right, wrong, bytes::gb("中文练习"), elapsed.toStdString());
+        const ScoreReport r = computeScoreReport(right, wrong, true, elapsed.toStdString());
         const QString sp = QStringLiteral("\u3000");
         QCOMPARE(r.typed, QStringLiteral("输入:") + sp + QString::number(right + wrong) + sp + QStringLiteral("个字！"));
         QCOMPARE(r.right, QStringLiteral("正确:") + sp + QString::number(right) + sp + QStringLiteral("个字！"));
@@ -68,7 +68,7 @@ private slots:
     }
 
     void vocabularyHidesSpeedAndRating() {
-        const ScoreReport r = computeScoreReport(10, 0, bytes::gb("轻轻松松背单词"), "0:01:00");
+        const ScoreReport r = computeScoreReport(10, 0, false, "0:01:00");
         QVERIFY(!r.showSpeedAndRating);
         QCOMPARE(r.speed, 10);  // still computed
     }
@@ -94,10 +94,11 @@ private slots:
         s.elapsedText = "0:02:40";
         s.modeTitle = bytes::fromUnicode(mode);
         s.lessonTitle = bytes::gb("高频字练习");
+        const bool vocabulary = mode == QStringLiteral("轻轻松松背单词");
+        s.kind = &exerciseKind(vocabulary ? ExerciseId::PrimaryWords : ExerciseId::HighFrequency);
         s.settings.mainMusic = mainMusic;
         tf.form->collapseToolBar();
         tf.sound.playing = !mainMusic;
-        const bool vocabulary = mode == QStringLiteral("轻轻松松背单词");
         tf.onModal = [&](QDialog& d) {
             d.show();
             auto text = [&](const char* name) { return d.findChild<QLabel*>(QString::fromLatin1(name))->text(); };
