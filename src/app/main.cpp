@@ -99,7 +99,12 @@ int main(int argc, char* argv[]) {
         FluidOutput::Options soundOptions;
         soundOptions.held = true;
         FluidOutput sound(soundOptions);
-        TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
+        // Modules are found from the program as the data is.
+        const QString historyModule =
+            QString::fromStdString(datadir::locate(QCoreApplication::applicationDirPath(),
+                                                   QString::fromLatin1(install::kModulesFromProgram))) +
+            QLatin1Char('/') + QLatin1String(install::kHistoryModule);
+        TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}, {}, historyModule});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal
         // state: a maximised window with a maximum size is a protocol error to a

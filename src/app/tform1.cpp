@@ -9,9 +9,9 @@
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "english/englishpanel.h"
-#include "history/historyview.h"
 #include "history/recorder.h"
 #include "history/reportsession.h"
+#include "history/windowloader.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "report/tcjreport.h"
@@ -82,8 +82,9 @@ TForm1::TForm1(TForm1Services services, QWidget* parent)
     setMaximumSize(800, 600);
     resize(546, 443);
     move(180, 88);
+    // Read as PNG: an icon made from the bare file name has Qt load every image plug-in.
     const QString icon = QString::fromStdString(services_.appDir + "/jaxo.png");
-    setWindowIcon(QIcon(icon));
+    setWindowIcon(pictures::sizedIcon({icon}, {128}));
 
     // The panels load their pictures from the program folder as they are built.
     state_.appDir = services_.appDir;
@@ -576,11 +577,19 @@ history::Store* TForm1::historyStore() {
 }
 
 void TForm1::historyClick() {
-    HistoryView view(historyStore(), wbbook_, state_.radicalTable, *services_.messages, this);
-    runModal(view);
+    // The window comes from a module loaded at the first click; without it the main
+    // screen stays as it was.
+    QString problem;
+    const std::unique_ptr<history::Window> view = history::openWindow(
+        services_.historyModule, historyStore(), wbbook_, state_.radicalTable, *services_.messages, this, &problem);
+    if (!view) {
+        services_.messages->showError(errors::displayText(problem));
+        return;
+    }
+    runModal(view->dialog());
     // The practices start once the window has closed.
-    if (view.practice() == HistoryView::Practice::WeakChars)
-        chinapanel_->startGeneratedLesson(bytes::gb("薄弱字练习"), view.weakLesson());
-    else if (view.practice() == HistoryView::Practice::WeakRadicals)
-        zgform_->startWeakDrill(view.weakRadicals());
+    if (view->practice() == history::Practice::WeakChars)
+        chinapanel_->startGeneratedLesson(bytes::gb("薄弱字练习"), view->weakLesson());
+    else if (view->practice() == history::Practice::WeakRadicals)
+        zgform_->startWeakDrill(view->weakRadicals());
 }

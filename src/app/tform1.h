@@ -42,6 +42,8 @@ struct TForm1Services {
     std::function<void(QDialog&)> runModal;
     // Opens the results history; tests give their own store.
     std::function<std::unique_ptr<history::Store>()> openHistory;
+    // The module file of the 成绩记录 window, loaded at its first opening.
+    QString historyModule;
 };
 
 class TForm1 : public QMainWindow, public ExerciseHost {
