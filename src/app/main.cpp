@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/install.h"
 #include "settings/fluidoutput.h"
+#include "widgets/iconstyle.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -80,6 +81,8 @@ int main(int argc, char* argv[]) {
     // Pop-ups and message boxes have no fixed layout: a larger desktop font size is kept.
     const int desktopPoints = QApplication::font().pointSize();
     QApplication::setFont(fonts::song(std::max(10, desktopPoints)));
+    // The desktop's style; its standard icons are read when first drawn.
+    QApplication::setStyle(new DeferredIconStyle);
     try {
         // Installed, the data lives in its own folder; in the build tree beside the program.
         const std::string appDir =

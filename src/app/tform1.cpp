@@ -2,6 +2,7 @@
 
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
+#include "widgets/iconstyle.h"
 #include "widgets/keylineedit.h"
 #include "widgets/pageinput.h"
 #include "widgets/pictures.h"
@@ -36,6 +37,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 constexpr int kExpandedHeight = 90;
 constexpr int kCollapsedHeight = 25;
@@ -49,7 +54,7 @@ constexpr Qt::Key kTabKeys[5] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_B, Qt:
 // The tool bar pages: no frame and no panel, the buttons 1 pixel apart; the drop-down
 // menus show their pictures at 32 x 32. One instance serves every page and menu (a
 // style sheet would cost each page a style of its own).
-class BarStyle : public QProxyStyle {
+class BarStyle : public DeferredIconStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         switch (metric) {
@@ -197,6 +202,11 @@ void TForm1::FormCreate() {
                         Qt::QueuedConnection);
                 }
             }
+#ifdef __GLIBC__
+            // The books were read whole: the memory that took goes back to the system
+            // instead of staying with this thread's heap for the whole session.
+            malloc_trim(0);
+#endif
         });
     });
 

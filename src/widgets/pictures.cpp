@@ -8,6 +8,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <utility>
 
 namespace pictures {
 
@@ -96,7 +97,44 @@ private:
     unsigned decoded_ = 0;  // bit i: files_[i] read
 };
 
+class DeferredIconEngine : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        real().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return real().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return real().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return real().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return real().availableSizes(mode, state);
+    }
+    bool isNull() override { return made_ && icon_.isNull(); }
+    QString key() const override { return QStringLiteral("jaxo-deferred"); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(make_); }
+
+private:
+    const QIcon& real() {
+        if (!made_) {
+            made_ = true;
+            icon_ = make_();
+        }
+        return icon_;
+    }
+    std::function<QIcon()> make_;
+    QIcon icon_;
+    bool made_ = false;
+};
+
 }  // namespace
+
+QIcon deferredIcon(std::function<QIcon()> make) { return QIcon(new DeferredIconEngine(std::move(make))); }
 
 QIcon sizedIcon(const QStringList& files, const QList<int>& sizes, const QString& theme) {
     return QIcon(new SizedIconEngine(files, sizes, theme));

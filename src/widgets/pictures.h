@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 namespace pictures {
 
 // The picture of a file, decoded at its first use and then shared: every window that
@@ -21,6 +23,10 @@ QPixmap once(const QString& path);
 // is built. With a theme name, the desktop theme's icon of that name where the theme
 // has one, looked up when the icon is first drawn.
 QIcon sizedIcon(const QStringList& files, const QList<int>& sizes, const QString& theme = {});
+
+// The icon make() returns, made when it is first drawn or measured; until then it
+// counts as not null.
+QIcon deferredIcon(std::function<QIcon()> make);
 
 }  // namespace pictures
 

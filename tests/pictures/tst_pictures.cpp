@@ -2,12 +2,14 @@
 // expects, and a visible icon for every button and menu item that shows one.
 #include "common/install.h"
 #include "widgets/icons.h"
+#include "widgets/iconstyle.h"
 #include "widgets/pictures.h"
 #include "support/testform.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QMenu>
 #include <QTabWidget>
@@ -158,6 +160,30 @@ private slots:
         const auto m = static_cast<QIcon::Mode>(mode);
         QCOMPARE(lazy.actualSize(QSize(size, size), m), eager.actualSize(QSize(size, size), m));
         QCOMPARE(lazy.pixmap(QSize(size, size), scale, m).toImage(), eager.pixmap(QSize(size, size), scale, m).toImage());
+    }
+
+    // The style's standard icons, made when first drawn, draw as the desktop style's own.
+    void standardIconsDrawAsTheStyles_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("size");
+        QTest::newRow("the tool bar's extension arrow") << int(QStyle::SP_ToolBarHorizontalExtensionButton) << 16;
+        QTest::newRow("the vertical extension arrow") << int(QStyle::SP_ToolBarVerticalExtensionButton) << 16;
+        QTest::newRow("a message box warning") << int(QStyle::SP_MessageBoxWarning) << 32;
+        QTest::newRow("a message box question, large") << int(QStyle::SP_MessageBoxQuestion) << 64;
+        QTest::newRow("a left arrow") << int(QStyle::SP_ArrowLeft) << 16;
+    }
+    void standardIconsDrawAsTheStyles() {
+        QFETCH(int, icon);
+        QFETCH(int, size);
+        DeferredIconStyle deferred;
+        const auto sp = static_cast<QStyle::StandardPixmap>(icon);
+        const QIcon late = deferred.standardIcon(sp);
+        const QIcon own = deferred.baseStyle()->standardIcon(sp);
+        QVERIFY(!own.isNull());
+        QCOMPARE(late.actualSize(QSize(size, size)), own.actualSize(QSize(size, size)));
+        QCOMPARE(late.pixmap(size, size).toImage(), own.pixmap(size, size).toImage());
+        QCOMPARE(late.pixmap(size, size, QIcon::Disabled).toImage(), own.pixmap(size, size, QIcon::Disabled).toImage());
+        QCOMPARE(late.isNull(), own.isNull());
     }
 
     // Two windows showing one picture hold one copy of its pixels.
