@@ -9,6 +9,7 @@
 #include "widgets/iconstyle.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -102,11 +103,15 @@ int main(int argc, char* argv[]) {
         FluidOutput::Options soundOptions;
         soundOptions.held = true;
         FluidOutput sound(soundOptions);
-        // Modules are found from the program as the data is.
-        const QString historyModule =
-            QString::fromStdString(datadir::locate(QCoreApplication::applicationDirPath(),
-                                                   QString::fromLatin1(install::kModulesFromProgram))) +
-            QLatin1Char('/') + QLatin1String(install::kHistoryModule);
+        // Modules are found from the program as the data is: installed (the data in a
+        // folder of its own), in their folder, even when it is missing, so that a message
+        // names the right place; in the build tree, beside the program.
+        const QString programDir = QCoreApplication::applicationDirPath();
+        const bool installed = QDir(QString::fromStdString(appDir)) != QDir(programDir);
+        const QString moduleDir =
+            installed ? QDir::cleanPath(programDir + QLatin1Char('/') + QLatin1String(install::kModulesFromProgram))
+                      : programDir;
+        const QString historyModule = moduleDir + QLatin1Char('/') + QLatin1String(install::kHistoryModule);
         TForm1 Form1({&clock, &messages, &shell, &sound, appDir, {}, {}, historyModule});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal
