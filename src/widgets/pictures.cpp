@@ -82,7 +82,7 @@ private:
             decoded_ |= 1u << i;
             QImageReader reader(files_[i], "png");
             reader.setAutoDetectImageFormat(false);
-            const QImage image = reader.read();
+            const QImage image = QFileInfo::exists(files_[i]) ? reader.read() : QImage();
             if (!image.isNull()) own_.addPixmap(QPixmap::fromImage(image));
         }
         return own_;
