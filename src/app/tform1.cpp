@@ -37,10 +37,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 constexpr int kExpandedHeight = 90;
 constexpr int kCollapsedHeight = 25;
@@ -202,11 +198,6 @@ void TForm1::FormCreate() {
                         Qt::QueuedConnection);
                 }
             }
-#ifdef __GLIBC__
-            // The books were read whole: the memory that took goes back to the system
-            // instead of staying with this thread's heap for the whole session.
-            malloc_trim(0);
-#endif
         });
     });
 
