@@ -1,6 +1,8 @@
 # Install rules and the Debian package (cpack -G DEB in the build folder).
 
 install(TARGETS jaxo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program finds its modules from its own folder (install::kModulesFromProgram).
+install(TARGETS jaxo_history LIBRARY DESTINATION ${JAXO_INSTALL_MODULEDIR})
 install(FILES ${JAXO_INSTALL_FILES}/${JAXO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${JAXO_INSTALL_FILES}/${JAXO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${JAXO_THEME_ICONS}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
@@ -42,11 +44,13 @@ typing for English: the Wubi radical drill, high-frequency characters, short
 codes, words and articles, English fingering drills and articles, timed tests
 and a vocabulary drill over nine word lists. Every exercise ends in a score
 report. Chinese is typed through fcitx5 or IBus with a Wubi table.")
-# Libraries from dpkg-shlibdeps; by name what is loaded at run time (the synthesiser,
-# loaded on the first sound; Qt's SVG icon and SQLite plug-ins), the fonts, the SoundFont and the help viewer.
+# Libraries from dpkg-shlibdeps, of the program and of the history module (Qt Charts);
+# by name what is loaded at run time (the synthesiser, loaded on the first sound; Qt's
+# SQLite plug-in), the fonts, the SoundFont and the help viewer. The icons are PNG files:
+# no SVG renderer is needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libfluidsynth3, libqt6svg6, libqt6sql6-sqlite, fonts-noto-cjk, fonts-arphic-ukai, fonts-arphic-uming, timgm6mb-soundfont, xdg-utils")
+    "libfluidsynth3, libqt6sql6-sqlite, fonts-noto-cjk, fonts-arphic-ukai, fonts-arphic-uming, timgm6mb-soundfont, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fcitx5-chinese-addons | ibus-table-wubi, fcitx5-frontend-qt6 | ibus, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")

@@ -1,4 +1,5 @@
-# Pictures drawn by our own generator (tools/picgen.cpp) at build time; icons are SVG sources.
+# Pictures drawn by our own generator (tools/picgen.cpp) at build time; icons are rendered from
+# their SVG sources.
 
 find_package(Qt6 REQUIRED COMPONENTS Gui Svg)
 add_executable(picgen picgen.cpp)
@@ -14,14 +15,23 @@ add_custom_command(OUTPUT ${picture_outputs}
   COMMENT "Drawing pictures")
 list(APPEND JAXO_RUNTIME_FILES ${picture_outputs})
 
-# Tool-bar, menu and button icons: every SVG under assets/icons.
+# Tool-bar, menu and button icons: every SVG under assets/icons, rendered to PNG at the
+# sizes the program draws them, so that it loads no SVG renderer at run time.
+add_executable(iconpng iconpng.cpp)
+target_link_libraries(iconpng PRIVATE Qt6::Gui Qt6::Svg)
+string(REPLACE ";" "," icon_sizes "${JAXO_ICON_SIZES}")
 file(GLOB icon_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/icons/*.svg)
 foreach(p ${icon_sources})
-  get_filename_component(n ${p} NAME)
-  add_custom_command(OUTPUT ${JAXO_APPDIR}/icons/${n}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${p} ${JAXO_APPDIR}/icons/${n}
-    DEPENDS ${p})
-  list(APPEND JAXO_RUNTIME_FILES ${JAXO_APPDIR}/icons/${n})
+  get_filename_component(n ${p} NAME_WE)
+  set(pngs)
+  foreach(size ${JAXO_ICON_SIZES})
+    list(APPEND pngs ${JAXO_APPDIR}/icons/${n}-${size}.png)
+  endforeach()
+  add_custom_command(OUTPUT ${pngs}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:iconpng> ${JAXO_APPDIR}/icons ${icon_sizes} ${p}
+    DEPENDS iconpng ${p}
+    COMMENT "Rendering the icon ${n}")
+  list(APPEND JAXO_RUNTIME_FILES ${pngs})
 endforeach()
 
 # The program icon for the desktop's icon theme (installed, not read by the program).

@@ -6,8 +6,10 @@
 #include "common/errors.h"
 #include "common/install.h"
 #include "settings/fluidoutput.h"
+#include "widgets/iconstyle.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -80,6 +82,8 @@ int main(int argc, char* argv[]) {
     // Pop-ups and message boxes have no fixed layout: a larger desktop font size is kept.
     const int desktopPoints = QApplication::font().pointSize();
     QApplication::setFont(fonts::song(std::max(10, desktopPoints)));
+    // The desktop's style; its standard icons are read when first drawn.
+    QApplication::setStyle(new DeferredIconStyle);
     try {
         // Installed, the data lives in its own folder; in the build tree beside the program.
         const std::string appDir =
@@ -99,7 +103,16 @@ int main(int argc, char* argv[]) {
         FluidOutput::Options soundOptions;
         soundOptions.held = true;
         FluidOutput sound(soundOptions);
-        MainWindow Form1({&clock, &messages, &shell, &sound, appDir, {}});  // 4
+        // Modules are found from the program as the data is: installed (the data in a
+        // folder of its own), in their folder, even when it is missing, so that a message
+        // names the right place; in the build tree, beside the program.
+        const QString programDir = QCoreApplication::applicationDirPath();
+        const bool installed = QDir(QString::fromStdString(appDir)) != QDir(programDir);
+        const QString moduleDir =
+            installed ? QDir::cleanPath(programDir + QLatin1Char('/') + QLatin1String(install::kModulesFromProgram))
+                      : programDir;
+        const QString historyModule = moduleDir + QLatin1Char('/') + QLatin1String(install::kHistoryModule);
+        MainWindow Form1({&clock, &messages, &shell, &sound, appDir, {}, {}, historyModule});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal
         // state: a maximised window with a maximum size is a protocol error to a

@@ -2,6 +2,7 @@
 
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
+#include "widgets/iconstyle.h"
 #include "widgets/keylineedit.h"
 #include "widgets/pageinput.h"
 #include "widgets/pictures.h"
@@ -10,9 +11,9 @@
 #include "common/errors.h"
 #include "english/englishpanel.h"
 #include "exercise/exercisekinds.h"
-#include "history/historyview.h"
 #include "history/recorder.h"
 #include "history/reportsession.h"
+#include "history/windowloader.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "report/reportdialog.h"
@@ -52,7 +53,7 @@ constexpr Qt::Key kTabKeys[5] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_B, Qt:
 // The tool bar pages: no frame and no panel, the buttons 1 pixel apart; the drop-down
 // menus show their pictures at 32 x 32. One instance serves every page and menu (a
 // style sheet would cost each page a style of its own).
-class BarStyle : public QProxyStyle {
+class BarStyle : public DeferredIconStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         switch (metric) {
@@ -85,8 +86,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     setMaximumSize(800, 600);
     resize(546, 443);
     move(180, 88);
+    // Read as PNG: an icon made from the bare file name has Qt load every image plug-in.
     const QString icon = QString::fromStdString(services_.appDir + "/jaxo.png");
-    setWindowIcon(QIcon(icon));
+    setWindowIcon(pictures::sizedIcon({icon}, {128}));
 
     // The panels load their pictures from the program folder as they are built.
     state_.appDir = services_.appDir;
@@ -564,13 +566,21 @@ history::Store* MainWindow::historyStore() {
 }
 
 void MainWindow::showHistory() {
-    HistoryView view(historyStore(), codeBook1_, state_.radicalTable, *services_.messages, this);
-    runModal(view);
+    // The window comes from a module loaded at the first click; without it the main
+    // screen stays as it was.
+    QString problem;
+    const std::unique_ptr<history::Window> view = history::openWindow(
+        services_.historyModule, historyStore(), codeBook1_, state_.radicalTable, *services_.messages, this, &problem);
+    if (!view) {
+        services_.messages->showError(errors::displayText(problem));
+        return;
+    }
+    runModal(view->dialog());
     // The practices start once the window has closed.
-    if (view.practice() == HistoryView::Practice::WeakChars) {
-        const ByteText lesson = view.weakLesson();
+    if (view->practice() == history::Practice::WeakChars) {
+        const ByteText lesson = view->weakLesson();
         chinesePanel_->start(exerciseKind(ExerciseId::WeakChars), &lesson);
-    } else if (view.practice() == HistoryView::Practice::WeakRadicals) {
-        radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view.weakRadicals());
+    } else if (view->practice() == history::Practice::WeakRadicals) {
+        radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
     }
 }

@@ -43,6 +43,8 @@ struct MainWindowServices {
     std::function<void(QDialog&)> runModal;
     // Opens the results history; tests give their own store.
     std::function<std::unique_ptr<history::Store>()> openHistory;
+    // The module file of the 成绩记录 window, loaded at its first opening.
+    QString historyModule;
 };
 
 class MainWindow : public QMainWindow, public ExerciseHost {

@@ -3,6 +3,8 @@
 #include "common/errors.h"
 #include "common/linestore.h"
 
+#include <QFile>
+
 #include <cstring>
 
 namespace {
@@ -33,8 +35,17 @@ void CodeBook::loadFile(const std::string& path) {
 }
 
 void CodeBook::verifyFile(const std::string& path) {
-    const long long bad = bytes::firstInvalidGb18030(LineStore::readFile(path));
-    if (bad >= 0) throw JaxoError(errors::damaged(path, bad));
+    // A block at a time: the check holds no copy of the book (the heap of the thread that
+    // runs it would keep the room for the rest of the session).
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) throw JaxoError(errors::cannotOpen(path));
+    bytes::Gb18030Check check;
+    char block[65536];
+    for (qint64 n; (n = f.read(block, sizeof block)) > 0;)
+        if (!check.feed(std::string_view(block, static_cast<size_t>(n)))) break;
+    if (f.error() != QFileDevice::NoError) throw JaxoError(errors::cannotOpen(path));
+    check.finish();
+    if (check.firstInvalid() >= 0) throw JaxoError(errors::damaged(path, check.firstInvalid()));
 }
 
 const ByteText& CodeBook::text() const {

@@ -125,10 +125,45 @@ ByteText gb(std::string_view utf8) {
 bool isValidGb18030(std::string_view text) { return firstInvalidGb18030(text) < 0; }
 
 long long firstInvalidGb18030(std::string_view text) {
-    bool ok = true;
-    long long firstBad = -1;
-    convert("UTF-8", "GB18030", text, &ok, "", &firstBad);
-    return firstBad;
+    Gb18030Check check;
+    check.feed(text);
+    check.finish();
+    return check.firstInvalid();
+}
+
+bool Gb18030Check::feed(std::string_view piece) {
+    if (firstBad_ >= 0) return false;
+    iconv_t cd = descriptor("UTF-8", "GB18030");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        firstBad_ = offset_;
+        return false;
+    }
+    if (carried_.empty()) iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state
+    std::string joined;
+    std::string_view in = piece;
+    if (!carried_.empty()) {
+        joined = carried_ + std::string(piece);
+        in = joined;
+    }
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size();
+    char buf[4096];  // the converted text is not kept
+    while (srcLeft > 0) {
+        char* dst = buf;
+        size_t dstLeft = sizeof buf;
+        if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) continue;
+        if (errno == E2BIG) continue;
+        if (errno == EINVAL) break;  // cut off by the end of the piece: carried over
+        firstBad_ = offset_ + (src - in.data());
+        return false;
+    }
+    offset_ += static_cast<long long>(in.size() - srcLeft);
+    carried_.assign(src, srcLeft);
+    return true;
+}
+
+void Gb18030Check::finish() {
+    if (firstBad_ < 0 && !carried_.empty()) firstBad_ = offset_;
 }
 
 }  // namespace bytes

@@ -34,4 +34,21 @@ bool isValidGb18030(std::string_view text);
 // sequence (a lead byte cut off at the end included); -1 for a valid text.
 long long firstInvalidGb18030(std::string_view text);
 
+// The same check over a text given in pieces (a file read a block at a time), holding
+// no more than a piece: firstInvalid() after finish() is what firstInvalidGb18030 gives
+// for the whole text.
+class Gb18030Check {
+public:
+    // Takes the next piece; false once an invalid byte has been found.
+    bool feed(std::string_view piece);
+    // The end of the text: a sequence left incomplete there is invalid.
+    void finish();
+    long long firstInvalid() const { return firstBad_; }
+
+private:
+    std::string carried_;  // the start of a sequence the last piece cut off
+    long long offset_ = 0;  // of carried_ in the whole text
+    long long firstBad_ = -1;
+};
+
 }  // namespace bytes

@@ -4,6 +4,7 @@
 // and the export of sessions and misses as CSV.
 #include "chinese/codebook.h"
 #include "history/historystore.h"
+#include "history/historywindow.h"
 #include "radicals/radicaltable.h"
 
 #include <QDialog>
@@ -20,11 +21,10 @@ class QTabWidget;
 class QTableWidget;
 class QChartView;
 
-class HistoryView : public QDialog {
+class HistoryView : public QDialog, public history::Window {
     Q_OBJECT
 public:
-    // What the learner chose to practise when the window closed.
-    enum class Practice { None, WeakChars, WeakRadicals };
+    using Practice = history::Practice;
 
     // store may be null (no history could be opened): the window says so.
     HistoryView(history::Store* store, const CodeBook& book1, const radicals::Table& table, Messages& messages,
@@ -34,10 +34,10 @@ public:
     // Asks for the file to write; the default is the file dialog. An empty answer cancels.
     std::function<QString(const QString& caption, const QString& suggested)> chooseFile;
 
-    Practice practice() const { return practice_; }
-    // The weak-character lesson text and the weak radicals' table entries.
-    const ByteText& weakLesson() const { return weakLesson_; }
-    const std::vector<int>& weakRadicals() const { return weakRadicals_; }
+    QDialog& dialog() override { return *this; }
+    Practice practice() const override { return practice_; }
+    const ByteText& weakLesson() const override { return weakLesson_; }
+    const std::vector<int>& weakRadicals() const override { return weakRadicals_; }
 
     // The sentence shown instead of an empty table and empty axes.
     static QString emptySentence();

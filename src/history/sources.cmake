@@ -8,5 +8,9 @@ list(APPEND JAXO_CORE_SOURCES
   src/history/weakspots.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
+  src/history/windowloader.cpp
+)
+# The window itself, with its charts, is a module loaded on first use.
+set(JAXO_HISTORY_WINDOW_SOURCES
   src/history/historyview.cpp
 )

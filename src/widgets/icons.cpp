@@ -1,5 +1,6 @@
 #include "widgets/icons.h"
 
+#include "common/install.h"
 #include "widgets/pictures.h"
 
 namespace icons {
@@ -74,19 +75,27 @@ const Entry* find(const QString& objectName) {
     return nullptr;
 }
 
+QList<int> sizes() { return {std::begin(install::kIconSizes), std::end(install::kIconSizes)}; }
+
 }  // namespace
 
-QString fileFor(const QString& objectName, const std::string& appDir) {
+QStringList filesFor(const QString& objectName, const std::string& appDir) {
     const Entry* e = find(objectName);
     if (!e) return {};
-    return QString::fromStdString(appDir) + QStringLiteral("/icons/") + QLatin1String(e->file) + QStringLiteral(".svg");
+    const QString stem = QString::fromStdString(appDir) + QStringLiteral("/icons/") + QLatin1String(e->file);
+    QStringList files;
+    for (int size : install::kIconSizes) files << QStringLiteral("%1-%2.png").arg(stem).arg(size);
+    return files;
 }
 
 QIcon forControl(const QString& objectName, const std::string& appDir) {
     const Entry* e = find(objectName);
     if (!e) return {};
-    const QIcon own = pictures::icon(fileFor(objectName, appDir));
-    return e->theme ? QIcon::fromTheme(QLatin1String(e->theme), own) : own;
+    // The theme is looked up when the icon is first drawn: most icons sit in menus and
+    // panels not shown at start, and a theme whose icons are SVG files has Qt load its
+    // SVG renderer for the first one drawn.
+    return pictures::sizedIcon(filesFor(objectName, appDir), sizes(),
+                               e->theme ? QString::fromLatin1(e->theme) : QString());
 }
 
 }  // namespace icons

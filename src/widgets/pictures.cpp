@@ -5,6 +5,10 @@
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
+#include <utility>
 
 namespace pictures {
 
@@ -20,14 +24,87 @@ QPixmap shared(const QString& path) {
 QPixmap once(const QString& path) { return QPixmap::fromImage(QImageReader(path).read()); }
 
 namespace {
-class FileIconEngine : public QIconEngine {
+
+// Only the sizes drawn are decoded. Each file is read as PNG without asking the image
+// plug-ins (asked, Qt loads every one of them, the SVG renderer among them).
+class SizedIconEngine : public QIconEngine {
 public:
-    explicit FileIconEngine(const QString& path) : path_(path) {}
+    SizedIconEngine(const QStringList& files, const QList<int>& sizes, const QString& theme)
+        : files_(files), sizes_(sizes), theme_(theme) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        icon(rect.size(), scale).paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon(size, 1.0).pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon(size, scale).pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (usesTheme()) return themed_.actualSize(size, mode, state);
+        if (isNull()) return {};
+        // Square pictures, never scaled up.
+        const int side = std::min({size.width(), size.height(), largest()});
+        return side > 0 ? QSize(side, side) : QSize();
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        if (usesTheme()) return themed_.availableSizes(mode, state);
+        QList<QSize> all;
+        for (int s : sizes_) all << QSize(s, s);
+        return all;
+    }
+    // Asked while buttons are laid out: a look at the file, not a decode.
+    bool isNull() override { return files_.isEmpty() || !QFileInfo::exists(files_.front()); }
+    QString key() const override { return QStringLiteral("jaxo-sized"); }
+    QIconEngine* clone() const override { return new SizedIconEngine(files_, sizes_, theme_); }
+
+private:
+    int largest() const { return sizes_.isEmpty() ? 0 : sizes_.back(); }
+
+    bool usesTheme() {
+        if (!themeLooked_) {
+            themeLooked_ = true;
+            if (!theme_.isEmpty()) themed_ = QIcon::fromTheme(theme_);
+        }
+        return !themed_.isNull();
+    }
+
+    // The icon holding the file that suits size at scale: the smallest at least as
+    // large as needed, else the largest.
+    const QIcon& icon(const QSize& size, qreal scale) {
+        if (usesTheme()) return themed_;
+        const int needed = qCeil(std::max(size.width(), size.height()) * scale);
+        qsizetype i = 0;
+        while (i + 1 < sizes_.size() && i + 1 < files_.size() && sizes_[i] < needed) ++i;
+        if (i < files_.size() && !(decoded_ & (1u << i))) {
+            decoded_ |= 1u << i;
+            QImageReader reader(files_[i], "png");
+            reader.setAutoDetectImageFormat(false);
+            const QImage image = QFileInfo::exists(files_[i]) ? reader.read() : QImage();
+            if (!image.isNull()) own_.addPixmap(QPixmap::fromImage(image));
+        }
+        return own_;
+    }
+
+    QStringList files_;
+    QList<int> sizes_;
+    QString theme_;
+    bool themeLooked_ = false;
+    QIcon themed_;
+    QIcon own_;
+    unsigned decoded_ = 0;  // bit i: files_[i] read
+};
+
+class DeferredIconEngine : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         real().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return real().pixmap(size, mode, state);
+        return real().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
         return real().pixmap(size, scale, mode, state);
@@ -38,26 +115,30 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return real().availableSizes(mode, state);
     }
-    // Asked while buttons are laid out: a look at the file, not a decode.
-    bool isNull() override { return loaded_ ? icon_.isNull() : !QFileInfo::exists(path_); }
-    QString key() const override { return QStringLiteral("jaxo-file"); }
-    QIconEngine* clone() const override { return new FileIconEngine(path_); }
+    bool isNull() override { return made_ && icon_.isNull(); }
+    QString key() const override { return QStringLiteral("jaxo-deferred"); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(make_); }
 
 private:
     const QIcon& real() {
-        if (!loaded_) {
-            icon_ = QIcon(path_);
-            loaded_ = true;
+        if (!made_) {
+            made_ = true;
+            icon_ = make_();
         }
         return icon_;
     }
-    QString path_;
+    std::function<QIcon()> make_;
     QIcon icon_;
-    bool loaded_ = false;
+    bool made_ = false;
 };
+
 }  // namespace
 
-QIcon icon(const QString& path) { return QIcon(new FileIconEngine(path)); }
+QIcon deferredIcon(std::function<QIcon()> make) { return QIcon(new DeferredIconEngine(std::move(make))); }
+
+QIcon sizedIcon(const QStringList& files, const QList<int>& sizes, const QString& theme) {
+    return QIcon(new SizedIconEngine(files, sizes, theme));
+}
 
 }  // namespace pictures
 

@@ -3,7 +3,10 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 namespace pictures {
 
@@ -15,8 +18,15 @@ QPixmap shared(const QString& path);
 // lets it go (QPixmap(path) would keep it in the pixmap cache).
 QPixmap once(const QString& path);
 
-// An icon whose file is read when it is first drawn, not when the button is built.
-QIcon icon(const QString& path);
+// An icon drawn from PNG files of square sizes (files[i] is sizes[i] pixels wide, smallest
+// first), each file read when a size that needs it is first drawn, not when the button
+// is built. With a theme name, the desktop theme's icon of that name where the theme
+// has one, looked up when the icon is first drawn.
+QIcon sizedIcon(const QStringList& files, const QList<int>& sizes, const QString& theme = {});
+
+// The icon make() returns, made when it is first drawn or measured; until then it
+// counts as not null.
+QIcon deferredIcon(std::function<QIcon()> make);
 
 }  // namespace pictures
 

@@ -3,6 +3,7 @@ list(APPEND JAXO_GUI_SOURCES
   src/widgets/bytegridlabel.cpp
   src/widgets/fonts.cpp
   src/widgets/icons.cpp
+  src/widgets/iconstyle.cpp
   src/widgets/keylineedit.cpp
   src/widgets/labelpair.cpp
   src/widgets/pageinput.cpp

@@ -184,6 +184,17 @@ private slots:
         }
         // The build's check of the files it writes agrees.
         QCOMPARE(firstInvalidGb18030(bytes.toStdString()), static_cast<long long>(badAt));
+        // So does the check of a file read in blocks, wherever a block ends.
+        const std::string all = bytes.toStdString();
+        for (size_t cut = 0; cut <= all.size(); ++cut) {
+            for (size_t second = cut; second <= all.size(); ++second) {
+                ::bytes::Gb18030Check check;
+                const std::string_view v = all;
+                if (check.feed(v.substr(0, cut)) && check.feed(v.substr(cut, second - cut))) check.feed(v.substr(second));
+                check.finish();
+                QCOMPARE(check.firstInvalid(), static_cast<long long>(badAt));
+            }
+        }
     }
 
     // Settings hold digits and switch words and are read as they stand.

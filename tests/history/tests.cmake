@@ -8,7 +8,8 @@ set_tests_properties(e2e_history_postgres PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT
 jaxo_add_test(test_history_window SOURCES history/test_history_window.cpp LIBS jaxo_gui LABELS widget)
 jaxo_add_test(test_misses SOURCES history/test_misses.cpp LIBS jaxo_core LABELS unit)
 jaxo_add_test(test_history_logic SOURCES history/test_history_logic.cpp LIBS jaxo_core LABELS unit)
-jaxo_add_test(test_history_view SOURCES history/test_history_view.cpp LIBS jaxo_gui LABELS widget)
+jaxo_add_test(test_history_module SOURCES history/test_history_module.cpp LIBS jaxo_gui LABELS widget)
+jaxo_add_test(test_history_view SOURCES history/test_history_view.cpp LIBS jaxo_history_window LABELS widget)
 
 # Benchmark: a program that prints figures, not a test.
 add_executable(bench_history history/bench_history.cpp)

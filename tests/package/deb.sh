@@ -18,7 +18,7 @@ echo "built $(basename "$DEB")"
 
 depends=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 libqt6gui6 libqt6core6 libfluidsynth3 libc6 \
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libfluidsynth3 libc6 \
             fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming timgm6mb-soundfont xdg-utils; do
     grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "Depends lacks $need"
 done
@@ -30,9 +30,11 @@ for path in ./usr/bin/jaxo ./usr/share/applications/io.github.jaxo.Jaxo.desktop 
             ./usr/share/icons/hicolor/48x48/apps/io.github.jaxo.Jaxo.png \
             ./usr/share/man/man1/jaxo.1.gz ./usr/share/doc/jaxo/copyright \
             ./usr/share/jaxo/jaxo.sy1 ./usr/share/jaxo/sysctr.jxo ./usr/share/jaxo/help/index.html \
-            ./usr/share/jaxo/icons/radical-drill.svg ./usr/share/jaxo/music1.mid; do
+            ./usr/share/jaxo/icons/radical-drill-32.png ./usr/share/jaxo/music1.mid; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
+# The history window's module, where the program looks for it (beside its libraries).
+grep -qE '^\./usr/lib/([^/]+/)?jaxo/jaxo-history\.so$' <<<"$contents" || fail "the package lacks the history module"
 # Nothing of the build or the tests, and no program in the data folder.
 if grep -E '^\./usr/share/jaxo/jaxo$|CMakeFiles|/tests?/' <<<"$contents"; then fail "the package holds build files"; fi
 echo "ok"

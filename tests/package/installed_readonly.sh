@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the program installed into a staging folder (DESTDIR), made read-only,
 # started by an ordinary user with a fresh home under Xvfb. Its window opens with the
-# class the launcher names, 系统 > 设置 > 确定 writes the user's settings file, the
+# class the launcher names, 系统 > 设置 > 确定 writes the user's settings file,
+# 系统 > 成绩记录 opens its window from the installed module, the
 # desktop launcher starts this installed program, no second menu launcher is written
 # beside the installed one, and nothing under the install folder changes.
 #   installed_readonly.sh BUILD_DIR
@@ -107,6 +108,17 @@ done
 [ -f "$settings" ] || fail "确定 wrote no $settings"
 cmp "$settings" "$DEST/usr/share/jaxo/sysctr.jxo" || fail "the saved settings differ from the shown defaults"
 
+# 系统 > 成绩记录 opens the history window from the installed module.
+history_window() { xdotool search --onlyvisible --name '^成绩记录$' | head -n1; }
+for round in 1 2 3; do
+    xdotool mousemove --window "$WID" 378 18 click 1
+    sleep 1
+    xdotool mousemove --window "$WID" 306 62 click 1
+    wait_for 50 '[ -n "$(history_window)" ]' && break
+    echo "round $round: no history window yet"
+done
+[ -n "$(history_window)" ] || fail "成绩记录 opened no window (is the module installed where the program looks?)"
+
 snapshot >"$WORK/after.txt"
 diff "$WORK/before.txt" "$WORK/after.txt" >"$WORK/changes.log" || fail "the install folder changed"
-echo "ok: settings in $settings, install folder unchanged"
+echo "ok: settings in $settings, the history window opens, install folder unchanged"

@@ -1,12 +1,15 @@
 // The pictures the build draws: each one there, decodable and of the size its window
 // expects, and a visible icon for every button and menu item that shows one.
+#include "common/install.h"
 #include "widgets/icons.h"
+#include "widgets/iconstyle.h"
 #include "widgets/pictures.h"
 #include "support/testform.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QMenu>
 #include <QTabWidget>
@@ -66,10 +69,13 @@ private slots:
 
     void panelButtonsHaveTheirIcons() {
         QFETCH(QString, control);
-        // Our own file, whatever the desktop theme offers.
-        const QString file = icons::fileFor(control, JAXO_BUILD_APPDIR);
-        QVERIFY2(QFileInfo::exists(file), qPrintable(file));
-        QVERIFY2(drawsSomething(QIcon(file)), qPrintable(file));
+        // Our own files, whatever the desktop theme offers: one per size, each drawing.
+        const QStringList files = icons::filesFor(control, JAXO_BUILD_APPDIR);
+        QCOMPARE(files.size(), qsizetype(std::size(install::kIconSizes)));
+        for (const QString& file : files) {
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+            QVERIFY2(drawsSomething(QIcon(file)), qPrintable(file));
+        }
     }
 
     void unknownControlHasNoIcon() { QVERIFY(icons::forControl(QStringLiteral("nosuchbutton"), JAXO_BUILD_APPDIR).isNull()); }
@@ -85,6 +91,7 @@ private:
         return inked > 32;
     }
 
+private slots:
     // The background fills its widget with the picture scaled to the widget's size,
     // at any size the window gives it; a missing file leaves the widget empty.
     void filledPicture_data() {
@@ -119,23 +126,64 @@ private:
             for (int x = 0; x < size.width(); x += 41) QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
     }
 
-    // A button's icon shows the pixels of its file, read when it is drawn; a missing
-    // file is an icon that shows nothing, as Qt's own.
+    // A button's icon shows the pixels of the file of the size drawn (twice that on a
+    // high-density screen), read when it is drawn, as an icon holding every file would;
+    // a missing file is an icon that shows nothing, as Qt's own.
     void iconsDrawTheirFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("a tool bar command") << "icons/m1a.png";
-        QTest::newRow("a panel button") << "icons/chinaexit.png";
-        QTest::newRow("a missing file") << "icons/gone.png";
+        QTest::addColumn<QString>("stem");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("a tool bar command at 32") << "icons/radical-drill" << 32 << 1.0 << int(QIcon::Normal);
+        QTest::newRow("a menu item at 16") << "icons/radical-drill" << 16 << 1.0 << int(QIcon::Normal);
+        QTest::newRow("a panel button at 24, disabled") << "icons/exercise-exit" << 24 << 1.0 << int(QIcon::Disabled);
+        QTest::newRow("a tool bar command on a doubled screen") << "icons/words" << 32 << 2.0 << int(QIcon::Normal);
+        QTest::newRow("a size between the files is scaled down") << "icons/words" << 20 << 1.0 << int(QIcon::Normal);
+        QTest::newRow("larger than the largest file") << "icons/words" << 100 << 1.0 << int(QIcon::Normal);
+        QTest::newRow("a missing file") << "icons/gone" << 32 << 1.0 << int(QIcon::Normal);
     }
     void iconsDrawTheirFiles() {
-        QFETCH(QString, file);
-        const QString path = QStringLiteral(JAXO_BUILD_APPDIR "/") + file;
-        const QIcon lazy = pictures::icon(path);
-        const QIcon eager(path);
-        QCOMPARE(lazy.isNull(), !QFile::exists(path));
-        QCOMPARE(lazy.pixmap(32, 32).toImage(), eager.pixmap(32, 32).toImage());
-        QCOMPARE(lazy.pixmap(16, 16).toImage(), eager.pixmap(16, 16).toImage());
-        QCOMPARE(lazy.pixmap(32, 32, QIcon::Disabled).toImage(), eager.pixmap(32, 32, QIcon::Disabled).toImage());
+        QFETCH(QString, stem);
+        QFETCH(int, size);
+        QFETCH(qreal, scale);
+        QFETCH(int, mode);
+        QStringList files;
+        QList<int> sizes;
+        QIcon eager;
+        for (int s : install::kIconSizes) {
+            files << QStringLiteral(JAXO_BUILD_APPDIR "/%1-%2.png").arg(stem).arg(s);
+            sizes << s;
+            if (QFile::exists(files.back())) eager.addFile(files.back(), QSize(s, s));
+        }
+        const QIcon lazy = pictures::sizedIcon(files, sizes);
+        QCOMPARE(lazy.isNull(), eager.isNull());
+        const auto m = static_cast<QIcon::Mode>(mode);
+        QCOMPARE(lazy.actualSize(QSize(size, size), m), eager.actualSize(QSize(size, size), m));
+        QCOMPARE(lazy.pixmap(QSize(size, size), scale, m).toImage(), eager.pixmap(QSize(size, size), scale, m).toImage());
+    }
+
+    // The style's standard icons, made when first drawn, draw as the desktop style's own.
+    void standardIconsDrawAsTheStyles_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("size");
+        QTest::newRow("the tool bar's extension arrow") << int(QStyle::SP_ToolBarHorizontalExtensionButton) << 16;
+        QTest::newRow("the vertical extension arrow") << int(QStyle::SP_ToolBarVerticalExtensionButton) << 16;
+        QTest::newRow("a message box warning") << int(QStyle::SP_MessageBoxWarning) << 32;
+        QTest::newRow("a message box question, large") << int(QStyle::SP_MessageBoxQuestion) << 64;
+        QTest::newRow("a left arrow") << int(QStyle::SP_ArrowLeft) << 16;
+    }
+    void standardIconsDrawAsTheStyles() {
+        QFETCH(int, icon);
+        QFETCH(int, size);
+        DeferredIconStyle deferred;
+        const auto sp = static_cast<QStyle::StandardPixmap>(icon);
+        const QIcon late = deferred.standardIcon(sp);
+        const QIcon own = deferred.baseStyle()->standardIcon(sp);
+        QVERIFY(!own.isNull());
+        QCOMPARE(late.actualSize(QSize(size, size)), own.actualSize(QSize(size, size)));
+        QCOMPARE(late.pixmap(size, size).toImage(), own.pixmap(size, size).toImage());
+        QCOMPARE(late.pixmap(size, size, QIcon::Disabled).toImage(), own.pixmap(size, size, QIcon::Disabled).toImage());
+        QCOMPARE(late.isNull(), own.isNull());
     }
 
     // Two windows showing one picture hold one copy of its pixels.

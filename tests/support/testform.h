@@ -2,6 +2,7 @@
 // A real MainWindow on a private copy of appDir, with fake services. HOME and the XDG
 // folders point into a temporary folder, so no test writes into the real home.
 #include "app/mainwindow.h"
+#include "common/install.h"
 #include "support/fakes.h"
 
 #include <QDialog>
@@ -47,6 +48,8 @@ public:
             if (d.isVisible() || !d.result()) d.reject();
         };
         s.openHistory = openHistory;
+        s.historyModule = historyModule.isEmpty() ? appDir_ + QLatin1Char('/') + QLatin1String(install::kHistoryModule)
+                                                  : historyModule;
         form = std::make_unique<MainWindow>(s);
     }
 
@@ -70,6 +73,9 @@ public:
     std::function<void(QDialog&)> onModal;
     // Opens the history store of the window built next; none by default.
     std::function<std::unique_ptr<history::Store>()> openHistory;
+    // The module file of the history window of the window built next; by default the
+    // one copied with appDir.
+    QString historyModule;
     std::unique_ptr<MainWindow> form;
 
 private:

@@ -1,0 +1,24 @@
+#include "widgets/iconstyle.h"
+
+#include "widgets/pictures.h"
+
+#include <QPointer>
+#include <QStyleOption>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                      const QWidget* widget) const {
+    // What the base style reads of the option (the direction, the palette) is kept; the
+    // widget only while it lives.
+    auto kept = std::make_shared<std::optional<QStyleOption>>();
+    if (option) kept->emplace(*option);
+    const QPointer<QStyle> base(baseStyle());
+    const QPointer<QWidget> from(const_cast<QWidget*>(widget));
+    return pictures::deferredIcon([base, kept, from, standardIcon] {
+        if (!base) return QIcon();
+        return base->standardIcon(standardIcon, *kept ? &**kept : nullptr, from.data());
+    });
+}
