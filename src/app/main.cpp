@@ -9,7 +9,6 @@
 #include "widgets/iconstyle.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -86,8 +85,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(new DeferredIconStyle);
     try {
         // Installed, the data lives in its own folder; in the build tree beside the program.
-        const std::string appDir =
-            datadir::locate(QCoreApplication::applicationDirPath(), QString::fromLatin1(install::kDataFromProgram));
+        const QString programDir = QCoreApplication::applicationDirPath();
+        const std::string appDir = datadir::locate(programDir, QString::fromLatin1(install::kDataFromProgram));
         auto splash = std::make_unique<Splash>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
         splash->show();
         splash->repaint();
@@ -103,15 +102,9 @@ int main(int argc, char* argv[]) {
         FluidOutput::Options soundOptions;
         soundOptions.held = true;
         FluidOutput sound(soundOptions);
-        // Modules are found from the program as the data is: installed (the data in a
-        // folder of its own), in their folder, even when it is missing, so that a message
-        // names the right place; in the build tree, beside the program.
-        const QString programDir = QCoreApplication::applicationDirPath();
-        const bool installed = QDir(QString::fromStdString(appDir)) != QDir(programDir);
-        const QString moduleDir =
-            installed ? QDir::cleanPath(programDir + QLatin1Char('/') + QLatin1String(install::kModulesFromProgram))
-                      : programDir;
-        const QString historyModule = moduleDir + QLatin1Char('/') + QLatin1String(install::kHistoryModule);
+        const QString historyModule =
+            datadir::modules(programDir, appDir, QString::fromLatin1(install::kModulesFromProgram)) + QLatin1Char('/') +
+            QLatin1String(install::kHistoryModule);
         MainWindow Form1({&clock, &messages, &shell, &sound, appDir, {}, {}, historyModule});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal

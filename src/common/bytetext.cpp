@@ -64,11 +64,8 @@ iconv_t descriptor(const char* to, const char* from) {
     return descriptors.get(to, from);
 }
 
-// firstBad, when given, receives the 0-based offset of the first byte that does not
-// start a complete, valid sequence (-1 when there is none).
 std::string convert(const char* to, const char* from, std::string_view in, bool* ok,
-                    std::string_view replacement, long long* firstBad = nullptr) {
-    if (firstBad) *firstBad = -1;
+                    std::string_view replacement) {
     iconv_t cd = descriptor(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         if (ok) *ok = false;
@@ -89,7 +86,6 @@ std::string convert(const char* to, const char* from, std::string_view in, bool*
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG) continue;
             // EILSEQ or EINVAL: skip one byte of input and mark it.
-            if (good && firstBad) *firstBad = src - in.data();
             good = false;
             out.append(replacement);
             ++src;

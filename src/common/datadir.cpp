@@ -13,4 +13,9 @@ std::string locate(const QString& programDir, const QString& relativeData) {
     return QDir::cleanPath(programDir).toStdString();
 }
 
+QString modules(const QString& programDir, const std::string& dataDir, const QString& relativeModules) {
+    const bool installed = QDir(QString::fromStdString(dataDir)) != QDir(programDir);
+    return installed ? QDir::cleanPath(QDir(programDir).filePath(relativeModules)) : programDir;
+}
+
 }  // namespace datadir

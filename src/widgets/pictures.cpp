@@ -29,8 +29,7 @@ namespace {
 // plug-ins (asked, Qt loads every one of them, the SVG renderer among them).
 class SizedIconEngine : public QIconEngine {
 public:
-    SizedIconEngine(const QStringList& files, const QList<int>& sizes, const QString& theme)
-        : files_(files), sizes_(sizes), theme_(theme) {}
+    SizedIconEngine(const QStringList& files, const QList<int>& sizes) : files_(files), sizes_(sizes) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
@@ -42,15 +41,13 @@ public:
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
         return icon(size, scale).pixmap(size, scale, mode, state);
     }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        if (usesTheme()) return themed_.actualSize(size, mode, state);
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
         if (isNull()) return {};
         // Square pictures, never scaled up.
         const int side = std::min({size.width(), size.height(), largest()});
         return side > 0 ? QSize(side, side) : QSize();
     }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        if (usesTheme()) return themed_.availableSizes(mode, state);
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> all;
         for (int s : sizes_) all << QSize(s, s);
         return all;
@@ -58,23 +55,14 @@ public:
     // Asked while buttons are laid out: a look at the file, not a decode.
     bool isNull() override { return files_.isEmpty() || !QFileInfo::exists(files_.front()); }
     QString key() const override { return QStringLiteral("jaxo-sized"); }
-    QIconEngine* clone() const override { return new SizedIconEngine(files_, sizes_, theme_); }
+    QIconEngine* clone() const override { return new SizedIconEngine(files_, sizes_); }
 
 private:
     int largest() const { return sizes_.isEmpty() ? 0 : sizes_.back(); }
 
-    bool usesTheme() {
-        if (!themeLooked_) {
-            themeLooked_ = true;
-            if (!theme_.isEmpty()) themed_ = QIcon::fromTheme(theme_);
-        }
-        return !themed_.isNull();
-    }
-
     // The icon holding the file that suits size at scale: the smallest at least as
     // large as needed, else the largest.
     const QIcon& icon(const QSize& size, qreal scale) {
-        if (usesTheme()) return themed_;
         const int needed = qCeil(std::max(size.width(), size.height()) * scale);
         qsizetype i = 0;
         while (i + 1 < sizes_.size() && i + 1 < files_.size() && sizes_[i] < needed) ++i;
@@ -90,9 +78,6 @@ private:
 
     QStringList files_;
     QList<int> sizes_;
-    QString theme_;
-    bool themeLooked_ = false;
-    QIcon themed_;
     QIcon own_;
     unsigned decoded_ = 0;  // bit i: files_[i] read
 };
@@ -137,7 +122,12 @@ private:
 QIcon deferredIcon(std::function<QIcon()> make) { return QIcon(new DeferredIconEngine(std::move(make))); }
 
 QIcon sizedIcon(const QStringList& files, const QList<int>& sizes, const QString& theme) {
-    return QIcon(new SizedIconEngine(files, sizes, theme));
+    QIcon own(new SizedIconEngine(files, sizes));
+    if (theme.isEmpty()) return own;
+    return deferredIcon([own, theme] {
+        const QIcon themed = QIcon::fromTheme(theme);
+        return themed.isNull() ? own : themed;
+    });
 }
 
 }  // namespace pictures
