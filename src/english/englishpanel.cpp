@@ -119,7 +119,6 @@ void EnglishPanel::loadPictures() {
 void EnglishPanel::start(const ExerciseKind& kind) {
     if (!run_->begin(kind)) return;
     running_ = true;
-    host_.sound().keySoundAhead(true);  // its keys click
     MainWindowState& s = host_.state();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));

@@ -30,6 +30,8 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
         host_.sound().music();
     else
         host_.sound().nomusic();
+    // Keys click in every exercise but those of the Chinese page.
+    host_.sound().keySoundAhead(kind.panel != ExercisePanel::Chinese);
     s.kind = &kind;
     s.modeTitle = bytes::gb(kind.modeTitle);
     s.lessonTitle = bytes::gb(kind.lessonTitle);

@@ -24,7 +24,8 @@ public:
     // Reads the kind's file into the lesson store (or takes `generated`, a text the
     // program made). A text that cannot be read is named in a message and nothing else
     // changes: false. Then: the tool bar collapsed, the kind's music, the score reset
-    // (kind, titles, start time, counts, misses), the panel shown, its timer on.
+    // (kind, titles, start time, counts, misses), the key click readied where keys click,
+    // the panel shown, its timer on.
     bool begin(const ExerciseKind& kind, const ByteText* generated = nullptr);
 
     // The timer off, `finish` (the final count and the elapsed text), the panel hidden,

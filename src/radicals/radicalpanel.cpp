@@ -90,7 +90,6 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
 void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     if (!run_->begin(kind)) return;
     MainWindowState& s = host_.state();
-    host_.sound().keySoundAhead(true);  // its keys click
     // The program folder and the table are known only once the window is built.
     keyChart_->setTable(s.radicalTable);
     if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));

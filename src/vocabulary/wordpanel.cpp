@@ -131,7 +131,6 @@ void WordPanel::loadPictures() {
 void WordPanel::start(const ExerciseKind& kind) {
     if (!run_->begin(kind)) return;
     MainWindowState& s = host_.state();
-    host_.sound().keySoundAhead(true);  // its keys click
     loadPictures();
     drill_.clearMark();
     showMark();
