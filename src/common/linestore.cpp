@@ -97,15 +97,8 @@ void LineStore::loadText(std::string_view in) {
         }
     }
     if (pending) lines_.push_back(std::move(current));
-    const bool finalBreak = !in.empty() && (in.back() == '\n' || in.back() == '\r');
-    text_.clear();
-    text_.reserve(in.size() + lines_.size());
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        text_ += lines_[i];
-        if (i + 1 < lines_.size() || finalBreak) text_ += "\r\n";
-    }
+    text_ = joinedText(ByteText(in));
 }
-
 
 void LineStore::appendLine(std::string_view line) {
     lines_.emplace_back(line);
