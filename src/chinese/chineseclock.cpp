@@ -22,7 +22,7 @@ void showTestButtons(PanelFlags& f) {
 }
 
 EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFlags& f, const ByteText& clockCaption) {
-    EndingEffect fx;
+    EndingEffect fx{false, false, false};
     f.timerOn = false;
     f.panelVisible = false;
     f.hintBarVisible = true;

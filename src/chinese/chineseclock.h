@@ -25,11 +25,8 @@ enum class Ending {
     ForcedExit,      // a test left after "Yes" to the question: no score
 };
 
-struct EndingEffect {
-    bool enableToolBar = false;      // before the report opens
-    bool restoreMainScreen = false;  // tool bar 90 high, enabled, main music as set
-    bool openReport = false;
-};
+// What the exercise's end does after the panel is hidden.
+using EndingEffect = ExerciseEnd;
 
 // Runs an ending on the state, the page (its line in progress is counted) and the
 // panel's flags; the caller then carries out the effect in its order: tool bar, main

@@ -239,7 +239,7 @@ void ChinesePanel::onTimer() {
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
         chinese::endExercise(ending, host_.state(), page_, flags_, bytes::fromUnicode(clockCaption_->text()));
-    run_->end({fx.enableToolBar, fx.restoreMainScreen, fx.openReport}, [this] {
+    run_->end(fx, [this] {
         showFlags();
         dumpStateForTests();
     });

@@ -2,20 +2,13 @@
 // The start and the end every exercise panel shares; the panels add only what differs
 // (filling the page, the keys, their final count).
 #include "common/bytetext.h"
-#include "exercise/exercisekinds.h"
+#include "exercise/exercisescore.h"
 
 #include <functional>
 
 class ExerciseHost;
 class QTimer;
 class QWidget;
-
-// What follows an ending once the panel is hidden, in this order.
-struct ExerciseEnd {
-    bool enableToolBar = true;       // the tool bar takes clicks again before the report
-    bool restoreMainScreen = false;  // tool bar 90 high, enabled, main music as set
-    bool openReport = true;
-};
 
 class ExerciseRun {
 public:

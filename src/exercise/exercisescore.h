@@ -16,6 +16,13 @@ struct ExerciseScore {
     history::MissLog misses;  // of the running exercise; emptied with its counts
 };
 
+// What follows an ending once the panel is hidden, in this order.
+struct ExerciseEnd {
+    bool enableToolBar = true;       // the tool bar takes clicks again before the report
+    bool restoreMainScreen = false;  // tool bar 90 high, enabled, main music as set
+    bool openReport = true;
+};
+
 // A test runs: timed against the test limit, no score when left early.
 inline bool runningTest(const ExerciseScore& s) { return s.kind && s.kind->test; }
 
