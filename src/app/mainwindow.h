@@ -75,7 +75,6 @@ public:
     void registerHint(QWidget* widget, const QString& hint) override;
 
     QTabWidget* toolBarTabs() const { return toolBarTabs_; }
-    LineStore& settingsMemo() { return settingsMemo_; }
     ChinesePanel* chinesePanel() const { return chinesePanel_; }
     EnglishPanel* englishPanel() const { return englishPanel_; }
     RadicalPanel* radicalPanel() const { return radicalPanel_; }

@@ -101,11 +101,6 @@ void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     input_->setFocus();
 }
 
-void RadicalPanel::nextRow() {
-    drill_.nextRow();
-    showDrill();
-}
-
 void RadicalPanel::showDrill() {
     radicalRow1_->setBytes(drill_.row());
     radicalRow2_->setBytes(drill_.row());

@@ -26,7 +26,6 @@ public:
     // The radical drill; with entries (table places), over those radicals only (the
     // radicals missed most).
     void start(const ExerciseKind& kind, std::vector<int> entries = {});
-    void nextRow();
     void onTimer();
     void exitDrill();
 

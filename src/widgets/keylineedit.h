@@ -24,7 +24,6 @@ public:
     // Lines that only take Latin keys: the input method is told to stay out, so plain
     // key events arrive even when a Chinese input method is on.
     void setLatinOnly(bool on);
-    bool latinOnly() const { return latinOnly_; }
 
     // The character code of a key event, or -1 for keys that type nothing.
     static int charCode(const QKeyEvent* e);
