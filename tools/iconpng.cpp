@@ -1,8 +1,9 @@
 // Renders the SVG sources of the tool-bar, menu and button icons to PNG files at the
 // pixel sizes the program draws them, so that the program itself needs no SVG renderer.
 //   iconpng OUTDIR SIZES SVG...      SIZES like 16,24,32; writes OUTDIR/<name>-<size>.png
+#include "imagefile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -21,15 +22,7 @@ int main(int argc, char* argv[]) {
     }
     const QString out = args[1];
     QList<int> sizes;
-    for (const QString& s : args[2].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int n = s.toInt(&ok);
-        if (!ok || n <= 0 || n > 1024) {
-            std::fprintf(stderr, "iconpng: bad size '%s'\n", qPrintable(s));
-            return 2;
-        }
-        sizes << n;
-    }
+    if (!imagefile::parseSizes(args[2], sizes)) return 2;
     if (!QDir().mkpath(out)) {
         std::fprintf(stderr, "iconpng: cannot create %s\n", qPrintable(out));
         return 1;
@@ -50,14 +43,7 @@ int main(int argc, char* argv[]) {
             svg.render(&p);
             p.end();
             const QString file = QStringLiteral("%1/%2-%3.png").arg(out, name).arg(size);
-            // Written under another name first: a failed run leaves no half file behind.
-            const QString part = file + QStringLiteral(".part");
-            QFile::remove(file);
-            if (!image.convertToFormat(QImage::Format_ARGB32).save(part, "PNG") || !QFile::rename(part, file)) {
-                QFile::remove(part);
-                std::fprintf(stderr, "iconpng: cannot write %s\n", qPrintable(file));
-                return 1;
-            }
+            if (!imagefile::save(image.convertToFormat(QImage::Format_ARGB32), file, "PNG")) return 1;
         }
     }
     return 0;

@@ -3,7 +3,9 @@
 // emblem and the program icon. The tool-bar and button icons are SVG sources of their
 // own (assets/icons). Nothing is random: the same build draws the same pictures.
 //   picgen OUTDIR
-//   picgen --theme-icons OUTDIR ID     the program icon for the hicolor icon theme
+//   picgen --theme-icons OUTDIR ID SIZES   the program icon for the hicolor icon theme
+#include "imagefile.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -194,8 +196,6 @@ void paperBackground(QPainter& p, const QRectF& r, const QColor& a, const QColor
         p.drawLine(s, s + QPointF(std::cos(a0) * len, std::sin(a0) * len));
     }
 }
-
-bool save(const QImage& image, const QString& path, const char* format, int quality = -1);
 
 // ---------------------------------------------------------------- pictures
 
@@ -496,11 +496,11 @@ QImage programIcon(int size = 128) {
 
 // The icon theme's copies of the program icon: PNGs of the usual sizes and a scalable
 // SVG of the same drawing (its letters are outlines, so no font is needed to show it).
-bool themeIcons(const QString& dir, const QString& id) {
+bool themeIcons(const QString& dir, const QString& id, const QList<int>& sizes) {
     bool ok = true;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : sizes) {
         const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(dir).arg(size);
-        ok &= QDir().mkpath(folder) && save(programIcon(size), folder + QLatin1Char('/') + id + QStringLiteral(".png"), "PNG");
+        ok &= QDir().mkpath(folder) && imagefile::save(programIcon(size), folder + QLatin1Char('/') + id + QStringLiteral(".png"), "PNG");
     }
     const QString folder = dir + QStringLiteral("/hicolor/scalable/apps");
     QSvgGenerator svg;
@@ -519,12 +519,6 @@ bool themeIcons(const QString& dir, const QString& id) {
     return p.end() && ok;
 }
 
-bool save(const QImage& image, const QString& path, const char* format, int quality) {
-    if (image.save(path, format, quality)) return true;
-    std::fprintf(stderr, "picgen: cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -535,22 +529,24 @@ int main(int argc, char** argv) {
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     if (out == QLatin1String("--theme-icons")) {
-        if (argc != 4) {
-            std::fprintf(stderr, "usage: picgen --theme-icons OUTDIR ID\n");
+        QList<int> sizes;
+        if (argc != 5) {
+            std::fprintf(stderr, "usage: picgen --theme-icons OUTDIR ID SIZES\n");
             return 2;
         }
-        return themeIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+        if (!imagefile::parseSizes(QString::fromLocal8Bit(argv[4]), sizes)) return 2;
+        return themeIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), sizes) ? 0 : 1;
     }
     if (!QDir().mkpath(out)) {
         std::fprintf(stderr, "picgen: cannot create %s\n", argv[1]);
         return 1;
     }
     bool ok = true;
-    ok &= save(splash(), out + QStringLiteral("/splash.jpg"), "JPEG", 92);
-    ok &= save(background(), out + QStringLiteral("/back.jpg"), "JPEG", 90);
-    ok &= save(keyboard(), out + QStringLiteral("/keyboard.jpg"), "JPEG", 92);
-    ok &= save(strip(), out + QStringLiteral("/strip.jpg"), "JPEG", 92);
-    ok &= save(emblem(), out + QStringLiteral("/emblem.png"), "PNG");
-    ok &= save(programIcon(), out + QStringLiteral("/jaxo.png"), "PNG");
+    ok &= imagefile::save(splash(), out + QStringLiteral("/splash.jpg"), "JPEG", 92);
+    ok &= imagefile::save(background(), out + QStringLiteral("/back.jpg"), "JPEG", 90);
+    ok &= imagefile::save(keyboard(), out + QStringLiteral("/keyboard.jpg"), "JPEG", 92);
+    ok &= imagefile::save(strip(), out + QStringLiteral("/strip.jpg"), "JPEG", 92);
+    ok &= imagefile::save(emblem(), out + QStringLiteral("/emblem.png"), "PNG");
+    ok &= imagefile::save(programIcon(), out + QStringLiteral("/jaxo.png"), "PNG");
     return ok ? 0 : 1;
 }

@@ -35,12 +35,14 @@ foreach(p ${icon_sources})
 endforeach()
 
 # The program icon for the desktop's icon theme (installed, not read by the program).
+set(theme_icon_sizes 16 24 32 48 64 128 256)
+string(REPLACE ";" "," theme_icon_size_arg "${theme_icon_sizes}")
 set(theme_icons ${JAXO_THEME_ICONS}/hicolor/scalable/apps/${JAXO_APP_ID}.svg)
-foreach(size 16 24 32 48 64 128 256)
+foreach(size ${theme_icon_sizes})
   list(APPEND theme_icons ${JAXO_THEME_ICONS}/hicolor/${size}x${size}/apps/${JAXO_APP_ID}.png)
 endforeach()
 add_custom_command(OUTPUT ${theme_icons}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:picgen> --theme-icons ${JAXO_THEME_ICONS} ${JAXO_APP_ID}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:picgen> --theme-icons ${JAXO_THEME_ICONS} ${JAXO_APP_ID} ${theme_icon_size_arg}
   DEPENDS picgen
   COMMENT "Drawing the theme icons")
 add_custom_target(theme_icons DEPENDS ${theme_icons})

@@ -7,8 +7,8 @@
 namespace atomicwrite {
 
 bool write(const QString& path, QByteArrayView data, QString* error, const Options& options) {
-    auto fail = [&](QSaveFile* f) {
-        if (f) f->cancelWriting();
+    // No cancelWriting(): it only marks the file failed, and nothing commits after a failure.
+    auto fail = [&] {
         if (error) *error = errors::cannotCreate(path.toStdString());
         return false;
     };
@@ -16,16 +16,16 @@ bool write(const QString& path, QByteArrayView data, QString* error, const Optio
     f.setDirectWriteFallback(options.directWriteFallback);
     // Unbuffered: a buffered save file can report a commit as done although the last
     // flush found the disk full, and the old file is then replaced by a short one.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(nullptr);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail();
     qint64 done = 0;
     while (done < data.size()) {
         const qint64 n = f.write(data.data() + done, data.size() - done);
-        if (n <= 0) return fail(&f);
+        if (n <= 0) return fail();
         done += n;
     }
-    if (!f.flush() || f.error() != QFileDevice::NoError) return fail(&f);
-    if (options.permissions && !f.setPermissions(*options.permissions)) return fail(&f);
-    if (!f.commit()) return fail(nullptr);
+    if (!f.flush() || f.error() != QFileDevice::NoError) return fail();
+    if (options.permissions && !f.setPermissions(*options.permissions)) return fail();
+    if (!f.commit()) return fail();
     return true;
 }
 

@@ -332,7 +332,6 @@ struct FluidOutput::Impl {
     QObject context;  // lives on the GUI thread: the worker's reports arrive through it
 
     // Found once, without opening anything.
-    bool probed = false;
     std::string probedDriver;
     bool soundFontThere = false;
 
@@ -362,6 +361,14 @@ struct FluidOutput::Impl {
     std::condition_variable wake;
     std::thread worker;
     int rate = 44100;
+
+    // Whether reconcile has anything to do; the lock is held.
+    bool workDue() const {
+        const bool synthDue = wantSynth && !synthTried;
+        const bool streamDue = wantStream ? !driver && (!openFailed || SteadyClock::now() - openFailedAt >= kRetryOpen)
+                                          : driver != nullptr;
+        return synthDue || streamDue;
+    }
 
     // GUI thread only.
     QByteArray piece;
@@ -423,8 +430,6 @@ FluidOutput::~FluidOutput() {
 }
 
 void FluidOutput::probe() {
-    if (d_->probed) return;
-    d_->probed = true;
     for (const std::string& name : d_->options.drivers)
         if (sound::outputReachable(name)) {
             d_->probedDriver = name;
@@ -469,16 +474,12 @@ void FluidOutput::release() {
 }
 
 void FluidOutput::want(bool synth, bool stream) {
-    if (d_->options.drivers.empty() || d_->probedDriver.empty()) stream = false;
+    if (d_->probedDriver.empty()) stream = false;  // also when no driver is to be tried
     {
         std::lock_guard<std::mutex> guard(d_->lock);
         d_->wantSynth = d_->wantSynth || synth;  // a loaded SoundFont stays
         d_->wantStream = stream;
-        if (d_->held) return;
-        const bool synthDue = d_->wantSynth && !d_->synthTried;
-        const bool streamDue = stream ? !d_->driver && (!d_->openFailed || SteadyClock::now() - d_->openFailedAt >= kRetryOpen)
-                                      : d_->driver != nullptr;
-        if (!synthDue && !streamDue) return;
+        if (d_->held || !d_->workDue()) return;
         if (d_->options.loadOnWorker && d_->busy) {
             d_->wake.notify_all();  // the running reconcile looks again before it ends
             return;
@@ -511,17 +512,14 @@ void FluidOutput::want(bool synth, bool stream) {
 void FluidOutput::reconcile() {
     Impl& d = *d_;
     for (;;) {
-        bool wantSynth, wantStream, haveStream, synthTried, quit;
+        bool wantSynth, wantStream, haveStream, synthTried;
         {
             std::lock_guard<std::mutex> guard(d.lock);
             wantSynth = d.wantSynth;
             wantStream = d.wantStream;
             haveStream = d.driver != nullptr;
             synthTried = d.synthTried;
-            quit = d.quit;
-            if (quit || ((!wantSynth || synthTried) && wantStream == haveStream) ||
-                (wantStream && !haveStream && d.openFailed && SteadyClock::now() - d.openFailedAt < kRetryOpen &&
-                 (!wantSynth || synthTried))) {
+            if (d.quit || !d.workDue()) {
                 d.busy = false;
                 return;
             }

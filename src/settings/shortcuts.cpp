@@ -4,7 +4,6 @@
 #include "common/install.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -83,11 +82,9 @@ std::string desktopEntry(const std::string& target, const std::string& linkName,
     return e;
 }
 
-std::string launcherFileName() { return std::string(install::kAppId) + ".desktop"; }
-
 bool systemLauncherInstalled() {
     const QString own = firstLocation(QStandardPaths::ApplicationsLocation);
-    const QString name = QString::fromStdString(launcherFileName());
+    const QString name = QString::fromLatin1(install::kAppId) + QStringLiteral(".desktop");
     for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
         if (QDir(dir) == QDir(own)) continue;
         if (QFileInfo::exists(dir + QLatin1Char('/') + name)) return true;
@@ -111,9 +108,7 @@ bool createShortcut(const std::string& folderName, const std::string& target, co
     options.permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                           QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
                           QFileDevice::ExeOther;
-    if (!atomicwrite::write(path, QByteArrayView(text.data(), static_cast<qsizetype>(text.size())), nullptr, options))
-        return false;
-    return true;
+    return atomicwrite::write(path, text, nullptr, options);
 }
 
 }  // namespace shortcuts

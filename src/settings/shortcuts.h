@@ -19,9 +19,6 @@ bool createShortcut(const std::string& folderName, const std::string& target, co
 // link name, Exec the target and Icon the icon path.
 std::string desktopEntry(const std::string& target, const std::string& linkName, const std::string& iconPath);
 
-// The file name of the shipped launcher ("<application id>.desktop").
-std::string launcherFileName();
-
 // True when a system data folder (XDG_DATA_DIRS) holds the shipped launcher, so the
 // applications menu lists the program already.
 bool systemLauncherInstalled();
