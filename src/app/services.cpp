@@ -60,15 +60,7 @@ protected:
         painter.setPen(palette().color(foregroundRole()));
         const QRect r = contentsRect();
         QTextLayout layout(shownText(), font());
-        layout.setTextOption(option());
-        layout.beginLayout();
-        qreal y = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(r.width());
-            line.setPosition(QPointF(0, y));
-            y += line.height();
-        }
-        layout.endLayout();
+        layOut(layout, r.width());
         layout.draw(&painter, r.topLeft());
     }
 
@@ -84,24 +76,27 @@ private:
         t.replace(QLatin1Char('\n'), QChar::LineSeparator);
         return t;
     }
-    static QTextOption option() {
+    // The one line breaking that painting, sizing and shownLines() all share; the height.
+    static qreal layOut(QTextLayout& layout, int width) {
         QTextOption o;
         o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        return o;
-    }
-    Lines layoutLines(int width) const {
-        Lines out;
-        QTextLayout layout(shownText(), font());
-        layout.setTextOption(option());
+        layout.setTextOption(o);
         layout.beginLayout();
         qreal y = 0;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(std::max(width, 1));
+            line.setPosition(QPointF(0, y));
             y += line.height();
-            out.lines.emplace_back(line.textStart(), line.textLength());
         }
         layout.endLayout();
-        out.height = static_cast<int>(std::ceil(y));
+        return y;
+    }
+    Lines layoutLines(int width) const {
+        Lines out;
+        QTextLayout layout(shownText(), font());
+        out.height = static_cast<int>(std::ceil(layOut(layout, width)));
+        for (int i = 0; i < layout.lineCount(); ++i)
+            out.lines.emplace_back(layout.lineAt(i).textStart(), layout.lineAt(i).textLength());
         return out;
     }
 };

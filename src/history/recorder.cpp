@@ -10,6 +10,8 @@ public:
     explicit Worker(Recorder& owner) : owner_(owner) {}
 
     void write(Session session) {
+        // Nothing could hold the history (no SQLite driver): said once, not tried again.
+        if (noStore_) return;
         QStringList messages;
         if (!store_) store_ = Store::open(&messages);
         QString failure;
@@ -22,10 +24,9 @@ public:
             ok = store_ && store_->record(session, &failure);
         }
         if (!store_) {
-            // Not even a database in memory (no SQLite driver): said once; practising goes on.
-            if (!silent_)
-                for (const QString& m : messages) emit owner_.message(m);
-            silent_ = true;
+            // Not even a database in memory: practising goes on without a history.
+            for (const QString& m : messages) emit owner_.message(m);
+            noStore_ = true;
             return;
         }
         if (!ok) messages.append(failure);
@@ -47,7 +48,7 @@ private:
     }
     Recorder& owner_;
     std::unique_ptr<Store> store_;
-    bool silent_ = false;
+    bool noStore_ = false;
     mutable QMutex mutex_;
     QString location_;
 };

@@ -12,7 +12,7 @@ std::vector<ByteText> weakCharacters(const QList<MissTally>& misses) {
     for (const MissTally& m : misses) {
         const ByteText c = bytes::fromUnicode(m.expected);
         // Only a whole two-byte character keeps the page's two-byte slicing in step.
-        if (c.size() != 2 || static_cast<unsigned char>(c[0]) < 0x81 || bytes::charLength(c, 0) != 2) continue;
+        if (c.size() != 2 || bytes::charLength(c, 0) != 2) continue;
         if (std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
     }
     return out;
