@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
-JAXO_BUILD_TARGET=jaxo ./scripts/build.sh
+./scripts/build.sh --program
 exec "${JAXO_BUILD_DIR:-build}/app/jaxo" "$@"

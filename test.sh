@@ -4,10 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh --tests
-if [ -n "${CI:-}" ]; then
-  ./scripts/build.sh -DJAXO_WERROR=ON
-else
-  ./scripts/build.sh
-fi
+options=(-DJAXO_TESTS=ON)
+[ -z "${CI:-}" ] || options+=(-DJAXO_WERROR=ON)
+./scripts/build.sh "${options[@]}"
 cd "${JAXO_BUILD_DIR:-build}"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 "$@"

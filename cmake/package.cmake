@@ -52,7 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libfluidsynth3, libqt6sql6-sqlite, fonts-noto-cjk, fonts-arphic-ukai, fonts-arphic-uming, timgm6mb-soundfont, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fcitx5-chinese-addons | ibus-table-wubi, fcitx5-frontend-qt6 | ibus, qt6-translations-l10n")
+    "fcitx5-chinese-addons | ibus-table-wubi, fcitx5-frontend-qt6 | ibus, qt6-translations-l10n, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)
 

@@ -8,9 +8,9 @@
 # ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh --tests
 BUILD_DIR=${JAXO_SANITIZE_DIR:-build-asan}
-config=(-DCMAKE_BUILD_TYPE=Debug -DJAXO_SANITIZE=ON)
+config=(-DCMAKE_BUILD_TYPE=Debug -DJAXO_SANITIZE=ON -DJAXO_TESTS=ON)
 [ -z "${CI:-}" ] || config+=(-DJAXO_WERROR=ON)
 start=$SECONDS
 JAXO_BUILD_DIR=$BUILD_DIR ./scripts/build.sh "${config[@]}"

@@ -26,7 +26,7 @@ TEST_PACKAGES=(
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
   qt6-base-private-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev xxd
   postgresql
   at-spi2-core python3-pyatspi weston imagemagick
 )
@@ -42,9 +42,32 @@ for p in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+install_line="apt-get install --no-install-recommends ${missing[*]}"
 SUDO=()
-[ "$(id -u)" -eq 0 ] || SUDO=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  # sudo only where it can ask (a terminal) or need not (no password).
+  if command -v sudo >/dev/null 2>&1 && { sudo -n true 2>/dev/null || [ -t 0 ]; }; then
+    SUDO=(sudo)
+  else
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "They need root, and sudo cannot be used here. Ask an administrator to run:" >&2
+    echo "  $install_line" >&2
+    exit 1
+  fi
+fi
+
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${SUDO[@]}" apt-get update -qq
-"${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The tests start their own PostgreSQL servers: Debian's main cluster, which would start
+# at every boot, is not created.
+if printf '%s\n' "${missing[@]}" | grep -qx postgresql; then
+  "${SUDO[@]}" mkdir -p /etc/postgresql-common/createcluster.d
+  echo "create_main_cluster = false" |
+    "${SUDO[@]}" tee /etc/postgresql-common/createcluster.d/jaxo-tests.conf >/dev/null
+fi
+if ! { "${SUDO[@]}" apt-get update -qq &&
+       "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+  echo "Installing failed. An administrator can run:" >&2
+  echo "  $install_line" >&2
+  exit 1
+fi

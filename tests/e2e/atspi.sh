@@ -11,10 +11,10 @@ LAUNCHER=/usr/libexec/at-spi-bus-launcher
 PY=/usr/bin/python3
 [ -x "$PY" ] || PY=python3
 for tool in Xvfb dbus-daemon dbus-send xdotool; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null 2>&1 || missing "$tool is not installed"
 done
-[ -x "$LAUNCHER" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-"$PY" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+[ -x "$LAUNCHER" ] || missing "at-spi2-core is not installed"
+"$PY" -c 'import pyatspi' 2>/dev/null || missing "python3-pyatspi is not installed"
 
 e2e_begin atspi
 e2e_program_folder "$1"

@@ -4,7 +4,7 @@
 # slowly, then a whole page fast with overlapping keys (see chinese_typing.sh); the
 # program's test dump must show the right marks and counts each time.
 #   chinese_fcitx5.sh APPDIR
-# Exit 77 (skipped) when a needed tool is missing. For looking into a failure:
+# Skipped (failed under CI) when a needed tool is missing. For looking into a failure:
 # KEEP_WORK=1 keeps the work folder, E2E_PAUSE=SECONDS waits before cleaning up.
 set -euo pipefail
 

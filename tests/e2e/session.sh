@@ -3,12 +3,13 @@
 # wait for and read the program's test dump. Source it, then call the e2e_* steps.
 # KEEP_WORK=1 keeps the work folder; E2E_PAUSE=SECONDS waits before cleaning up.
 
-# Exit 77 (skipped) when a tool the script needs is missing.
+. "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
+
+# A tool the script needs is missing: skipped, or failed under CI (support/skip.sh).
 e2e_require() {
     e2e_require_tools fcitx5 fcitx5-remote "$@"
     if [ ! -f /usr/share/fcitx5/inputmethod/wbx.conf ]; then
-        echo "SKIP: the fcitx5 Wubi table (fcitx5-table) is not installed"
-        exit 77
+        missing "the fcitx5 Wubi table (fcitx5-table) is not installed"
     fi
 }
 
@@ -17,8 +18,7 @@ e2e_require_tools() {
     local tool
     for tool in Xvfb dbus-daemon dbus-send xdotool "$@"; do
         if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-            exit 77
+            missing "$tool is not installed"
         fi
     done
 }

@@ -6,10 +6,10 @@ set -euo pipefail
 . "$(dirname "$0")/session.sh"
 
 for tool in weston weston-screenshooter convert; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null 2>&1 || missing "$tool is not installed"
 done
 ls /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland*.so >/dev/null 2>&1 \
-    || { echo "SKIP: qt6-wayland is not installed"; exit 77; }
+    || missing "qt6-wayland is not installed"
 
 e2e_begin wayland
 e2e_program_folder "$1"

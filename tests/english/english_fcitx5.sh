@@ -5,7 +5,7 @@
 # real X key events, one letter deliberately wrong. The program's test dump must show
 # the letters in the line, one mark, and a line finished with the right counts.
 #   english_fcitx5.sh APPDIR
-# Exit 77 (skipped) when a needed tool is missing.
+# Skipped (failed under CI) when a needed tool is missing.
 set -euo pipefail
 
 APPDIR=${1:?usage: english_fcitx5.sh APPDIR}

@@ -2,24 +2,23 @@
 # Builds the fuzz targets with clang's libFuzzer in a build folder of their own and
 # fuzzes each for JAXO_FUZZ_SECONDS seconds (20) from its corpus in the repository.
 # New inputs go to a scratch folder; a crash is kept under <build>/artifacts and the
-# run fails. Exit 77 (skipped) without clang or its libFuzzer runtime.
+# run fails. Without clang or its libFuzzer runtime: skipped, or failed under CI.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../support/skip.sh"
 build=${1:-$here/../../build/fuzz-clang}
 seconds=${JAXO_FUZZ_SECONDS:-20}
 targets=(bytetext linestore settings codebook wordlist chinesepage english)
 
 if ! command -v clang++ >/dev/null 2>&1; then
-  echo "SKIPPED: clang++ not found (Debian package clang); the parsers were not fuzzed"
-  exit 77
+  missing "clang++ not found (Debian package clang); the parsers were not fuzzed"
 fi
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
 echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' >"$probe/p.cpp"
 if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" 2>"$probe/err"; then
-  echo "SKIPPED: clang++ cannot link libFuzzer (Debian package libclang-rt-14-dev):"
   head -3 "$probe/err"
-  exit 77
+  missing "clang++ cannot link libFuzzer (Debian package libclang-rt-14-dev)"
 fi
 
 gen=()

@@ -2,9 +2,10 @@
 # Builds the Debian package from a built tree and checks what it holds and needs.
 #   deb.sh BUILD_DIR
 set -euo pipefail
+. "$(dirname "$0")/../support/skip.sh"
 BUILD=${1:?usage: deb.sh BUILD_DIR}
 for tool in cpack dpkg-deb dpkg-shlibdeps file; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null 2>&1 || missing "$tool is not installed"
 done
 OUT=$(mktemp -d /tmp/jaxo-deb.XXXXXX)
 trap 'rm -rf "$OUT"' EXIT

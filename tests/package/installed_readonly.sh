@@ -6,11 +6,12 @@
 # desktop launcher starts this installed program, no second menu launcher is written
 # beside the installed one, and nothing under the install folder changes.
 #   installed_readonly.sh BUILD_DIR
-# Exit 77 (skipped) when a needed tool is missing. KEEP_WORK=1 keeps the work folder.
+# Skipped (failed under CI) when a needed tool is missing. KEEP_WORK=1 keeps the work folder.
 set -euo pipefail
+. "$(dirname "$0")/../support/skip.sh"
 BUILD=${1:?usage: installed_readonly.sh BUILD_DIR}
 for tool in Xvfb xdotool xprop cmake; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (scripts/setup.sh --tests)"; exit 77; }
+    command -v "$tool" >/dev/null 2>&1 || missing "$tool is not installed"
 done
 
 WORK=$(mktemp -d /tmp/jaxo-installed.XXXXXX)
@@ -56,7 +57,7 @@ CONFIG=$WORK/config
 mkdir -p "$HOME_DIR/Desktop" "$WORK/run" "$CONFIG"
 AS_USER=()
 if [ "$(id -u)" -eq 0 ]; then
-    command -v setpriv >/dev/null 2>&1 || { echo "SKIP: setpriv is needed to start the program as a user"; exit 77; }
+    command -v setpriv >/dev/null 2>&1 || missing "setpriv is needed to start the program as a user"
     chown -R 65534:65534 "$HOME_DIR" "$WORK/run" "$CONFIG"
     AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
 fi

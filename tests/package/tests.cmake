@@ -13,3 +13,6 @@ set_tests_properties(package_launcher package_metainfo PROPERTIES LABELS package
 set_tests_properties(package_deb PROPERTIES LABELS package SKIP_RETURN_CODE 77 TIMEOUT 300 RUN_SERIAL TRUE)
 set_tests_properties(e2e_installed_readonly PROPERTIES LABELS "e2e;package" SKIP_RETURN_CODE 77 TIMEOUT 240
                                                        RUN_SERIAL TRUE)
+# The set-up scripts: a user without root, a configure killed halfway.
+add_test(NAME package_setup_scripts COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/setup_scripts.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(package_setup_scripts PROPERTIES LABELS package TIMEOUT 300)
