@@ -4,10 +4,11 @@
 #include "exercise/exercisekinds.h"
 #include "history/misslog.h"
 
+#include <cstdint>
+
 struct ExerciseScore {
     const ExerciseKind* kind = nullptr;  // set at the start
-    double startTime = 0;
-    int elapsedMinutes = 0;
+    std::int64_t startMs = 0;  // Clock::msecs() at the start
     int rightCount = 0;
     int wrongCount = 0;
     ByteText elapsedText;  // "h:mm:ss" as the clock showed it at the end

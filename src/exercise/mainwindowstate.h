@@ -10,7 +10,6 @@
 #include <array>
 
 struct MainWindowState : ExerciseScore {
-    double nowTime = 0;
     int waveDevices = 0;
     int midiDevices = 0;
     int soundOk = 0;

@@ -14,12 +14,12 @@ const ByteText kWrong = "\xA1\xC1";  // ×
 RadicalDrill::RadicalDrill(MainWindowState& state, RandomSource& random)
     : s_(state), random_(random), clock_("0:00:01") {}
 
-void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& lessonTitle) {
+void RadicalDrill::begin(std::int64_t startMs, std::vector<int> entries, const ByteText& lessonTitle) {
     std::erase_if(entries, [](int i) { return i < 0 || i >= kEntries; });
     pool_ = std::move(entries);
     s_.modeTitle = bytes::gb("中文练习");
     s_.lessonTitle = lessonTitle.empty() ? bytes::gb("字根练习") : lessonTitle;
-    s_.startTime = now;
+    s_.startMs = startMs;
     held_.clear();
     running_ = true;
     nextRow();
@@ -106,9 +106,10 @@ void RadicalDrill::keyUp(KeyId key) {
     showHintFor(bytes::copy(row_, unitPos, 2));
 }
 
-bool RadicalDrill::tick(double now) {
-    clock_ = clockTick(s_, now);
-    return s_.elapsedMinutes == s_.settings.practiceMinutes;
+bool RadicalDrill::tick(std::int64_t nowMs) {
+    const ClockTick t = clockTick(s_.startMs, nowMs, s_.settings.practiceMinutes);
+    clock_ = t.text;
+    return t.limitReached;
 }
 
 void RadicalDrill::finish() {

@@ -93,7 +93,7 @@ void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     // The program folder and the table are known only once the window is built.
     keyChart_->setTable(s.radicalTable);
     if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));
-    drill_.begin(s.startTime, std::move(entries), s.lessonTitle);
+    drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
     input_->clear();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
@@ -154,7 +154,7 @@ void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
 
 void RadicalPanel::onTimer() {
     if (!drill_.running()) return;
-    const bool limit = drill_.tick(host_.clock().timeOfDay());
+    const bool limit = drill_.tick(host_.clock().msecs());
     clockCaption_.setText(bytes::toUnicode(drill_.clock()));
     if (limit) endRadicalDrill();
 }

@@ -260,7 +260,7 @@ private slots:
         t.clock.set(9, 52, 0);
         bool startedWhole = false;
         t.messages.duringError = [&] {
-            startedWhole = !t.form->englishPanel()->isHidden() && t.form->state().startTime == t.clock.now &&
+            startedWhole = !t.form->englishPanel()->isHidden() && t.form->state().startMs == t.clock.now &&
                            t.form->englishPanel()->timer()->isActive();
         };
         t.form->startExercise(ExerciseId::EnglishBeginner);
