@@ -16,7 +16,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -14,7 +14,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QKeyEvent>
 #include <QLabel>

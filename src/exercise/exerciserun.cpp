@@ -4,7 +4,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "exercise/exercisehost.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // The score of the running exercise: what its report and its history row read.
 #include "common/bytetext.h"
 #include "exercise/exercisekinds.h"
-#include "history/misslog.h"
+#include "exercise/misslog.h"
 
 #include <cstdint>
 
@@ -14,7 +14,7 @@ struct ExerciseScore {
     ByteText elapsedText;  // "h:mm:ss" as the clock showed it at the end
     ByteText modeTitle;
     ByteText lessonTitle;
-    history::MissLog misses;  // of the running exercise; emptied with its counts
+    MissLog misses;  // of the running exercise; emptied with its counts
 };
 
 // What follows an ending once the panel is hidden, in this order.

@@ -10,7 +10,7 @@
 #include "widgets/releasesettler.h"
 #include "common/platform.h"
 #include "radicals/keychartview.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

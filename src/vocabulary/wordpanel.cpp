@@ -12,7 +12,7 @@
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -375,8 +375,9 @@ void TestEnglishPanel::keyClick() {
     QFETCH(int, devices);
     QFETCH(int, clicks);
     Lesson l;
+    l.t.sound.devices = devices;
+    l.t.build();
     l.s().settings.keySound = keySound;
-    l.s().soundOk = devices;
     l.start();
     l.t.sound.clicks.clear();
     l.type(1, "abcd");

@@ -22,7 +22,6 @@ struct Drill {
     KeyLineEdit* zgput = nullptr;
 
     Drill() {
-        t.state().soundOk = 1;
         t.state().settings.keySound = true;
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();

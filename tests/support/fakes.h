@@ -1,7 +1,7 @@
 #pragma once
 // Fakes of the platform services for tests.
 #include "common/platform.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QString>
 #include <QStringList>
