@@ -231,7 +231,6 @@ void MainWindow::startUp() {
     wordPanel_->timer()->stop();
     radicalPanel_->timer()->stop();
     englishPanel_->timer()->stop();
-    radicals::buildRadicalTable(s.radicalTable);
 }
 
 QToolButton* MainWindow::addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width) {
@@ -561,7 +560,7 @@ void MainWindow::showHistory() {
     // screen stays as it was.
     QString problem;
     const std::unique_ptr<history::Window> view = history::openWindow(
-        services_.historyModule, historyStore(), codeBook1_, state_.radicalTable, *services_.messages, this, &problem);
+        services_.historyModule, historyStore(), codeBook1_, radicals::table(), *services_.messages, this, &problem);
     if (!view) {
         services_.messages->showError(errors::displayText(problem));
         return;

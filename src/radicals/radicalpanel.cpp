@@ -83,15 +83,14 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     connect(exitButton_, &QPushButton::clicked, this, &RadicalPanel::exitDrill);
     host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
 
-    keyChart_ = new KeyChartView(host.state().radicalTable, this);
+    keyChart_ = new KeyChartView(radicals::table(), this);
     keyChart_->move(32, 206);
 }
 
 void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     if (!run_->begin(kind)) return;
     MainWindowState& s = host_.state();
-    // The program folder and the table are known only once the window is built.
-    keyChart_->setTable(s.radicalTable);
+    // The program folder is known only once the window is built.
     if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));
     drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
     input_->clear();

@@ -33,7 +33,6 @@ struct Fixture {
     RadicalDrill drill{state, random};
 
     explicit Fixture(RandomSource source = {}) : random(source) {
-        radicals::buildRadicalTable(state.radicalTable);
         state.settings.practiceMinutes = 10;
         drill.begin(at(12, 0, 0));
     }
@@ -52,8 +51,8 @@ struct Fixture {
     }
     // The key letter of the radical under the arrow, from the table.
     char rightKey() const {
-        const int i = radicals::scan(state.radicalTable, bytes::copy(drill.row(), arrowColumn(), 2));
-        return radicals::keyOf(state.radicalTable[static_cast<size_t>(i)]);
+        const int i = radicals::scan(radicals::table(), bytes::copy(drill.row(), arrowColumn(), 2));
+        return radicals::keyOf(radicals::table()[static_cast<size_t>(i)]);
     }
     void answerRight() {
         const char k = rightKey();
@@ -138,8 +137,8 @@ private slots:
         QCOMPARE(f.arrowColumn(), 3);
         // The hint is now the second radical's.
         const ByteText second = bytes::copy(f.drill.row(), 3, 2);
-        const int i = radicals::scan(f.state.radicalTable, second);
-        QCOMPARE(u(f.drill.hint()), u(radicals::hintOf(f.state.radicalTable[static_cast<size_t>(i)])));
+        const int i = radicals::scan(radicals::table(), second);
+        QCOMPARE(u(f.drill.hint()), u(radicals::hintOf(radicals::table()[static_cast<size_t>(i)])));
     }
 
     void markLineHiddenWhileAKeyIsDown() {
@@ -165,8 +164,8 @@ private slots:
         QCOMPARE(f.arrowColumn(), 1);
         QCOMPARE(f.state.rightCount, 16);
         QCOMPARE(f.state.wrongCount, 9);
-        const int i = radicals::scan(f.state.radicalTable, bytes::left(f.drill.row(), 2));
-        QCOMPARE(u(f.drill.hint()), u(radicals::hintOf(f.state.radicalTable[static_cast<size_t>(i)])));
+        const int i = radicals::scan(radicals::table(), bytes::left(f.drill.row(), 2));
+        QCOMPARE(u(f.drill.hint()), u(radicals::hintOf(radicals::table()[static_cast<size_t>(i)])));
     }
 
     // A new row asked for in the middle of a row: the arrow is back under its first
@@ -176,8 +175,8 @@ private slots:
         for (int i = 0; i < 5; ++i) f.answerRight();
         f.drill.nextRow();
         QCOMPARE(u(f.drill.markLine()), QStringLiteral("↑"));
-        const int i = radicals::scan(f.state.radicalTable, bytes::left(f.drill.row(), 2));
-        const char key = radicals::keyOf(f.state.radicalTable[static_cast<size_t>(i)]);
+        const int i = radicals::scan(radicals::table(), bytes::left(f.drill.row(), 2));
+        const char key = radicals::keyOf(radicals::table()[static_cast<size_t>(i)]);
         f.answer(keyOf(key), ByteText(1, key));
         QCOMPARE(f.state.rightCount, 6);
         QCOMPARE(f.state.wrongCount, 0);
@@ -215,7 +214,7 @@ private slots:
         char key[3] = {};
         for (int i = 1; i <= 2; ++i)
             key[i] = radicals::keyOf(
-                f.state.radicalTable[static_cast<size_t>(radicals::scan(f.state.radicalTable, radical[i]))]);
+                radicals::table()[static_cast<size_t>(radicals::scan(radicals::table(), radical[i]))]);
         QVERIFY2(key[1] != key[2], "the row must put two different keys next");
 
         for (const QString& e : events) {

@@ -28,7 +28,6 @@ public:
         state_.appDir = JAXO_BUILD_APPDIR;
         LineStore lines;
         settings::readSettings(state_.settings, lines, state_.appDir);
-        radicals::buildRadicalTable(state_.radicalTable);
         sound_ = std::make_unique<SoundSystem>(state_.settings, state_.appDir, random_, fakeSound,
                                                [this](const QString& text) { fakeMessages.showError(text); });
         desk.setObjectName(QStringLiteral("desk"));
