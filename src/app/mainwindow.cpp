@@ -94,10 +94,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     state_.appDir = services_.appDir;
     // A sound that cannot play is reported after the handler that asked for it: the
     // exercise starts whole, and no clock ticks behind the message with half a start.
-    sound_ = std::make_unique<SoundSystem>(state_.settings, services_.appDir, random_, *services_.sound, [this](const QString& text) {
-        QMetaObject::invokeMethod(
-            this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
-    });
+    sound_ = std::make_unique<SoundSystem>(
+        state_.settings, services_.appDir, random_, *services_.sound, [this](const QString& text) {
+            QMetaObject::invokeMethod(
+                this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
+        });
 
     // The history only ever reports; practising goes on whatever it says.
     history_ = new history::Recorder(this);

@@ -17,7 +17,8 @@ Session sessionFromReport(const ExerciseScore& s, const ScoreReport& r, const QD
     row.perMinute = r.showSpeedAndRating ? r.speed : 0;
     row.rating = r.showSpeedAndRating ? r.ratingWords : QString();
     for (const MissLog::Entry& e : s.misses.entries())
-        row.misses.append(Miss{QString::fromLatin1(e.unit), bytes::toUnicode(e.expected), bytes::toUnicode(e.typed), e.count});
+        row.misses.append(
+            Miss{QString::fromLatin1(e.unit), bytes::toUnicode(e.expected), bytes::toUnicode(e.typed), e.count});
     return row;
 }
 
