@@ -5,7 +5,7 @@
 #include "common/datadir.h"
 #include "common/errors.h"
 #include "common/install.h"
-#include "settings/fluidoutput.h"
+#include "sound/fluidoutput.h"
 #include "widgets/iconstyle.h"
 
 #include <QApplication>

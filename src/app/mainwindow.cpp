@@ -94,10 +94,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     state_.appDir = services_.appDir;
     // A sound that cannot play is reported after the handler that asked for it: the
     // exercise starts whole, and no clock ticks behind the message with half a start.
-    sound_ = std::make_unique<SoundSystem>(state_, random_, *services_.sound, [this](const QString& text) {
-        QMetaObject::invokeMethod(
-            this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
-    });
+    sound_ = std::make_unique<SoundSystem>(
+        state_.settings, services_.appDir, random_, *services_.sound, [this](const QString& text) {
+            QMetaObject::invokeMethod(
+                this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
+        });
 
     // The history only ever reports; practising goes on whatever it says.
     history_ = new history::Recorder(this);
@@ -131,7 +132,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     englishPanel_ = new EnglishPanel(*this, desk_);
     radicalPanel_ = new RadicalPanel(*this, desk_);
     wordPanel_ = new WordPanel(*this, desk_);
-    settingsPanel_ = new SettingsPanel(*this, settingsMemo_, desk_);
+    settingsPanel_ = new SettingsPanel(*this, state_.settings, settingsMemo_, services_.appDir, desk_);
+    connect(settingsPanel_, &SettingsPanel::changed, this, [this] { sound_->mainScreenMusic(); });
     for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
@@ -204,10 +206,6 @@ void MainWindow::startUp() {
         });
     });
 
-    s.waveDevices = services_.sound->waveDevices();  // 6
-    s.midiDevices = services_.sound->midiDevices();
-    s.soundOk = (s.waveDevices != 0 || s.midiDevices != 0) ? 1 : 0;
-
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
     try {
@@ -218,10 +216,7 @@ void MainWindow::startUp() {
         showError(e);
     }
     if (settingsRead) {
-        if (s.settings.mainMusic)  // 10
-            sound_->music();
-        else
-            sound_->nomusic();
+        sound_->mainScreenMusic();  // 10
         const std::string target = QCoreApplication::applicationFilePath().toStdString();
         const std::string iconPath = s.appDir + "/jaxo.png";
         if (s.settings.desktopShortcut) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
@@ -237,7 +232,6 @@ void MainWindow::startUp() {
     wordPanel_->timer()->stop();
     radicalPanel_->timer()->stop();
     englishPanel_->timer()->stop();
-    radicals::buildRadicalTable(s.radicalTable);
 }
 
 QToolButton* MainWindow::addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width) {
@@ -418,10 +412,7 @@ void MainWindow::returnFocus() {
 void MainWindow::restoreMainScreen() {
     toolBarTabs_->setFixedHeight(kExpandedHeight);
     sound_->keySoundAhead(false);
-    if (state_.settings.mainMusic)
-        sound_->music();
-    else
-        sound_->nomusic();
+    sound_->mainScreenMusic();
     toolBarTabs_->setEnabled(true);
     returnFocus();
 }
@@ -570,7 +561,7 @@ void MainWindow::showHistory() {
     // screen stays as it was.
     QString problem;
     const std::unique_ptr<history::Window> view = history::openWindow(
-        services_.historyModule, historyStore(), codeBook1_, state_.radicalTable, *services_.messages, this, &problem);
+        services_.historyModule, historyStore(), codeBook1_, radicals::table(), *services_.messages, this, &problem);
     if (!view) {
         services_.messages->showError(errors::displayText(problem));
         return;

@@ -9,7 +9,7 @@
 #include "common/platform.h"
 #include "common/randomsource.h"
 #include "history/historystore.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QMainWindow>
 #include <QPointer>

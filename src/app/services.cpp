@@ -8,14 +8,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QTextLayout>
-#include <QTime>
 #include <QUrl>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
-
-double SystemClock::timeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; }
 
 namespace {
 

@@ -2,6 +2,7 @@
 // The real platform services of the program.
 #include "common/platform.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <memory>
 
@@ -14,9 +15,14 @@ std::unique_ptr<QMessageBox> errorBox(const QString& text, QWidget* parent = nul
 // The lines of an error box's text as they are shown.
 QStringList errorBoxLines(const QMessageBox& box);
 
+// The monotonic clock, counted from the program's start.
 class SystemClock : public Clock {
 public:
-    double timeOfDay() override;
+    SystemClock() { timer_.start(); }
+    std::int64_t msecs() override { return timer_.elapsed(); }
+
+private:
+    QElapsedTimer timer_;
 };
 
 class BoxMessages : public Messages {

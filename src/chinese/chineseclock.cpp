@@ -55,14 +55,12 @@ EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFla
     return fx;
 }
 
-TickResult tick(MainWindowState& s, double now) {
+TickResult tick(const MainWindowState& s, std::int64_t nowMs) {
+    const bool test = runningTest(s);
+    const ClockTick t = clockTick(s.startMs, nowMs, test ? s.settings.testMinutes : s.settings.practiceMinutes);
     TickResult r;
-    r.caption = clockTick(s, now);
-    if (runningTest(s)) {
-        if (s.elapsedMinutes == s.settings.testMinutes) r.ending = Ending::TestLimit;
-    } else if (s.elapsedMinutes == s.settings.practiceMinutes) {
-        r.ending = Ending::PracticeLimit;
-    }
+    r.caption = t.text;
+    if (t.limitReached) r.ending = test ? Ending::TestLimit : Ending::PracticeLimit;
     return r;
 }
 

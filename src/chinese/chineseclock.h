@@ -42,7 +42,8 @@ struct TickResult {
     std::optional<Ending> ending;   // the time limit was reached
 };
 
-// One tick at the time of day now: the clock text, its whole minutes, the limit.
-TickResult tick(MainWindowState& s, double now);
+// One tick at nowMs (Clock::msecs()): the clock text, and the ending once the limit of
+// a test or a practice is reached.
+TickResult tick(const MainWindowState& s, std::int64_t nowMs);
 
 }  // namespace chinese

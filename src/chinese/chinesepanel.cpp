@@ -16,7 +16,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -220,7 +220,7 @@ void ChinesePanel::forceExit() {
 
 void ChinesePanel::onTimer() {
     if (!flags_.timerOn) return;
-    const chinese::TickResult t = chinese::tick(host_.state(), host_.clock().timeOfDay());
+    const chinese::TickResult t = chinese::tick(host_.state(), host_.clock().msecs());
     clockCaption_->setText(uni(t.caption));
     if (!t.ending) return;
     if (asking_) {

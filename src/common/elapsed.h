@@ -1,15 +1,13 @@
 #pragma once
 #include "common/bytetext.h"
 
-// Times are fractions of a day, as the time of day is read.
+#include <cstdint>
+
+// The time an exercise has run, as its clock shows it.
 namespace elapsed {
-// "h:mm:ss" for now - start. A run across midnight counts the time after midnight
-// on top of the time before it. Ten hours or more write two hour digits.
-ByteText text(double startTime, double nowTime);
-// The minutes field of an elapsed-time text: the two digits after the first colon
-// (bytes 3 and 4 of "h:mm:ss"); 0 when there is none.
-int minutesField(std::string_view text);
-// The whole minutes of an elapsed-time text, hours included ("1:02:05" is 62); 0 when
-// the text is not one.
-int totalMinutes(std::string_view text);
+// The whole seconds of a span of milliseconds, to the nearest: a timer tick a little
+// early or late still shows its own second. A span below zero is 0.
+std::int64_t seconds(std::int64_t ms);
+// "h:mm:ss" for a number of seconds. Ten hours or more write two hour digits.
+ByteText text(std::int64_t seconds);
 }  // namespace elapsed

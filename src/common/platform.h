@@ -2,12 +2,14 @@
 // Narrow interfaces over the platform services, each with a real implementation in
 // the program and a fake in the tests.
 #include <QString>
+#include <cstdint>
 
 class Clock {
 public:
     virtual ~Clock() = default;
-    // The current time of day as a fraction of a day.
-    virtual double timeOfDay() = 0;
+    // Milliseconds from a fixed origin on a clock that never goes back: setting the
+    // time of day or a daylight-saving change leaves it alone.
+    virtual std::int64_t msecs() = 0;
 };
 
 class Messages {

@@ -14,7 +14,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -144,7 +144,7 @@ void EnglishPanel::exitPractice() { endEnglishPractice(); }
 
 void EnglishPanel::onTimer() {
     if (!running_) return;
-    const english::Tick t = english::tick(host_.state(), host_.clock().timeOfDay());
+    const english::Tick t = english::tick(host_.state(), host_.clock().msecs());
     clockCaption_.setText(bytes::toUnicode(t.clockText));
     if (t.timeUp) endEnglishPractice();
 }

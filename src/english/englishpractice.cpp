@@ -47,11 +47,9 @@ ByteText markLine(const ByteText& reference, const ByteText& input, int caretByt
     return marks;
 }
 
-Tick tick(MainWindowState& s, double now) {
-    Tick t;
-    t.clockText = clockTick(s, now);
-    t.timeUp = s.elapsedMinutes == s.settings.practiceMinutes;
-    return t;
+Tick tick(const MainWindowState& s, std::int64_t nowMs) {
+    const ClockTick c = clockTick(s.startMs, nowMs, s.settings.practiceMinutes);
+    return {c.text, c.limitReached};
 }
 
 void EnglishPractice::start(const ByteText& lesson, RandomSource& random) {

@@ -37,12 +37,13 @@ struct LineCheck {
     bool finished = false;  // the caret stands behind the whole reference line
 };
 
-// The clock: shows now - startTime and tells whether the practice limit is reached.
+// The clock at nowMs (Clock::msecs()): the time since the start and whether the practice
+// limit is reached.
 struct Tick {
     ByteText clockText;
     bool timeUp = false;
 };
-Tick tick(MainWindowState& s, double now);
+Tick tick(const MainWindowState& s, std::int64_t nowMs);
 
 // One running practice: the page, its marks and which line takes input.
 class EnglishPractice {

@@ -1,18 +1,24 @@
 #pragma once
 // The one-second clock every exercise runs against.
-#include "exercise/mainwindowstate.h"
 #include "common/elapsed.h"
 
 #include <QTimer>
+#include <cstdint>
 
-// One tick at the time of day now: nowTime, the elapsed-time text the clock shows and
-// its whole minutes (hours included, so limits of an hour and more are reached), which
-// the caller compares with its limit.
-inline ByteText clockTick(MainWindowState& s, double now) {
-    s.nowTime = now;
-    ByteText text = elapsed::text(s.startTime, now);
-    s.elapsedMinutes = elapsed::totalMinutes(text);
-    return text;
+struct ClockTick {
+    ByteText text;  // what the clock shows, "h:mm:ss"
+    bool limitReached = false;
+};
+
+// A tick at nowMs of an exercise started at startMs (both Clock::msecs()). The limit is
+// reached once the time shown reaches it, however late the tick comes (the process was
+// stopped, the machine asleep); the clock then shows the limit itself, the time the
+// report measures the speed over.
+inline ClockTick clockTick(std::int64_t startMs, std::int64_t nowMs, int limitMinutes) {
+    const std::int64_t secs = elapsed::seconds(nowMs - startMs);
+    const std::int64_t limit = std::int64_t{limitMinutes} * 60;
+    if (secs >= limit) return {elapsed::text(limit), true};
+    return {elapsed::text(secs), false};
 }
 
 // The exercise's timer under its name, off until the exercise starts. Precise: a coarse

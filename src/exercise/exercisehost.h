@@ -1,6 +1,6 @@
 #pragma once
 // What the exercise panels need of the main window.
-#include "exercise/hintregistry.h"
+#include "widgets/panelhost.h"
 #include "exercise/mainwindowstate.h"
 
 #include <QString>
@@ -8,19 +8,16 @@
 
 class RandomSource;
 class Clock;
-class Messages;
 class SoundSystem;
 class LineStore;
 class CodeBook;
-class JaxoError;
 
-class ExerciseHost : public HintRegistry {
+class ExerciseHost : public PanelHost {
 public:
     ~ExerciseHost() override = default;
     virtual MainWindowState& state() = 0;
     virtual RandomSource& random() = 0;
     virtual Clock& clock() = 0;
-    virtual Messages& messages() = 0;
     virtual SoundSystem& sound() = 0;
     // The hidden store of the current lesson or word list.
     virtual LineStore& lessonStore() = 0;
@@ -29,13 +26,10 @@ public:
 
     // The tool bar: collapsed to its tabs (height 25) and disabled at every exercise start.
     virtual void collapseToolBar() = 0;
-    virtual void setToolBarEnabled(bool on) = 0;
     // Tool bar 90 high and enabled, main-screen music as set.
     virtual void restoreMainScreen() = 0;
     // Creates a new score report and shows it modally; returns when it is closed.
     virtual void openReport() = 0;
     // Status panel 1.
     virtual void setHint(const QString& text) = 0;
-    // The error display.
-    virtual void showError(const JaxoError& error) = 0;
 };

@@ -4,7 +4,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "exercise/exercisehost.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -35,7 +35,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
     s.kind = &kind;
     s.modeTitle = bytes::gb(kind.modeTitle);
     s.lessonTitle = bytes::gb(kind.lessonTitle);
-    s.startTime = host_.clock().timeOfDay();
+    s.startMs = host_.clock().msecs();
     s.rightCount = 0;
     s.wrongCount = 0;
     s.misses.clear();

@@ -2,18 +2,19 @@
 // The score of the running exercise: what its report and its history row read.
 #include "common/bytetext.h"
 #include "exercise/exercisekinds.h"
-#include "history/misslog.h"
+#include "exercise/misslog.h"
+
+#include <cstdint>
 
 struct ExerciseScore {
     const ExerciseKind* kind = nullptr;  // set at the start
-    double startTime = 0;
-    int elapsedMinutes = 0;
+    std::int64_t startMs = 0;  // Clock::msecs() at the start
     int rightCount = 0;
     int wrongCount = 0;
     ByteText elapsedText;  // "h:mm:ss" as the clock showed it at the end
     ByteText modeTitle;
     ByteText lessonTitle;
-    history::MissLog misses;  // of the running exercise; emptied with its counts
+    MissLog misses;  // of the running exercise; emptied with its counts
 };
 
 // What follows an ending once the panel is hidden, in this order.

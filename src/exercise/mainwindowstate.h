@@ -1,20 +1,14 @@
 #pragma once
 // What the exercises share through the main window: the score of the exercise in
-// progress (its base; only one runs at a time), the settings, the sound devices found
-// at start-up, the radical table and the program's folder. Everything else an exercise
-// works with belongs to its own drill or page.
+// progress (its base; only one runs at a time), the settings and the program's folder.
+// Everything else an exercise works with belongs to its own drill or page.
 #include "common/bytetext.h"
 #include "exercise/exercisescore.h"
 #include "settings/settings.h"
 
-#include <array>
+#include <string>
 
 struct MainWindowState : ExerciseScore {
-    double nowTime = 0;
-    int waveDevices = 0;
-    int midiDevices = 0;
-    int soundOk = 0;
     Settings settings;  // as read from the settings file
-    std::array<ByteText, 150> radicalTable{};
     std::string appDir;  // a file-system path (UTF-8), without a trailing separator
 };

@@ -1,5 +1,6 @@
 list(APPEND JAXO_CORE_SOURCES
   src/exercise/exercisekinds.cpp
+  src/exercise/misslog.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
   src/exercise/exerciserun.cpp

@@ -1,6 +1,7 @@
 #pragma once
 // For the end-to-end tests only: with JAXO_TEST_STATE naming a file, a page writes its
-// state there after every change, so a test driving real keys can read it.
+// state there after every change, so a test driving real keys can read it. The file
+// is written on a thread of its own, never on the key path.
 #include "exercise/mainwindowstate.h"
 
 #include <QString>

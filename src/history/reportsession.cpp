@@ -16,7 +16,9 @@ Session sessionFromReport(const ExerciseScore& s, const ScoreReport& r, const QD
     // Where the report hides speed and rating, the row has none either.
     row.perMinute = r.showSpeedAndRating ? r.speed : 0;
     row.rating = r.showSpeedAndRating ? r.ratingWords : QString();
-    row.misses = s.misses.misses();
+    for (const MissLog::Entry& e : s.misses.entries())
+        row.misses.append(
+            Miss{QString::fromLatin1(e.unit), bytes::toUnicode(e.expected), bytes::toUnicode(e.typed), e.count});
     return row;
 }
 

@@ -1,6 +1,5 @@
 list(APPEND JAXO_CORE_SOURCES
   src/history/historystore.cpp
-  src/history/misslog.cpp
   src/history/recorder.cpp
   src/history/reportsession.cpp
   src/history/schema.cpp

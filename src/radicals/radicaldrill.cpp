@@ -14,12 +14,12 @@ const ByteText kWrong = "\xA1\xC1";  // ×
 RadicalDrill::RadicalDrill(MainWindowState& state, RandomSource& random)
     : s_(state), random_(random), clock_("0:00:01") {}
 
-void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& lessonTitle) {
+void RadicalDrill::begin(std::int64_t startMs, std::vector<int> entries, const ByteText& lessonTitle) {
     std::erase_if(entries, [](int i) { return i < 0 || i >= kEntries; });
     pool_ = std::move(entries);
     s_.modeTitle = bytes::gb("中文练习");
     s_.lessonTitle = lessonTitle.empty() ? bytes::gb("字根练习") : lessonTitle;
-    s_.startTime = now;
+    s_.startMs = startMs;
     held_.clear();
     running_ = true;
     nextRow();
@@ -29,8 +29,8 @@ void RadicalDrill::begin(double now, std::vector<int> entries, const ByteText& l
 }
 
 void RadicalDrill::showHintFor(const ByteText& radical) {
-    const int found = scan(s_.radicalTable, radical);
-    if (found >= 0) hint_ = hintOf(s_.radicalTable[static_cast<size_t>(found)]);
+    const int found = scan(table(), radical);
+    if (found >= 0) hint_ = hintOf(table()[static_cast<size_t>(found)]);
 }
 
 void RadicalDrill::nextRow() {
@@ -38,7 +38,7 @@ void RadicalDrill::nextRow() {
     for (int i = 0; i < kRowRadicals; ++i) {
         const int loopIndex = pool_.empty() ? random_.next() % kEntries
                                             : pool_[static_cast<size_t>(random_.next() % static_cast<int>(pool_.size()))];
-        row_ += radicalOf(s_.radicalTable[static_cast<size_t>(loopIndex)]);
+        row_ += radicalOf(table()[static_cast<size_t>(loopIndex)]);
     }
     showHintFor(bytes::copy(row_, 1, 2));
     marks_.clear();
@@ -88,9 +88,9 @@ void RadicalDrill::keyUp(KeyId key) {
     // Judged against the radical under the arrow now: with overlapping keys the arrow
     // may have moved since this key went down.
     const ByteText expectedUnit = bytes::copy(row_, unitPos, 2);
-    const int found = scan(s_.radicalTable, expectedUnit);
+    const int found = scan(table(), expectedUnit);
     // Every radical of a row comes from the table; one that did not could not be answered.
-    const bool right = found >= 0 && typedUnit == ByteText(1, keyOf(s_.radicalTable[static_cast<size_t>(found)]));
+    const bool right = found >= 0 && typedUnit == ByteText(1, keyOf(table()[static_cast<size_t>(found)]));
     if (right) {
         ++s_.rightCount;
         marks_ += expectedUnit;
@@ -106,9 +106,10 @@ void RadicalDrill::keyUp(KeyId key) {
     showHintFor(bytes::copy(row_, unitPos, 2));
 }
 
-bool RadicalDrill::tick(double now) {
-    clock_ = clockTick(s_, now);
-    return s_.elapsedMinutes == s_.settings.practiceMinutes;
+bool RadicalDrill::tick(std::int64_t nowMs) {
+    const ClockTick t = clockTick(s_.startMs, nowMs, s_.settings.practiceMinutes);
+    clock_ = t.text;
+    return t.limitReached;
 }
 
 void RadicalDrill::finish() {

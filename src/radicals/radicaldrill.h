@@ -23,7 +23,7 @@ public:
 
     // The start: titles, start time, the first row, arrow at 1, counts 0. With entries
     // (0-based table places) the rows draw only those radicals, under lessonTitle.
-    void begin(double now, std::vector<int> entries = {}, const ByteText& lessonTitle = {});
+    void begin(std::int64_t startMs, std::vector<int> entries = {}, const ByteText& lessonTitle = {});
     // A new row of 25 draws with the hint of its first radical, the mark line "↑" and
     // the arrow under its first radical.
     void nextRow();
@@ -34,8 +34,9 @@ public:
     // A key is released: one answer, judged against the radical under the arrow.
     void keyUp(KeyId key);
 
-    // A clock tick: shows the elapsed time; true when the practice limit is reached.
-    bool tick(double now);
+    // A clock tick at nowMs (Clock::msecs()): shows the elapsed time; true once the
+    // practice limit is reached.
+    bool tick(std::int64_t nowMs);
     // The ending: nothing more is counted; the report reads the clock's text.
     void finish();
 

@@ -10,7 +10,7 @@
 #include "widgets/releasesettler.h"
 #include "common/platform.h"
 #include "radicals/keychartview.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -83,17 +83,16 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     connect(exitButton_, &QPushButton::clicked, this, &RadicalPanel::exitDrill);
     host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
 
-    keyChart_ = new KeyChartView(host.state().radicalTable, this);
+    keyChart_ = new KeyChartView(radicals::table(), this);
     keyChart_->move(32, 206);
 }
 
 void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     if (!run_->begin(kind)) return;
     MainWindowState& s = host_.state();
-    // The program folder and the table are known only once the window is built.
-    keyChart_->setTable(s.radicalTable);
+    // The program folder is known only once the window is built.
     if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));
-    drill_.begin(s.startTime, std::move(entries), s.lessonTitle);
+    drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
     input_->clear();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
@@ -154,7 +153,7 @@ void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
 
 void RadicalPanel::onTimer() {
     if (!drill_.running()) return;
-    const bool limit = drill_.tick(host_.clock().timeOfDay());
+    const bool limit = drill_.tick(host_.clock().msecs());
     clockCaption_.setText(bytes::toUnicode(drill_.clock()));
     if (limit) endRadicalDrill();
 }

@@ -60,6 +60,15 @@ void buildRadicalTable(Table& table) {
     for (; slot < table.size(); ++slot) table[slot].clear();
 }
 
+const Table& table() {
+    static const Table built = [] {
+        Table t;
+        buildRadicalTable(t);
+        return t;
+    }();
+    return built;
+}
+
 int scan(const Table& table, std::string_view radical) {
     for (int i = 0; i < kEntries; ++i) {
         if (table[static_cast<size_t>(i)].size() >= 3 && std::string_view(table[static_cast<size_t>(i)]).substr(1, 2) == radical)

@@ -11,6 +11,8 @@ inline constexpr int kEntries = 148;
 
 // Writes the 148 entries into slots 0 to 147 in table order; 148 and 149 stay empty.
 void buildRadicalTable(Table& table);
+// The table, built at its first use.
+const Table& table();
 
 // The index of the first entry (from 0 up to 147) whose radical (bytes 2-3) equals the
 // text, or -1.

@@ -1,13 +1,12 @@
 #include "settings/settingspanel.h"
 
-#include "exercise/exercisehost.h"
+#include "widgets/panelhost.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/keylineedit.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
-#include "settings/music.h"
 #include "settings/settingsfile.h"
 
 #include <QCheckBox>
@@ -20,8 +19,9 @@
 
 #include <algorithm>
 
-SettingsPanel::SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidget* parent)
-    : QFrame(parent), form_(form), settingsLines_(settingsLines) {
+SettingsPanel::SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& settingsLines, std::string appDir,
+                             QWidget* parent)
+    : QFrame(parent), form_(form), inEffect_(inEffect), settingsLines_(settingsLines), appDir_(std::move(appDir)) {
     setObjectName(QStringLiteral("system"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -107,7 +107,7 @@ SettingsPanel::SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidg
                                {"sys2", "确定", "保存设置，返回主界面...", &SettingsPanel::confirm, 210},
                                {"sys3", "取消", "取消设置，返回主界面...", &SettingsPanel::cancel, 260}};
     for (const Button& b : buttons) {
-        auto* p = new QPushButton(icons::forControl(QString::fromLatin1(b.name), form_.state().appDir),
+        auto* p = new QPushButton(icons::forControl(QString::fromLatin1(b.name), appDir_),
                                   QString::fromUtf8(b.caption), this);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setFont(fonts::song(13));
@@ -122,7 +122,7 @@ void SettingsPanel::open() {
     form_.setToolBarEnabled(false);
     show();
     raise();
-    showValues(form_.state().settings);
+    showValues(inEffect_);
     // The keyboard starts on the panel, on its first control of the page shown.
     if (pages_->currentIndex() == 0)
         controls_.front().edit->setFocus(Qt::OtherFocusReason);
@@ -176,19 +176,15 @@ void SettingsPanel::confirm() {
 
     form_.setToolBarEnabled(true);
     hide();
-    MainWindowState& s = form_.state();
     try {
         settings::writeSettings(chosen, settingsLines_);
         // Read back: the settings in effect are what the next start-up will read.
-        settings::readSettings(s.settings, settingsLines_, s.appDir);
+        settings::readSettings(inEffect_, settingsLines_, appDir_);
     } catch (const JaxoError& e) {
         form_.showError(e);
         return;
     }
-    if (s.settings.mainMusic)
-        form_.sound().music();
-    else
-        form_.sound().nomusic();
+    emit changed();
 }
 
 bool SettingsPanel::acceptsDigit(QKeyEvent* e, int ch) {

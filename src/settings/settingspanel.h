@@ -5,31 +5,38 @@
 #include "settings/settings.h"
 
 #include <QFrame>
+#include <string>
 #include <vector>
 
 class QCheckBox;
 class QKeyEvent;
 class QTabWidget;
 class KeyLineEdit;
-class ExerciseHost;
+class PanelHost;
 class LineStore;
 
 class SettingsPanel : public QFrame {
     Q_OBJECT
 public:
-    // settingsLines holds the lines of the settings file as they are written and read back.
-    SettingsPanel(ExerciseHost& form, LineStore& settingsLines, QWidget* parent);
+    // inEffect: the settings the program runs with, replaced when the panel is confirmed;
+    // settingsLines holds the lines of the settings file as they are written and read
+    // back; appDir holds the shipped default.
+    SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& settingsLines, std::string appDir, QWidget* parent);
 
     // Opens the panel with the settings in effect; the tool bar is disabled meanwhile.
     void open();
     // "预设": the defaults into the controls; nothing is saved.
     void fillDefaults();
-    // "确定": writes the file, reads it back, restarts or stops the main music.
+    // "确定": writes the file, reads it back into the settings in effect, then changed().
     void confirm();
     // "取消": closes without a change.
     void cancel();
     // The filter of the minute edits: false drops the character (with a beep).
     bool acceptsDigit(QKeyEvent* e, int ch);
+
+signals:
+    // The settings in effect were confirmed, changed or not.
+    void changed();
 
 private:
     // The control of one field: an edit for minutes, a check box for a switch.
@@ -43,8 +50,10 @@ private:
     // Refuses "确定" for a time edit that could not be read back.
     void refuse(const Control& c);
 
-    ExerciseHost& form_;
+    PanelHost& form_;
+    Settings& inEffect_;
     LineStore& settingsLines_;
+    const std::string appDir_;
     QTabWidget* pages_ = nullptr;
     std::vector<Control> controls_;
 };

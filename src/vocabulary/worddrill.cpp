@@ -7,9 +7,9 @@
 WordDrill::WordDrill(MainWindowState& state, const LineStore& list, RandomSource& random)
     : s_(state), list_(list), random_(random) {}
 
-void WordDrill::start(double now, const ByteText& lessonTitle) {
+void WordDrill::start(std::int64_t startMs, const ByteText& lessonTitle) {
     mark_ = Mark::None;
-    s_.startTime = now;
+    s_.startMs = startMs;
     // A drill left before its first tick reports no time rather than the last drill's.
     clockText_ = "0:00:00";
     s_.modeTitle = bytes::gb("轻轻松松背单词");
@@ -48,9 +48,10 @@ WordDrill::Mark WordDrill::answer(const ByteText& typed) {
     return mark_;
 }
 
-bool WordDrill::tick(double now) {
-    clockText_ = clockTick(s_, now);
-    return s_.elapsedMinutes == s_.settings.wordMinutes;
+bool WordDrill::tick(std::int64_t nowMs) {
+    const ClockTick t = clockTick(s_.startMs, nowMs, s_.settings.wordMinutes);
+    clockText_ = t.text;
+    return t.limitReached;
 }
 
 void WordDrill::finish() {

@@ -16,7 +16,7 @@ public:
 
     // A new drill over the list already loaded: titles, clock start, a random entry,
     // counts reset. Music must be chosen before, as it draws from the same source.
-    void start(double now, const ByteText& lessonTitle);
+    void start(std::int64_t startMs, const ByteText& lessonTitle);
 
     // Line lessonPos on show; a line without "*" leaves word and meaning as they were.
     void showWordLine();
@@ -28,9 +28,9 @@ public:
     // Any key down in the answer line takes the last mark away.
     void clearMark() { mark_ = Mark::None; }
 
-    // The one-second tick: the clock text and its whole minutes. True when the drill
-    // has reached its limit (the whole minutes equal wordMinutes, nothing else).
-    bool tick(double now);
+    // The one-second tick at nowMs (Clock::msecs()): the clock text. True once the drill
+    // has reached its limit.
+    bool tick(std::int64_t nowMs);
 
     // The drill ends: the report reads the time of the last tick.
     void finish();

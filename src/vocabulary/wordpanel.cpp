@@ -12,7 +12,7 @@
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -136,7 +136,7 @@ void WordPanel::start(const ExerciseKind& kind) {
     showMark();
     input_->clear();
     enterDown_ = false;
-    drill_.start(s.startTime, s.lessonTitle);
+    drill_.start(s.startMs, s.lessonTitle);
     clockCaption_.setText(bytes::toUnicode(drill_.clockText()));
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
@@ -207,7 +207,7 @@ void WordPanel::onTimer() {
         timer_->stop();
         return;
     }
-    const bool atLimit = drill_.tick(host_.clock().timeOfDay());
+    const bool atLimit = drill_.tick(host_.clock().msecs());
     clockCaption_.setText(bytes::toUnicode(drill_.clockText()));
     if (atLimit) endWordDrill();
 }

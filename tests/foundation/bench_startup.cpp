@@ -6,7 +6,7 @@
 // cost too, and with JAXO_BENCH_MUSIC=1 to start the main music.
 //   bench_startup [APPDIR]
 #include "app/mainwindow.h"
-#include "settings/fluidoutput.h"
+#include "sound/fluidoutput.h"
 #include "support/fakes.h"
 
 #include <QApplication>

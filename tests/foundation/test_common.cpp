@@ -263,42 +263,21 @@ private slots:
     }
 
     void elapsedText_data() {
-        QTest::addColumn<int>("startSeconds");
-        QTest::addColumn<int>("nowSeconds");
+        QTest::addColumn<qint64>("ms");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<int>("total");
-        QTest::newRow("one second") << 43200 << 43201 << "0:00:01" << 0 << 0;
-        QTest::newRow("five minutes thirty") << 43200 << 43530 << "0:05:30" << 5 << 5;
-        QTest::newRow("59:59 is 59 whole minutes") << 0 << 3599 << "0:59:59" << 59 << 59;
-        QTest::newRow("an hour counts 60 minutes, not 0") << 0 << 3600 << "1:00:00" << 0 << 60;
-        QTest::newRow("an hour and two minutes") << 0 << 3600 + 125 << "1:02:05" << 2 << 62;
-        QTest::newRow("across midnight") << 86400 - 30 << 90 << "0:02:00" << 2 << 2;
-        QTest::newRow("ten hours") << 0 << 36000 + 61 << "10:01:01" << 1 << 601;
-        QTest::newRow("16 hours 39 minutes: the longest limit") << 0 << 999 * 60 << "16:39:00" << 39 << 999;
+        QTest::newRow("one second") << qint64{1000} << "0:00:01";
+        QTest::newRow("a tick 3 ms early shows its second") << qint64{59997} << "0:01:00";
+        QTest::newRow("a tick 400 ms late shows its second") << qint64{330400} << "0:05:30";
+        QTest::newRow("59:59") << qint64{3599000} << "0:59:59";
+        QTest::newRow("an hour") << qint64{3600000} << "1:00:00";
+        QTest::newRow("an hour and two minutes") << qint64{3725000} << "1:02:05";
+        QTest::newRow("ten hours") << qint64{36061000} << "10:01:01";
+        QTest::newRow("a clock read before the start") << qint64{-5000} << "0:00:00";
     }
     void elapsedText() {
-        QFETCH(int, startSeconds);
-        QFETCH(int, nowSeconds);
+        QFETCH(qint64, ms);
         QFETCH(QString, text);
-        QFETCH(int, minutes);
-        QFETCH(int, total);
-        const ByteText t = elapsed::text(startSeconds / 86400.0, nowSeconds / 86400.0);
-        QCOMPARE(QString::fromStdString(t), text);
-        QCOMPARE(elapsed::minutesField(t), minutes);
-        QCOMPARE(elapsed::totalMinutes(t), total);
-    }
-
-    void minutesOfBadText_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::newRow("empty") << QByteArray("");
-        QTest::newRow("letter in the minutes") << QByteArray("0:x5:00");
-        QTest::newRow("no hours") << QByteArray(":05:00");
-        QTest::newRow("letter in the hours") << QByteArray("a:05:00");
-    }
-    void minutesOfBadText() {
-        QFETCH(QByteArray, text);
-        QCOMPARE(elapsed::totalMinutes(text.toStdString()), 0);
+        QCOMPARE(QString::fromStdString(elapsed::text(elapsed::seconds(ms))), text);
     }
 
     // Installed, the data folder beside the program's; in the build tree the program's own.

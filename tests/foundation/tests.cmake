@@ -10,3 +10,6 @@ add_executable(bench_startup foundation/bench_startup.cpp)
 target_link_libraries(bench_startup PRIVATE jaxo_gui)
 target_include_directories(bench_startup PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(bench_startup PRIVATE JAXO_BUILD_APPDIR="${JAXO_APPDIR}")
+# The folders of src/ stay layers: no include leads back to a folder it came from.
+add_test(NAME src_layers COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/layers.cmake)
+set_tests_properties(src_layers PROPERTIES LABELS unit)

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RandomSource random;
     for (int i = 0; i < draws; ++i) random.next();
     WordDrill drill(s, list, random);
-    drill.start(0.5, "list");
+    drill.start(0, "list");
     // The entry on show is nothing yet, or a line of the list with a "*": the word
     // before the first one and the meaning after it.
     auto checkEntry = [&] {
@@ -42,15 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(s.rightCount == right && s.rightCount + s.wrongCount == answers);
 
-    // The clock over a day: a well formed time, a limit exactly when the minutes gone
-    // by in all (hours too) reach it.
+    // Ticks up to a day late: a well formed time, and the limit reached exactly when the
+    // time gone by reaches it, shown as the limit itself.
+    std::int64_t now = 0;
     for (size_t i = 0; i < clock.size(); i += 2) {
-        const double now = clock[i] / 256.0;
-        s.settings.wordMinutes = clock[i + 1] % 61;
+        now += std::int64_t{clock[i]} * clock[i] * 1300;
+        s.settings.wordMinutes = 1 + clock[i + 1] % 60;
         const bool limit = drill.tick(now);
         const ByteText& c = drill.clockText();
         FUZZ_CHECK(c.size() >= 7 && c[c.size() - 3] == ':' && c[c.size() - 6] == ':');
-        FUZZ_CHECK(limit == (elapsed::totalMinutes(c) == s.settings.wordMinutes));
+        FUZZ_CHECK(limit == (elapsed::seconds(now) >= s.settings.wordMinutes * 60));
+        FUZZ_CHECK(c == elapsed::text(limit ? s.settings.wordMinutes * 60 : elapsed::seconds(now)));
     }
     return 0;
 }

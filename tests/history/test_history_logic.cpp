@@ -187,11 +187,10 @@ private slots:
 
     void weakRadicalDrillDrawsOnlyThem() {
         MainWindowState s;
-        radicals::buildRadicalTable(s.radicalTable);
         QList<history::MissTally> missed = {{QStringLiteral("radical"), QStringLiteral("钅"), 5},
                                             {QStringLiteral("radical"), QStringLiteral("我"), 4},
                                             {QStringLiteral("radical"), QStringLiteral("丬"), 3}};
-        const std::vector<int> entries = history::weakRadicalEntries(missed, s.radicalTable);
+        const std::vector<int> entries = history::weakRadicalEntries(missed, radicals::table());
         QCOMPARE(int(entries.size()), 2);  // 我 is no radical of the table
         RandomSource random;
         radicals::RadicalDrill drill(s, random);

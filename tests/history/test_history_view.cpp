@@ -375,8 +375,8 @@ private slots:
             t.form->startExercise(ExerciseId::RadicalDrill);
             auto* put = t.find<KeyLineEdit>(QStringLiteral("zgput"));
             const ByteText row = t.find<ByteGridLabel>(QStringLiteral("zgtext2"))->bytes();
-            const int entry = radicals::scan(t.form->state().radicalTable, bytes::copy(row, 1, 2));
-            const char right = radicals::keyOf(t.form->state().radicalTable[static_cast<size_t>(entry)]);
+            const int entry = radicals::scan(radicals::table(), bytes::copy(row, 1, 2));
+            const char right = radicals::keyOf(radicals::table()[static_cast<size_t>(entry)]);
             // The first drill answers its first radical wrong, the second right.
             if (i == 0) wrongRadical = bytes::toUnicode(bytes::copy(row, 1, 2));
             QTest::keyClick(put, i == 0 ? (right == 'a' ? 'b' : 'a') : right);

@@ -22,8 +22,8 @@ QString labelText(TestForm& t, const char* name) { return t.find<QLabel>(QString
 // The radical under the arrow and its key, as the drill shows them.
 QString radicalShown(TestForm& t) { return labelText(t, "zgtext2").left(1); }
 char keyOfShown(TestForm& t) {
-    const int i = radicals::scan(t.form->state().radicalTable, bytes::fromUnicode(radicalShown(t)));
-    return radicals::keyOf(t.form->state().radicalTable[static_cast<size_t>(i)]);
+    const int i = radicals::scan(radicals::table(), bytes::fromUnicode(radicalShown(t)));
+    return radicals::keyOf(radicals::table()[static_cast<size_t>(i)]);
 }
 
 QString historyFile(TestForm& t) { return t.home() + QStringLiteral("/.local/share/jaxo/history.sqlite"); }

@@ -22,7 +22,6 @@ struct Drill {
     KeyLineEdit* zgput = nullptr;
 
     Drill() {
-        t.state().soundOk = 1;
         t.state().settings.keySound = true;
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();
@@ -37,8 +36,8 @@ struct Drill {
     // The key letter of the radical under the arrow.
     char rightKey() {
         const QString radical = text(t, "zgtext2").mid(arrowAt(), 1);
-        const int i = radicals::scan(s().radicalTable, bytes::fromUnicode(radical));
-        return radicals::keyOf(s().radicalTable[static_cast<size_t>(i)]);
+        const int i = radicals::scan(radicals::table(), bytes::fromUnicode(radical));
+        return radicals::keyOf(radicals::table()[static_cast<size_t>(i)]);
     }
     char wrongKey() { return rightKey() == 'a' ? 'b' : 'a'; }
     void send(QEvent::Type type, int key, const QString& txt, bool autoRepeat = false,
@@ -79,9 +78,9 @@ private slots:
         const QString row = text(t, "zgtext2");
         QCOMPARE(text(t, "zgtext1"), row);
         QCOMPARE(int(bytes::fromUnicode(row).size()), 50);
-        const int first = radicals::scan(d.s().radicalTable, bytes::fromUnicode(row.left(1)));
+        const int first = radicals::scan(radicals::table(), bytes::fromUnicode(row.left(1)));
         QVERIFY(first >= 0);
-        QCOMPARE(text(t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(d.s().radicalTable[size_t(first)])));
+        QCOMPARE(text(t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(radicals::table()[size_t(first)])));
         QCOMPARE(text(t, "kjxsh1"), text(t, "kjxsh2"));
         QCOMPARE(t.desk.focusWidget(), d.zgput);
         QCOMPARE(d.arrowAt(), 0);
@@ -179,8 +178,8 @@ private slots:
         QCOMPARE(d.arrowAt(), 0);
         QCOMPARE(d.s().rightCount, 13);
         QCOMPARE(d.s().wrongCount, 12);
-        const int i = radicals::scan(d.s().radicalTable, bytes::fromUnicode(text(d.t, "zgtext2").left(1)));
-        QCOMPARE(text(d.t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(d.s().radicalTable[size_t(i)])));
+        const int i = radicals::scan(radicals::table(), bytes::fromUnicode(text(d.t, "zgtext2").left(1)));
+        QCOMPARE(text(d.t, "kjxsh2"), bytes::toUnicode(radicals::hintOf(radicals::table()[size_t(i)])));
     }
 
     // A held key repeats: X sends release and press pairs flagged as repeats. One

@@ -9,7 +9,7 @@
 #include "common/randomsource.h"
 #include "radicals/radicaltable.h"
 #include "report/reportdialog.h"
-#include "settings/music.h"
+#include "sound/music.h"
 #include "settings/settingsfile.h"
 #include "support/fakes.h"
 
@@ -28,9 +28,7 @@ public:
         state_.appDir = JAXO_BUILD_APPDIR;
         LineStore lines;
         settings::readSettings(state_.settings, lines, state_.appDir);
-        state_.soundOk = fakeSound.waveDevices() != 0 || fakeSound.midiDevices() != 0 ? 1 : 0;
-        radicals::buildRadicalTable(state_.radicalTable);
-        sound_ = std::make_unique<SoundSystem>(state_, random_, fakeSound,
+        sound_ = std::make_unique<SoundSystem>(state_.settings, state_.appDir, random_, fakeSound,
                                                [this](const QString& text) { fakeMessages.showError(text); });
         desk.setObjectName(QStringLiteral("desk"));
         desk.resize(800, 600);
@@ -60,10 +58,7 @@ public:
     void restoreMainScreen() override {
         toolBarCollapsed = false;
         toolBarEnabled = true;
-        if (state_.settings.mainMusic)
-            sound_->music();
-        else
-            sound_->nomusic();
+        sound_->mainScreenMusic();
     }
     // The report as the main window opens it: modal, closed here unless onModal closed it.
     void openReport() override {

@@ -1,22 +1,20 @@
 #pragma once
 // Fakes of the platform services for tests.
 #include "common/platform.h"
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QString>
 #include <QStringList>
 #include <string>
 #include <vector>
 
+// Milliseconds that move only when a test moves them; noon reads as 12 hours in.
 class FakeClock : public Clock {
 public:
-    double now = 0.5;  // noon
-    double timeOfDay() override { return now; }
-    void advanceSeconds(double s) {
-        now += s / 86400.0;
-        if (now >= 1.0) now -= 1.0;
-    }
-    void set(int h, int m, int s) { now = (h * 3600 + m * 60 + s) / 86400.0; }
+    std::int64_t now = 12 * 3600 * 1000;
+    std::int64_t msecs() override { return now; }
+    void advanceSeconds(double s) { now += static_cast<std::int64_t>(s * 1000); }
+    void set(int h, int m, int s) { now = (h * 3600 + m * 60 + s) * std::int64_t{1000}; }
 };
 
 class FakeMessages : public Messages {

@@ -3,8 +3,8 @@
 // key sound on and none with it off; rapid keys that restart the click instead of
 // piling clicks up. The checks are of presence and absence, with margins that hold on
 // a busy machine; the delays from call to sound are printed as figures.
-#include "settings/fluidoutput.h"
-#include "settings/music.h"
+#include "sound/fluidoutput.h"
+#include "sound/music.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -295,12 +295,10 @@ private slots:
 
     // music() as the program calls it: the first piece of a run, then nomusic().
     void soundSystemStartsAndStops() {
-        MainWindowState s;
-        s.soundOk = 1;
-        s.appDir = appDir_.toStdString();
+        Settings settings;
         RandomSource random;
         QStringList errors;
-        SoundSystem sound(s, random, *out_, [&](const QString& e) { errors << e; });
+        SoundSystem sound(settings, appDir_.toStdString(), random, *out_, [&](const QString& e) { errors << e; });
         const auto start = Clock::now();
         sound.music();
         waitFor(2000ms);
@@ -323,13 +321,11 @@ private slots:
     }
     void clickPresentOnlyWhenSwitchedOn() {
         QFETCH(bool, keySound);
-        MainWindowState s;
-        s.soundOk = 1;
-        s.settings.keySound = keySound;
-        s.appDir = appDir_.toStdString();
+        Settings settings;
+        settings.keySound = keySound;
         RandomSource random;
         QStringList errors;
-        SoundSystem sound(s, random, *out_, [&](const QString& e) { errors << e; });
+        SoundSystem sound(settings, appDir_.toStdString(), random, *out_, [&](const QString& e) { errors << e; });
         constexpr auto kApart = 600ms;
         std::vector<Clock::time_point> keys;
         for (int i = 0; i < 6; ++i) {

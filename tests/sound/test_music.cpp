@@ -1,14 +1,14 @@
 // Music and key sound over a fake device: the choice of pieces from the shared random
 // source, endless repetition, stopping, a machine without sound, the key-sound switch
 // and sound files that fail.
-#include "settings/music.h"
+#include "sound/music.h"
 #include "support/fakes.h"
 
 #include <QtTest>
 
 class TestMusic : public QObject {
     Q_OBJECT
-    MainWindowState s_;
+    Settings settings_;
     RandomSource random_;
     FakeSound out_;
     QStringList reported_;
@@ -25,22 +25,26 @@ class TestMusic : public QObject {
         return -1;
     }
 
+    // A sound system over an output with or without a device.
+    void build(int devices) {
+        out_.devices = devices;
+        sound_ = std::make_unique<SoundSystem>(settings_, "/app", random_, out_, [this](const QString& e) { reported_ << e; });
+    }
+
 private slots:
     void init() {
-        s_ = MainWindowState{};
-        s_.appDir = "/app";
-        s_.soundOk = 1;
-        s_.settings.keySound = true;
+        settings_ = Settings{};
+        settings_.keySound = true;
         random_ = RandomSource{};
         out_ = FakeSound{};
         reported_.clear();
-        sound_ = std::make_unique<SoundSystem>(s_, random_, out_, [this](const QString& e) { reported_ << e; });
+        build(1);
     }
 
     // An exercise whose keys click asks the device to have its output ready before
     // the first key, and lets it go when the main screen is back.
     void keysAheadOpenTheOutput_data() {
-        QTest::addColumn<int>("soundOk");
+        QTest::addColumn<int>("devices");
         QTest::addColumn<bool>("keySound");
         QTest::addColumn<QList<bool>>("asked");  // keepOpen calls for start, then end
         QTest::newRow("sound and key sound on: ready at the start, let go at the end")
@@ -49,11 +53,11 @@ private slots:
         QTest::newRow("no sound device: the device is not asked") << 0 << true << QList<bool>{};
     }
     void keysAheadOpenTheOutput() {
-        QFETCH(int, soundOk);
+        QFETCH(int, devices);
         QFETCH(bool, keySound);
         QFETCH(QList<bool>, asked);
-        s_.soundOk = soundOk;
-        s_.settings.keySound = keySound;
+        build(devices);
+        settings_.keySound = keySound;
         sound_->keySoundAhead(true);
         sound_->keySoundAhead(false);
         QCOMPARE(QList<bool>(out_.keptOpen.begin(), out_.keptOpen.end()), asked);
@@ -120,7 +124,7 @@ private slots:
 
     // No device: nothing plays, nothing stops, no draw is used, nothing is reported.
     void withoutSoundNothingHappens() {
-        s_.soundOk = 0;
+        build(0);
         out_.failWith = QStringLiteral("must not be asked");
         sound_->music();
         sound_->nomusic();
@@ -144,9 +148,9 @@ private slots:
         QFETCH(bool, keySound);
         QFETCH(bool, clicks);
         sound_->playKeySound();  // on
-        s_.settings.keySound = keySound;
+        settings_.keySound = keySound;
         sound_->playKeySound();
-        s_.settings.keySound = true;
+        settings_.keySound = true;
         sound_->playKeySound();
         const std::vector<std::string> click(1, "/app/key.wav");
         QCOMPARE(out_.clicks.size(), size_t(clicks ? 3 : 2));

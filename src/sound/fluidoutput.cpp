@@ -1,4 +1,4 @@
-#include "settings/fluidoutput.h"
+#include "sound/fluidoutput.h"
 
 #include "common/errors.h"
 

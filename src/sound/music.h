@@ -1,7 +1,7 @@
 #pragma once
 // Background music (one of three pieces, repeated without end) and the key click.
-#include "exercise/mainwindowstate.h"
 #include "common/randomsource.h"
+#include "settings/settings.h"
 
 #include <QString>
 #include <functional>
@@ -46,12 +46,18 @@ public:
 
 class SoundSystem {
 public:
-    SoundSystem(MainWindowState& state, RandomSource& random, SoundOutput& output,
+    // `settings` are those in effect, read as each sound is wanted; the pieces and the
+    // click are in appDir. The output is asked once, here, whether it found a device.
+    SoundSystem(const Settings& settings, std::string appDir, RandomSource& random, SoundOutput& output,
                 std::function<void(const QString&)> reportError);
 
+    // An output device was found: without one nothing plays and nothing is asked of it.
+    bool working() const { return working_; }
     // Stops what plays and starts a randomly chosen piece (music1 to music3).
     void music();
     void nomusic();
+    // The main screen's music as the settings say: a piece drawn anew, or none.
+    void mainScreenMusic();
     // End of a piece: the same piece again from its start.
     void MediaPlayer1Notify();
     // The click, when sound works and the key-sound switch is on.
@@ -66,8 +72,10 @@ private:
     // otherwise put a message in front of every key.
     void report(const std::string& path, const QString& error);
     std::set<std::string> reported_;
-    MainWindowState& state_;
+    const Settings& settings_;
+    const std::string appDir_;
     RandomSource& random_;
     SoundOutput& output_;
     std::function<void(const QString&)> reportError_;
+    const bool working_;
 };

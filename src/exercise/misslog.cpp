@@ -1,8 +1,4 @@
-#include "history/misslog.h"
-
-#include "common/bytetext.h"
-
-namespace history {
+#include "exercise/misslog.h"
 
 void MissLog::clear() {
     entries_.clear();
@@ -17,13 +13,3 @@ void MissLog::add(std::string_view unit, std::string_view expected, std::string_
     if (fresh) entries_.push_back(Entry{std::string(unit), std::string(expected), std::string(typed), 0});
     ++entries_[it->second].count;
 }
-
-QList<Miss> MissLog::misses() const {
-    QList<Miss> out;
-    out.reserve(static_cast<qsizetype>(entries_.size()));
-    for (const Entry& e : entries_)
-        out.append(Miss{QString::fromLatin1(e.unit), bytes::toUnicode(e.expected), bytes::toUnicode(e.typed), e.count});
-    return out;
-}
-
-}  // namespace history

@@ -1,24 +1,36 @@
-#include "settings/music.h"
+#include "sound/music.h"
 
-SoundSystem::SoundSystem(MainWindowState& state, RandomSource& random, SoundOutput& output,
+SoundSystem::SoundSystem(const Settings& settings, std::string appDir, RandomSource& random, SoundOutput& output,
                          std::function<void(const QString&)> reportError)
-    : state_(state), random_(random), output_(output), reportError_(std::move(reportError)) {
+    : settings_(settings),
+      appDir_(std::move(appDir)),
+      random_(random),
+      output_(output),
+      reportError_(std::move(reportError)),
+      working_(output.waveDevices() != 0 || output.midiDevices() != 0) {
     output_.onPieceEnded = [this] { MediaPlayer1Notify(); };
 }
 
 void SoundSystem::music() {
-    if (state_.soundOk != 1) return;
+    if (!working_) return;
     output_.stopMidi();
     int k = 0;
     while (k == 0) k = random_.next() % 4;  // 0 draws again: only 1, 2 and 3 remain
-    const std::string path = state_.appDir + "/music" + std::to_string(k) + ".mid";
+    const std::string path = appDir_ + "/music" + std::to_string(k) + ".mid";
     QString error;
     if (!output_.playMidi(path, &error)) report(path, error);
 }
 
 void SoundSystem::nomusic() {
-    if (state_.soundOk != 1) return;
+    if (!working_) return;
     output_.stopMidi();
+}
+
+void SoundSystem::mainScreenMusic() {
+    if (settings_.mainMusic)
+        music();
+    else
+        nomusic();
 }
 
 void SoundSystem::MediaPlayer1Notify() {
@@ -26,15 +38,15 @@ void SoundSystem::MediaPlayer1Notify() {
 }
 
 void SoundSystem::playKeySound() {
-    if (state_.soundOk != 1 || !state_.settings.keySound) return;
+    if (!working_ || !settings_.keySound) return;
     QString error;
-    const std::string path = state_.appDir + "/key.wav";
+    const std::string path = appDir_ + "/key.wav";
     if (!output_.playClick(path, &error)) report(path, error);
 }
 
 void SoundSystem::keySoundAhead(bool on) {
-    if (state_.soundOk != 1) return;
-    output_.keepOpen(on && state_.settings.keySound);
+    if (!working_) return;
+    output_.keepOpen(on && settings_.keySound);
 }
 
 void SoundSystem::report(const std::string& path, const QString& error) {

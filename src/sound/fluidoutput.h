@@ -2,7 +2,7 @@
 // The sound device on libfluidsynth: one audio stream whose callback renders the
 // synthesizer (the music) and mixes in the key click. A single stream keeps the click
 // quick and never lost, however fast the keys come.
-#include "settings/music.h"
+#include "sound/music.h"
 
 #include <QByteArray>
 #include <memory>
