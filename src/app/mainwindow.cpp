@@ -554,14 +554,12 @@ void MainWindow::quitProgram() { close(); }
 history::Store* MainWindow::historyStore() {
     // What the recorder still holds goes in first, so the window shows the latest report.
     history_->flush();
-    if (historyReader_) return historyReader_.get();
-    if (services_.openHistory) {
-        historyReader_ = services_.openHistory();
-    } else {
-        QStringList problems;
-        historyReader_ = history::Store::open(&problems);
-        for (const QString& p : problems) services_.messages->showError(errors::displayText(p));
-    }
+    // A reader that met trouble is opened afresh: the trouble may be over.
+    if (historyReader_ && historyReader_->problem().isEmpty()) return historyReader_.get();
+    historyReader_.reset();
+    // Its problems are the window's to show, with what it could read; the recorder has
+    // already reported them once.
+    historyReader_ = services_.openHistory ? services_.openHistory() : history::Store::open();
     return historyReader_.get();
 }
 

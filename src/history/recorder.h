@@ -1,6 +1,7 @@
 #pragma once
 // Writes sessions on a thread of its own, with its own connection, so that a report
-// never waits for the disk or the server. The store opens at the first session.
+// never waits for the disk or the server. The store opens at the first session. Rows
+// the store cannot take now wait in memory and are written when it works again.
 #include "history/historystore.h"
 
 #include <QObject>

@@ -1,5 +1,6 @@
 #include "settings/settingsfile.h"
 
+#include "common/atomicwrite.h"
 #include "common/bytetext.h"
 #include "common/errors.h"
 
@@ -80,7 +81,7 @@ QString readSettings(Settings& into, LineStore& memo, const std::string& appDir)
 
 void writeSettings(const Settings& value, LineStore& memo) {
     const std::string path = userFilePath();
-    if (!QDir().mkpath(QFileInfo(QString::fromStdString(path)).path())) throw JaxoError(errors::cannotCreate(path));
+    if (!atomicwrite::makeFolder(QFileInfo(QString::fromStdString(path)).path())) throw JaxoError(errors::cannotCreate(path));
     LineStore fresh;
     for (const Field& f : kFields) fresh.appendLine(lineOf(value, f));
     fresh.saveToFile(path);
