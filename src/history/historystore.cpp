@@ -60,8 +60,10 @@ public:
         writable_ = false;
         openProblem_ = why;
     }
+    // Nothing else could be opened: an empty database that takes no rows, only says why.
     void setInMemory(const QString& why) {
         inMemory_ = true;
+        writable_ = false;
         openProblem_ = why;
     }
     void setHasLearner(bool has) { hasLearner_ = has; }

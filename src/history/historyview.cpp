@@ -340,7 +340,9 @@ void HistoryView::showTrouble() {
                                   : QStringLiteral("记录文件：%1").arg(QDir::toNativeSeparators(store_->location()));
         empty_->setText(problem.isEmpty() ? emptySentence()
                                           : QStringLiteral("成绩记录没能读出来。\n%1\n%2").arg(problem, where));
-        if (!problem.isEmpty()) status_->setText(QStringLiteral("%1（%2）").arg(problem, where));
+        // Beside the rows it could read; in place of the table the sentence says it all.
+        if (!problem.isEmpty() && body_->currentWidget() == tabs_)
+            status_->setText(QStringLiteral("%1（%2）").arg(problem, where));
     }
     empty_->setAccessibleName(empty_->text());
     status_->setAccessibleName(status_->text());

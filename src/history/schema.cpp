@@ -156,7 +156,8 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
     for (const QString& table : {QStringLiteral("sessions"), QStringLiteral("misses")}) {
         QList<Column> have;
         if (!columns(db, engine, table, &have, error)) return false;
-        if (have.isEmpty()) {
+        // A newer version may have changed anything: reading says what is missing.
+        if (have.isEmpty() && found->state == Found::Ours) {
             found->state = Found::Broken;
             found->why = QStringLiteral("它不完整：缺少 %1 表").arg(table);
             return true;
@@ -165,7 +166,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
         QStringList missing;
         for (const QString& n : needed(table, std::min(found->version, kCurrent)))
             if (!named(have, n)) missing << n;
-        if (!missing.isEmpty()) {
+        if (!missing.isEmpty() && found->state == Found::Ours) {
             found->state = Found::Broken;
             found->why = QStringLiteral("它不完整：%1 表缺少 %2 列").arg(table, missing.join(QStringLiteral("、")));
             return true;

@@ -11,11 +11,16 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace history;
 Q_DECLARE_METATYPE(history::Session)
@@ -89,6 +94,39 @@ int writeSessions(const QString& file, const QString& kind, int count) {
     }
     return 0;
 }
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
+}
+
+// A disk that takes no more than `bytes` per file, while it lives: writes past it fail
+// as on a full disk (EFBIG rather than ENOSPC, to SQLite an input/output error alike).
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        old_handler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit r = old_;
+        r.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, old_handler_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit old_{};
+    sighandler_t old_handler_ = nullptr;
+};
 
 }  // namespace
 
@@ -289,12 +327,14 @@ private slots:
         header.append('\0');
         QTest::newRow("a database header over garbage") << header + QByteArray(8192, '\x5a');
         QTest::newRow("a database whose pages were overwritten") << QByteArray("overwrite");
+        QTest::newRow("a rollback-journal database with damaged pages keeps its journal mode when set aside")
+            << QByteArray("overwrite-rollback");
     }
     void damagedFileIsSetAside() {
         if (onServer()) QSKIP("a file matter only");
         QFETCH(QByteArray, content);
         QDir().mkpath(QFileInfo(file_).absolutePath());
-        if (content == "overwrite") {
+        if (content.startsWith("overwrite")) {
             {
                 auto store = Store::openFile(file_);
                 for (int i = 0; i < 200; ++i) {
@@ -302,6 +342,8 @@ private slots:
                     store->record(s);
                 }
             }
+            if (content == "overwrite-rollback")
+                withRaw(file_, [](QSqlDatabase& db) { QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=DELETE"))); });
             QFile f(file_);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QByteArray all = f.readAll();
@@ -348,21 +390,152 @@ private slots:
         QCOMPARE(QFileInfo(aside).size(), qint64(content.size()));
     }
 
-    // No file can be made where the history belongs: this run's sessions still record.
-    void unusableFolderKeepsPractising() {
+    // What is wrong at the history's place decides what happens to it. Only damage that
+    // SQLite proves sets a file aside; anything else leaves it byte for byte as it was,
+    // reads what it can, and says what the matter is.
+    void storeFaults_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("readable");    // sessions read back from it
+        QTest::addColumn<bool>("writes");     // a new session goes in
+        QTest::addColumn<QString>("cause");   // said on opening and on a refused session
+        QTest::addColumn<QString>("readCause");  // said by the store after a failed read, or none
+        QTest::newRow("a full disk at start-up leaves an intact history alone and reads it")
+            << "full-disk" << 3 << false << "无法写入" << "";
+        QTest::newRow("a file whose meta says ours but which has no sessions table names the missing table")
+            << "no-sessions" << 0 << false << "缺少 sessions 表" << "no such table";
+        QTest::newRow("a newer version's file is read, never written")
+            << "newer" << 3 << false << "较新的版本" << "";
+        QTest::newRow("a column the newer version requires and this one cannot fill stops writing")
+            << "newer-not-null" << 3 << false << "device" << "";
+        QTest::newRow("a renamed column: the read names it instead of an empty history")
+            << "newer-renamed" << 0 << false << "较新的版本" << "right_count";
+        QTest::newRow("a newer version that lets this one write takes sessions")
+            << "newer-compatible" << 3 << true << "" << "";
+        QTest::newRow("an unrelated SQLite file is not ours and never altered")
+            << "not-ours" << 0 << false << "不是本程序的成绩记录文件" << "";
+        QTest::newRow("a plain file where the folder belongs is named with its cause")
+            << "no-folder" << 0 << false << "无法写入" << "";
+    }
+    void storeFaults() {
         if (onServer()) QSKIP("a file matter only");
-        QFile blocker(dir_.path() + QStringLiteral("/a-file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString file = blocker.fileName() + QStringLiteral("/jaxo/history.sqlite");
+        QFETCH(QString, setup);
+        QFETCH(int, readable);
+        QFETCH(bool, writes);
+        QFETCH(QString, cause);
+        QFETCH(QString, readCause);
+        if (setup == QLatin1String("no-folder")) {
+            QFile blocker(QFileInfo(file_).absolutePath());
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        QDir().mkpath(QFileInfo(file_).absolutePath());
+        if (setup == QLatin1String("full-disk") || setup.startsWith(QLatin1String("newer")))
+            QCOMPARE(writeSessions(file_, QStringLiteral("radicals"), 3), 0);
+        auto sql = [&](const QStringList& statements) {
+            withRaw(file_, [&](QSqlDatabase& db) {
+                QSqlQuery q(db);
+                for (const QString& st : statements) QVERIFY2(q.exec(st), qPrintable(st + q.lastError().text()));
+            });
+        };
+        const QString newer = QStringLiteral("UPDATE meta SET value = 3 WHERE name IN ('schema', 'writable_by')");
+        if (setup == QLatin1String("no-sessions"))
+            sql({QStringLiteral("CREATE TABLE meta (name TEXT PRIMARY KEY, value INTEGER NOT NULL)"),
+                 QStringLiteral("INSERT INTO meta VALUES ('schema', 2)")});
+        if (setup == QLatin1String("newer")) sql({newer});
+        if (setup == QLatin1String("newer-not-null"))
+            // Still claiming this version may write: the columns say otherwise.
+            sql({QStringLiteral("UPDATE meta SET value = 3 WHERE name = 'schema'"),
+                 QStringLiteral("CREATE TABLE s2 AS SELECT *, 'pc' AS device FROM sessions"),
+                 QStringLiteral("DROP TABLE sessions"),
+                 QStringLiteral("CREATE TABLE sessions (id INTEGER PRIMARY KEY, started_at TEXT NOT NULL, kind TEXT NOT NULL, "
+                                "title TEXT NOT NULL, typed INTEGER NOT NULL, right_count INTEGER NOT NULL, "
+                                "wrong_count INTEGER NOT NULL, seconds INTEGER NOT NULL, per_minute INTEGER NOT NULL, "
+                                "rating TEXT NOT NULL, learner TEXT NOT NULL DEFAULT '', device TEXT NOT NULL)"),
+                 QStringLiteral("INSERT INTO sessions SELECT * FROM s2"), QStringLiteral("DROP TABLE s2")});
+        if (setup == QLatin1String("newer-renamed"))
+            sql({newer, QStringLiteral("ALTER TABLE sessions RENAME COLUMN right_count TO correct_count")});
+        if (setup == QLatin1String("newer-compatible"))
+            sql({QStringLiteral("UPDATE meta SET value = 3 WHERE name = 'schema'"),
+                 QStringLiteral("ALTER TABLE sessions ADD COLUMN device TEXT")});
+        if (setup == QLatin1String("not-ours"))
+            sql({QStringLiteral("CREATE TABLE notes (body TEXT)"), QStringLiteral("INSERT INTO notes VALUES ('mine')")});
+        const QByteArray before = bytesOf(file_);
+
         QStringList messages;
-        auto store = Store::openFile(file, &messages);
-        QVERIFY(store);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+        Session s = sample(QStringLiteral("chinese"), 5, 0);
+        QString why;
+        bool wrote = false;
+        int rows = 0;
+        QString problem;
+        {
+            std::unique_ptr<FullDisk> full;
+            if (setup == QLatin1String("full-disk")) full = std::make_unique<FullDisk>(4096);
+            auto store = Store::openFile(file_, &messages);
+            QVERIFY(store);
+            rows = static_cast<int>(store->sessions().size());
+            problem = store->problem();
+            wrote = store->record(s, &why);
+            QCOMPARE(store->keeps(), writes);
+        }
+        const QString said = messages.join(QLatin1Char('\n'));
+        QCOMPARE(wrote, writes);
+        QCOMPARE(rows, readable);
+        QVERIFY2(QDir(QFileInfo(file_).path()).entryList({QStringLiteral("*.damaged-*")}).isEmpty(), qPrintable(said));
+        if (writes) {
+            QCOMPARE(said, QString());
+            QCOMPARE(Store::openFile(file_)->sessions().size(), readable + 1);
+            return;
+        }
+        QVERIFY2(said.contains(file_) && said.contains(cause), qPrintable(said));
+        QVERIFY2(problem.contains(cause) && problem.contains(readCause), qPrintable(problem));
+        QVERIFY2(why.contains(cause), qPrintable(why));
+        QVERIFY2(bytesOf(file_) == before, "the file was changed");
+    }
+
+    // Rows the store cannot take wait in memory, one message says so, and they go in,
+    // with one message more, once the store works again.
+    void recorderKeepsRowsThroughAnOutage() {
+        if (onServer()) QSKIP("a file matter only");
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        const QString data = dir_.path() + QStringLiteral("/outage-data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        const QString file = data + QStringLiteral("/jaxo/history.sqlite");
+        QCOMPARE(writeSessions(file, QStringLiteral("english"), 1), 0);
+        QStringList messages;
+        {
+            history::Recorder recorder;
+            connect(&recorder, &history::Recorder::message, this, [&](const QString& m) { messages << m; });
+            {
+                FullDisk full(4096);
+                recorder.record(sample(QStringLiteral("radicals"), 1, 0));
+                recorder.record(sample(QStringLiteral("radicals"), 2, 0));
+                recorder.flush();
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.first().contains(file) && messages.first().contains(QStringLiteral("内存")),
+                     qPrintable(messages.first()));
+            recorder.record(sample(QStringLiteral("radicals"), 3, 0));
+            recorder.flush();
+            QCoreApplication::processEvents();
+        }
+        qputenv("XDG_DATA_HOME", oldData);
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages.last().contains(QStringLiteral("恢复")), qPrintable(messages.last()));
+        QList<int> rights;
+        for (const Session& r : Store::openFile(file)->sessions(QStringLiteral("radicals"))) rights << r.right;
+        QCOMPARE(rights, (QList<int>{3, 2, 1}));
+    }
+
+    // The history and its journal files are the learner's alone, in a folder of theirs.
+    void historyIsPrivate() {
+        if (onServer()) QSKIP("a file matter only");
+        const QString folder = QFileInfo(file_).path() + QStringLiteral("/deeper");
+        const QString file = folder + QStringLiteral("/history.sqlite");
+        auto store = Store::openFile(file);
         Session s = sample(QStringLiteral("radicals"), 1, 0);
         QVERIFY(store->record(s));
-        QCOMPARE(store->sessions().size(), 1);
+        QCOMPARE(modeOf(folder), 0700);
+        for (const char* side : {"", "-wal", "-shm"}) QCOMPARE(modeOf(file + QLatin1String(side)), 0600);
     }
 
     // A server that cannot be reached: one message naming it, and the local file instead.
