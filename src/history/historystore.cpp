@@ -66,7 +66,10 @@ public:
         writable_ = false;
         openProblem_ = why;
     }
-    void setHasLearner(bool has) { hasLearner_ = has; }
+    void setColumns(const schema::Found& found) {
+        hasLearner_ = found.hasLearner;
+        hasOutbox_ = found.hasOutbox;
+    }
 
     QString location() const override { return location_; }
     bool isClassServer() const override { return engine_ == Engine::Postgres; }
@@ -94,18 +97,28 @@ public:
         // IMMEDIATE: take the write lock (waiting out another copy) before anything is written.
         if (!q.exec(engine_ == Engine::Sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN")))
             return fail(q);
+        // A session already there (sent before its answer was lost) is kept once.
         if (!q.prepare(QStringLiteral("INSERT INTO sessions (started_at, kind, title, typed, right_count, wrong_count, "
-                                      "seconds, per_minute, rating, learner) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                                      "RETURNING id")))
+                                      "seconds, per_minute, rating, learner, uid, outbox) "
+                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uid) DO NOTHING RETURNING id")))
             return fail(q);
+        const auto nullable = [](const QString& t) { return t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t); };
         for (const QVariant& v : {text(isoLocal(s.startedAt)), text(s.kind), text(s.title), QVariant(s.typed),
                                   QVariant(s.right), QVariant(s.wrong), QVariant(s.seconds), QVariant(s.perMinute),
-                                  text(s.rating), text(s.learner)})
+                                  text(s.rating), text(s.learner), nullable(s.uid), nullable(s.outbox)})
             q.addBindValue(v);
-        if (!q.exec() || !q.next()) return fail(q);
-        const qint64 id = q.value(0).toLongLong();
+        if (!q.exec()) return fail(q);
+        const bool fresh = q.next();
+        qint64 id = fresh ? q.value(0).toLongLong() : 0;
         q.finish();
-        if (!s.misses.isEmpty()) {
+        if (!fresh) {
+            if (!q.prepare(QStringLiteral("SELECT id FROM sessions WHERE uid = ?"))) return fail(q);
+            q.addBindValue(s.uid);
+            if (!q.exec() || !q.next()) return fail(q);
+            id = q.value(0).toLongLong();
+            q.finish();
+        }
+        if (fresh && !s.misses.isEmpty()) {
             QSqlQuery m(db_);
             if (!m.prepare(QStringLiteral("INSERT INTO misses (session_id, unit, expected, typed, count) VALUES (?, ?, ?, ?, ?)")))
                 return fail(m);
@@ -141,21 +154,7 @@ public:
         QSqlQuery q(db_);
         QList<Session> out;
         if (!read(q, sql, binds)) return out;
-        while (q.next()) {
-            Session s;
-            s.id = q.value(0).toLongLong();
-            s.startedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
-            s.kind = q.value(2).toString();
-            s.title = q.value(3).toString();
-            s.typed = q.value(4).toInt();
-            s.right = q.value(5).toInt();
-            s.wrong = q.value(6).toInt();
-            s.seconds = q.value(7).toInt();
-            s.perMinute = q.value(8).toInt();
-            s.rating = q.value(9).toString();
-            s.learner = q.value(10).toString();
-            out.append(s);
-        }
+        while (q.next()) out.append(fromRow(q));
         return out;
     }
 
@@ -190,7 +189,48 @@ public:
         return out;
     }
 
+    QList<Session> awaiting(const QString& server) const override {
+        QList<Session> out;
+        if (!hasOutbox_) return out;
+        QSqlQuery q(db_);
+        if (!read(q,
+                  QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
+                                 "per_minute, rating, learner, uid FROM sessions WHERE outbox = ? ORDER BY id"),
+                  {server}))
+            return out;
+        while (q.next()) {
+            Session s = fromRow(q);
+            s.uid = q.value(11).toString();
+            out.append(s);
+        }
+        for (Session& s : out) s.misses = misses(s.id);
+        return out;
+    }
+
+    bool delivered(const QString& uid) override {
+        QSqlQuery q(db_);
+        if (!q.prepare(QStringLiteral("UPDATE sessions SET outbox = NULL WHERE uid = ?"))) return false;
+        q.addBindValue(uid);
+        return q.exec();
+    }
+
 private:
+    static Session fromRow(const QSqlQuery& q) {
+        Session s;
+        s.id = q.value(0).toLongLong();
+        s.startedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
+        s.kind = q.value(2).toString();
+        s.title = q.value(3).toString();
+        s.typed = q.value(4).toInt();
+        s.right = q.value(5).toInt();
+        s.wrong = q.value(6).toInt();
+        s.seconds = q.value(7).toInt();
+        s.perMinute = q.value(8).toInt();
+        s.rating = q.value(9).toString();
+        s.learner = q.value(10).toString();
+        return s;
+    }
+
     // Prepares and runs one read; a failure is kept, with its cause, for problem().
     bool read(QSqlQuery& q, const QString& sql, const QVariantList& binds) const {
         q.setForwardOnly(true);
@@ -210,6 +250,7 @@ private:
     bool writable_ = true;
     bool inMemory_ = false;
     bool hasLearner_ = true;
+    bool hasOutbox_ = true;
     QString openProblem_;
     mutable QString readError_;
     // mutable: Qt's query API takes the connection by value but the store's readers are const.
@@ -274,7 +315,7 @@ bool openSqlite(SqlStore& store, const QString& path, Mode mode, QString* error,
     QString why;
     if (!schema::inspect(db, Engine::Sqlite, &found, &why)) return fail(why, Fault::Trouble);
     if (found.state == schema::Found::NotOurs) return fail(found.why, Fault::Refused);
-    store.setHasLearner(found.hasLearner);
+    store.setColumns(found);
     if (found.state == schema::Found::ReadOnly || found.state == schema::Found::Broken) {
         store.setReadOnly(QStringLiteral("成绩记录文件 %1：%2").arg(path, found.why));
         return true;
@@ -285,7 +326,7 @@ bool openSqlite(SqlStore& store, const QString& path, Mode mode, QString* error,
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=ON"})
         if (!q.exec(QString::fromLatin1(pragma))) return fail(q.lastError().text(), faultOf(q.lastError()));
     if (!schema::migrate(db, Engine::Sqlite, schema::kCurrent, &why)) return fail(why, Fault::Trouble);
-    store.setHasLearner(true);
+    store.setColumns(schema::Found{});
     if (!memory) {
         // The learner's own: no one else reads the history (nor its journal files).
         for (const char* side : {"", "-wal", "-shm"}) {
@@ -473,13 +514,13 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
     schema::Found found;
     if (!schema::inspect(db, Engine::Postgres, &found, &why)) return fail(why);
     if (found.state == schema::Found::NotOurs) return fail(found.why);
-    store->setHasLearner(found.hasLearner);
+    store->setColumns(found);
     if (found.state == schema::Found::ReadOnly || found.state == schema::Found::Broken) {
         store->setReadOnly(QStringLiteral("成绩记录服务器 %1：%2").arg(store->location(), found.why));
         return store;
     }
     if (!schema::migrate(store->db(), Engine::Postgres, schema::kCurrent, &why)) return fail(why);
-    store->setHasLearner(true);
+    store->setColumns(schema::Found{});
     return store;
 }
 

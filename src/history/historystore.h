@@ -31,6 +31,8 @@ struct Session {
     int perMinute = 0;       // the report's speed (0 where the report shows none)
     QString rating;          // the report's rating text
     QString learner;         // login name; filled on a class server
+    QString uid;             // unique per session, so that a row sent twice is kept once
+    QString outbox;          // in the local file: the server it still has to reach
     QList<Miss> misses;
 };
 
@@ -85,6 +87,16 @@ public:
     virtual QList<Miss> misses(qint64 sessionId) const = 0;
     // The most-missed units of one unit type over this learner's last `recentSessions` sessions.
     virtual QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const = 0;
+    // The sessions recorded here while `server` was away, oldest first, misses filled.
+    virtual QList<Session> awaiting(const QString& server) const {
+        Q_UNUSED(server);
+        return {};
+    }
+    // The session with this uid has reached its server.
+    virtual bool delivered(const QString& uid) {
+        Q_UNUSED(uid);
+        return true;
+    }
 };
 
 }  // namespace history

@@ -5,6 +5,9 @@
 #include <QSemaphore>
 #include <QThread>
 #include <QTimer>
+#include <QUuid>
+
+#include <algorithm>
 
 namespace history {
 
@@ -26,7 +29,8 @@ public:
     // waiting; they go in at the next session or the next retry, whichever comes first.
     void drain() {
         QStringList messages;
-        if (!store_ || !store_->keeps()) store_ = Store::open(&messages);
+        if (serverDown_) reconnect(messages);
+        if (!store_ || !store_->keeps()) openStore(messages);
         int written = 0;
         while (store_ && store_->keeps()) {
             Session s;
@@ -35,6 +39,8 @@ public:
                 if (shared_->orphaned || shared_->pending.isEmpty()) break;
                 s = shared_->pending.front();
             }
+            // Recorded here while the server is away: sent there when it is back.
+            if (serverDown_) s.outbox = shown_;
             QString failure;
             if (store_->record(s, &failure)) {
                 QMutexLocker lock(&shared_->mutex);
@@ -44,12 +50,10 @@ public:
                 ++written;
                 continue;
             }
-            messages.append(failure);
-            if (store_->isClassServer()) {
-                // The server went away: this session and the next ones go to the local file.
-                store_ = Store::openFile(Store::localFile(), &messages);
-                if (store_ && store_->keeps()) messages.append(QStringLiteral("成绩改记在本机文件 %1").arg(store_->location()));
-            } else {
+            if (store_->isClassServer())
+                serverLost(failure, messages);
+            else {
+                messages.append(failure);
                 store_.reset();  // opened afresh at the next try
             }
         }
@@ -57,15 +61,13 @@ public:
         if (shared_->orphaned) return;
         if (store_) shared_->location = store_->location();
         if (shared_->pending.isEmpty()) {
-            retry_.reset();
+            if (!serverDown_ && retry_) retry_->stop();
             if (troubled_) {
                 // One message when the outage ends, as there was one when it began.
                 troubled_ = false;
-                emit shared_->owner->message(
-                    QStringLiteral("成绩记录恢复正常：暂存的%1次成绩已记入 %2").arg(written).arg(shared_->location));
-            } else if (!messages.isEmpty()) {
-                emit shared_->owner->message(messages.join(QLatin1Char('\n')));
+                messages.append(QStringLiteral("成绩记录恢复正常：暂存的%1次成绩已记入 %2").arg(written).arg(shared_->location));
             }
+            if (!messages.isEmpty()) emit shared_->owner->message(messages.join(QLatin1Char('\n')));
             return;
         }
         if (!troubled_) {
@@ -74,14 +76,20 @@ public:
                                 .arg(shared_->pending.size()));
             emit shared_->owner->message(messages.join(QLatin1Char('\n')));
         }
-        if (!retry_) {
-            retry_ = std::make_unique<QTimer>();
-            retry_->setInterval(kRetryMs);
-            QObject::connect(retry_.get(), &QTimer::timeout, this, [this] { drain(); });
-            retry_->start();
-        }
+        retryIn(kRetryMs);
     }
 
+    // The retry timer: a lost server is tried again with a growing pause.
+    void retry() {
+        QStringList messages;
+        if (serverDown_) reconnect(messages);
+        if (!messages.isEmpty()) {
+            QMutexLocker lock(&shared_->mutex);
+            if (shared_->orphaned) return;
+            emit shared_->owner->message(messages.join(QLatin1Char('\n')));
+        }
+        drain();
+    }
     void close() {
         bool waiting = false;
         {
@@ -95,6 +103,78 @@ public:
 
 private:
     static constexpr int kRetryMs = 30000;
+    static constexpr int kFirstReconnectMs = 5000, kLastReconnectMs = 300000;
+
+    void openStore(QStringList& messages) {
+        if (url_.isNull()) {
+            url_ = qEnvironmentVariable("JAXO_HISTORY_URL", QLatin1String(""));
+            shown_ = Store::shownAddress(url_);
+        }
+        if (!url_.isEmpty() && !serverDown_) {
+            QString why;
+            store_ = Store::openServer(url_, &why);
+            if (store_) return;
+            serverLost(why, messages);
+            return;
+        }
+        store_ = Store::openFile(Store::localFile(), &messages);
+    }
+
+    // The server is away: rows go to the local file until it is back. Said once an outage.
+    void serverLost(const QString& why, QStringList& messages) {
+        serverDown_ = true;
+        store_ = Store::openFile(Store::localFile(), &messages);
+        if (!outageSaid_) {
+            outageSaid_ = true;
+            messages.append(QStringLiteral("无法连接成绩记录服务器 %1（%2），成绩先记在本机文件 %3，服务器恢复后自动补送")
+                                .arg(shown_, why.trimmed(), Store::localFile()));
+        }
+        if (backoffMs_ == 0) backoffMs_ = kFirstReconnectMs;
+        retryIn(backoffMs_);
+    }
+
+    // Tries the server again; when it answers, the rows the local file holds for it are
+    // sent, each once (the server keeps a session's uid only once), then the new ones.
+    void reconnect(QStringList& messages) {
+        QString why;
+        std::unique_ptr<Store> server = Store::openServer(url_, &why);
+        if (!server) {
+            backoffMs_ = std::min(backoffMs_ * 2, kLastReconnectMs);
+            retryIn(backoffMs_);
+            return;
+        }
+        std::unique_ptr<Store> local = Store::openFile(Store::localFile());
+        int sent = 0;
+        for (Session& s : local ? local->awaiting(shown_) : QList<Session>()) {
+            s.outbox.clear();
+            if (!server->record(s, &why) || !local->delivered(s.uid)) {
+                retryIn(backoffMs_);
+                return;
+            }
+            ++sent;
+        }
+        serverDown_ = false;
+        outageSaid_ = false;
+        backoffMs_ = 0;
+        store_ = std::move(server);
+        messages.append(sent > 0 ? QStringLiteral("成绩记录服务器 %1 恢复连接：本机暂存的%2次成绩已补送").arg(shown_).arg(sent)
+                                 : QStringLiteral("成绩记录服务器 %1 恢复连接").arg(shown_));
+    }
+
+    void retryIn(int ms) {
+        if (!retry_) {
+            retry_ = std::make_unique<QTimer>();
+            retry_->setSingleShot(true);
+            QObject::connect(retry_.get(), &QTimer::timeout, this, [this] { retry(); });
+        }
+        if (!retry_->isActive() || retry_->remainingTime() > ms) retry_->start(ms);
+    }
+
+    QString url_;    // JAXO_HISTORY_URL, read at the first session
+    QString shown_;  // the same without its password
+    bool serverDown_ = false;
+    bool outageSaid_ = false;
+    int backoffMs_ = 0;
 
     std::shared_ptr<Shared> shared_;
     std::unique_ptr<Store> store_;
@@ -139,6 +219,8 @@ void Recorder::record(const Session& session) {
     {
         QMutexLocker lock(&shared_->mutex);
         shared_->pending.append(session);
+        if (shared_->pending.back().uid.isEmpty())
+            shared_->pending.back().uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     }
     if (!thread_->isRunning()) thread_->start(QThread::LowPriority);
     QMetaObject::invokeMethod(worker_, [w = worker_] { w->drain(); }, Qt::QueuedConnection);

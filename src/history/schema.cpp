@@ -33,6 +33,12 @@ QStringList stepsTo(int v, Engine engine) {
             QStringLiteral("ALTER TABLE sessions ADD COLUMN learner TEXT NOT NULL DEFAULT ''"),
             QStringLiteral("CREATE INDEX sessions_learner ON sessions (learner, kind, id)"),
         };
+    case 3:
+        return {
+            QStringLiteral("ALTER TABLE sessions ADD COLUMN uid TEXT"),
+            QStringLiteral("ALTER TABLE sessions ADD COLUMN outbox TEXT"),
+            QStringLiteral("CREATE UNIQUE INDEX sessions_uid ON sessions (uid)"),
+        };
     default:
         return {};
     }
@@ -89,6 +95,7 @@ QStringList needed(const QString& table, int v) {
                   QStringLiteral("wrong_count"), QStringLiteral("seconds"),    QStringLiteral("per_minute"),
                   QStringLiteral("rating")};
     if (v >= 2) c << QStringLiteral("learner");
+    if (v >= 3) c << QStringLiteral("uid") << QStringLiteral("outbox");
     return c;
 }
 
@@ -162,7 +169,10 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
             found->why = QStringLiteral("它不完整：缺少 %1 表").arg(table);
             return true;
         }
-        if (table == QLatin1String("sessions")) found->hasLearner = named(have, QStringLiteral("learner"));
+        if (table == QLatin1String("sessions")) {
+            found->hasLearner = named(have, QStringLiteral("learner"));
+            found->hasOutbox = named(have, QStringLiteral("outbox"));
+        }
         QStringList missing;
         for (const QString& n : needed(table, std::min(found->version, kCurrent)))
             if (!named(have, n)) missing << n;

@@ -17,7 +17,9 @@ namespace history::schema {
 enum class Engine { Sqlite, Postgres };
 
 // Version 1: sessions and misses. Version 2: sessions.learner, for a class server.
-constexpr int kCurrent = 2;
+// Version 3: sessions.uid (unique), so that a session sent twice is kept once, and
+// sessions.outbox, the server a row recorded during an outage still has to reach.
+constexpr int kCurrent = 3;
 // The oldest version that can add rows to a database at kCurrent.
 constexpr int kWritableBy = 1;
 
@@ -35,6 +37,7 @@ struct Found {
     } state = Fresh;
     int version = 0;
     bool hasLearner = true;  // sessions.learner is there (version 2 on)
+    bool hasOutbox = true;   // sessions.outbox is there (version 3 on)
     QString why;             // for ReadOnly, Broken and NotOurs: what was found
 };
 
