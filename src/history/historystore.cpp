@@ -66,6 +66,7 @@ public:
         writable_ = false;
         openProblem_ = why;
     }
+    void setLearner(const QString& learner) { learner_ = learner; }
     void setColumns(const schema::Found& found) {
         hasLearner_ = found.hasLearner;
         hasOutbox_ = found.hasOutbox;
@@ -510,6 +511,14 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
     if (!db.open()) return fail(db.lastError().text());
     // Notices ("already exists, skipping") are not for the learner's terminal.
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
+    // With classroom rights each learner logs in as their own role, and the rows they
+    // may write are those that carry its name.
+    QSqlQuery who(db);
+    if (who.exec(QStringLiteral("SELECT session_user, EXISTS (SELECT 1 FROM pg_roles r WHERE r.rolname = 'jaxo_learner' "
+                                "AND pg_has_role(session_user, r.oid, 'MEMBER'))")) &&
+        who.next() && who.value(1).toBool())
+        store->setLearner(who.value(0).toString());
+    who.finish();
     QString why;
     schema::Found found;
     if (!schema::inspect(db, Engine::Postgres, &found, &why)) return fail(why);

@@ -1,5 +1,6 @@
 #include "history/schema.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -189,6 +190,50 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
             }
     }
     return true;
+}
+
+QString classSetupSql() {
+    QStringList out{QStringLiteral("-- Jaxo4.00: classroom rights on a PostgreSQL server, schema version %1.").arg(kCurrent),
+                    QStringLiteral("-- Run once as the database's owner, e.g.  jaxo --print-class-schema | psql -d jaxo"),
+                    QStringLiteral("-- Then for each learner:  CREATE ROLE <login name> LOGIN IN ROLE jaxo_learner;"),
+                    QStringLiteral("-- and for each teacher:   CREATE ROLE <login name> LOGIN IN ROLE jaxo_teacher;"),
+                    QStringLiteral("BEGIN;")};
+    // Our tables as the program makes them, each step safe to run on tables already there.
+    static const QRegularExpression create(QStringLiteral("^CREATE (UNIQUE )?(TABLE|INDEX) (?!IF)"));
+    for (int v = 1; v <= kCurrent; ++v)
+        for (QString sql : stepsTo(v, Engine::Postgres)) {
+            sql.replace(create, QStringLiteral("CREATE \\1\\2 IF NOT EXISTS "));
+            sql.replace(QStringLiteral(" ADD COLUMN "), QStringLiteral(" ADD COLUMN IF NOT EXISTS "));
+            out << sql + QLatin1Char(';');
+        }
+    out << QStringLiteral("INSERT INTO meta (name, value) VALUES ('schema', %1), ('writable_by', %2) "
+                          "ON CONFLICT (name) DO UPDATE SET value = GREATEST(meta.value, excluded.value);")
+               .arg(kCurrent)
+               .arg(kWritableBy);
+    out << QStringLiteral(R"(DO $$ BEGIN
+  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'jaxo_learner') THEN CREATE ROLE jaxo_learner NOLOGIN; END IF;
+  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'jaxo_teacher') THEN CREATE ROLE jaxo_teacher NOLOGIN; END IF;
+END $$;
+GRANT SELECT ON meta TO jaxo_learner, jaxo_teacher;
+GRANT SELECT, INSERT ON sessions, misses TO jaxo_learner;
+GRANT UPDATE (outbox) ON sessions TO jaxo_learner;
+GRANT USAGE ON SEQUENCE sessions_id_seq TO jaxo_learner;
+GRANT SELECT ON sessions, misses TO jaxo_teacher;
+ALTER TABLE sessions ENABLE ROW LEVEL SECURITY;
+ALTER TABLE misses ENABLE ROW LEVEL SECURITY;
+DROP POLICY IF EXISTS learner_own ON sessions;
+DROP POLICY IF EXISTS teacher_all ON sessions;
+DROP POLICY IF EXISTS learner_own ON misses;
+DROP POLICY IF EXISTS teacher_all ON misses;
+CREATE POLICY learner_own ON sessions TO jaxo_learner
+  USING (learner = session_user) WITH CHECK (learner = session_user);
+CREATE POLICY teacher_all ON sessions FOR SELECT TO jaxo_teacher USING (true);
+CREATE POLICY learner_own ON misses TO jaxo_learner
+  USING (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user))
+  WITH CHECK (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user));
+CREATE POLICY teacher_all ON misses FOR SELECT TO jaxo_teacher USING (true);
+COMMIT;)");
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 bool migrate(QSqlDatabase& db, Engine engine, int target, QString* error) {

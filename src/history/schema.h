@@ -44,6 +44,12 @@ struct Found {
 // Looks the database over. False (and the SQL error) when it cannot even be read.
 bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error);
 
+// The SQL a database owner runs once to give a class its rights on a PostgreSQL
+// server: our tables at kCurrent, the group roles jaxo_learner (each learner's own
+// login role is made a member) and jaxo_teacher, and row-level security so that a
+// learner reads and adds only rows of their own, and a teacher reads every row.
+QString classSetupSql();
+
 // Brings the database up to `target` in one locked transaction, so that two copies
 // starting together migrate once. A database already at or beyond it is left alone.
 bool migrate(QSqlDatabase& db, Engine engine, int target, QString* error = nullptr);

@@ -760,6 +760,46 @@ private slots:
         QCOMPARE(Store::openFile(local)->awaiting(Store::shownAddress(serverUrl())).size(), 0);
     }
 
+    // Classroom rights: with the SQL the program prints, each learner's own role reads
+    // and adds only their own rows, even asking for the whole class; a teacher reads all.
+    void classroomRights() {
+        if (!onServer()) QSKIP("needs a server (JAXO_TEST_PG_URL)");
+        withRaw(file_, [](QSqlDatabase& db) {
+            QSqlQuery q(db);
+            QVERIFY2(q.exec(schema::classSetupSql()), qPrintable(q.lastError().text()));
+            for (const char* role : {"anna IN ROLE jaxo_learner", "ben IN ROLE jaxo_learner", "mrs_li IN ROLE jaxo_teacher"})
+                q.exec(QStringLiteral("CREATE ROLE %1 LOGIN").arg(QLatin1String(role)));
+        });
+        const auto as = [](const char* role) {
+            QUrl u(serverUrl());
+            u.setUserName(QString::fromLatin1(role));
+            QString why;
+            auto store = Store::openServer(u.toString(), &why);
+            if (!store) qWarning("%s", qPrintable(why));
+            return store;
+        };
+        for (const char* learner : {"anna", "ben"}) {
+            auto store = as(learner);
+            QVERIFY(store);
+            Session s = sample(QStringLiteral("radicals"), 1, 0,
+                               {Miss{QStringLiteral("radical"), QString::fromLatin1(learner), QStringLiteral("x"), 1}});
+            QString why;
+            QVERIFY2(store->record(s, &why), qPrintable(why));
+            Session claimed = sample(QStringLiteral("radicals"), 1, 0);
+            claimed.learner = learner == QByteArray("anna") ? QStringLiteral("ben") : QStringLiteral("anna");
+            QVERIFY(!store->record(claimed));  // a row in another learner's name is refused
+        }
+        const auto seen = [&](const char* role) {
+            QStringList who;
+            for (const Session& s : as(role)->sessions({}, true)) who << s.learner;
+            return who;
+        };
+        QCOMPARE(seen("anna"), QStringList{QStringLiteral("anna")});
+        QCOMPARE(seen("ben"), QStringList{QStringLiteral("ben")});
+        QCOMPARE(seen("mrs_li"), (QStringList{QStringLiteral("ben"), QStringLiteral("anna")}));
+        QCOMPARE(as("anna")->topMisses(QStringLiteral("radical"), 10, 0).size(), 1);
+    }
+
     // On a class server each learner sees their own rows, the teacher everyone's.
     void wholeClass() {
         if (!onServer()) QSKIP("needs a server (JAXO_TEST_PG_URL)");
