@@ -5,6 +5,7 @@
 #include "common/errors.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
@@ -85,6 +86,8 @@ void writeSettings(const Settings& value, LineStore& memo) {
     LineStore fresh;
     for (const Field& f : kFields) fresh.appendLine(lineOf(value, f));
     fresh.saveToFile(path);
+    // The learner's alone, also when an older version left it readable by all.
+    QFile::setPermissions(QString::fromStdString(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     memo = fresh;
 }
 
