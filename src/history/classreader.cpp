@@ -1,5 +1,6 @@
 #include "history/classreader.h"
 
+#include <QPointer>
 #include <QThread>
 
 #include <functional>
@@ -37,6 +38,11 @@ public:
         // Not waited for: a thread held by a silent server goes when it is let go, or
         // with the program.
         thread_->quit();
+        if (!thread_->isFinished()) {
+            // Deleted once finished; until then kept where a leak check finds it.
+            static QList<QPointer<QThread>> leftBehind;
+            leftBehind.append(thread_);
+        }
     }
 
     QString location() const override { return serving() ? shown_ : local_->location(); }

@@ -514,8 +514,10 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
     // With classroom rights each learner logs in as their own role, and the rows they
     // may write are those that carry its name.
     QSqlQuery who(db);
-    if (who.exec(QStringLiteral("SELECT session_user, EXISTS (SELECT 1 FROM pg_roles r WHERE r.rolname = 'jaxo_learner' "
-                                "AND pg_has_role(session_user, r.oid, 'MEMBER'))")) &&
+    // A member named in the grant, not a superuser, who counts as a member of every role.
+    if (who.exec(QStringLiteral("SELECT session_user, EXISTS (SELECT 1 FROM pg_auth_members m "
+                                "JOIN pg_roles g ON g.oid = m.roleid JOIN pg_roles u ON u.oid = m.member "
+                                "WHERE g.rolname = 'jaxo_learner' AND u.rolname = session_user)")) &&
         who.next() && who.value(1).toBool())
         store->setLearner(who.value(0).toString());
     who.finish();
