@@ -507,10 +507,14 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
     db.setUserName(address.user.isEmpty() ? learnerName() : address.user);
     if (!address.password.isEmpty()) db.setPassword(address.password);
     db.setDatabaseName(address.database.isEmpty() ? db.userName() : address.database);
-    db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    // A server gone silent is noticed: by the connection (TCP keepalives) and, while it
+    // still answers, by a statement that takes too long.
+    db.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives=1;keepalives_idle=30;keepalives_interval=10;"
+                                        "keepalives_count=3"));
     if (!db.open()) return fail(db.lastError().text());
     // Notices ("already exists, skipping") are not for the learner's terminal.
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
+    QSqlQuery(db).exec(QStringLiteral("SET statement_timeout TO '15s'"));
     // With classroom rights each learner logs in as their own role, and the rows they
     // may write are those that carry its name.
     QSqlQuery who(db);
