@@ -5,6 +5,7 @@
 #include "common/datadir.h"
 #include "common/errors.h"
 #include "common/install.h"
+#include "history/schema.h"
 #include "sound/fluidoutput.h"
 #include "widgets/iconstyle.h"
 
@@ -17,6 +18,8 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 #include <exception>
 #include <functional>
@@ -72,6 +75,11 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // For a class's database owner: the SQL that sets up the tables and the rights.
+    if (argc == 2 && std::strcmp(argv[1], "--print-class-schema") == 0) {
+        std::fputs(history::schema::classSetupSql().toUtf8().constData(), stdout);
+        return 0;
+    }
     JaxoApplication app(argc, argv);  // 1
     // A Chinese program: the toolkit's own texts (context menus, message buttons) in
     // Chinese too, and pop-up menus and message boxes in the Song face.

@@ -11,6 +11,7 @@
 #include "common/errors.h"
 #include "english/englishpanel.h"
 #include "exercise/exercisekinds.h"
+#include "history/classreader.h"
 #include "history/recorder.h"
 #include "history/reportsession.h"
 #include "history/windowloader.h"
@@ -46,6 +47,8 @@ constexpr int kCollapsedHeight = 25;
 // Room for the widest and the tallest panel: a smaller window (a small or scaled
 // screen) scrolls, so every control stays within reach.
 constexpr QSize kDeskMinimum(712, 500);
+// The 成绩记录 window waits no longer than this for the recorder or a class server.
+constexpr int kHistoryPatienceMs = 150;
 
 // Alt+letter for each tab: the initial of its pinyin.
 constexpr Qt::Key kTabKeys[5] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_B, Qt::Key_X};
@@ -544,15 +547,14 @@ void MainWindow::quitProgram() { close(); }
 
 history::Store* MainWindow::historyStore() {
     // What the recorder still holds goes in first, so the window shows the latest report.
-    history_->flush();
-    if (historyReader_) return historyReader_.get();
-    if (services_.openHistory) {
-        historyReader_ = services_.openHistory();
-    } else {
-        QStringList problems;
-        historyReader_ = history::Store::open(&problems);
-        for (const QString& p : problems) services_.messages->showError(errors::displayText(p));
-    }
+    // Never long: a recorder held up by a silent server is not waited for.
+    history_->flush(kHistoryPatienceMs);
+    // A reader that met trouble is opened afresh: the trouble may be over.
+    if (historyReader_ && historyReader_->problem().isEmpty()) return historyReader_.get();
+    historyReader_.reset();
+    // Its problems are the window's to show, with what it could read; the recorder has
+    // already reported them once.
+    historyReader_ = services_.openHistory ? services_.openHistory() : history::openReader(kHistoryPatienceMs);
     return historyReader_.get();
 }
 

@@ -2,7 +2,13 @@
 
 #include "common/errors.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace atomicwrite {
 
@@ -24,9 +30,22 @@ bool write(const QString& path, QByteArrayView data, QString* error, const Optio
         done += n;
     }
     if (!f.flush() || f.error() != QFileDevice::NoError) return fail();
-    if (options.permissions && !f.setPermissions(*options.permissions)) return fail();
+    std::optional<QFileDevice::Permissions> permissions = options.permissions;
+    if (!permissions && !QFileInfo::exists(path)) permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (permissions && !f.setPermissions(*permissions)) return fail();
     if (!f.commit()) return fail();
     return true;
+}
+
+bool makeFolder(const QString& folder, QString* error) {
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    if (QFileInfo(clean).isDir()) return true;
+    const QString parent = QFileInfo(clean).path();
+    if (parent != clean && !makeFolder(parent, error)) return false;
+    if (::mkdir(QFile::encodeName(clean).constData(), 0700) == 0 || (errno == EEXIST && QFileInfo(clean).isDir()))
+        return true;
+    if (error) *error = QStringLiteral("%1：%2").arg(clean, QString::fromLocal8Bit(strerror(errno)));
+    return false;
 }
 
 }  // namespace atomicwrite

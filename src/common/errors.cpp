@@ -8,6 +8,9 @@ QString damaged(const std::string& path, long long offset) {
         .arg(QString::fromStdString(path))
         .arg(offset);
 }
+QString damagedText(const std::string& path, const QString& why) {
+    return QStringLiteral("File %1 is damaged: %2").arg(QString::fromStdString(path), why);
+}
 QString notAnInteger(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
 QString displayText(const QString& text) {
     if (!text.isEmpty() && text.back() > QLatin1Char('.')) return text + QLatin1Char('.');

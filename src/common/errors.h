@@ -18,6 +18,8 @@ QString cannotOpen(const std::string& path);
 QString cannotCreate(const std::string& path);
 // A text file that is not valid GB18030; offset counts bytes from 0.
 QString damaged(const std::string& path, long long offset);
+// A text file that is valid but unfit for its use, with why.
+QString damagedText(const std::string& path, const QString& why);
 QString notAnInteger(const QString& text);
 // The error display's text: a full stop is appended when the text is not empty and
 // its last character sorts above the full stop.

@@ -57,6 +57,19 @@ void LineStore::loadFile(const std::string& path, Check check) {
     loadText(data);
 }
 
+QString LineStore::practiceProblem(const std::string& path, long long maxLineBytes) const {
+    bool anything = false;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const ByteText& l = lines_[i];
+        if (static_cast<long long>(l.size()) > maxLineBytes)
+            return errors::damagedText(path, QStringLiteral("line %1 is %2 bytes long, more than a screen can show")
+                                                 .arg(i + 1)
+                                                 .arg(l.size()));
+        anything = anything || l.find_first_not_of(" \t\f\v") != ByteText::npos;
+    }
+    return anything ? QString() : errors::damagedText(path, QStringLiteral("it holds no text to practise"));
+}
+
 ByteText LineStore::joinedText(ByteText in) {
     size_t lone = 0;  // breaks that are not CR LF: each grows by one byte
     for (size_t i = 0; i < in.size(); ++i) {

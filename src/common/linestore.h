@@ -23,6 +23,10 @@ public:
     // naming the file and the offset of its first bad byte when it is damaged; the
     // content is then left as it was.
     void loadFile(const std::string& path, Check check = Check::Gb18030);
+    // For a text to practise on, read from path: the damage message when it holds
+    // nothing to type (empty, or only blanks and line breaks) or a line longer than
+    // maxLineBytes, which no screen shows; empty when it is fit.
+    QString practiceProblem(const std::string& path, long long maxLineBytes) const;
     void loadText(std::string_view text);
     // The file's bytes, with the errors of loadFile.
     static ByteText readFile(const std::string& path);

@@ -16,8 +16,14 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
     try {
         if (generated)
             text.loadText(*generated);
-        else if (!kind.file.empty())
-            text.loadFile(s.appDir + std::string(kind.file));
+        else if (!kind.file.empty()) {
+            const std::string path = s.appDir + std::string(kind.file);
+            text.loadFile(path);
+            // A word list shows a line at a time; a lesson is cut into pages, and the
+            // longest shipped line is an article of 12,000 bytes.
+            const QString unfit = text.practiceProblem(path, kind.panel == ExercisePanel::Vocabulary ? 1024 : 65536);
+            if (!unfit.isEmpty()) throw JaxoError(unfit);
+        }
     } catch (const JaxoError& e) {
         host_.showError(e);
         return false;

@@ -1,5 +1,6 @@
 #include "history/historystore.h"
 
+#include "common/atomicwrite.h"
 #include "history/schema.h"
 
 #include <QDir>
@@ -10,9 +11,13 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QRegularExpression>
 #include <QUrlQuery>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -50,12 +55,39 @@ public:
     }
     QSqlDatabase& db() { return db_; }
     void setDb(const QSqlDatabase& db) { db_ = db; }
+    // Reading only: a newer version's tables, an incomplete database, or a file that cannot be written now.
+    void setReadOnly(const QString& why) {
+        writable_ = false;
+        openProblem_ = why;
+    }
+    // Nothing else could be opened: an empty database that takes no rows, only says why.
+    void setInMemory(const QString& why) {
+        inMemory_ = true;
+        writable_ = false;
+        openProblem_ = why;
+    }
+    void setLearner(const QString& learner) { learner_ = learner; }
+    void setColumns(const schema::Found& found) {
+        hasLearner_ = found.hasLearner;
+        hasOutbox_ = found.hasOutbox;
+    }
 
     QString location() const override { return location_; }
     bool isClassServer() const override { return engine_ == Engine::Postgres; }
+    bool keeps() const override { return writable_ && !inMemory_; }
+    QString problem() const override {
+        QStringList parts;
+        for (const QString& p : {openProblem_, readError_})
+            if (!p.isEmpty()) parts << p;
+        return parts.join(QLatin1Char('\n'));
+    }
 
     bool record(Session& s, QString* message) override {
         if (s.learner.isEmpty()) s.learner = learner_;
+        if (!writable_) {
+            if (message) *message = QStringLiteral("成绩没有记入 %1：%2").arg(location_, openProblem_);
+            return false;
+        }
         QSqlQuery q(db_);
         auto fail = [&](const QSqlQuery& failed) {
             if (message)
@@ -66,18 +98,31 @@ public:
         // IMMEDIATE: take the write lock (waiting out another copy) before anything is written.
         if (!q.exec(engine_ == Engine::Sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN")))
             return fail(q);
-        q.prepare(QStringLiteral("INSERT INTO sessions (started_at, kind, title, typed, right_count, wrong_count, "
-                                 "seconds, per_minute, rating, learner) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+        // A session already there (sent before its answer was lost) is kept once.
+        if (!q.prepare(QStringLiteral("INSERT INTO sessions (started_at, kind, title, typed, right_count, wrong_count, "
+                                      "seconds, per_minute, rating, learner, uid, outbox) "
+                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uid) DO NOTHING RETURNING id")))
+            return fail(q);
+        const auto nullable = [](const QString& t) { return t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t); };
         for (const QVariant& v : {text(isoLocal(s.startedAt)), text(s.kind), text(s.title), QVariant(s.typed),
                                   QVariant(s.right), QVariant(s.wrong), QVariant(s.seconds), QVariant(s.perMinute),
-                                  text(s.rating), text(s.learner)})
+                                  text(s.rating), text(s.learner), nullable(s.uid), nullable(s.outbox)})
             q.addBindValue(v);
-        if (!q.exec() || !q.next()) return fail(q);
-        const qint64 id = q.value(0).toLongLong();
+        if (!q.exec()) return fail(q);
+        const bool fresh = q.next();
+        qint64 id = fresh ? q.value(0).toLongLong() : 0;
         q.finish();
-        if (!s.misses.isEmpty()) {
+        if (!fresh) {
+            if (!q.prepare(QStringLiteral("SELECT id FROM sessions WHERE uid = ?"))) return fail(q);
+            q.addBindValue(s.uid);
+            if (!q.exec() || !q.next()) return fail(q);
+            id = q.value(0).toLongLong();
+            q.finish();
+        }
+        if (fresh && !s.misses.isEmpty()) {
             QSqlQuery m(db_);
-            m.prepare(QStringLiteral("INSERT INTO misses (session_id, unit, expected, typed, count) VALUES (?, ?, ?, ?, ?)"));
+            if (!m.prepare(QStringLiteral("INSERT INTO misses (session_id, unit, expected, typed, count) VALUES (?, ?, ?, ?, ?)")))
+                return fail(m);
             for (const Miss& miss : s.misses) {
                 m.addBindValue(id);
                 m.addBindValue(text(miss.unit));
@@ -94,133 +139,211 @@ public:
 
     QList<Session> sessions(const QString& kind, bool wholeClass, int limit) const override {
         QString sql = QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
-                                     "per_minute, rating, learner FROM sessions WHERE 1 = 1");
-        if (!kind.isEmpty()) sql += QStringLiteral(" AND kind = ?");
-        const bool mine = isClassServer() && !wholeClass;
-        if (mine) sql += QStringLiteral(" AND learner = ?");
+                                     "per_minute, rating, %1 FROM sessions WHERE 1 = 1")
+                          .arg(hasLearner_ ? QStringLiteral("learner") : QStringLiteral("''"));
+        QVariantList binds;
+        if (!kind.isEmpty()) {
+            sql += QStringLiteral(" AND kind = ?");
+            binds << kind;
+        }
+        if (isClassServer() && !wholeClass) {
+            sql += QStringLiteral(" AND learner = ?");
+            binds << learner_;
+        }
         sql += QStringLiteral(" ORDER BY id DESC");
         if (limit > 0) sql += QStringLiteral(" LIMIT %1").arg(limit);
         QSqlQuery q(db_);
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        if (!kind.isEmpty()) q.addBindValue(kind);
-        if (mine) q.addBindValue(learner_);
         QList<Session> out;
-        if (!q.exec()) return out;
-        while (q.next()) {
-            Session s;
-            s.id = q.value(0).toLongLong();
-            s.startedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
-            s.kind = q.value(2).toString();
-            s.title = q.value(3).toString();
-            s.typed = q.value(4).toInt();
-            s.right = q.value(5).toInt();
-            s.wrong = q.value(6).toInt();
-            s.seconds = q.value(7).toInt();
-            s.perMinute = q.value(8).toInt();
-            s.rating = q.value(9).toString();
-            s.learner = q.value(10).toString();
-            out.append(s);
-        }
+        if (!read(q, sql, binds)) return out;
+        while (q.next()) out.append(fromRow(q));
         return out;
     }
 
     QList<Miss> misses(qint64 sessionId) const override {
         QSqlQuery q(db_);
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT unit, expected, typed, count FROM misses WHERE session_id = ? "
-                                 "ORDER BY count DESC, unit, expected, typed"));
-        q.addBindValue(sessionId);
         QList<Miss> out;
-        if (!q.exec()) return out;
+        if (!read(q,
+                  QStringLiteral("SELECT unit, expected, typed, count FROM misses WHERE session_id = ? "
+                                 "ORDER BY count DESC, unit, expected, typed"),
+                  {sessionId}))
+            return out;
         while (q.next()) out.append(Miss{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()});
         return out;
     }
 
     QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const override {
         QString recent = QStringLiteral("SELECT id FROM sessions");
-        if (isClassServer()) recent += QStringLiteral(" WHERE learner = ?");
+        QVariantList binds{unit};
+        if (isClassServer()) {
+            recent += QStringLiteral(" WHERE learner = ?");
+            binds << learner_;
+        }
         recent += QStringLiteral(" ORDER BY id DESC LIMIT %1").arg(qMax(recentSessions, 0));
         QString sql = QStringLiteral("SELECT expected, SUM(count) AS n FROM misses WHERE unit = ? AND session_id IN (%1) "
                                      "GROUP BY expected ORDER BY n DESC, expected")
                           .arg(recent);
         if (limit > 0) sql += QStringLiteral(" LIMIT %1").arg(limit);
         QSqlQuery q(db_);
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        q.addBindValue(unit);
-        if (isClassServer()) q.addBindValue(learner_);
         QList<MissTally> out;
-        if (!q.exec()) return out;
+        if (!read(q, sql, binds)) return out;
         while (q.next()) out.append(MissTally{unit, q.value(0).toString(), q.value(1).toInt()});
         return out;
     }
 
+    QList<Session> awaiting(const QString& server) const override {
+        QList<Session> out;
+        if (!hasOutbox_) return out;
+        QSqlQuery q(db_);
+        if (!read(q,
+                  QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
+                                 "per_minute, rating, learner, uid FROM sessions WHERE outbox = ? ORDER BY id"),
+                  {server}))
+            return out;
+        while (q.next()) {
+            Session s = fromRow(q);
+            s.uid = q.value(11).toString();
+            out.append(s);
+        }
+        for (Session& s : out) s.misses = misses(s.id);
+        return out;
+    }
+
+    bool delivered(const QString& uid) override {
+        QSqlQuery q(db_);
+        if (!q.prepare(QStringLiteral("UPDATE sessions SET outbox = NULL WHERE uid = ?"))) return false;
+        q.addBindValue(uid);
+        return q.exec();
+    }
+
 private:
+    static Session fromRow(const QSqlQuery& q) {
+        Session s;
+        s.id = q.value(0).toLongLong();
+        s.startedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
+        s.kind = q.value(2).toString();
+        s.title = q.value(3).toString();
+        s.typed = q.value(4).toInt();
+        s.right = q.value(5).toInt();
+        s.wrong = q.value(6).toInt();
+        s.seconds = q.value(7).toInt();
+        s.perMinute = q.value(8).toInt();
+        s.rating = q.value(9).toString();
+        s.learner = q.value(10).toString();
+        return s;
+    }
+
+    // Prepares and runs one read; a failure is kept, with its cause, for problem().
+    bool read(QSqlQuery& q, const QString& sql, const QVariantList& binds) const {
+        q.setForwardOnly(true);
+        bool ok = q.prepare(sql);
+        if (ok) {
+            for (const QVariant& v : binds) q.addBindValue(v);
+            ok = q.exec();
+        }
+        if (!ok) readError_ = QStringLiteral("读取 %1 时出错：%2").arg(location_, q.lastError().text().trimmed());
+        return ok;
+    }
+
     QString connection_;
     Engine engine_;
     QString location_;
     QString learner_;
+    bool writable_ = true;
+    bool inMemory_ = false;
+    bool hasLearner_ = true;
+    bool hasOutbox_ = true;
+    QString openProblem_;
+    mutable QString readError_;
     // mutable: Qt's query API takes the connection by value but the store's readers are const.
     mutable QSqlDatabase db_;
+};
+
+// Why an attempt to open a file failed.
+enum class Fault {
+    None,
+    Damage,   // SQLite proves the file is no database, or a damaged one: it may be set aside
+    Trouble,  // the disk, the folder, permissions or a lock: the file is left alone
+    Refused,  // tables of another program: never touched
 };
 
 struct Attempt {
     std::unique_ptr<SqlStore> store;
     QString error;
-    bool damaged = false;  // the file itself is at fault, not a lock or the folder
+    Fault fault = Fault::None;
 };
 
-// SQLite's primary result codes that mean the file cannot serve as a database.
-bool damageCode(const QSqlError& e) {
+// SQLite's primary result codes that prove the file itself cannot serve as a database.
+// Everything else (I/O errors, a full disk, permissions, locks) is trouble around it.
+Fault faultOf(const QSqlError& e) {
     bool ok = false;
     const int code = e.nativeErrorCode().toInt(&ok) & 0xff;
-    return ok && (code == 10 /* IOERR */ || code == 11 /* CORRUPT */ || code == 14 /* CANTOPEN */ ||
-                  code == 26 /* NOTADB */);
+    return ok && (code == 11 /* CORRUPT */ || code == 26 /* NOTADB */) ? Fault::Damage : Fault::Trouble;
 }
 
-// Opens, checks and migrates one SQLite file; false with the reason when it cannot serve.
-bool openSqlite(QSqlDatabase& db, const QString& path, QString* error, bool* damaged) {
-    auto fail = [&](const QSqlError& e, bool isDamage) {
-        *error = e.text();
-        *damaged = isDamage;
+enum class Mode { ReadWrite, ReadOnly, Immutable };
+
+// Opens and checks one SQLite file, then (read-write, and only when the file is ours)
+// switches on WAL and migrates it. Nothing is written before the checks.
+bool openSqlite(SqlStore& store, const QString& path, Mode mode, QString* error, Fault* fault) {
+    QSqlDatabase& db = store.db();
+    auto fail = [&](const QString& why, Fault f) {
+        *error = why.trimmed();
+        *fault = f;
         return false;
     };
-    if (!db.isValid()) return fail(db.lastError(), false);
-    db.setDatabaseName(path);
+    if (!db.isValid()) return fail(db.lastError().text(), Fault::Trouble);
     // Another running copy may hold the write lock for a moment: wait for it.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    const bool existed = QFileInfo::exists(path);
-    if (!db.open()) return fail(db.lastError(), existed && damageCode(db.lastError()));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+    if (mode == Mode::ReadWrite) {
+        db.setDatabaseName(path);
+    } else {
+        // Immutable: no -shm is needed, for a folder where none can be made.
+        db.setDatabaseName(QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded()) +
+                           (mode == Mode::ReadOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?immutable=1")));
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+    }
+    db.setConnectOptions(options);
+    if (!db.open()) return fail(db.lastError().text(), faultOf(db.lastError()));
     QSqlQuery q(db);
+    const bool memory = path == QLatin1String(":memory:");
+    if (!memory) {
+        if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next())
+            return fail(q.lastError().text(), faultOf(q.lastError()));
+        if (q.value(0).toString() != QLatin1String("ok")) return fail(q.value(0).toString(), Fault::Damage);
+        q.finish();
+    }
+    schema::Found found;
+    QString why;
+    if (!schema::inspect(db, Engine::Sqlite, &found, &why)) return fail(why, Fault::Trouble);
+    if (found.state == schema::Found::NotOurs) return fail(found.why, Fault::Refused);
+    store.setColumns(found);
+    if (found.state == schema::Found::ReadOnly || found.state == schema::Found::Broken) {
+        store.setReadOnly(QStringLiteral("成绩记录文件 %1：%2").arg(path, found.why));
+        return true;
+    }
+    if (mode != Mode::ReadWrite) return true;
     // WAL: readers and one writer at a time, across processes; NORMAL keeps every
     // committed session whole and skips a sync per commit.
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=ON"})
-        if (!q.exec(QString::fromLatin1(pragma))) return fail(q.lastError(), existed && damageCode(q.lastError()));
-    if (existed) {
-        if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next())
-            return fail(q.lastError(), damageCode(q.lastError()));
-        if (q.value(0).toString() != QLatin1String("ok")) {
-            *error = q.value(0).toString();
-            *damaged = true;
-            return false;
+        if (!q.exec(QString::fromLatin1(pragma))) return fail(q.lastError().text(), faultOf(q.lastError()));
+    if (!schema::migrate(db, Engine::Sqlite, schema::kCurrent, &why)) return fail(why, Fault::Trouble);
+    store.setColumns(schema::Found{});
+    if (!memory) {
+        // The learner's own: no one else reads the history (nor its journal files).
+        for (const char* side : {"", "-wal", "-shm"}) {
+            const QString f = path + QLatin1String(side);
+            if (QFileInfo::exists(f)) QFile::setPermissions(f, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
-    }
-    q.finish();
-    if (!schema::migrate(db, Engine::Sqlite, schema::kCurrent, error)) {
-        // A file whose tables are not ours cannot be migrated either: set it aside too.
-        *damaged = existed && !error->contains(QLatin1String("locked"));
-        return false;
     }
     return true;
 }
 
-Attempt trySqlite(const QString& path) {
+Attempt trySqlite(const QString& path, Mode mode = Mode::ReadWrite) {
     Attempt a;
     const QString name = connectionName();
     a.store = std::make_unique<SqlStore>(name, Engine::Sqlite, path);
     a.store->setDb(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name));
-    if (!openSqlite(a.store->db(), path, &a.error, &a.damaged)) a.store.reset();
+    if (!openSqlite(*a.store, path, mode, &a.error, &a.fault)) a.store.reset();
     return a;
 }
 
@@ -229,6 +352,56 @@ QString setAsidePath(const QString& path) {
     QString candidate = base;
     for (int n = 2; QFileInfo::exists(candidate); ++n) candidate = base + QStringLiteral("-%1").arg(n);
     return candidate;
+}
+
+// An empty file is an empty database: made here first, so that it is the learner's
+// alone from the start. False, with the reason, when the folder cannot take it.
+bool makePrivateFile(const QString& path, QString* error) {
+    if (!atomicwrite::makeFolder(QFileInfo(path).absolutePath(), error)) return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (errno == EEXIST) return true;
+    *error = QString::fromLocal8Bit(strerror(errno));
+    return false;
+}
+
+// A server address taken apart by hand: a password may hold any of ":@/#?", which a
+// URL parser takes for the parts that follow.
+struct ServerAddress {
+    QString user, password, host, database;
+    int port = -1;
+    bool ok = false;
+};
+
+ServerAddress parseServer(const QString& url) {
+    ServerAddress a;
+    const qsizetype colon = url.indexOf(QLatin1String("://"));
+    const QString scheme = url.left(colon);
+    if (colon < 0 || (scheme != QLatin1String("postgresql") && scheme != QLatin1String("postgres"))) return a;
+    QString rest = url.mid(colon + 3);
+    const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
+    if (at >= 0) {
+        const QString userInfo = rest.left(at);
+        const qsizetype split = userInfo.indexOf(QLatin1Char(':'));
+        a.user = QUrl::fromPercentEncoding(userInfo.left(split).toUtf8());
+        if (split >= 0) a.password = QUrl::fromPercentEncoding(userInfo.mid(split + 1).toUtf8());
+        rest = rest.mid(at + 1);
+    }
+    const QUrl u(QStringLiteral("postgresql://") + rest);
+    if (!u.isValid()) return a;
+    const QUrlQuery query(u);
+    a.host = query.hasQueryItem(QStringLiteral("host")) ? query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded)
+                                                        : u.host();
+    a.port = query.hasQueryItem(QStringLiteral("port")) ? query.queryItemValue(QStringLiteral("port")).toInt() : u.port(-1);
+    if (query.hasQueryItem(QStringLiteral("user"))) a.user = query.queryItemValue(QStringLiteral("user"), QUrl::FullyDecoded);
+    if (query.hasQueryItem(QStringLiteral("password")))
+        a.password = query.queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
+    a.database = u.path().mid(1);
+    a.ok = true;
+    return a;
 }
 
 }  // namespace
@@ -242,32 +415,77 @@ QString Store::learnerName() {
     return qEnvironmentVariable("USER");
 }
 
+QString Store::shownAddress(const QString& url) {
+    const ServerAddress a = parseServer(url);
+    if (!a.ok) {
+        // Not an address this program understands: only what precedes any user part.
+        const qsizetype colon = url.indexOf(QLatin1String("://"));
+        return colon < 0 ? QStringLiteral("(无法识别的地址)") : url.left(colon + 3) + QStringLiteral("…");
+    }
+    QString shown = url.left(url.indexOf(QLatin1String("://")) + 3);
+    QString rest = url.mid(shown.size());
+    const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
+    if (at >= 0) {
+        const QString userInfo = rest.left(at);
+        shown += userInfo.left(userInfo.indexOf(QLatin1Char(':'))) + QLatin1Char('@');
+        rest = rest.mid(at + 1);
+    }
+    static const QRegularExpression password(QStringLiteral("([?&])password=[^&]*&?"));
+    rest.replace(password, QStringLiteral("\\1"));
+    if (rest.endsWith(QLatin1Char('&')) || rest.endsWith(QLatin1Char('?'))) rest.chop(1);
+    return shown + rest;
+}
+
 std::unique_ptr<Store> Store::openFile(const QString& path, QStringList* messages) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    Attempt a = trySqlite(path);
-    if (a.store) return std::move(a.store);
-    QString problem = a.error;
-    if (a.damaged) {
-        // Kept, not deleted: whatever can still be read stays readable by other tools.
+    auto say = [&](const QString& m) {
+        if (messages) messages->append(m);
+    };
+    QString folderError;
+    Attempt a;
+    if (makePrivateFile(path, &folderError)) {
+        a = trySqlite(path);
+        if (a.store) {
+            if (!a.store->problem().isEmpty()) say(a.store->problem());
+            return std::move(a.store);
+        }
+    } else {
+        a.error = folderError;
+        a.fault = Fault::Trouble;
+    }
+    QString problem;
+    if (a.fault == Fault::Damage) {
+        // Kept, not deleted, and not changed: whatever can still be read stays readable by other tools.
         const QString aside = setAsidePath(path);
         if (QFile::rename(path, aside)) {
             for (const char* side : {"-wal", "-shm"}) {
                 const QString from = path + QLatin1String(side);
                 if (QFileInfo::exists(from) && !QFile::rename(from, aside + QLatin1String(side))) QFile::remove(from);
             }
-            if (messages)
-                messages->append(QStringLiteral("成绩记录文件 %1 已损坏或无法读取（%2），已改名为 %3，另建了一个新的记录文件")
-                                     .arg(path, a.error, aside));
+            say(QStringLiteral("成绩记录文件 %1 已损坏（%2），已原样改名为 %3，另建了一个新的记录文件").arg(path, a.error, aside));
             a = trySqlite(path);
             if (a.store) return std::move(a.store);
-            problem = a.error;
         }
     }
-    // Nothing on disk can take the history: keep this run's sessions in memory.
-    if (messages)
-        messages->append(QStringLiteral("成绩记录文件 %1 无法使用（%2），本次运行的成绩不会保存").arg(path, problem));
+    if (a.fault == Fault::Refused)
+        problem = QStringLiteral("%1 不是本程序的成绩记录文件：%2。本程序不改动它").arg(path, a.error);
+    else
+        problem = QStringLiteral("成绩记录文件 %1 现在无法写入：%2。文件原样保留").arg(path, a.error);
+    say(problem);
+    // Whatever the file still holds stays readable; never a file that is not ours.
+    if (a.fault != Fault::Refused && QFileInfo(path).isFile()) {
+        for (const Mode mode : {Mode::ReadOnly, Mode::Immutable}) {
+            Attempt r = trySqlite(path, mode);
+            if (!r.store) continue;
+            if (r.store->problem().isEmpty()) r.store->setReadOnly(problem);
+            return std::move(r.store);
+        }
+    }
     Attempt m = trySqlite(QStringLiteral(":memory:"));
-    if (!m.store && messages) messages->append(QStringLiteral("成绩记录无法保存：%1").arg(m.error));
+    if (!m.store) {
+        say(QStringLiteral("成绩记录无法保存：%1").arg(m.error));
+        return nullptr;
+    }
+    m.store->setInMemory(problem);
     return std::move(m.store);
 }
 
@@ -276,33 +494,48 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
         if (error) *error = why;
         return nullptr;
     };
-    QUrl u(url);
-    if (!u.isValid() || (u.scheme() != QLatin1String("postgresql") && u.scheme() != QLatin1String("postgres")))
-        return fail(QStringLiteral("不是 postgresql:// 地址"));
-    QUrl shown = u;
-    shown.setPassword({});
+    const ServerAddress address = parseServer(url);
+    if (!address.ok) return fail(QStringLiteral("不是 postgresql:// 地址"));
     const QString name = connectionName();
-    auto store = std::make_unique<SqlStore>(name, Engine::Postgres, shown.toString());
+    auto store = std::make_unique<SqlStore>(name, Engine::Postgres, shownAddress(url));
     store->setDb(QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name));
     QSqlDatabase& db = store->db();
     if (!db.isValid()) return fail(QStringLiteral("没有 PostgreSQL 驱动（QPSQL）"));
-    const QUrlQuery query(u);
     // A socket folder in ?host= wins: libpq takes a host that starts with "/" as one.
-    const QString host = query.hasQueryItem(QStringLiteral("host")) ? query.queryItemValue(QStringLiteral("host")) : u.host();
-    if (!host.isEmpty()) db.setHostName(host);
-    int port = u.port(-1);
-    if (query.hasQueryItem(QStringLiteral("port"))) port = query.queryItemValue(QStringLiteral("port")).toInt();
-    if (port > 0) db.setPort(port);
-    db.setUserName(u.userName().isEmpty() ? learnerName() : u.userName());
-    if (!u.password().isEmpty()) db.setPassword(u.password());
-    const QString dbName = u.path().mid(1);
-    db.setDatabaseName(dbName.isEmpty() ? db.userName() : dbName);
-    db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    if (!address.host.isEmpty()) db.setHostName(address.host);
+    if (address.port > 0) db.setPort(address.port);
+    db.setUserName(address.user.isEmpty() ? learnerName() : address.user);
+    if (!address.password.isEmpty()) db.setPassword(address.password);
+    db.setDatabaseName(address.database.isEmpty() ? db.userName() : address.database);
+    // A server gone silent is noticed: by the connection (TCP keepalives) and, while it
+    // still answers, by a statement that takes too long.
+    db.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives=1;keepalives_idle=30;keepalives_interval=10;"
+                                        "keepalives_count=3"));
     if (!db.open()) return fail(db.lastError().text());
     // Notices ("already exists, skipping") are not for the learner's terminal.
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
+    QSqlQuery(db).exec(QStringLiteral("SET statement_timeout TO '15s'"));
+    // With classroom rights each learner logs in as their own role, and the rows they
+    // may write are those that carry its name.
+    QSqlQuery who(db);
+    // A member named in the grant, not a superuser, who counts as a member of every role.
+    if (who.exec(QStringLiteral("SELECT session_user, EXISTS (SELECT 1 FROM pg_auth_members m "
+                                "JOIN pg_roles g ON g.oid = m.roleid JOIN pg_roles u ON u.oid = m.member "
+                                "WHERE g.rolname = 'jaxo_learner' AND u.rolname = session_user)")) &&
+        who.next() && who.value(1).toBool())
+        store->setLearner(who.value(0).toString());
+    who.finish();
     QString why;
+    schema::Found found;
+    if (!schema::inspect(db, Engine::Postgres, &found, &why)) return fail(why);
+    if (found.state == schema::Found::NotOurs) return fail(found.why);
+    store->setColumns(found);
+    if (found.state == schema::Found::ReadOnly || found.state == schema::Found::Broken) {
+        store->setReadOnly(QStringLiteral("成绩记录服务器 %1：%2").arg(store->location(), found.why));
+        return store;
+    }
     if (!schema::migrate(store->db(), Engine::Postgres, schema::kCurrent, &why)) return fail(why);
+    store->setColumns(schema::Found{});
     return store;
 }
 
@@ -310,12 +543,13 @@ std::unique_ptr<Store> Store::open(QStringList* messages) {
     const QString url = qEnvironmentVariable("JAXO_HISTORY_URL");
     if (!url.isEmpty()) {
         QString why;
-        if (auto server = openServer(url, &why)) return server;
-        QUrl shown(url);
-        shown.setPassword({});
+        if (auto server = openServer(url, &why)) {
+            if (messages && !server->problem().isEmpty()) messages->append(server->problem());
+            return server;
+        }
         if (messages)
             messages->append(QStringLiteral("无法连接成绩记录服务器 %1（%2），成绩改记在本机文件 %3")
-                                 .arg(shown.toString(), why.trimmed(), localFile()));
+                                 .arg(shownAddress(url), why.trimmed(), localFile()));
     }
     return openFile(localFile(), messages);
 }

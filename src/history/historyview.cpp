@@ -306,6 +306,7 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
 
     reload();
     fillWeakSpots();
+    showTrouble();
     kind_->setFocus();
 }
 
@@ -327,6 +328,24 @@ void HistoryView::reload() {
     exportMisses_->setEnabled(!sessions_.isEmpty());
     fillTable();
     fillCharts();
+    showTrouble();
+}
+
+void HistoryView::showTrouble() {
+    // What could not be read is said, with where the history is; never "nothing yet".
+    const QString problem = store_ ? store_->problem() : QString();
+    if (store_) {
+        const QString where = store_->isClassServer()
+                                  ? QStringLiteral("记录在服务器 %1，学员 %2").arg(store_->location(), history::Store::learnerName())
+                                  : QStringLiteral("记录文件：%1").arg(QDir::toNativeSeparators(store_->location()));
+        empty_->setText(problem.isEmpty() ? emptySentence()
+                                          : QStringLiteral("成绩记录没能读出来。\n%1\n%2").arg(problem, where));
+        // Beside the rows it could read; in place of the table the sentence says it all.
+        if (!problem.isEmpty() && body_->currentWidget() == tabs_)
+            status_->setText(QStringLiteral("%1（%2）").arg(problem, where));
+    }
+    empty_->setAccessibleName(empty_->text());
+    status_->setAccessibleName(status_->text());
 }
 
 void HistoryView::fillTable() {

@@ -47,6 +47,7 @@ private:
     void fillTable();
     void fillCharts();
     void fillWeakSpots();
+    void showTrouble();
     void exportSessions();
     void exportMisses();
     void writeCsv(const QString& caption, const QString& suggested, const QByteArray& bytes, int rows);

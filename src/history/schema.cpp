@@ -1,9 +1,12 @@
 #include "history/schema.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace history::schema {
 
@@ -31,6 +34,12 @@ QStringList stepsTo(int v, Engine engine) {
             QStringLiteral("ALTER TABLE sessions ADD COLUMN learner TEXT NOT NULL DEFAULT ''"),
             QStringLiteral("CREATE INDEX sessions_learner ON sessions (learner, kind, id)"),
         };
+    case 3:
+        return {
+            QStringLiteral("ALTER TABLE sessions ADD COLUMN uid TEXT"),
+            QStringLiteral("ALTER TABLE sessions ADD COLUMN outbox TEXT"),
+            QStringLiteral("CREATE UNIQUE INDEX sessions_uid ON sessions (uid)"),
+        };
     default:
         return {};
     }
@@ -39,6 +48,56 @@ QStringList stepsTo(int v, Engine engine) {
 bool fail(QString* error, const QSqlQuery& q) {
     if (error) *error = q.lastError().text();
     return false;
+}
+
+struct Column {
+    QString name;
+    bool required = false;  // NOT NULL without a default: every insert must name it
+};
+
+bool tableNames(QSqlDatabase& db, Engine engine, QStringList* names, QString* error) {
+    QSqlQuery q(db);
+    if (!q.exec(engine == Engine::Sqlite
+                    ? QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'")
+                    : QStringLiteral("SELECT table_name FROM information_schema.tables "
+                                     "WHERE table_schema = current_schema()")))
+        return fail(error, q);
+    while (q.next()) names->append(q.value(0).toString());
+    return true;
+}
+
+bool columns(QSqlDatabase& db, Engine engine, const QString& table, QList<Column>* out, QString* error) {
+    QSqlQuery q(db);
+    if (engine == Engine::Sqlite) {
+        // The table name is one of ours, never user text.
+        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) return fail(error, q);
+        // cid, name, type, notnull, dflt_value, pk
+        while (q.next())
+            out->append({q.value(1).toString(), q.value(3).toInt() != 0 && q.value(4).isNull() && q.value(5).toInt() == 0});
+        return true;
+    }
+    if (!q.prepare(QStringLiteral("SELECT column_name, is_nullable, column_default FROM information_schema.columns "
+                                  "WHERE table_schema = current_schema() AND table_name = ?")))
+        return fail(error, q);
+    q.addBindValue(table);
+    if (!q.exec()) return fail(error, q);
+    while (q.next())
+        out->append({q.value(0).toString(), q.value(1).toString() == QLatin1String("NO") && q.value(2).isNull()});
+    return true;
+}
+
+// The columns this version writes, by table, for a database at version v.
+QStringList needed(const QString& table, int v) {
+    if (table == QLatin1String("misses"))
+        return {QStringLiteral("session_id"), QStringLiteral("unit"), QStringLiteral("expected"),
+                QStringLiteral("typed"), QStringLiteral("count")};
+    QStringList c{QStringLiteral("id"),          QStringLiteral("started_at"), QStringLiteral("kind"),
+                  QStringLiteral("title"),       QStringLiteral("typed"),      QStringLiteral("right_count"),
+                  QStringLiteral("wrong_count"), QStringLiteral("seconds"),    QStringLiteral("per_minute"),
+                  QStringLiteral("rating")};
+    if (v >= 2) c << QStringLiteral("learner");
+    if (v >= 3) c << QStringLiteral("uid") << QStringLiteral("outbox");
+    return c;
 }
 
 }  // namespace
@@ -61,6 +120,120 @@ int version(QSqlDatabase& db, QString* error) {
         return -1;
     }
     return q.next() ? q.value(0).toInt() : 0;
+}
+
+bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
+    *found = Found{};
+    QStringList tables;
+    if (!tableNames(db, engine, &tables, error)) return false;
+    const bool hasMeta = tables.contains(QLatin1String("meta"));
+    const bool hasOurs = tables.contains(QLatin1String("sessions")) || tables.contains(QLatin1String("misses"));
+    auto notOurs = [&](const QString& why) {
+        found->state = Found::NotOurs;
+        found->why = why;
+        return true;
+    };
+    if (!hasMeta && !hasOurs) {
+        // A server's database may hold other tables beside ours; a file is ours alone.
+        if (engine == Engine::Sqlite && !tables.isEmpty())
+            return notOurs(QStringLiteral("其中是别的程序的表（%1），不是本程序的成绩记录").arg(tables.join(QStringLiteral("、"))));
+        return true;
+    }
+    QList<Column> metaColumns;
+    if (!columns(db, engine, QStringLiteral("meta"), &metaColumns, error)) return false;
+    const auto named = [](const QList<Column>& cs, const QString& n) {
+        return std::any_of(cs.begin(), cs.end(), [&](const Column& c) { return c.name == n; });
+    };
+    if (!hasMeta || !named(metaColumns, QStringLiteral("name")) || !named(metaColumns, QStringLiteral("value")))
+        return notOurs(QStringLiteral("其中的表不是本程序建的（没有本程序的版本标记）"));
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT name, value FROM meta"))) return fail(error, q);
+    int writableBy = -1;
+    found->version = -1;
+    while (q.next()) {
+        if (q.value(0).toString() == QLatin1String("schema")) found->version = q.value(1).toInt();
+        if (q.value(0).toString() == QLatin1String("writable_by")) writableBy = q.value(1).toInt();
+    }
+    if (found->version < 0) return notOurs(QStringLiteral("其中的表不是本程序建的（没有本程序的版本标记）"));
+    if (writableBy < 0) writableBy = found->version;
+    found->state = Found::Ours;
+    if (found->version > kCurrent && writableBy > kCurrent) {
+        found->state = Found::ReadOnly;
+        found->why = QStringLiteral("它由本程序较新的版本写入（数据版本%1，这一版是%2），这一版只读取，不写入").arg(found->version).arg(kCurrent);
+    }
+    for (const QString& table : {QStringLiteral("sessions"), QStringLiteral("misses")}) {
+        QList<Column> have;
+        if (!columns(db, engine, table, &have, error)) return false;
+        // A newer version may have changed anything: reading says what is missing.
+        if (have.isEmpty() && found->state == Found::Ours) {
+            found->state = Found::Broken;
+            found->why = QStringLiteral("它不完整：缺少 %1 表").arg(table);
+            return true;
+        }
+        if (table == QLatin1String("sessions")) {
+            found->hasLearner = named(have, QStringLiteral("learner"));
+            found->hasOutbox = named(have, QStringLiteral("outbox"));
+        }
+        QStringList missing;
+        for (const QString& n : needed(table, std::min(found->version, kCurrent)))
+            if (!named(have, n)) missing << n;
+        if (!missing.isEmpty() && found->state == Found::Ours) {
+            found->state = Found::Broken;
+            found->why = QStringLiteral("它不完整：%1 表缺少 %2 列").arg(table, missing.join(QStringLiteral("、")));
+            return true;
+        }
+        const QStringList known = needed(table, kCurrent);
+        for (const Column& c : have)
+            if (c.required && !known.contains(c.name) && found->state == Found::Ours) {
+                found->state = Found::ReadOnly;
+                found->why = QStringLiteral("它的 %1 表有这一版不会填写的列 %2，这一版只读取，不写入").arg(table, c.name);
+            }
+    }
+    return true;
+}
+
+QString classSetupSql() {
+    QStringList out{QStringLiteral("-- Jaxo4.00: classroom rights on a PostgreSQL server, schema version %1.").arg(kCurrent),
+                    QStringLiteral("-- Run once as the database's owner, e.g.  jaxo --print-class-schema | psql -d jaxo"),
+                    QStringLiteral("-- Then for each learner:  CREATE ROLE <login name> LOGIN IN ROLE jaxo_learner;"),
+                    QStringLiteral("-- and for each teacher:   CREATE ROLE <login name> LOGIN IN ROLE jaxo_teacher;"),
+                    QStringLiteral("BEGIN;")};
+    // Our tables as the program makes them, each step safe to run on tables already there.
+    static const QRegularExpression create(QStringLiteral("^CREATE (UNIQUE )?(TABLE|INDEX) (?!IF)"));
+    for (int v = 1; v <= kCurrent; ++v)
+        for (QString sql : stepsTo(v, Engine::Postgres)) {
+            sql.replace(create, QStringLiteral("CREATE \\1\\2 IF NOT EXISTS "));
+            sql.replace(QStringLiteral(" ADD COLUMN "), QStringLiteral(" ADD COLUMN IF NOT EXISTS "));
+            out << sql + QLatin1Char(';');
+        }
+    out << QStringLiteral("INSERT INTO meta (name, value) VALUES ('schema', %1), ('writable_by', %2) "
+                          "ON CONFLICT (name) DO UPDATE SET value = GREATEST(meta.value, excluded.value);")
+               .arg(kCurrent)
+               .arg(kWritableBy);
+    out << QStringLiteral(R"(DO $$ BEGIN
+  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'jaxo_learner') THEN CREATE ROLE jaxo_learner NOLOGIN; END IF;
+  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'jaxo_teacher') THEN CREATE ROLE jaxo_teacher NOLOGIN; END IF;
+END $$;
+GRANT SELECT ON meta TO jaxo_learner, jaxo_teacher;
+GRANT SELECT, INSERT ON sessions, misses TO jaxo_learner;
+GRANT UPDATE (outbox) ON sessions TO jaxo_learner;
+GRANT USAGE ON SEQUENCE sessions_id_seq TO jaxo_learner;
+GRANT SELECT ON sessions, misses TO jaxo_teacher;
+ALTER TABLE sessions ENABLE ROW LEVEL SECURITY;
+ALTER TABLE misses ENABLE ROW LEVEL SECURITY;
+DROP POLICY IF EXISTS learner_own ON sessions;
+DROP POLICY IF EXISTS teacher_all ON sessions;
+DROP POLICY IF EXISTS learner_own ON misses;
+DROP POLICY IF EXISTS teacher_all ON misses;
+CREATE POLICY learner_own ON sessions TO jaxo_learner
+  USING (learner = session_user) WITH CHECK (learner = session_user);
+CREATE POLICY teacher_all ON sessions FOR SELECT TO jaxo_teacher USING (true);
+CREATE POLICY learner_own ON misses TO jaxo_learner
+  USING (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user))
+  WITH CHECK (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user));
+CREATE POLICY teacher_all ON misses FOR SELECT TO jaxo_teacher USING (true);
+COMMIT;)");
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 bool migrate(QSqlDatabase& db, Engine engine, int target, QString* error) {
@@ -87,10 +260,16 @@ bool migrate(QSqlDatabase& db, Engine engine, int target, QString* error) {
     for (int v = from + 1; v <= target; ++v) {
         for (const QString& sql : stepsTo(v, engine))
             if (!q.exec(sql)) return rollback(q.lastError().text());
-        q.prepare(v == 1 ? QStringLiteral("INSERT INTO meta (name, value) VALUES ('schema', ?)")
-                         : QStringLiteral("UPDATE meta SET value = ? WHERE name = 'schema'"));
+        if (!q.prepare(v == 1 ? QStringLiteral("INSERT INTO meta (name, value) VALUES ('schema', ?)")
+                              : QStringLiteral("UPDATE meta SET value = ? WHERE name = 'schema'")))
+            return rollback(q.lastError().text());
         q.addBindValue(v);
         if (!q.exec()) return rollback(q.lastError().text());
+    }
+    if (from < target) {
+        for (const QString& sql : {QStringLiteral("DELETE FROM meta WHERE name = 'writable_by'"),
+                                   QStringLiteral("INSERT INTO meta (name, value) VALUES ('writable_by', %1)").arg(kWritableBy)})
+            if (!q.exec(sql)) return rollback(q.lastError().text());
     }
     if (!q.exec(QStringLiteral("COMMIT"))) return rollback(q.lastError().text());
     return true;

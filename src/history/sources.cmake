@@ -1,4 +1,5 @@
 list(APPEND JAXO_CORE_SOURCES
+  src/history/classreader.cpp
   src/history/historystore.cpp
   src/history/recorder.cpp
   src/history/reportsession.cpp

@@ -1,9 +1,11 @@
 #include "settings/settingsfile.h"
 
+#include "common/atomicwrite.h"
 #include "common/bytetext.h"
 #include "common/errors.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
@@ -80,10 +82,12 @@ QString readSettings(Settings& into, LineStore& memo, const std::string& appDir)
 
 void writeSettings(const Settings& value, LineStore& memo) {
     const std::string path = userFilePath();
-    if (!QDir().mkpath(QFileInfo(QString::fromStdString(path)).path())) throw JaxoError(errors::cannotCreate(path));
+    if (!atomicwrite::makeFolder(QFileInfo(QString::fromStdString(path)).path())) throw JaxoError(errors::cannotCreate(path));
     LineStore fresh;
     for (const Field& f : kFields) fresh.appendLine(lineOf(value, f));
     fresh.saveToFile(path);
+    // The learner's alone, also when an older version left it readable by all.
+    QFile::setPermissions(QString::fromStdString(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     memo = fresh;
 }
 

@@ -247,15 +247,13 @@ private slots:
         QCOMPARE(s.wrongCount, 2);
     }
 
-    void anEmptyLessonMovesOneLineAKey() {
+    // Nothing to type: refused like a damaged lesson, the page never opens.
+    void anEmptyLessonIsRefused() {
         auto tf = makeForm(QString());
         tf->form->startExercise(ExerciseId::HighFrequency);
-        for (int k = 1; k <= 5; ++k) {
-            QVERIFY(!put(*tf, k)->isReadOnly());
-            QTest::keyRelease(put(*tf, k), Qt::Key_A);
-        }
-        QVERIFY(!put(*tf, 1)->isReadOnly());
-        QCOMPARE(tf->form->state().rightCount + tf->form->state().wrongCount, 0);
+        QCOMPARE(tf->messages.errors.size(), 1);
+        QVERIFY2(tf->messages.errors.first().contains(QLatin1String("holds no text")), qPrintable(tf->messages.errors.first()));
+        QVERIFY(tf->form->chinesePanel()->isHidden());
     }
 
     void nextPageDiscardsTheTypingButNotTheCounts() {

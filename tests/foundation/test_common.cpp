@@ -13,7 +13,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <thread>
+
+namespace {
+// The permission bits as the system keeps them (umask and all).
+int modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
+}
+}  // namespace
 
 class TestCommon : public QObject {
     Q_OBJECT
@@ -215,23 +224,32 @@ private slots:
     void atomicWrite_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("written");
-        QTest::newRow("a new file is written") << "new" << true;
-        QTest::newRow("an old file is replaced") << "old" << true;
-        QTest::newRow("a folder in the file's place stays") << "folder" << false;
-        QTest::newRow("a missing folder is no file") << "nofolder" << false;
-        QTest::newRow("the run bits asked for are set") << "mode" << true;
+        QTest::addColumn<int>("mode");  // the file's permission bits afterwards, -1 unchecked
+        QTest::newRow("a new file is written, the user's alone") << "new" << true << 0600;
+        QTest::newRow("an old file is replaced and keeps its permissions") << "old" << true << 0644;
+        QTest::newRow("a folder in the file's place stays") << "folder" << false << -1;
+        QTest::newRow("a missing folder is no file") << "nofolder" << false << -1;
+        QTest::newRow("the run bits asked for are set") << "mode" << true << 0700;
+        QTest::newRow("folders made for it are the user's alone") << "folders" << true << 0600;
     }
     void atomicWrite() {
         QFETCH(QString, how);
         QFETCH(bool, written);
+        QFETCH(int, mode);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("f.txt"));
         if (how == QLatin1String("nofolder")) path = dir.filePath(QStringLiteral("none/f.txt"));
+        if (how == QLatin1String("folders")) {
+            path = dir.filePath(QStringLiteral("a/b/f.txt"));
+            QVERIFY(atomicwrite::makeFolder(dir.filePath(QStringLiteral("a/b"))));
+            for (const char* folder : {"a", "a/b"}) QCOMPARE(modeOf(dir.filePath(QString::fromLatin1(folder))), 0700);
+        }
         if (how == QLatin1String("folder")) QVERIFY(QDir().mkdir(path));
         if (how == QLatin1String("old")) {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("old text that is longer");
+            f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
         }
         atomicwrite::Options options;
         if (how == QLatin1String("mode"))
@@ -246,9 +264,9 @@ private slots:
         } else {
             QVERIFY(!back.open(QIODevice::ReadOnly) || QFileInfo(path).isDir());
         }
-        if (how == QLatin1String("mode")) QVERIFY(QFileInfo(path).permissions() & QFileDevice::ExeOwner);
+        if (mode >= 0) QCOMPARE(modeOf(path), mode);
         // No temporary file is left beside it.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), written ? 1 : 0);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files).size(), written ? 1 : 0);
     }
 
     // Conversions on short-lived threads: each thread's descriptors go with it (a

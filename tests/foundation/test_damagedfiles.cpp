@@ -1,7 +1,8 @@
 // Damaged text files in the program folder, for every loader: a file cut off inside a
 // character or holding bytes that are no GB18030 is refused with a message naming the
 // file and the offset of its first bad byte, and the main screen stays as it was; a
-// valid four-byte character is taken. (The line store's tests hold every kind of bad byte.)
+// valid four-byte character is taken. A text with nothing to type, or a line longer than
+// a screen shows, is refused the same way. (The line store's tests hold every kind of bad byte.)
 #include "chinese/chinesepanel.h"
 #include "common/bytetext.h"
 #include "english/englishpanel.h"
@@ -95,15 +96,40 @@ private slots:
         }
     }
 
-    // An empty lesson is no damaged one: the lesson starts on five empty lines.
-    void emptyLessonStarts() {
-        TestForm t({}, [](const QString& appDir) {
-            QFile f(appDir + QStringLiteral("/gpz.jxo"));
+    // A file with nothing to type, or a line no screen shows, is damaged like any other.
+    void unfitTextRefused_data() {
+        QTest::addColumn<QString>("loader");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("why");
+        for (const char* loader : {"Chinese lesson", "Chinese test text", "English lesson", "English test text", "word list"}) {
+            const QString l = QString::fromLatin1(loader);
+            QTest::addRow("%s: an empty file", loader) << l << QByteArray() << "it holds no text to practise";
+            QTest::addRow("%s: only blanks and line breaks", loader) << l << QByteArray("  \r\n\t\r\n\r\n")
+                                                                  << "it holds no text to practise";
+            QTest::addRow("%s: one line of a megabyte", loader) << l << QByteArray(1 << 20, 'a')
+                                                                << "line 1 is 1048576 bytes long";
+        }
+        QTest::newRow("word list: a word line longer than a screen") << "word list"
+            << QByteArray("apple*a\r\n") + QByteArray(2000, 'b') + "*c\r\n" << "line 2 is 2002 bytes long";
+    }
+    void unfitTextRefused() {
+        QFETCH(QString, loader);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, why);
+        const Loader how = loaderOf(loader);
+        const QString name = QString::fromLatin1(how.file);
+        TestForm t({}, [&](const QString& appDir) {
+            QFile f(appDir + QLatin1Char('/') + name);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
         });
-        t.form->startExercise(ExerciseId::HighFrequency);
-        QVERIFY(t.messages.errors.isEmpty());
-        QVERIFY(!mainScreen(t));
+        t.form->startExercise(*how.command);
+        QCOMPARE(t.messages.errors.size(), 1);
+        const QString shown = t.messages.errors.first();
+        QVERIFY2(shown.startsWith(QStringLiteral("File %1 is damaged: ").arg(t.file(name))) && shown.contains(why),
+                 qPrintable(shown));
+        QVERIFY(mainScreen(t));
+        QCOMPARE(t.modalCount, 0);
     }
 };
 

@@ -21,7 +21,8 @@ private slots:
         QTest::addColumn<QString>("says");  // a part of the message
         QTest::newRow("the module built with the program opens the window") << "built" << true << "";
         QTest::newRow("a missing module is named, no window") << "missing" << false << "找不到";
-        QTest::newRow("a file that is no library is named, no window") << "text" << false << "无法载入";
+        QTest::newRow("a file that is no library is named, no window") << "text" << false << "不是程序库文件";
+        QTest::newRow("a module cut short is named, no crash") << "truncated" << false << "已损坏";
         QTest::newRow("a library of another kind is named, no window") << "other" << false << "不是本程序这一版的模块";
     }
     void historyButton() {
@@ -37,6 +38,12 @@ private slots:
             const QString target = appDir + QLatin1Char('/') + name;
             if (module == QLatin1String("built")) QVERIFY(QFile::copy(built, target));
             if (module == QLatin1String("other")) QVERIFY(QFile::copy(other, target));
+            if (module == QLatin1String("truncated")) {
+                // Its headers whole, the code they name cut off.
+                QVERIFY(QFile::copy(built, target));
+                QFile f(target);
+                QVERIFY(f.resize(f.size() / 3));
+            }
             if (module == QLatin1String("text")) {
                 QFile f(target);
                 QVERIFY(f.open(QIODevice::WriteOnly));

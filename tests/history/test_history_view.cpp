@@ -135,14 +135,39 @@ private slots:
         QCOMPARE(v.table_()->item(0, 8)->text(), QString());
     }
 
-    void emptyHistoryShowsOneSentence() {
-        View v;
+    // The window says "nothing yet" only of a history it read; anything it could not
+    // read is said, with where the history is, beside whatever it could.
+    void whatTheWindowSays_data() {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<bool>("rows");
+        QTest::newRow("an empty history that was read: the one sentence") << QString() << false;
+        QTest::newRow("a history that could not be read says why and where, not that it is empty")
+            << QStringLiteral("读取 memory 时出错：no such column: right_count") << false;
+        QTest::newRow("a history read only in part shows its rows and the trouble")
+            << QStringLiteral("成绩记录文件 memory 现在无法写入：disk I/O error") << true;
+    }
+    void whatTheWindowSays() {
+        QFETCH(QString, trouble);
+        QFETCH(bool, rows);
+        View v([&](FakeStore& s) {
+            s.trouble = trouble;
+            if (rows) fill(s);
+        });
         v.view->show();
         auto* sentence = v.find<QLabel>("historyEmpty");
-        QVERIFY(sentence->isVisible());
-        QCOMPARE(sentence->text(), HistoryView::emptySentence());
-        QVERIFY(!v.find<QTabWidget>("historyTabs")->isVisible());
-        QVERIFY(!v.find<QPushButton>("historyExport")->isEnabled());
+        auto* status = v.find<QLabel>("historyStatus");
+        QCOMPARE(v.find<QTabWidget>("historyTabs")->isVisible(), rows);
+        QCOMPARE(sentence->isVisible(), !rows);
+        QCOMPARE(v.find<QPushButton>("historyExport")->isEnabled(), rows);
+        if (trouble.isEmpty()) {
+            QCOMPARE(sentence->text(), HistoryView::emptySentence());
+            return;
+        }
+        const QLabel* said = rows ? status : sentence;
+        QVERIFY2(said->text().contains(trouble) && said->text().contains(QStringLiteral("记录文件：memory")),
+                 qPrintable(said->text()));
+        QVERIFY(!sentence->text().contains(HistoryView::emptySentence()));
+        QCOMPARE(said->accessibleName(), said->text());
     }
 
     void noStoreSaysSo() {

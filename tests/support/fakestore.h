@@ -9,9 +9,12 @@ public:
     QList<history::Session> rows;
     bool classServer = false;
     QString me = QStringLiteral("learner");
+    QString trouble;  // what problem() reports
 
     QString location() const override { return QStringLiteral("memory"); }
     bool isClassServer() const override { return classServer; }
+    bool keeps() const override { return true; }
+    QString problem() const override { return trouble; }
 
     bool record(history::Session& s, QString* = nullptr) override {
         s.id = static_cast<qint64>(rows.size()) + 1;

@@ -1,0 +1,118 @@
+#include "history/classreader.h"
+
+#include <QPointer>
+#include <QThread>
+
+#include <functional>
+#include <future>
+#include <optional>
+
+namespace history {
+namespace {
+
+// The server's store lives on its own thread (a connection serves only the thread
+// that opened it); the window's thread asks and waits no longer than its patience.
+class PatientStore : public Store {
+public:
+    PatientStore(const QString& url, int patienceMs)
+        : patience_(patienceMs), shown_(shownAddress(url)), local_(openFile(localFile())),
+          host_(std::make_shared<Host>()), thread_(new QThread) {
+        thread_->setObjectName(QStringLiteral("history-reader"));
+        QObject::connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
+        host_->object.moveToThread(thread_);
+        thread_->start(QThread::LowPriority);
+        const std::optional<QString> opened = ask<QString>([url](Host& h) {
+            QString why;
+            h.server = openServer(url, &why);
+            return h.server ? QString() : why.trimmed();
+        });
+        if (!opened)
+            note_ = QStringLiteral("成绩记录服务器 %1 正在连接，还没有回应").arg(shown_);
+        else if (!opened->isEmpty())
+            note_ = QStringLiteral("无法连接成绩记录服务器 %1（%2）").arg(shown_, *opened);
+        else
+            up_ = true;
+    }
+    ~PatientStore() override {
+        QMetaObject::invokeMethod(&host_->object, [h = host_] { h->server.reset(); }, Qt::QueuedConnection);
+        // Not waited for: a thread held by a silent server goes when it is let go, or
+        // with the program.
+        thread_->quit();
+        if (!thread_->isFinished()) {
+            // Deleted once finished; until then kept where a leak check finds it.
+            static QList<QPointer<QThread>> leftBehind;
+            leftBehind.append(thread_);
+        }
+    }
+
+    QString location() const override { return serving() ? shown_ : local_->location(); }
+    bool isClassServer() const override { return serving(); }
+    bool keeps() const override { return false; }
+    QString problem() const override {
+        if (serving()) {
+            if (const auto p = ask<QString>([](Host& h) { return h.server->problem(); })) return *p;
+        }
+        QStringList parts{QStringLiteral("%1；这里先显示本机文件里的记录，学员 %2").arg(note_, learnerName())};
+        if (const QString p = local_->problem(); !p.isEmpty()) parts << p;
+        return parts.join(QLatin1Char('\n'));
+    }
+    bool record(Session&, QString* message) override {
+        if (message) *message = QStringLiteral("成绩记录窗口只读取，不写入");
+        return false;
+    }
+    QList<Session> sessions(const QString& kind, bool wholeClass, int limit) const override {
+        if (serving())
+            if (auto r = ask<QList<Session>>([=](Host& h) { return h.server->sessions(kind, wholeClass, limit); })) return *r;
+        return local_->sessions(kind, false, limit);
+    }
+    QList<Miss> misses(qint64 sessionId) const override {
+        if (serving())
+            if (auto r = ask<QList<Miss>>([=](Host& h) { return h.server->misses(sessionId); })) return *r;
+        return local_->misses(sessionId);
+    }
+    QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const override {
+        if (serving())
+            if (auto r = ask<QList<MissTally>>([=](Host& h) { return h.server->topMisses(unit, recentSessions, limit); }))
+                return *r;
+        return local_->topMisses(unit, recentSessions, limit);
+    }
+
+private:
+    struct Host {
+        QObject object;
+        std::unique_ptr<Store> server;
+    };
+
+    bool serving() const { return up_ && note_.isEmpty(); }
+
+    // Runs f on the server's thread; nothing when the patience ran out, and from then on
+    // the local file answers.
+    template <typename R>
+    std::optional<R> ask(std::function<R(Host&)> f) const {
+        auto promise = std::make_shared<std::promise<R>>();
+        std::future<R> answer = promise->get_future();
+        QMetaObject::invokeMethod(
+            &host_->object, [h = host_, f, promise] { promise->set_value(f(*h)); }, Qt::QueuedConnection);
+        if (answer.wait_for(std::chrono::milliseconds(patience_)) == std::future_status::ready) return answer.get();
+        note_ = QStringLiteral("成绩记录服务器 %1 在%2毫秒内没有回应").arg(shown_).arg(patience_);
+        return std::nullopt;
+    }
+
+    int patience_;
+    QString shown_;
+    std::unique_ptr<Store> local_;
+    std::shared_ptr<Host> host_;
+    QThread* thread_;
+    bool up_ = false;
+    mutable QString note_;  // why the local file answers instead of the server
+};
+
+}  // namespace
+
+std::unique_ptr<Store> openReader(int patienceMs) {
+    const QString url = qEnvironmentVariable("JAXO_HISTORY_URL");
+    if (url.isEmpty()) return Store::openFile(Store::localFile());
+    return std::make_unique<PatientStore>(url, patienceMs);
+}
+
+}  // namespace history
