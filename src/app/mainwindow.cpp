@@ -78,7 +78,7 @@ public:
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+    : QMainWindow(parent), services_(std::move(services)), random_(services_.randomSeed) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Jaxo4.00中文打字练习软件..."));
     // Minimise and maximise only: the program is left through "退出软件".
@@ -410,7 +410,9 @@ void MainWindow::returnFocus() {
     if (lastButton_) {
         // Its tab comes back with it.
         toolBarTabs_->setCurrentWidget(lastButton_->parentWidget());
-        if (lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
+        // After a score report the tab itself: a Space or Enter still on its way
+        // must not start the exercise again.
+        if (!reportOpen_ && lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
     }
     target->setFocus(Qt::OtherFocusReason);
 }
@@ -436,12 +438,17 @@ void MainWindow::runModal(QDialog& dialog) {
 void MainWindow::openReport() {
     ReportDialog report(*this, this);
     const history::Session row = history::sessionFromReport(state_, report.score(), QDateTime::currentDateTime());
-    // Queued: it runs once the report is up, and the recorder's thread does the writing.
-    QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
+    // An exercise left with nothing typed is no result.
+    if (row.typed > 0) {
+        // Queued: it runs once the report is up, and the recorder's thread does the writing.
+        QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
+    }
+    reportOpen_ = true;
     runModal(report);
-    // The keys come back to this window, to the button that started the exercise.
+    // The keys come back to this window, to the tab of the exercise.
     if (isVisible()) activateWindow();
     if (toolBarTabs_->isEnabled()) returnFocus();
+    reportOpen_ = false;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -582,5 +589,8 @@ void MainWindow::showHistory() {
         chinesePanel_->start(exerciseKind(ExerciseId::WeakChars), &lesson);
     } else if (view->practice() == history::Practice::WeakRadicals) {
         radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
+    } else if (view->practice() == history::Practice::WeakWords) {
+        const ByteText list = weakWordList(view->weakWords(), state_.appDir);
+        wordPanel_->start(exerciseKind(ExerciseId::WeakWords), &list);
     }
 }

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -69,6 +70,33 @@ private slots:
         QCOMPARE(f.toolBarTabs()->height(), 90);
         QVERIFY(f.toolBarTabs()->isEnabled());
         QCOMPARE(f.toolBarTabs()->currentIndex(), 0);
+    }
+
+    // Each start draws other lessons and test texts; the test seed repeats the fixed ones.
+    void randomStartsDifferFromRunToRun_data() {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("英文初级") << int(ExerciseId::EnglishBeginner) << "englishtext1";
+        QTest::newRow("中文随机测试") << int(ExerciseId::ChineseTestAtRandom) << "chinatext1";
+    }
+    void randomStartsDifferFromRunToRun() {
+        QFETCH(int, exercise);
+        QFETCH(QString, firstLine);
+        TestForm t;
+        const auto firstLineOfAStart = [&](std::uint64_t seed) {
+            t.randomSeed = seed;
+            t.build();
+            t.form->startExercise(static_cast<ExerciseId>(exercise));
+            return t.find<QLabel>(firstLine)->text();
+        };
+        const QString fixed = firstLineOfAStart(RandomSource::kFixedSeed);
+        qunsetenv("JAXO_RANDOM_SEED");
+        QSet<QString> seen;
+        for (int run = 0; run < 4; ++run) seen.insert(firstLineOfAStart(RandomSource::startSeed()));
+        QVERIFY2(seen.size() > 1, qPrintable(QStringList(seen.values()).join(QLatin1Char('|'))));
+        qputenv("JAXO_RANDOM_SEED", "1");
+        QCOMPARE(firstLineOfAStart(RandomSource::startSeed()), fixed);
+        qunsetenv("JAXO_RANDOM_SEED");
     }
 
     void toolBarTabsAndButtons() {
