@@ -117,6 +117,8 @@ int main(int argc, char* argv[]) {
         Form1.setGeometry(place);
         Form1.show();  // 6
         AfterFirstExpose releaseSound(Form1.windowHandle(), [&sound] { sound.release(); });
+        // A first start greets the learner once the main window is up.
+        QTimer::singleShot(0, &Form1, &MainWindow::offerWelcome);
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

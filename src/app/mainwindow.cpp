@@ -7,6 +7,7 @@
 #include "widgets/pageinput.h"
 #include "widgets/pictures.h"
 #include "app/aboutbox.h"
+#include "app/welcome.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "english/englishpanel.h"
@@ -352,6 +353,10 @@ void MainWindow::buildToolBar() {
 
     QToolBar* cool6 = page("cool6", QStringLiteral(" 系  统 "));
     connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &MainWindow::openHelp);
+    QToolButton* welcomeButton = addButton(cool6, "welcomeButton", QStringLiteral("入门"),
+                                           QStringLiteral("从哪里开始、手指怎样放、怎样打开输入法..."), 67);
+    welcomeButton->setAccessibleName(QStringLiteral("入门"));
+    connectClick(welcomeButton, &MainWindow::openWelcome);
     connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &MainWindow::openAbout);
     connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &MainWindow::minimiseWindow);
     connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &MainWindow::openSettings);
@@ -542,6 +547,20 @@ void MainWindow::startExercise(ExerciseId id) {
 // The system commands.
 void MainWindow::openHelp() {
     services_.shell->openDocument(QString::fromStdString(state_.appDir + "/help/index.html"));
+}
+
+void MainWindow::openWelcome() {
+    WelcomeDialog welcome(this);
+    connect(&welcome, &WelcomeDialog::helpWanted, this, &MainWindow::openHelp);
+    runModal(welcome);
+}
+
+void MainWindow::offerWelcome() {
+    if (!welcome::offerAtStart()) return;
+    // Remembered before it shows: a user who cannot write the mark still gets to practise,
+    // and sees it again next time.
+    welcome::markSeen(nullptr);
+    openWelcome();
 }
 
 void MainWindow::openAbout() {

@@ -99,6 +99,10 @@ public slots:
     void openSettings();
     void quitProgram();
     void showHistory();
+    // The welcome, from the tool bar.
+    void openWelcome();
+    // At start-up: the welcome, unless this user has seen it (app/welcome.h).
+    void offerWelcome();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -120,7 +120,7 @@ private slots:
             // One character typed, as the test's line takes it from the input method.
             QInputMethodEvent commit;
             commit.setCommitString(QStringLiteral("的"));
-            QApplication::sendEvent(QApplication::focusWidget(), &commit);
+            QApplication::sendEvent(t.find<KeyLineEdit>(QStringLiteral("chinaput1")), &commit);
             t.find<QToolButton>(QStringLiteral("exitexit"))->click();
             if (!t.messages.answerYes) {
                 t.clock.advanceSeconds(61);
