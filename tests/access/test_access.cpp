@@ -171,7 +171,7 @@ void TestAccess::keyboardOnlyWalk() {
     press(Qt::Key_X, Qt::AltModifier);
     press(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("m5a"));
-    for (int i = 0; i < 3; ++i) press(Qt::Key_Right);
+    for (int i = 0; i < 4; ++i) press(Qt::Key_Right);
     QCOMPARE(focusName(), QStringLiteral("m5d"));
     press(Qt::Key_Return);
     QTRY_VERIFY(t.form->settingsPanel()->isVisible());
