@@ -63,7 +63,6 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     figures << r.accuracy;
     figures << bytes::toUnicode(s.modeTitle) + bytes::toUnicode(s.lessonTitle);
     setAccessibleDescription(figures.join(QStringLiteral("，")));
-    setAccessibleName(QStringLiteral("成绩报告单"));
     connect(this, &QDialog::finished, this, &ReportDialog::recordAndClose);
     quiet_.start();
     qApp->installEventFilter(this);

@@ -99,7 +99,7 @@ settings=$CONFIG/jaxo/sysctr.jxo
 for round in 1 2 3; do
     xdotool mousemove --window "$WID" 378 18 click 1
     sleep 1
-    xdotool mousemove --window "$WID" 239 62 click 1
+    xdotool mousemove --window "$WID" 307 62 click 1
     sleep 1
     xdotool mousemove --window "$WID" 650 360 click 1
     wait_for 50 '[ -f "$settings" ]' && break
@@ -113,7 +113,7 @@ history_window() { xdotool search --onlyvisible --name '^成绩记录$' | head -
 for round in 1 2 3; do
     xdotool mousemove --window "$WID" 378 18 click 1
     sleep 1
-    xdotool mousemove --window "$WID" 306 62 click 1
+    xdotool mousemove --window "$WID" 374 62 click 1
     wait_for 50 '[ -n "$(history_window)" ]' && break
     echo "round $round: no history window yet"
 done
