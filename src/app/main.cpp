@@ -113,7 +113,8 @@ int main(int argc, char* argv[]) {
         const QString historyModule =
             datadir::modules(programDir, appDir, QString::fromLatin1(install::kModulesFromProgram)) + QLatin1Char('/') +
             QLatin1String(install::kHistoryModule);
-        MainWindow Form1({&clock, &messages, &shell, &sound, appDir, {}, {}, historyModule});  // 4
+        MainWindow Form1({&clock, &messages, &shell, &sound, appDir, {}, {}, historyModule,
+                          RandomSource::startSeed()});  // 4
         splash.reset();                                                // 5
         // As large as it may be (800 x 600) within the screen, centred, in the normal
         // state: a maximised window with a maximum size is a protocol error to a
@@ -124,6 +125,8 @@ int main(int argc, char* argv[]) {
         Form1.setGeometry(place);
         Form1.show();  // 6
         AfterFirstExpose releaseSound(Form1.windowHandle(), [&sound] { sound.release(); });
+        // A first start greets the learner once the main window is up.
+        QTimer::singleShot(0, &Form1, &MainWindow::offerWelcome);
         QApplication::exec();
     } catch (const JaxoError& e) {
         showTopLevelError(e.text());

@@ -7,6 +7,7 @@
 #include "widgets/pageinput.h"
 #include "widgets/pictures.h"
 #include "app/aboutbox.h"
+#include "app/welcome.h"
 #include "chinese/chinesepanel.h"
 #include "common/errors.h"
 #include "english/englishpanel.h"
@@ -81,7 +82,7 @@ public:
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+    : QMainWindow(parent), services_(std::move(services)), random_(services_.randomSeed) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Jaxo4.00中文打字练习软件..."));
     // Minimise and maximise only: the program is left through "退出软件".
@@ -349,6 +350,10 @@ void MainWindow::buildToolBar() {
 
     QToolBar* cool6 = page("cool6", QStringLiteral(" 系  统 "));
     connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &MainWindow::openHelp);
+    QToolButton* welcomeButton = addButton(cool6, "welcomeButton", QStringLiteral("入门"),
+                                           QStringLiteral("从哪里开始、手指怎样放、怎样打开输入法..."), 67);
+    welcomeButton->setAccessibleName(QStringLiteral("入门"));
+    connectClick(welcomeButton, &MainWindow::openWelcome);
     connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &MainWindow::openAbout);
     connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &MainWindow::minimiseWindow);
     connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &MainWindow::openSettings);
@@ -407,7 +412,9 @@ void MainWindow::returnFocus() {
     if (lastButton_) {
         // Its tab comes back with it.
         toolBarTabs_->setCurrentWidget(lastButton_->parentWidget());
-        if (lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
+        // After a score report the tab itself: a Space or Enter still on its way
+        // must not start the exercise again.
+        if (!reportOpen_ && lastButton_->isVisible() && lastButton_->isEnabled()) target = lastButton_;
     }
     target->setFocus(Qt::OtherFocusReason);
 }
@@ -430,12 +437,17 @@ void MainWindow::runModal(QDialog& dialog) {
 void MainWindow::openReport() {
     ReportDialog report(*this, this);
     const history::Session row = history::sessionFromReport(state_, report.score(), QDateTime::currentDateTime());
-    // Queued: it runs once the report is up, and the recorder's thread does the writing.
-    QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
+    // An exercise left with nothing typed is no result.
+    if (row.typed > 0) {
+        // Queued: it runs once the report is up, and the recorder's thread does the writing.
+        QTimer::singleShot(0, history_, [h = history_, row] { h->record(row); });
+    }
+    reportOpen_ = true;
     runModal(report);
-    // The keys come back to this window, to the button that started the exercise.
+    // The keys come back to this window, to the tab of the exercise.
     if (isVisible()) activateWindow();
     if (toolBarTabs_->isEnabled()) returnFocus();
+    reportOpen_ = false;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -531,6 +543,20 @@ void MainWindow::openHelp() {
     services_.shell->openDocument(QString::fromStdString(state_.appDir + "/help/index.html"));
 }
 
+void MainWindow::openWelcome() {
+    WelcomeDialog welcome(this);
+    connect(&welcome, &WelcomeDialog::helpWanted, this, &MainWindow::openHelp);
+    runModal(welcome);
+}
+
+void MainWindow::offerWelcome() {
+    if (!welcome::offerAtStart()) return;
+    // Remembered before it shows: a user who cannot write the mark still gets to practise,
+    // and sees it again next time.
+    welcome::markSeen(nullptr);
+    openWelcome();
+}
+
 void MainWindow::openAbout() {
     AboutBox aboutform(*this, this);
     runModal(aboutform);
@@ -575,5 +601,8 @@ void MainWindow::showHistory() {
         chinesePanel_->start(exerciseKind(ExerciseId::WeakChars), &lesson);
     } else if (view->practice() == history::Practice::WeakRadicals) {
         radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
+    } else if (view->practice() == history::Practice::WeakWords) {
+        const ByteText list = weakWordList(view->weakWords(), state_.appDir);
+        wordPanel_->start(exerciseKind(ExerciseId::WeakWords), &list);
     }
 }

@@ -45,6 +45,9 @@ struct MainWindowServices {
     std::function<std::unique_ptr<history::Store>()> openHistory;
     // The module file of the 成绩记录 window, loaded at its first opening.
     QString historyModule;
+    // The random source's seed: the program takes it from the clock (random::startSeed);
+    // tests keep the fixed sequence.
+    std::uint64_t randomSeed = RandomSource::kFixedSeed;
 };
 
 class MainWindow : public QMainWindow, public ExerciseHost {
@@ -96,6 +99,10 @@ public slots:
     void openSettings();
     void quitProgram();
     void showHistory();
+    // The welcome, from the tool bar.
+    void openWelcome();
+    // At start-up: the welcome, unless this user has seen it (app/welcome.h).
+    void offerWelcome();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,7 +118,7 @@ private:
     // open a drop-down menu, Enter presses a button. True when the key was used.
     bool toolBarKey(QToolButton* button, QKeyEvent* e);
     // Back on the main screen: the focus returns to the button that started the
-    // exercise or panel.
+    // exercise or panel, or after a score report to its tab.
     void returnFocus();
     // The results history for reading, opened at first use; null when it cannot be opened.
     history::Store* historyStore();
@@ -136,6 +143,7 @@ private:
     SettingsPanel* settingsPanel_ = nullptr;
     history::Recorder* history_ = nullptr;
     std::unique_ptr<history::Store> historyReader_;
+    bool reportOpen_ = false;
     // Reads the code books through once, off the start-up path, to name a damaged one.
     // Last member: joined before anything it reports to goes away.
     std::jthread bookCheck_;

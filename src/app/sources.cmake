@@ -3,4 +3,5 @@ list(APPEND JAXO_GUI_SOURCES
   src/app/aboutbox.cpp
   src/app/mainwindow.cpp
   src/app/splash.cpp
+  src/app/welcome.cpp
 )

@@ -5,4 +5,5 @@ list(APPEND JAXO_CORE_SOURCES
   src/common/linestore.cpp
   src/common/elapsed.cpp
   src/common/datadir.cpp
+  src/common/randomsource.cpp
 )

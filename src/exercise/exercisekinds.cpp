@@ -68,6 +68,8 @@ constexpr std::array kKinds = {
                  {}, {}, {}, {}, {}},
     ExerciseKind{I::WeakRadicalDrill, P::Radicals, M::Chinese, false, false, false, kChinese, "薄弱字根练习", {},
                  "weak-radicals", {}, {}, {}, {}, {}},
+    ExerciseKind{I::WeakWords, P::Vocabulary, M::Word, false, false, false, kWords, "薄弱单词练习", {}, "weak-words",
+                 {}, {}, {}, {}, {}},
 };
 }  // namespace
 

@@ -35,6 +35,7 @@ enum class ExerciseId {
     GreWords,
     ToeflWords,
     Sentences,
+    WeakWords,
 };
 
 enum class ExercisePanel { Radicals, Chinese, English, Vocabulary };

@@ -53,7 +53,8 @@ QByteArray sessionsCsv(const QList<Session>& sessions) {
     for (const Session& s : sessions) {
         out += line({QString::number(s.id), isoTime(s.startedAt), text(s.kind), text(kindName(s.kind)),
                      text(s.title), QString::number(s.typed), QString::number(s.right), QString::number(s.wrong),
-                     QString::number(s.seconds), QString::number(s.perMinute), accuracyText(s), text(s.rating),
+                     QString::number(s.seconds),
+                     hasSpeed(s.kind) ? QString::number(s.perMinute) : QString(), accuracyText(s), text(s.rating),
                      text(s.learner)});
     }
     return kBom + out.toUtf8();

@@ -42,7 +42,23 @@ QTableWidgetItem* cell(const QString& text, bool number = false) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A text cut short by a narrow column is read whole from its tooltip.
+    if (!number) item->setToolTip(text);
     return item;
+}
+
+// The columns fit their contents, and those with free text share what the window
+// has left over, cut short with "…" when it is too narrow.
+void fitColumns(QTableWidget* t, std::initializer_list<int> stretching) {
+    QHeaderView* h = t->horizontalHeader();
+    h->setStretchLastSection(false);
+    h->setMinimumSectionSize(40);
+    for (int c = 0; c < t->columnCount(); ++c)
+        h->setSectionResizeMode(c, std::find(stretching.begin(), stretching.end(), c) != stretching.end()
+                                       ? QHeaderView::Stretch
+                                       : QHeaderView::ResizeToContents);
+    t->setTextElideMode(Qt::ElideRight);
+    t->setWordWrap(false);
 }
 
 QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers) {
@@ -206,6 +222,8 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
                                 QStringLiteral("字数"), QStringLiteral("正确"), QStringLiteral("错误"),
                                 QStringLiteral("用时"), QStringLiteral("速度(字/分)"), QStringLiteral("正确率"),
                                 QStringLiteral("评价"), QStringLiteral("学员")});
+    // The lesson, the rating and the learner take the room the figures leave.
+    fitColumns(sessionsTable_, {2, 9, 10});
     tabs_->addTab(sessionsTable_, QStringLiteral("记录(&R)"));
 
     auto* charts = new QWidget(tabs_);
@@ -252,7 +270,9 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     weakKeys_->setObjectName(QStringLiteral("weakKeys"));
     weakRadicalsLabel_ = new QLabel(weak);
     weakRadicalsLabel_->setObjectName(QStringLiteral("weakRadicals"));
-    for (QLabel* l : {weakKeys_, weakRadicalsLabel_}) {
+    weakWordsLabel_ = new QLabel(weak);
+    weakWordsLabel_->setObjectName(QStringLiteral("weakWords"));
+    for (QLabel* l : {weakKeys_, weakRadicalsLabel_, weakWordsLabel_}) {
         l->setWordWrap(true);
         l->setFocusPolicy(Qt::StrongFocus);
         l->setTextFormat(Qt::PlainText);
@@ -262,9 +282,12 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     weakCharsButton_->setObjectName(QStringLiteral("weakCharsButton"));
     weakRadicalsButton_ = new QPushButton(weak);
     weakRadicalsButton_->setObjectName(QStringLiteral("weakRadicalsButton"));
+    weakWordsButton_ = new QPushButton(weak);
+    weakWordsButton_->setObjectName(QStringLiteral("weakWordsButton"));
     side->addStretch(1);
     side->addWidget(weakCharsButton_);
     side->addWidget(weakRadicalsButton_);
+    side->addWidget(weakWordsButton_);
     weakLayout->addLayout(side, 2);
     tabs_->addTab(weak, QStringLiteral("薄弱环节(&W)"));
 
@@ -287,7 +310,7 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     // Tab walks the window from the top left to the bottom right.
     QWidget* order[] = {kind_,   wholeClass_, exportSessions_, exportMisses_, empty_, tabs_, sessionsTable_,
                         chartEmpty_, speed_, accuracy_, weakChars_, weakKeys_, weakRadicalsLabel_,
-                        weakCharsButton_, weakRadicalsButton_, close_};
+                        weakWordsLabel_, weakCharsButton_, weakRadicalsButton_, weakWordsButton_, close_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(kind_, &QComboBox::currentIndexChanged, this, [this] { reload(); });
@@ -301,6 +324,10 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     });
     connect(weakRadicalsButton_, &QPushButton::clicked, this, [this] {
         practice_ = Practice::WeakRadicals;
+        accept();
+    });
+    connect(weakWordsButton_, &QPushButton::clicked, this, [this] {
+        practice_ = Practice::WeakWords;
         accept();
     });
 
@@ -361,13 +388,12 @@ void HistoryView::fillTable() {
                                  QString::number(s.right),
                                  QString::number(s.wrong),
                                  elapsed(s.seconds),
-                                 QString::number(s.perMinute),
+                                 history::hasSpeed(s.kind) ? QString::number(s.perMinute) : QString(),
                                  accuracy.isEmpty() ? QString() : accuracy + QLatin1Char('%'),
                                  s.rating,
                                  s.learner};
         for (int c = 0; c < 11; ++c) sessionsTable_->setItem(r, c, cell(cells[c], c >= 3 && c <= 8));
     }
-    sessionsTable_->resizeColumnsToContents();
 }
 
 void HistoryView::fillCharts() {
@@ -375,7 +401,8 @@ void HistoryView::fillCharts() {
     // Oldest to newest along the time axis.
     for (auto it = sessions_.crbegin(); it != sessions_.crend(); ++it) {
         const qint64 ms = it->startedAt.toMSecsSinceEpoch();
-        speed.append({ms, static_cast<double>(it->perMinute)});
+        // The word drills count no speed: none is drawn for them.
+        if (history::hasSpeed(it->kind)) speed.append({ms, static_cast<double>(it->perMinute)});
         if (it->typed > 0) accuracy.append({ms, 100.0 * it->right / it->typed});
     }
     const QString kind = chosenKind().isEmpty() ? QStringLiteral("全部练习") : history::kindName(chosenKind());
@@ -398,8 +425,9 @@ void HistoryView::fillCharts() {
 }
 
 void HistoryView::fillWeakSpots() {
-    QList<history::MissTally> chars, keys, radicalMisses;
+    QList<history::MissTally> chars, keys, radicalMisses, words;
     if (store_) {
+        words = store_->topMisses(QStringLiteral("word"), history::kRecentSessions, history::kWeakWords);
         chars = store_->topMisses(QStringLiteral("char"), history::kRecentSessions, history::kWeakChars);
         keys = store_->topMisses(QStringLiteral("key"), history::kRecentSessions, history::kWeakKeys);
         radicalMisses = store_->topMisses(QStringLiteral("radical"), history::kRecentSessions, history::kWeakRadicals);
@@ -434,7 +462,15 @@ void HistoryView::fillWeakSpots() {
     weakRadicalsLabel_->setText(QStringLiteral("最常打错的字根：") +
                                 (radicalTexts.isEmpty() ? QStringLiteral("还没有。")
                                                         : radicalTexts.join(QStringLiteral("，"))));
-    for (QLabel* l : {weakKeys_, weakRadicalsLabel_}) l->setAccessibleName(l->text());
+    QStringList wordTexts;
+    weakWords_.clear();
+    for (const history::MissTally& m : words) {
+        wordTexts << QStringLiteral("%1 (%2次)").arg(m.expected).arg(m.count);
+        weakWords_.push_back(bytes::fromUnicode(m.expected));
+    }
+    weakWordsLabel_->setText(QStringLiteral("最常拼错的单词：") +
+                             (wordTexts.isEmpty() ? QStringLiteral("还没有。") : wordTexts.join(QStringLiteral("，"))));
+    for (QLabel* l : {weakKeys_, weakRadicalsLabel_, weakWordsLabel_}) l->setAccessibleName(l->text());
 
     weakLesson_ = history::weakCharLesson(weak);
     weakRadicals_ = history::weakRadicalEntries(radicalMisses, table_);
@@ -445,13 +481,20 @@ void HistoryView::fillWeakSpots() {
     weakRadicalsButton_->setEnabled(!weakRadicals_.empty());
     weakRadicalsButton_->setText(weakRadicals_.empty() ? QStringLiteral("还没有打错的字根，暂无薄弱字根练习")
                                                        : QStringLiteral("薄弱字根练习(&D)"));
+    weakWordsButton_->setEnabled(!weakWords_.empty());
+    weakWordsButton_->setText(weakWords_.empty() ? QStringLiteral("还没有拼错的单词，暂无薄弱单词练习")
+                                                 : QStringLiteral("薄弱单词练习(&V)"));
+    weakWordsButton_->setAccessibleName(weakWordsButton_->text().remove(QStringLiteral("(&V)")));
     weakCharsButton_->setAccessibleName(weakCharsButton_->text().remove(QStringLiteral("(&P)")));
     weakRadicalsButton_->setAccessibleName(weakRadicalsButton_->text().remove(QStringLiteral("(&D)")));
 }
 
 void HistoryView::writeCsv(const QString& caption, const QString& suggested, const QByteArray& bytes, int rows) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = chooseFile(caption, QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(suggested));
+    // The documents folder where there is one: a folder that does not exist would have
+    // the dialog open in the current directory, often the program's own.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+    const QString path = chooseFile(caption, QDir(folder).filePath(suggested));
     if (path.isEmpty()) return;
     QString message;
     if (!atomicwrite::write(path, bytes, &message)) {

@@ -38,6 +38,7 @@ public:
     Practice practice() const override { return practice_; }
     const ByteText& weakLesson() const override { return weakLesson_; }
     const std::vector<int>& weakRadicals() const override { return weakRadicals_; }
+    const std::vector<ByteText>& weakWords() const override { return weakWords_; }
 
     // The sentence shown instead of an empty table and empty axes.
     static QString emptySentence();
@@ -61,6 +62,7 @@ private:
     Practice practice_ = Practice::None;
     ByteText weakLesson_;
     std::vector<int> weakRadicals_;
+    std::vector<ByteText> weakWords_;
 
     QComboBox* kind_ = nullptr;
     QCheckBox* wholeClass_ = nullptr;
@@ -77,8 +79,10 @@ private:
     QTableWidget* weakChars_ = nullptr;
     QLabel* weakKeys_ = nullptr;
     QLabel* weakRadicalsLabel_ = nullptr;
+    QLabel* weakWordsLabel_ = nullptr;
     QPushButton* weakCharsButton_ = nullptr;
     QPushButton* weakRadicalsButton_ = nullptr;
+    QPushButton* weakWordsButton_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* close_ = nullptr;
 };

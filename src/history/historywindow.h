@@ -17,7 +17,7 @@ namespace history {
 class Store;
 
 // What the learner chose to practise when the window closed.
-enum class Practice { None, WeakChars, WeakRadicals };
+enum class Practice { None, WeakChars, WeakRadicals, WeakWords };
 
 class Window {
 public:
@@ -27,6 +27,8 @@ public:
     // The weak-character lesson text and the weak radicals' table entries.
     virtual const ByteText& weakLesson() const = 0;
     virtual const std::vector<int>& weakRadicals() const = 0;
+    // The most-missed words of the word drills, most-missed first.
+    virtual const std::vector<ByteText>& weakWords() const = 0;
 };
 
 // The module's one entry point, found by this name; the number changes whenever this
@@ -34,6 +36,6 @@ public:
 // store may be null (no history could be opened): the window says so.
 using MakeWindow = Window* (*)(Store* store, const CodeBook& book1, const radicals::Table& table, Messages& messages,
                                QWidget* parent);
-inline constexpr const char* kMakeWindow = "jaxo_history_window_1";
+inline constexpr const char* kMakeWindow = "jaxo_history_window_2";
 
 }  // namespace history

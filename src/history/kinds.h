@@ -10,7 +10,7 @@ struct KindName {
     QString name;
 };
 
-// Every kind, in the order of the tool bar; the two practices built from the misses last.
+// Every kind, in the order of the tool bar; the practices built from the misses last.
 inline const QList<KindName>& kindNames() {
     static const QList<KindName> all = {
         {QStringLiteral("radicals"), QStringLiteral("字根练习")},
@@ -21,6 +21,7 @@ inline const QList<KindName>& kindNames() {
         {QStringLiteral("vocabulary"), QStringLiteral("背单词")},
         {QStringLiteral("weak-chars"), QStringLiteral("薄弱字练习")},
         {QStringLiteral("weak-radicals"), QStringLiteral("薄弱字根练习")},
+        {QStringLiteral("weak-words"), QStringLiteral("薄弱单词练习")},
     };
     return all;
 }
@@ -30,6 +31,16 @@ inline QString kindName(const QString& kind) {
     for (const KindName& k : kindNames())
         if (k.kind == kind) return k.name;
     return kind;
+}
+
+}  // namespace history
+
+namespace history {
+
+// Whether the kind's report shows a speed: the word drills' do not, so their rows
+// have no speed to show or chart.
+inline bool hasSpeed(const QString& kind) {
+    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words");
 }
 
 }  // namespace history

@@ -15,6 +15,7 @@ inline constexpr int kRecentSessions = 50;
 inline constexpr int kWeakChars = 20;
 inline constexpr int kWeakKeys = 10;
 inline constexpr int kWeakRadicals = 10;
+inline constexpr int kWeakWords = 20;
 // A weak-character lesson holds this many whole pages (5 lines of 33 characters).
 inline constexpr int kWeakLessonPages = 2;
 

@@ -33,6 +33,9 @@ ScoreReport computeScoreReport(int rightCount, int wrongCount, bool withSpeed, c
     r.typed = QStringLiteral("输入:") + sp + QString::number(n) + sp + QStringLiteral("个字！");
     r.right = QStringLiteral("正确:") + sp + QString::number(rightCount) + sp + QStringLiteral("个字！");
     r.wrong = QStringLiteral("错误:") + sp + QString::number(wrongCount) + sp + QStringLiteral("个字！");
+    r.accuracy = QStringLiteral("正确率:") + sp +
+                 (n > 0 ? QString::number(100.0 * rightCount / static_cast<double>(n), 'f', 1) + QLatin1Char('%')
+                        : QStringLiteral("没有输入"));
     r.time = QStringLiteral("用时:") + sp + QString::number(r.minutes) + QStringLiteral("分") + QString::number(r.seconds) +
              QStringLiteral("秒！");
     if (r.minutes < 1) r.minutes = 1;

@@ -11,6 +11,7 @@ struct ScoreReport {
     int speed = 0;
     int elapsedSeconds = 0;  // the whole elapsed time the report was given
     QString typed, right, wrong, time, speedText, rating;
+    QString accuracy;  // right ÷ typed, one decimal, as the history shows it
     QString ratingWords;  // the rating without its heading
     bool showSpeedAndRating = true;
 };

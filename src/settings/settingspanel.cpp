@@ -74,6 +74,11 @@ SettingsPanel::SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& set
             l->setBuddy(c.edit);
             c.edit->setAccessibleName(caption);
             c.edit->setText(QString::number(f.defaultValue));
+            auto* unit = new QLabel(QStringLiteral("分钟"), onPage);
+            unit->setObjectName(QString::fromLatin1(f.control) + QStringLiteral("Unit"));
+            unit->setFont(fonts::song(12));
+            unit->adjustSize();
+            unit->move(f.place.x + f.place.width + 8, f.place.y + 3);
         } else {
             c.box = new QCheckBox(caption, onPage);
             c.box->setObjectName(QString::fromLatin1(f.control));

@@ -2,7 +2,11 @@
 
 #include "exercise/exerciseclock.h"
 #include "common/linestore.h"
+#include "common/errors.h"
 #include "common/randomsource.h"
+#include "exercise/exercisekinds.h"
+
+#include <map>
 
 WordDrill::WordDrill(MainWindowState& state, const LineStore& list, RandomSource& random)
     : s_(state), list_(list), random_(random) {}
@@ -57,4 +61,31 @@ bool WordDrill::tick(std::int64_t nowMs) {
 void WordDrill::finish() {
     running_ = false;
     s_.elapsedText = clockText_;
+}
+
+ByteText weakWordList(const std::vector<ByteText>& words, const std::string& appDir) {
+    if (words.empty()) return {};
+    std::map<ByteText, ByteText> meanings;
+    for (const ByteText& w : words) meanings[w];
+    for (const ExerciseKind& k : exerciseKinds()) {
+        if (k.panel != ExercisePanel::Vocabulary || k.file.empty()) continue;
+        LineStore list;
+        try {
+            list.loadFile(appDir + std::string(k.file));
+        } catch (const JaxoError&) {
+            continue;
+        }
+        for (int i = 0; i < list.count(); ++i) {
+            const ByteText line = list.line(i);
+            const auto star = line.find('*');
+            if (star == ByteText::npos) continue;
+            const auto it = meanings.find(line.substr(0, star));
+            if (it != meanings.end() && it->second.empty()) it->second = line.substr(star + 1);
+        }
+    }
+    ByteText text;
+    const auto add = [&](const ByteText& w) { text += w + '*' + meanings[w] + "\r\n"; };
+    add(words.front());
+    for (const ByteText& w : words) add(w);
+    return text;
 }

@@ -4,6 +4,9 @@
 #include "exercise/mainwindowstate.h"
 #include "common/bytetext.h"
 
+#include <string>
+#include <vector>
+
 class LineStore;
 class RandomSource;
 
@@ -54,3 +57,9 @@ private:
     int lessonSize = 0;  // lines of the list
     int lessonPos = 0;   // the line on show, 0-based
 };
+
+// A word list of the given words, most-missed first, each with its meaning from the
+// program's word lists (none where no list has it). The drill's first line is reached
+// only by its random start, so the first word comes twice and every word is asked
+// in turn. Empty without words; a list that cannot be read gives no meanings.
+ByteText weakWordList(const std::vector<ByteText>& words, const std::string& appDir);

@@ -128,8 +128,8 @@ void WordPanel::loadPictures() {
     exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.state().appDir));
 }
 
-void WordPanel::start(const ExerciseKind& kind) {
-    if (!run_->begin(kind)) return;
+void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
+    if (!run_->begin(kind, generated)) return;
     MainWindowState& s = host_.state();
     loadPictures();
     drill_.clearMark();

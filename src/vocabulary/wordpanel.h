@@ -23,8 +23,8 @@ public:
     QTimer* timer() const { return timer_; }
     const WordDrill& drill() const { return drill_; }
 
-    // One of the nine word lists.
-    void start(const ExerciseKind& kind);
+    // One of the nine word lists, or a list the program made (`generated`).
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
     void onTimer();
     void exitDrill();
     void endWordDrill();

@@ -122,6 +122,8 @@ def close_report(screen):
     check("report after " + screen, report)
     if not (report.description or "").strip():
         failures.append("report after %s: its figures are not in its description" % screen)
+    # The report takes keys once the keyboard has been quiet for a second.
+    time.sleep(1.2)
     key("Return")
     wait_for("Enter closes the report after " + screen, lambda: window(REPORT) is None)
 
@@ -165,7 +167,7 @@ def run():
     exercise("radical drill", "alt+z", [], "字根输入", "alt+q")
     exercise("vocabulary drill", "alt+b", [], "单词输入", "Escape")
 
-    key("alt+x", "Tab", "Right", "Right", "Right", "Return")
+    key("alt+x", "Tab", "Right", "Right", "Right", "Right", "Return")
     if wait_for("the settings panel opens", lambda: named(main_window(), "练习时间")):
         check("settings panel", main_window())
         for _ in range(15):

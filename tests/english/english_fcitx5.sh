@@ -32,7 +32,7 @@ wait_for 100 wubi_on || fail "fcitx5 did not switch to wbx (it answers: $(fcitx5
 xdotool key Escape
 report() { xdotool search --onlyvisible --name '^成绩报告单' | head -n1; }
 wait_for 100 '[ -n "$(report)" ]' || fail "the Chinese lesson did not end in a report"
-sleep 0.5
+sleep 1.2  # the report takes keys once the keyboard has been quiet for a second
 xdotool key Escape
 wait_for 50 '[ -z "$(report)" ]' || fail "the report did not close"
 sleep 0.5

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -69,6 +70,33 @@ private slots:
         QCOMPARE(f.toolBarTabs()->currentIndex(), 0);
     }
 
+    // Each start draws other lessons and test texts; the test seed repeats the fixed ones.
+    void randomStartsDifferFromRunToRun_data() {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("英文初级") << int(ExerciseId::EnglishBeginner) << "englishtext1";
+        QTest::newRow("中文随机测试") << int(ExerciseId::ChineseTestAtRandom) << "chinatext1";
+    }
+    void randomStartsDifferFromRunToRun() {
+        QFETCH(int, exercise);
+        QFETCH(QString, firstLine);
+        TestForm t;
+        const auto firstLineOfAStart = [&](std::uint64_t seed) {
+            t.randomSeed = seed;
+            t.build();
+            t.form->startExercise(static_cast<ExerciseId>(exercise));
+            return t.find<QLabel>(firstLine)->text();
+        };
+        const QString fixed = firstLineOfAStart(RandomSource::kFixedSeed);
+        qunsetenv("JAXO_RANDOM_SEED");
+        QSet<QString> seen;
+        for (int run = 0; run < 4; ++run) seen.insert(firstLineOfAStart(RandomSource::startSeed()));
+        QVERIFY2(seen.size() > 1, qPrintable(QStringList(seen.values()).join(QLatin1Char('|'))));
+        qputenv("JAXO_RANDOM_SEED", "1");
+        QCOMPARE(firstLineOfAStart(RandomSource::startSeed()), fixed);
+        qunsetenv("JAXO_RANDOM_SEED");
+    }
+
     void toolBarTabsAndButtons() {
         TestForm t;
         QTabWidget* m = t.form->toolBarTabs();
@@ -77,7 +105,7 @@ private slots:
         for (int i = 0; i < tabs.size(); ++i) QCOMPARE(m->tabText(i), tabs[i]);
         const QStringList buttons = {"m1a", "m1b", "m1c", "m1d", "m1e", "m1f", "m2a", "m2b", "m2c",
                                      "m2d", "m3a", "m3b", "m4a", "m4b", "m4e", "m4c", "m4d", "m4f",
-                                     "m4g", "m4h", "m5a", "m5b", "m5c", "m5d", "m5e"};
+                                     "m4g", "m4h", "m5a", "welcomeButton", "m5b", "m5c", "m5d", "m5e"};
         for (const QString& b : buttons) {
             auto* button = t.find<QToolButton>(b);
             QVERIFY2(button, qPrintable(b));
@@ -393,6 +421,52 @@ private slots:
         QTest::keyClick(t.form.get(), Qt::Key_F1);
         QCOMPARE(t.shell.opened.size(), 2);
         QVERIFY(QFile::exists(t.file(QStringLiteral("help/index.html"))));
+    }
+
+    // The welcome opens by itself once per user, never where a test harness turns it
+    // off, and again from its button; every part is named and reached by Tab.
+    void welcomeOnceThenFromItsButton() {
+        TestForm t;
+        QStringList reached;
+        int helps = 0;
+        t.onModal = [&](QDialog& d) {
+            d.show();
+            QTRY_COMPARE(QApplication::activeWindow(), &d);
+            for (int i = 0; i < 12; ++i) {
+                QWidget* w = QApplication::focusWidget();
+                const auto* b = qobject_cast<QAbstractButton*>(w);
+                QVERIFY2(!w->accessibleName().isEmpty() || (b && !b->text().isEmpty()), qPrintable(w->objectName()));
+                if (!reached.contains(w->objectName())) reached << w->objectName();
+                QTest::keyClick(w, Qt::Key_Tab);
+            }
+            auto* help = d.findChild<QPushButton*>(QStringLiteral("welcomeHelp"));
+            help->setFocus();
+            QTest::keyClick(help, Qt::Key_Space);
+            helps = static_cast<int>(t.shell.opened.size());
+        };
+        const QString marker = t.home() + QStringLiteral("/.config/jaxo/welcome");
+        qputenv("JAXO_NO_WELCOME", "1");
+        t.form->offerWelcome();
+        QCOMPARE(t.modalCount, 0);
+        qunsetenv("JAXO_NO_WELCOME");
+        t.form->show();
+        t.form->offerWelcome();
+        QCOMPARE(t.modalCount, 1);
+        QCOMPARE(t.lastModal, QStringLiteral("welcome"));
+        QVERIFY(QFile::exists(marker));
+        // Its own small file: the settings stay the shipped ones until 确定.
+        QVERIFY(!QFile::exists(t.home() + QStringLiteral("/.config/jaxo/sysctr.jxo")));
+        for (const char* name : {"welcomeStart", "welcomeFingers", "homeRowPicture", "welcomeInput", "welcomeResults",
+                                 "welcomeHelp", "welcomeClose"})
+            QVERIFY2(reached.contains(QString::fromLatin1(name)), qPrintable(reached.join(QLatin1Char(','))));
+        QCOMPARE(helps, 1);
+        QVERIFY(t.shell.opened.last().endsWith(QStringLiteral("help/index.html")));
+        // A second start: not again by itself.
+        t.build();
+        t.form->offerWelcome();
+        QCOMPARE(t.modalCount, 1);
+        t.find<QToolButton>(QStringLiteral("welcomeButton"))->click();
+        QCOMPARE(t.modalCount, 2);
     }
 
     void exitClosesTheWindow() {

@@ -77,6 +77,10 @@ private slots:
         QVERIFY2(lines[2].contains(QStringLiteral(",'=1+1,")), "a formula-like title is neutralised");
         QVERIFY2(lines[2].contains(QStringLiteral(",0,0,0,125,42,,")), "nothing typed: no accuracy");
         QVERIFY(lines[3].isEmpty());
+        history::Session words = session(QStringLiteral("新版小学英语"), 10, 8);
+        words.kind = QStringLiteral("vocabulary");
+        QVERIFY2(QString::fromUtf8(history::sessionsCsv({words})).contains(QStringLiteral(",10,8,2,125,,80.0,")),
+                 "a word drill has no speed to export");
     }
 
     void missesFile() {

@@ -8,6 +8,7 @@
 #include "radicals/radicalpanel.h"
 #include "support/fakestore.h"
 #include "support/testform.h"
+#include "vocabulary/wordpanel.h"
 
 #include <QChart>
 #include <QChartView>
@@ -15,6 +16,7 @@
 #include <QDateTimeAxis>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -58,6 +60,17 @@ void addMisses(FakeStore& store) {
                 {QStringLiteral("char"), QStringLiteral("中国"), QString(), 9},
                 {QStringLiteral("radical"), QStringLiteral("钅"), QStringLiteral("w"), 3}};
     store.record(s);
+}
+
+// Two word drills: "cat" missed three times, "book" once; speeds the report never showed.
+void addWordMisses(FakeStore& store) {
+    history::Session a = row(QStringLiteral("vocabulary"), QStringLiteral("新版小学英语"), day(7), 10, 8, 0);
+    a.misses = {{QStringLiteral("word"), QStringLiteral("cat"), QStringLiteral("cta"), 2},
+                {QStringLiteral("word"), QStringLiteral("book"), QStringLiteral("bok"), 1}};
+    store.record(a);
+    history::Session b = row(QStringLiteral("vocabulary"), QStringLiteral("新版小学英语"), day(8), 4, 3, 0);
+    b.misses = {{QStringLiteral("word"), QStringLiteral("cat"), QString(), 1}};
+    store.record(b);
 }
 
 struct View {
@@ -133,6 +146,58 @@ private slots:
                                      "90.0%", "良好"}));
         // Nothing typed: no accuracy is made up.
         QCOMPARE(v.table_()->item(0, 8)->text(), QString());
+    }
+
+    // A word drill's report has no speed: its rows show none and chart none; the
+    // words it missed are listed, most-missed first, with their drill on offer.
+    void wordDrillsHaveNoSpeedButWeakWords() {
+        View v([](FakeStore& s) {
+            fill(s);
+            addWordMisses(s);
+        });
+        v.chooseKind(QStringLiteral("背单词"));
+        QCOMPARE(v.column(7), (QStringList{QString(), QString()}));
+        QCOMPARE(v.column(8), (QStringList{"75.0%", "80.0%"}));
+        QVERIFY(v.points("speedChart").isEmpty());
+        QCOMPARE(v.points("accuracyChart").size(), 2);
+        v.chooseKind(QStringLiteral("全部"));
+        QCOMPARE(v.points("speedChart").size(), 4);
+        QCOMPARE(v.find<QLabel>("weakWords")->text(), QStringLiteral("最常拼错的单词：cat (3次)，book (1次)"));
+        QVERIFY(v.find<QPushButton>("weakWordsButton")->isEnabled());
+        QCOMPARE(v.view->weakWords(), (std::vector<ByteText>{"cat", "book"}));
+    }
+
+    // The columns fill the window as it grows; a text cut short is whole in its tooltip;
+    // the export starts in the documents folder, or the home folder without one.
+    void columnsStretchAndExportStartsAtHome() {
+        View v(fill);
+        v.view->show();
+        QTableWidget* t = v.table_();
+        const auto used = [t] {
+            int w = 0;
+            for (int c = 0; c < 10; ++c) w += t->columnWidth(c);
+            return w;
+        };
+        const int narrow = t->columnWidth(2);
+        v.view->resize(1100, 600);
+        QTRY_VERIFY(t->columnWidth(2) > narrow && std::abs(used() - t->viewport()->width()) <= 2);
+        QCOMPARE(t->item(0, 2)->toolTip(), t->item(0, 2)->text());
+
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");  // no user-dirs file names another documents folder
+        const QString documents = home.filePath(QStringLiteral("Documents"));
+        QStringList folders;
+        v.view->chooseFile = [&](const QString&, const QString& suggested) {
+            folders << QFileInfo(suggested).absolutePath();
+            return QString();
+        };
+        QTest::mouseClick(v.find<QPushButton>("historyExport"), Qt::LeftButton);
+        QDir().mkpath(documents);
+        QTest::mouseClick(v.find<QPushButton>("historyExport"), Qt::LeftButton);
+        qputenv("HOME", oldHome);
+        QCOMPARE(folders, (QStringList{home.path(), documents}));
     }
 
     // The window says "nothing yet" only of a history it read; anything it could not
@@ -377,6 +442,24 @@ private slots:
         }
         // The hints read the code books, as for any lesson.
         QVERIFY(t->find<QLabel>(QStringLiteral("wbLabel1"))->text().startsWith(QStringLiteral("经")));
+    }
+
+    void weakWordDrillFromTheWindow() {
+        TestForm t;
+        rebuildWithStore(t, addWordMisses);
+        t.onModal = [](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("weakWordsButton")), Qt::LeftButton); };
+        QTest::mouseClick(t.find<QToolButton>(QStringLiteral("historyButton")), Qt::LeftButton);
+        QCOMPARE(t.find<QLabel>(QStringLiteral("bdczuang2a"))->text(), QStringLiteral("薄弱单词练习"));
+        // Each missed word in turn, with its meaning from the word lists.
+        QStringList asked;
+        for (int i = 0; i < 3; ++i) {
+            const QString word = t.find<QLabel>(QStringLiteral("bdcdc"))->text();
+            asked << word + QLatin1Char('=') + t.find<QLabel>(QStringLiteral("bdccy"))->text();
+            QTest::keyClicks(t.find<QLineEdit>(QStringLiteral("bdcput")), word + QLatin1Char('\r'));
+        }
+        QVERIFY2(asked.contains(QStringLiteral("cat=n. 猫")) && asked.contains(QStringLiteral("book=n. 书")),
+                 qPrintable(asked.join(QLatin1Char('|'))));
+        QCOMPARE(t.form->state().rightCount, 3);
     }
 
     void closingStartsNothing() {

@@ -2,11 +2,13 @@
 // window, rows read back from the file in the temporary XDG data folder.
 #include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
+#include "history/historycsv.h"
 #include "history/historystore.h"
 #include "history/recorder.h"
 #include "radicals/radicaltable.h"
 #include "support/testform.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,17 +70,20 @@ private slots:
 
     void rowPerReport_data() {
         QTest::addColumn<QString>("exercise");
+        QTest::addColumn<int>("reports");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("missUnit");  // the unit of the one miss, or none
-        QTest::newRow("a radical drill left by 退出 with one wrong key") << "radical-wrong" << 1 << "radicals" << "radical";
-        QTest::newRow("a vocabulary drill with one wrong word") << "word-wrong" << 1 << "vocabulary" << "word";
-        QTest::newRow("a Chinese test left by a confirmed forced exit") << "test-forced" << 0 << "" << "";
+        QTest::newRow("a radical drill left by 退出 with one wrong key") << "radical-wrong" << 1 << 1 << "radicals" << "radical";
+        QTest::newRow("a vocabulary drill with one wrong word") << "word-wrong" << 1 << 1 << "vocabulary" << "word";
+        QTest::newRow("a Chinese test left by a confirmed forced exit") << "test-forced" << 0 << 0 << "" << "";
         QTest::newRow("a Chinese test whose forced exit was refused, then its time limit")
-            << "test-refused-limit" << 1 << "chinese-test" << "";
+            << "test-refused-limit" << 1 << 1 << "chinese-test" << "";
+        QTest::newRow("a radical drill with nothing typed: a report, no row") << "radical-nothing" << 1 << 0 << "" << "";
     }
     void rowPerReport() {
         QFETCH(QString, exercise);
+        QFETCH(int, reports);
         QFETCH(int, rows);
         QFETCH(QString, kind);
         QFETCH(QString, missUnit);
@@ -86,7 +91,7 @@ private slots:
         t.form->show();
         QStringList report;  // the report's captions as the learner saw them
         t.onModal = [&](QDialog& d) {
-            for (int i = 1; i <= 6; ++i) {
+            for (int i = 1; i <= 7; ++i) {
                 auto* l = d.findChild<QLabel*>(QStringLiteral("pig%1").arg(i));
                 report << (l->isVisibleTo(&d) ? l->text() : QString());
             }
@@ -97,6 +102,9 @@ private slots:
             expected = radicalShown(t);
             typed = keyOfShown(t) == 'a' ? QStringLiteral("b") : QStringLiteral("a");
             QTest::keyClick(t.find<KeyLineEdit>(QStringLiteral("zgput")), typed.at(0).toLatin1());
+            t.find<QPushButton>(QStringLiteral("zgexit"))->click();
+        } else if (exercise == QLatin1String("radical-nothing")) {
+            t.form->startExercise(ExerciseId::RadicalDrill);
             t.find<QPushButton>(QStringLiteral("zgexit"))->click();
         } else if (exercise == QLatin1String("word-wrong")) {
             t.form->startExercise(ExerciseId::PrimaryWords);
@@ -109,6 +117,10 @@ private slots:
             t.form->state().settings.testMinutes = 1;
             t.form->startExercise(ExerciseId::ChineseTestFromStart);
             t.messages.answerYes = exercise == QLatin1String("test-forced");
+            // The first character typed right, as the test's line takes it from the input method.
+            QInputMethodEvent commit;
+            commit.setCommitString(labelText(t, "chinatext1").left(1));
+            QApplication::sendEvent(t.find<KeyLineEdit>(QStringLiteral("chinaput1")), &commit);
             t.find<QToolButton>(QStringLiteral("exitexit"))->click();
             if (!t.messages.answerYes) {
                 t.clock.advanceSeconds(61);
@@ -116,14 +128,15 @@ private slots:
                 t.form->chinesePanel()->onTimer();
             }
         }
-        QCOMPARE(t.modalCount, rows);
+        QCOMPARE(t.modalCount, reports);
         const QList<Session> got = recorded(t);
         QCOMPARE(got.size(), rows);
         if (!rows) return;
         const Session& s = got.first();
         QCOMPARE(s.kind, kind);
         // The figures of the report that opened, as it showed them.
-        QCOMPARE(report.size(), 6);
+        QCOMPARE(report.size(), 7);
+        QCOMPARE(report[6], QStringLiteral("正确率:\u3000%1%").arg(history::accuracyText(s)));
         QCOMPARE(report[0], QStringLiteral("输入:\u3000%1\u3000个字！").arg(s.typed));
         QCOMPARE(report[1], QStringLiteral("正确:\u3000%1\u3000个字！").arg(s.right));
         QCOMPARE(report[2], QStringLiteral("错误:\u3000%1\u3000个字！").arg(s.wrong));

@@ -71,6 +71,7 @@ private slots:
         row("the sentences are a word list too", ExerciseId::Sentences, "vocabulary");
         row("the weak-character lesson", ExerciseId::WeakChars, "weak-chars");
         row("the weak-radical drill", ExerciseId::WeakRadicalDrill, "weak-radicals");
+        row("the weak-word drill", ExerciseId::WeakWords, "weak-words");
     }
     void kinds() {
         QFETCH(int, exercise);
@@ -101,6 +102,7 @@ private slots:
         QTest::newRow("past the hour") << int(ExerciseId::HighFrequency) << "1:00:10" << 3610 << 1 << "继续努力！";
         QTest::newRow("a word drill shows no speed or rating, and keeps none")
             << int(ExerciseId::PrimaryWords) << "0:01:00" << 60 << 0 << "";
+        QTest::newRow("so does the weak-word drill") << int(ExerciseId::WeakWords) << "0:01:00" << 60 << 0 << "";
     }
     void rowOfReport() {
         QFETCH(int, exercise);

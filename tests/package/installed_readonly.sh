@@ -70,7 +70,7 @@ exec 5>&-
 wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$WORK/display")"
 
-env -i PATH=/usr/bin:/bin HOME="$HOME_DIR" DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
+env -i PATH=/usr/bin:/bin HOME="$HOME_DIR" DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb JAXO_NO_WELCOME=1 \
     XDG_RUNTIME_DIR="$WORK/run" XDG_CONFIG_HOME="$CONFIG" XDG_DATA_DIRS="$DEST/usr/share:/usr/local/share:/usr/share" \
     "${AS_USER[@]}" "$PROGRAM" >"$WORK/jaxo.log" 2>&1 &
 PIDS+=($!)
@@ -100,7 +100,7 @@ settings=$CONFIG/jaxo/sysctr.jxo
 for round in 1 2 3; do
     xdotool mousemove --window "$WID" 378 18 click 1
     sleep 1
-    xdotool mousemove --window "$WID" 239 62 click 1
+    xdotool mousemove --window "$WID" 307 62 click 1
     sleep 1
     xdotool mousemove --window "$WID" 650 360 click 1
     wait_for 50 '[ -f "$settings" ]' && break
@@ -114,7 +114,7 @@ history_window() { xdotool search --onlyvisible --name '^成绩记录$' | head -
 for round in 1 2 3; do
     xdotool mousemove --window "$WID" 378 18 click 1
     sleep 1
-    xdotool mousemove --window "$WID" 306 62 click 1
+    xdotool mousemove --window "$WID" 374 62 click 1
     wait_for 50 '[ -n "$(history_window)" ]' && break
     echo "round $round: no history window yet"
 done

@@ -1,11 +1,17 @@
 // The score report: its arithmetic on every worked example and edge case, and the
 // window, which gives the main screen back however it is closed.
+#include "report/reportdialog.h"
 #include "report/scorereport.h"
 #include "support/testform.h"
+#include "vocabulary/wordpanel.h"
+#include "english/englishpanel.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 class TestScoreReport : public QObject {
@@ -19,32 +25,35 @@ private slots:
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("speed");
         QTest::addColumn<QString>("rating");
+        QTest::addColumn<QString>("accuracy");
         const QString ok = QStringLiteral("继续努力！");
         // The worked examples.
-        QTest::newRow("0:02:40, 95 + 5") << "0:02:40" << 95 << 5 << "2分40秒！" << 3 << 33 << "好！";
-        QTest::newRow("0:00:45, 10: 0 becomes 1, then 45 s adds 1") << "0:00:45" << 10 << 0 << "0分45秒！" << 2 << 5 << ok;
+        QTest::newRow("0:02:40, 95 + 5") << "0:02:40" << 95 << 5 << "2分40秒！" << 3 << 33 << "好！" << "95.0%";
+        QTest::newRow("0:00:45, 10: 0 becomes 1, then 45 s adds 1") << "0:00:45" << 10 << 0 << "0分45秒！" << 2 << 5 << ok << "100.0%";
         QTest::newRow("0:10:12, 700 + 30: too many errors") << "0:10:12" << 700 << 30 << "10分12秒！" << 10 << 73
-                                                            << "有太多的错误，应该继续练习！";
+                                                            << "有太多的错误，应该继续练习！" << "95.9%";
         QTest::newRow("1:00:10, 610: the hour is counted but not shown") << "1:00:10" << 610 << 0 << "0分10秒！" << 61
-                                                                         << 10 << ok;
-        QTest::newRow("0:05:00, nothing typed") << "0:05:00" << 0 << 0 << "5分0秒！" << 5 << 0 << "你真糟糕,一个字也打不出来!";
+                                                                         << 10 << ok << "100.0%";
+        QTest::newRow("0:05:00, nothing typed") << "0:05:00" << 0 << 0 << "5分0秒！" << 5 << 0 << "你真糟糕,一个字也打不出来!" << "没有输入";
         // Edge cases.
-        QTest::newRow("29 seconds add nothing") << "0:03:29" << 30 << 0 << "3分29秒！" << 3 << 10 << ok;
-        QTest::newRow("30 seconds add a minute") << "0:03:30" << 40 << 0 << "3分30秒！" << 4 << 10 << ok;
-        QTest::newRow("within the first minute: 1") << "0:00:29" << 1 << 0 << "0分29秒！" << 1 << 1 << ok;
+        QTest::newRow("29 seconds add nothing") << "0:03:29" << 30 << 0 << "3分29秒！" << 3 << 10 << ok << "100.0%";
+        QTest::newRow("30 seconds add a minute") << "0:03:30" << 40 << 0 << "3分30秒！" << 4 << 10 << ok << "100.0%";
+        QTest::newRow("within the first minute: 1") << "0:00:29" << 1 << 0 << "0分29秒！" << 1 << 1 << ok << "100.0%";
         QTest::newRow("whole hours and minutes 0: one more than the hours") << "2:00:05" << 121 << 0 << "0分5秒！" << 121
-                                                                             << 1 << ok;
-        QTest::newRow("ten hours or more still parse") << "10:00:00" << 601 << 0 << "0分0秒！" << 601 << 1 << ok;
-        QTest::newRow("19 wrong keep the speed's rating") << "0:01:00" << 31 << 19 << "1分0秒！" << 1 << 50 << "好！";
+                                                                             << 1 << ok << "100.0%";
+        QTest::newRow("ten hours or more still parse") << "10:00:00" << 601 << 0 << "0分0秒！" << 601 << 1 << ok << "100.0%";
+        QTest::newRow("19 of 62 wrong: the accuracy tells what the rating does not")
+            << "0:01:00" << 43 << 19 << "1分0秒！" << 1 << 62 << "优秀！" << "69.4%";
+        QTest::newRow("19 wrong keep the speed's rating") << "0:01:00" << 31 << 19 << "1分0秒！" << 1 << 50 << "好！" << "62.0%";
         QTest::newRow("20 wrong replace it, whatever the speed") << "0:01:00" << 200 << 20 << "1分0秒！" << 1 << 220
-                                                                 << "有太多的错误，应该继续练习！";
-        QTest::newRow("speed 30 is still 继续努力") << "0:01:00" << 30 << 0 << "1分0秒！" << 1 << 30 << ok;
-        QTest::newRow("speed 31 is 好") << "0:01:00" << 31 << 0 << "1分0秒！" << 1 << 31 << "好！";
-        QTest::newRow("speed 50 is still 好") << "0:01:00" << 50 << 0 << "1分0秒！" << 1 << 50 << "好！";
-        QTest::newRow("speed 60 is 良好") << "0:01:00" << 60 << 0 << "1分0秒！" << 1 << 60 << "良好！";
-        QTest::newRow("speed 100 is 优秀") << "0:01:00" << 100 << 0 << "1分0秒！" << 1 << 100 << "优秀！";
-        QTest::newRow("speed 101 is 高手") << "0:01:00" << 101 << 0 << "1分0秒！" << 1 << 101 << "高手！";
-        QTest::newRow("the speed drops the remainder") << "0:02:00" << 61 << 0 << "2分0秒！" << 2 << 30 << ok;
+                                                                 << "有太多的错误，应该继续练习！" << "90.9%";
+        QTest::newRow("speed 30 is still 继续努力") << "0:01:00" << 30 << 0 << "1分0秒！" << 1 << 30 << ok << "100.0%";
+        QTest::newRow("speed 31 is 好") << "0:01:00" << 31 << 0 << "1分0秒！" << 1 << 31 << "好！" << "100.0%";
+        QTest::newRow("speed 50 is still 好") << "0:01:00" << 50 << 0 << "1分0秒！" << 1 << 50 << "好！" << "100.0%";
+        QTest::newRow("speed 60 is 良好") << "0:01:00" << 60 << 0 << "1分0秒！" << 1 << 60 << "良好！" << "100.0%";
+        QTest::newRow("speed 100 is 优秀") << "0:01:00" << 100 << 0 << "1分0秒！" << 1 << 100 << "优秀！" << "100.0%";
+        QTest::newRow("speed 101 is 高手") << "0:01:00" << 101 << 0 << "1分0秒！" << 1 << 101 << "高手！" << "100.0%";
+        QTest::newRow("the speed drops the remainder") << "0:02:00" << 61 << 0 << "2分0秒！" << 2 << 30 << ok << "100.0%";
     }
     void arithmetic() {
         QFETCH(QString, elapsed);
@@ -54,6 +63,7 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(int, speed);
         QFETCH(QString, rating);
+        QFETCH(QString, accuracy);
         const ScoreReport r = computeScoreReport(right, wrong, true, elapsed.toStdString());
         const QString sp = QStringLiteral("\u3000");
         QCOMPARE(r.typed, QStringLiteral("输入:") + sp + QString::number(right + wrong) + sp + QStringLiteral("个字！"));
@@ -64,6 +74,8 @@ private slots:
         QCOMPARE(r.speed, speed);
         QCOMPARE(r.speedText, QStringLiteral("成绩:") + sp + QString::number(speed) + QStringLiteral("个/分钟！"));
         QCOMPARE(r.rating, QStringLiteral("评价:") + sp + rating);
+        // Beside the rating, which stays blind to fewer than 20 errors.
+        QCOMPARE(r.accuracy, QStringLiteral("正确率:") + sp + accuracy);
         QVERIFY(r.showSpeedAndRating);
     }
 
@@ -109,6 +121,8 @@ private slots:
             QCOMPARE(text("pig5a"), QStringLiteral("成绩:　33个/分钟！"));
             QCOMPARE(text("pig6"), QStringLiteral("评价:　好！"));
             QCOMPARE(text("pig6a"), QStringLiteral("评价:　好！"));
+            QCOMPARE(text("pig7a"), QStringLiteral("正确率:　95.0%"));
+            QVERIFY(d.findChild<QLabel*>(QStringLiteral("pig7a"))->isVisible());
             QCOMPARE(text("zht2"), mode);
             QCOMPARE(text("zht4"), QStringLiteral("高频字练习"));
             QVERIFY(!d.findChild<QLabel*>(QStringLiteral("pig1"))->isEnabled());
@@ -120,8 +134,11 @@ private slots:
                 d.findChild<QPushButton*>(QStringLiteral("exit"))->click();
             else if (close == QLatin1String("closeBox"))
                 d.close();
-            else
+            else {
+                // Keys count once the keyboard has been quiet a moment.
+                QTest::qWait(ReportDialog::kQuietMs + 100);
                 QTest::keyClick(&d, Qt::Key_Escape);
+            }
             // Closed, and the main screen is back by this way of closing alone.
             QVERIFY(!d.isVisible());
             QCOMPARE(tf.form->toolBarTabs()->height(), 90);
@@ -135,6 +152,60 @@ private slots:
         QCOMPARE(tf.form->toolBarTabs()->height(), 90);
         QVERIFY(tf.form->toolBarTabs()->isEnabled());
         QCOMPARE(tf.sound.playing, mainMusic);
+    }
+
+    // A learner types right up to the limit and on: the keys that come after it never
+    // close the report, and closing it starts nothing.
+    void keysAcrossTheLimitKeepTheReport_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("vocabulary drill: cat, Enter") << "m4a" << "bdcform";
+        QTest::newRow("英文初级: cat, Space") << "m2a" << "englishform";
+    }
+    void keysAcrossTheLimitKeepTheReport() {
+        QFETCH(QString, button);
+        QFETCH(QString, panel);
+        TestForm t;
+        t.form->state().settings.wordMinutes = t.form->state().settings.practiceMinutes = 1;
+        t.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+        auto* start = t.find<QToolButton>(button);
+        t.form->toolBarTabs()->setCurrentWidget(start->parentWidget());
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Return);
+        QTRY_VERIFY(t.find<QWidget>(panel)->isVisible());
+        const auto type = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        QStringList seen;  // the figure typed, and whether the report is open, as the keys go on
+        t.onModal = [&](QDialog& d) {
+            d.show();
+            QTRY_COMPARE(QApplication::activeWindow(), &d);
+            auto* typed = d.findChild<QLabel*>(QStringLiteral("pig1a"));
+            seen << typed->text();
+            for (int i = 0; i < 20; ++i, QTest::qWait(100)) type(i % 2 ? Qt::Key_Space : Qt::Key_Return);
+            seen << typed->text() + (d.isVisible() ? QStringLiteral(" open") : QStringLiteral(" closed"));
+            // Once the keys have stopped, Enter closes it.
+            QTest::qWait(ReportDialog::kQuietMs + 100);
+            type(Qt::Key_Return);
+            seen << (d.isVisible() ? QStringLiteral("open") : QStringLiteral("closed"));
+        };
+        // "cat" and Enter (or Space) every 1.3 s until the limit opens the report.
+        for (int step = 0; step < 60 && t.modalCount == 0; ++step) {
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("cat"));
+            type(panel == QLatin1String("bdcform") ? Qt::Key_Return : Qt::Key_Space);
+            t.clock.advanceSeconds(1.3);
+            for (QTimer* timer : t.find<QWidget>(panel)->findChildren<QTimer*>())
+                if (timer->isActive()) QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        }
+        QCOMPARE(seen.size(), 3);
+        QVERIFY2(seen[0].contains(QRegularExpression(QStringLiteral("[1-9]"))), qPrintable(seen[0]));
+        QCOMPARE(seen.mid(1), (QStringList{seen[0] + QStringLiteral(" open"), QStringLiteral("closed")}));
+        // Back on the tab, not on the button: more Space and Enter start nothing.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t.form->toolBarTabs()->tabBar()));
+        type(Qt::Key_Space);
+        type(Qt::Key_Return);
+        QTest::qWait(300);
+        QVERIFY(!t.find<QWidget>(panel)->isVisible());
+        QCOMPARE(t.modalCount, 1);
     }
 
     // Each showing builds a new window from the state of that moment.

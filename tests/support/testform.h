@@ -48,6 +48,7 @@ public:
             if (d.isVisible() || !d.result()) d.reject();
         };
         s.openHistory = openHistory;
+        s.randomSeed = randomSeed;
         s.historyModule = historyModule.isEmpty() ? appDir_ + QLatin1Char('/') + QLatin1String(install::kHistoryModule)
                                                   : historyModule;
         form = std::make_unique<MainWindow>(s);
@@ -76,6 +77,8 @@ public:
     // The module file of the history window of the window built next; by default the
     // one copied with appDir.
     QString historyModule;
+    // The random source's seed of the window built next: the fixed sequence by default.
+    std::uint64_t randomSeed = RandomSource::kFixedSeed;
     std::unique_ptr<MainWindow> form;
 
 private:

@@ -102,7 +102,7 @@ printf '10\r\n5\r\n10\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\ntrue\r\nfalse\r
 
 run_jaxo() {
   HOME="$work/home-$1" XDG_CONFIG_HOME="$work/home-$1/.config" XDG_DATA_HOME="$work/home-$1/.local/share" \
-    XDG_RUNTIME_DIR="$work" "$helper" -t Jaxo4.00 -s "$server" -- "$work/jaxo-$1/jaxo"
+    XDG_RUNTIME_DIR="$work" JAXO_NO_WELCOME=1 "$helper" -t Jaxo4.00 -s "$server" -- "$work/jaxo-$1/jaxo"
 }
 run_tipp() {
   HOME="$tipp_home" XDG_CONFIG_HOME="$tipp_home/.config" XDG_DATA_HOME="$tipp_home/.local/share" \
