@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   rime-data-wubi
-  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming python3-fonttools
   xdg-utils
   libqt6svg6 libqt6sql6-sqlite libqt6sql6-psql qt6-wayland
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev

@@ -95,6 +95,7 @@ int main(int argc, char* argv[]) {
         // Installed, the data lives in its own folder; in the build tree beside the program.
         const QString programDir = QCoreApplication::applicationDirPath();
         const std::string appDir = datadir::locate(programDir, QString::fromLatin1(install::kDataFromProgram));
+        fonts::addCaptionFace(QString::fromStdString(appDir));
         auto splash = std::make_unique<Splash>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
         splash->show();
         splash->repaint();

@@ -1,5 +1,6 @@
 #include "widgets/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace fonts {
@@ -13,8 +14,13 @@ QFont make(const QStringList& families, int pt) {
 }
 }  // namespace
 
+void addCaptionFace(const QString& dataDir) {
+    QFontDatabase::addApplicationFont(dataDir + QStringLiteral("/fonts/captions.otf"));
+}
+
 QFont song(int pt) {
-    return make({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+    return make({QStringLiteral("宋体"), QStringLiteral("SimSun"), QLatin1String(kCaptionFamily),
+                 QStringLiteral("Noto Serif CJK SC"),
                  QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")},
                 pt);
 }
