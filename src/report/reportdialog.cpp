@@ -14,7 +14,8 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFont(fonts::song(12));
-    setGeometry(150, 200, 520, 200);
+    // No position of its own: it opens centred over the main window.
+    resize(520, 200);
     setMinimumSize(420, 180);
 
     const ExerciseScore& s = form.state();
@@ -25,6 +26,9 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
         const QString n = QStringLiteral("pig%1").arg(i + 1);
         figureCaptions_[i] = LabelPair(this, n, n + QLatin1Char('a'), fonts::song(11), QPoint(30, 15 + 25 * i));
         figureCaptions_[i].setText(texts[i]);
+        // Tied to its shadow, a figure is no loose label that a screen reader reads
+        // beside the description, which has every figure once.
+        figureCaptions_[i].upper()->setBuddy(figureCaptions_[i].lower());
     }
     auto* xing = new QFrame(this);
     xing->setObjectName(QStringLiteral("xing"));

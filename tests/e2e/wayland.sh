@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The program on a Wayland compositor (Weston, headless): it must still be running a
-# few seconds after the start, with its window on the screen.
+# The program on a Wayland compositor: on a headless Weston it must still be running a
+# few seconds after the start, with its window on the screen; on a Weston nested in
+# Xvfb (so that real keys reach it) it must live through maximising, full screen and
+# back while an English exercise goes on.
 # Usage: wayland.sh APPDIR
 set -euo pipefail
 . "$(dirname "$0")/session.sh"
 
-for tool in weston weston-screenshooter convert; do
+for tool in weston weston-screenshooter convert Xvfb xdotool import; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 ls /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland*.so >/dev/null 2>&1 \
@@ -45,4 +47,48 @@ DIFFERENT=$(compare -metric AE with.png without.png null: 2>&1 || true)
 DIFFERENT=${DIFFERENT%% *}
 echo "pixels of the window: $DIFFERENT"
 [ "${DIFFERENT%.*}" -gt 100000 ] || fail "the window was not on the screen"
+
+# Nested: Weston as a window of a private X server, whose keys xdotool sends.
+exec 5>"$WORK/display"
+Xvfb -displayfd 5 -screen 0 1280x960x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+PIDS+=($!)
+exec 5>&-
+wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$WORK/display")"
+unset WAYLAND_DISPLAY
+weston --backend=x11-backend.so --use-pixman --socket=jaxo-wl2 --idle-time=0 --width=1200 --height=900 \
+    >"$WORK/weston-x11.log" 2>&1 &
+PIDS+=($!)
+wait_for 100 '[ -S "$XDG_RUNTIME_DIR/jaxo-wl2" ]' || fail "the nested weston did not start"
+OUTPUT=$(xdotool search --sync --limit 1 --name '^Weston' 2>/dev/null | head -n1)
+[ -n "$OUTPUT" ] || fail "no window of the nested weston"
+export WAYLAND_DISPLAY=jaxo-wl2 JAXO_TEST_STATE="$WORK/state.txt"
+QT_QPA_PLATFORM=wayland QT_IM_MODULE= "$WORK/app/jaxo" >"$WORK/jaxo2.log" 2>&1 &
+JAXO=$!
+PIDS+=($JAXO)
+sleep 4
+xdotool windowfocus --sync "$OUTPUT" 2>/dev/null || true
+# 英文初级 from the keyboard, and a key typed.
+xdotool key alt+y Tab Return
+wait_for 100 '[ "$(grep -m1 ^visible= "$WORK/state.txt" 2>/dev/null)" = visible=1 ]' || fail "the exercise did not start"
+import -display "$DISPLAY" -window root "$WORK/start.png"
+typed=0
+input_bytes() { grep -m1 ^input1= "$WORK/state.txt" | cut -d= -f2 | tr -d '\n' | wc -c; }
+for step in "maximised:super+shift+m:grows" "restored:super+shift+m:-" "full screen:super+shift+f:grows" "back:super+shift+f:-"; do
+    IFS=: read -r name keys check <<<"$step"
+    xdotool key "$keys"
+    sleep 2
+    kill -0 "$JAXO" 2>/dev/null || fail "the program ended when $name: $(tail -n 2 "$WORK/jaxo2.log")"
+    import -display "$DISPLAY" -window root "$WORK/${name// /_}.png"
+    changed=$(compare -metric AE "$WORK/${name// /_}.png" "$WORK/start.png" null: 2>&1 || true)
+    changed=${changed%% *}
+    echo "$name: ${changed%.*} pixels differ from the start"
+    # A window of 1200 x 900 instead of about 550 x 470.
+    [ "$check" != grows ] || [ "${changed%.*}" -gt 400000 ] || fail "the window was not $name"
+    # The exercise goes on: a key still reaches the line.
+    xdotool type x
+    typed=$((typed + 1))
+    wait_for 50 '[ "$(input_bytes)" -ge $((typed * 2)) ]' || fail "a key typed when $name did not reach the line"
+done
+if grep -q "Protocol error\|does not match the configured" "$WORK/jaxo2.log"; then fail "a protocol error"; fi
 echo "PASS"
