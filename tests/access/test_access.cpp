@@ -146,6 +146,7 @@ private slots:
 void TestAccess::keyboardOnlyWalk() {
     TestForm t({}, lettersOnly);
     showForm(t);
+    t.form->move(300, 150);
     press(Qt::Key_Y, Qt::AltModifier);
     QCOMPARE(t.form->toolBarTabs()->currentIndex(), 1);
     QCOMPARE(QApplication::focusWidget(), t.form->toolBarTabs()->tabBar());
@@ -156,6 +157,9 @@ void TestAccess::keyboardOnlyWalk() {
     t.onModal = [&](QDialog& d) {
         d.show();
         QTRY_COMPARE(QApplication::activeWindow(), &d);
+        // Over the main window, wherever that stands.
+        const QPoint off = d.geometry().center() - t.form->geometry().center();
+        QVERIFY2(off.manhattanLength() < 40, qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
         auto* exit = d.findChild<QPushButton*>(QStringLiteral("exit"));
         QCOMPARE(QApplication::focusWidget(), exit);
         QVERIFY(exit->isDefault());
