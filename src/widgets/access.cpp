@@ -11,6 +11,7 @@
 namespace {
 const char* const kDecoration = "jaxoDecoration";
 const char* const kLiveRegion = "jaxoLiveRegion";
+const char* const kWindowsRegion = "jaxoWindowsLiveRegion";
 const char* const kUtterance = "jaxoUtterance";
 // Older texts go once a reader has surely fetched them.
 constexpr qsizetype kKeptUtterances = 16;
@@ -130,6 +131,7 @@ LiveRegion* makeLiveRegion(QWidget* parent) {
     region->setFocusPolicy(Qt::NoFocus);
     region->setGeometry(0, 0, 1, 1);
     region->show();
+    parent->window()->setProperty(kWindowsRegion, QVariant::fromValue<QObject*>(region));
     return region;
 }
 }  // namespace
@@ -150,14 +152,14 @@ QString spoken(const QString& text) {
 }
 
 void placeLiveRegion(QWidget* statusBar) {
-    if (!statusBar->window()->findChild<QWidget*>(QString::fromLatin1(kLiveRegion))) makeLiveRegion(statusBar);
+    if (!statusBar->window()->property(kWindowsRegion).value<QObject*>()) makeLiveRegion(statusBar);
 }
 
 void announce(QWidget* from, const QString& text) {
     if (!from || text.isEmpty()) return;
     QWidget* window = from->window();
-    // Only live regions carry this name.
-    auto* region = static_cast<LiveRegion*>(window->findChild<QWidget*>(QString::fromLatin1(kLiveRegion)));
+    // The window keeps its region at hand: no search of its widgets on every key.
+    auto* region = static_cast<LiveRegion*>(window->property(kWindowsRegion).value<QObject*>());
     if (!region) region = makeLiveRegion(window);
     region->add(text);
 }
