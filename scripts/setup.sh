@@ -29,6 +29,7 @@ TEST_PACKAGES=(
   clang libclang-rt-14-dev xxd
   postgresql
   at-spi2-core python3-pyatspi weston imagemagick
+  orca speech-dispatcher
 )
 
 wanted=("${PACKAGES[@]}")

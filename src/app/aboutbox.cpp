@@ -1,5 +1,6 @@
 #include "app/aboutbox.h"
 
+#include "widgets/access.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/pictures.h"
@@ -13,9 +14,10 @@
 AboutBox::AboutBox(MainWindow& form, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutform"));
     setWindowTitle(QStringLiteral("关于..."));
+    setAccessibleName(a11y::spoken(windowTitle()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // No position of its own: it opens centred over the main window.
     setFixedSize(420, 290);
-    move(200, 140);
     setFont(fonts::song(12));
 
     frame_ = new QFrame(this);

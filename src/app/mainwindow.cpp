@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "widgets/access.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/iconstyle.h"
@@ -85,9 +86,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), random_(services_.randomSeed) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Jaxo4.00中文打字练习软件..."));
-    // Minimise and maximise only: the program is left through "退出软件".
+    setAccessibleName(a11y::spoken(windowTitle()));
+    // Minimise and maximise only: the program is left through "退出软件". No maximum
+    // size: a Wayland compositor ends a client whose maximised window keeps a smaller one.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
-    setMaximumSize(800, 600);
     resize(546, 443);
     move(180, 88);
     // Read as PNG: an icon made from the bare file name has Qt load every image plug-in.
@@ -371,6 +373,7 @@ void MainWindow::buildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setFont(fonts::song(9));
     bar->setSizeGripEnabled(false);
+    a11y::placeLiveRegion(bar);
     const int widths[5] = {60, 480, 100, 47, 50};
     const QString texts[5] = {QStringLiteral("系统提示:"), QString(), QStringLiteral("Jaxo开发组"),
                               QStringLiteral("帮助:"), QStringLiteral("按F1")};
@@ -388,7 +391,7 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::registerHint(QWidget* widget, const QString& hint) {
     widget->setProperty("jaxoHint", hint);
-    widget->setAccessibleDescription(hint);
+    widget->setAccessibleDescription(a11y::spoken(hint));
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }

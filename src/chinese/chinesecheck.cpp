@@ -19,7 +19,7 @@ CheckResult checkLine(Page& page, MainWindowState& s, int k, int caretOffset, bo
     for (int unitPos = 1; unitPos <= bytes::length(typedPiece); unitPos += 2) {
         const ByteText typedUnit = bytes::copy(typedPiece, unitPos, 2);
         const ByteText expectedUnit = bytes::copy(expectedPiece, unitPos, 2);
-        marks += typedUnit == expectedUnit ? ByteText("  ") : expectedUnit;
+        marks += typedUnit == expectedUnit ? ByteText("  ") : bytes::markOf(expectedUnit);
     }
     marks = bytes::left(marks, caretColumn - 1);
     page.lengthBefore = lengthAfter;

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 constexpr int kLeft = 40;
@@ -62,7 +63,11 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         put->setFocusPolicy(Qt::NoFocus);
         put->onKeyPress = [this](QKeyEvent*, int ch) { return lineKeyPress(ch); };
         put->onKeyUp = [this, k](QKeyEvent*) { lineChanged(k); };
-        put->onCommit = [this, k]() { lineChanged(k); };
+        put->onCommit = [this, k]() {
+            // Committed text: an input method is on after all.
+            if (std::exchange(imOffHintShown_, false)) host_.setHint({});
+            lineChanged(k);
+        };
         inputLines_[k] = put;
     }
     input_ = new PageInput(this);
@@ -194,7 +199,10 @@ void ChinesePanel::lineChanged(int k) {
 bool ChinesePanel::lineKeyPress(int ch) {
     // A letter that arrives as a plain key press went past the input method: none is on.
     const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
-    if (letter && !englishTest_) host_.setHint(chinese::kInputMethodOffHint);
+    if (letter && !englishTest_) {
+        host_.setHint(chinese::kInputMethodOffHint);
+        imOffHintShown_ = true;
+    }
     if (ch != 27) return true;
     // A held Escape repeats into the line the practice has left: it ends only once.
     if (flags_.panelVisible && !runningTest(host_.state())) end(chinese::Ending::PracticeEscape);

@@ -65,6 +65,7 @@ private:
     chinese::PanelFlags flags_;
     bool asking_ = false;            // the forced-exit question is open
     bool limitWhileAsking_ = false;  // and the test time limit came meanwhile
+    bool imOffHintShown_ = false;    // the status bar says no input method is on
 
     QTimer* timer_ = nullptr;
     std::unique_ptr<ExerciseRun> run_;

@@ -21,6 +21,13 @@ ByteText left(std::string_view text, long long n) { return copy(text, 1, n); }
 
 int length(std::string_view text) { return static_cast<int>(text.size()); }
 
+ByteText markOf(std::string_view expected) {
+    ByteText out(expected);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) <= 0x20 || c == kMissedBlank) c = kMissedBlank;
+    return out;
+}
+
 int charLength(std::string_view text, size_t i) {
     const auto b = static_cast<unsigned char>(text[i]);
     if (b < 0x81 || b == 0xFF || i + 1 >= text.size()) return 1;

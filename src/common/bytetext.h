@@ -21,6 +21,13 @@ int length(std::string_view text);
 // 4 for a GB18030 four-byte sequence, 2 for any other lead byte; 1 for a lone byte.
 int charLength(std::string_view text, size_t i);
 
+// A marks line holds a blank where the typed byte is right and the reference where it
+// is wrong; a wrong blank or control byte of the reference is marked with this byte
+// instead, so it can be told from a right one, shown and named.
+constexpr char kMissedBlank = '\x7F';
+// The marks for a wrong unit of the reference: the unit, its blanks replaced.
+ByteText markOf(std::string_view expected);
+
 // GB18030 through glibc iconv. Invalid bytes show as U+FFFD.
 QString toUnicode(std::string_view text);
 ByteText fromUnicode(const QString& text);

@@ -43,7 +43,10 @@ ByteText markLine(const ByteText& reference, const ByteText& input, int caretByt
     ByteText marks;
     const int n = std::min(caretBytes, std::min(bytes::length(input), bytes::length(reference)));
     marks.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) marks += input[static_cast<size_t>(i)] == reference[static_cast<size_t>(i)] ? ' ' : reference[static_cast<size_t>(i)];
+    for (int i = 0; i < n; ++i) {
+        const auto at = static_cast<size_t>(i);
+        marks += input[at] == reference[at] ? ByteText(" ") : bytes::markOf(reference.substr(at, 1));
+    }
     return marks;
 }
 

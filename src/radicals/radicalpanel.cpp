@@ -97,6 +97,7 @@ void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
     showDrill();
+    sayRadical(false);
     input_->setFocus();
 }
 
@@ -106,7 +107,18 @@ void RadicalPanel::showDrill() {
     markRow1_->setBytes(drill_.markLine());
     markRow2_->setBytes(drill_.markLine());
     keyHint_.setText(bytes::toUnicode(drill_.hint()));
-    a11y::announce(input_, keyHint_.text());
+}
+
+void RadicalPanel::sayRadical(bool wrong) {
+    // The radical under the arrow, its key and the key's verse: "金：Q键。金勺缺点…".
+    const ByteText& marks = drill_.markLine();
+    const ByteText& hint = drill_.hint();
+    if (marks.size() < 2 || hint.empty()) return;
+    const QString radical = bytes::toUnicode(bytes::copy(drill_.row(), static_cast<long long>(marks.size()) - 1, 2));
+    QString said = QStringLiteral("%1：%2键。%3")
+                       .arg(radical, QString(QChar(hint[0])).toUpper(), bytes::toUnicode(bytes::copy(hint, 3, static_cast<long long>(hint.size()))));
+    if (wrong) said.prepend(QStringLiteral("错。"));
+    a11y::announce(input_, said);
 }
 
 radicals::RadicalDrill::KeyId RadicalPanel::keyId(const QKeyEvent* e) {
@@ -146,9 +158,12 @@ void RadicalPanel::inputKeyUp(QKeyEvent* e) {
 
 void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
     if (!drill_.running()) return;
+    const int wrongBefore = host_.state().wrongCount;
+    const int judgedBefore = wrongBefore + host_.state().rightCount;
     drill_.keyUp(id);
     input_->setText(bytes::toUnicode(drill_.pendingText()));
     showDrill();
+    if (host_.state().wrongCount + host_.state().rightCount != judgedBefore) sayRadical(host_.state().wrongCount != wrongBefore);
 }
 
 void RadicalPanel::onTimer() {

@@ -36,6 +36,8 @@ private:
     void judgeRelease(radicals::RadicalDrill::KeyId id);
     void endRadicalDrill();
     void showDrill();
+    // For a screen reader: the radical to type and its key, after a mistake "错" first.
+    void sayRadical(bool wrong);
     static radicals::RadicalDrill::KeyId keyId(const QKeyEvent* e);
 
     ExerciseHost& host_;

@@ -18,7 +18,8 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFont(fonts::song(12));
-    setGeometry(150, 200, 520, 230);
+    // No position of its own: it opens centred over the main window.
+    resize(520, 230);
     setMinimumSize(420, 210);
 
     const ExerciseScore& s = form.state();
@@ -31,6 +32,9 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
         const int row = i == 6 && !r.showSpeedAndRating ? 4 : i;
         figureCaptions_[i] = LabelPair(this, n, n + QLatin1Char('a'), fonts::song(11), QPoint(30, 15 + 25 * row));
         figureCaptions_[i].setText(texts[i]);
+        // Tied to its shadow, a figure is no loose label that a screen reader reads
+        // beside the description, which has every figure once.
+        figureCaptions_[i].upper()->setBuddy(figureCaptions_[i].lower());
     }
     auto* xing = new QFrame(this);
     xing->setObjectName(QStringLiteral("xing"));

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -69,6 +71,8 @@ SettingsPanel::SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& set
             c.edit->setFont(fonts::song(12));
             c.edit->setGeometry(f.place.x, f.place.y, f.place.width, 24);
             c.edit->setLatinOnly(true);
+            // Digits only, pasted text too; the editing keys work as in any field.
+            c.edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.edit));
             c.edit->onKeyPress = [this](QKeyEvent* ev, int ch) { return acceptsDigit(ev, ch); };
             // The label names the edit for assistive technology.
             l->setBuddy(c.edit);
@@ -121,6 +125,10 @@ SettingsPanel::SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& set
         connect(p, &QPushButton::clicked, this, b.slot);
         form_.registerHint(p, QString::fromUtf8(b.hint));
     }
+    // Escape leaves the panel as 取消 does, from any of its controls.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &SettingsPanel::cancel);
 }
 
 void SettingsPanel::open() {
@@ -193,8 +201,14 @@ void SettingsPanel::confirm() {
 }
 
 bool SettingsPanel::acceptsDigit(QKeyEvent* e, int ch) {
-    // Delete is no character: it edits as usual.
-    if (e && e->key() == Qt::Key_Delete) return true;
+    // Editing keys (Backspace, Delete, Ctrl+A, Ctrl+Z, ...) type no character: they
+    // edit as usual.
+    if (e && (e->key() == Qt::Key_Delete || (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))) return true;
+    if (ch == 27) {
+        cancel();
+        return false;
+    }
+    if (ch >= 0 && ch < 0x20) return true;
     if (ch >= '0' && ch <= '9') return true;
     form_.messages().beep();
     return false;

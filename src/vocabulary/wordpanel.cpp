@@ -149,6 +149,8 @@ void WordPanel::showEntry() {
     // A long meaning wraps before it reaches the exit button.
     meaningLabel_->setText(bytes::toUnicode(drill_.meaning()));
     meaningLabel_->resize(kMeaningWidth, meaningLabel_->heightForWidth(kMeaningWidth));
+    // The drill is done by ear too: the word to type and what it means.
+    a11y::announce(input_, QStringLiteral("%1：%2").arg(wordLabel_->text(), meaningLabel_->text()));
 }
 
 void WordPanel::showMark() {
@@ -198,8 +200,9 @@ void WordPanel::answer() {
     const ByteText typed = bytes::fromUnicode(input_->text());
     input_->clear();
     drill_.answer(typed);
-    showEntry();
+    // The verdict is said before the next word.
     showMark();
+    showEntry();
 }
 
 void WordPanel::onTimer() {

@@ -21,12 +21,18 @@ namespace a11y {
 // own for (DecorationLabel, ByteGridLabel), as those are looked up first.
 void hideDecoration(QWidget* widget);
 
-// Sets the accessible description and tells assistive technology that it changed, so
-// a screen reader on that control reads it out. Where another widget has the focus on
-// the control's behalf (speakFor), that one says it too.
-void announce(QWidget* widget, const QString& description);
+// A hint or title as a screen reader says it: the trailing "..." that the eye reads
+// as "more here" is not spoken as "dot dot dot".
+QString spoken(const QString& text);
 
-// `speaker` (or nobody, when null) holds the focus for `widget` and says what it says.
-void speakFor(QWidget* widget, QWidget* speaker);
+// Says `text` once, through the live region of `from`'s window (made there when the
+// window has none). Each text is a notification object of its own that appears:
+// readers speak a new notification, where a changed description goes unread, and a
+// second text soon after cannot change what the first one says. Empty text says nothing.
+void announce(QWidget* from, const QString& text);
+
+// Puts the live region of its window into `statusBar`: a notification in a status bar
+// is read without the word "notification" before it.
+void placeLiveRegion(QWidget* statusBar);
 
 }  // namespace a11y

@@ -70,6 +70,16 @@ void ByteGridLabel::paintEvent(QPaintEvent*) {
             const qreal x = inset_ + static_cast<qreal>(i) * cell;
             p.drawRect(QRectF(x + 1, baseline - fm.ascent() + 2, cell - 2, fm.ascent() + fm.descent() - 3));
             underline(i, 1);
+        } else if (marking_ && bytes_[i] == bytes::kMissedBlank) {
+            // A wrong key where a blank belongs: an open box under the blank's cell, as
+            // keyboards print the space, and the underline.
+            const qreal x = inset_ + static_cast<qreal>(i) * cell;
+            const qreal tick = std::max<qreal>(3, fm.ascent() / 3);
+            const QColor c = p.pen().color();
+            p.fillRect(QRectF(x + 2, baseline - tick, 2, tick), c);
+            p.fillRect(QRectF(x + cell - 4, baseline - tick, 2, tick), c);
+            p.fillRect(QRectF(x + 2, baseline - 1, cell - 4, 2), c);
+            underline(i, n);
         } else if (lead > 0x20 && lead != 0x7F) {
             // Blanks and control bytes (a line break cut into the line) leave their cells empty.
             const QString ch = bytes::toUnicode(std::string_view(bytes_).substr(i, n));

@@ -2,6 +2,7 @@
 
 #include "widgets/pictures.h"
 
+#include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
@@ -21,4 +22,17 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
         if (!base) return QIcon();
         return base->standardIcon(standardIcon, *kept ? &**kept : nullptr, from.data());
     });
+}
+
+QColor DeferredIconStyle::focusColour() { return {0x1C, 0x3F, 0x94}; }
+
+void DeferredIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                      const QWidget* widget) const {
+    if (element != PE_FrameFocusRect) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(QPen(focusColour(), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+    painter->restore();
 }

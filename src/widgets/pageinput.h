@@ -39,10 +39,13 @@ protected:
 
 private:
     void forwardMouse(QMouseEvent* e);
+    void tellTextChange(const QString& now);
     void tellInputMethod(Qt::InputMethodQueries queries);
 
     QPointer<KeyLineEdit> target_;
     // The composition on show, moved with the text when the target changes.
     QString preedit_;
     QList<QInputMethodEvent::Attribute> preeditAttributes_;
+    // The text a screen reader was last told the input holds.
+    QString spokenText_;
 };

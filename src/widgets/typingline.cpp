@@ -4,6 +4,7 @@
 #include "widgets/fonts.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QTimer>
 #include <functional>
 
@@ -16,15 +17,16 @@ constexpr qreal kTextInset = 2;
 
 // How a character is read out: blanks and half characters by name.
 QString spoken(const ByteText& bytesOfChar) {
+    if (bytesOfChar.empty()) return {};
     const auto lead = static_cast<unsigned char>(bytesOfChar[0]);
-    if (lead == ' ') return QStringLiteral("空格");
+    if (lead == ' ' || bytesOfChar[0] == bytes::kMissedBlank) return QStringLiteral("空格");
     if (lead >= 0x80 && (bytesOfChar.size() == 1 || static_cast<unsigned char>(bytesOfChar[1]) < 0x40))
         return QStringLiteral("半个字");
     return bytes::toUnicode(bytesOfChar);
 }
 
-// Keeps the edit line's description up to date. Changes of the three widgets come in
-// bursts (a new page sets all of them), so they are read once the burst is over.
+// Says what changes on a line while it is being written. Changes of the three widgets
+// come in bursts (a new page sets all of them), so they are judged once the burst is over.
 class Announcer : public QObject {
 public:
     explicit Announcer(const TypingLine& line) : QObject(line.put), line_(line) {
@@ -42,46 +44,79 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
-        // A line handed over (writable now) says what comes first.
-        if (e->type() == QEvent::ReadOnlyChange) later_();
+        // A line handed over (writable now) says what comes first; one hidden with its
+        // panel is left.
+        if (e->type() == QEvent::ReadOnlyChange || e->type() == QEvent::Hide || e->type() == QEvent::Show) later_();
         return false;
     }
 
 private:
     void update() {
         pending_ = false;
-        if (line_.put->isReadOnly()) {
-            lastMarks_.clear();
-            a11y::announce(line_.put, {});
-            return;
-        }
+        const ByteText reference = line_.text->bytes();
+        const ByteText typed = bytes::fromUnicode(line_.put->text());
         const ByteText marks = line_.marks->bytes();
-        a11y::announce(line_.put, typingline::announcement(line_.text->bytes(),
-                                                             bytes::fromUnicode(line_.put->text()), lastMarks_, marks));
-        lastMarks_ = marks;
+        const bool writable = !line_.put->isReadOnly() && line_.put->isVisible();
+        QString said;
+        if (writable) {
+            // A key judged when it comes up: its marks are not there yet while it is down.
+            if (marks.size() < std::min(typed.size(), reference.size())) return;
+            said = typingline::announcement(reference, typed, lastMarks_, marks);
+        } else if (writing_) {
+            // Just left: its last mistakes, and why it was left. The line that takes
+            // over says what comes next in the same breath.
+            const bool pageTurned = reference != lastReference_;
+            said = typingline::mistakes(lastReference_, pageTurned ? lastTyped_ : typed, lastMarks_,
+                                        pageTurned ? lastMarks_ : marks);
+            if (pageTurned || typed.size() >= reference.size()) {
+                if (!said.isEmpty()) said += QChar(0x3002);
+                said += pageTurned ? QStringLiteral("本页完") : QStringLiteral("本行完");
+            }
+        }
+        if (!said.isEmpty() && said != lastSaid_) a11y::announce(line_.put, said);
+        lastSaid_ = writable ? said : QString();
+        writing_ = writable;
+        lastReference_ = reference;
+        lastTyped_ = typed;
+        lastMarks_ = writable ? marks : ByteText();
     }
 
     TypingLine line_;
+    ByteText lastReference_;
+    ByteText lastTyped_;
     ByteText lastMarks_;
+    QString lastSaid_;
+    bool writing_ = false;
     bool pending_ = false;
     std::function<void()> later_;
 };
 }  // namespace
 
 namespace typingline {
-QString announcement(const ByteText& reference, const ByteText& typed, const ByteText& previousMarks,
-                     const ByteText& marks) {
+QString mistakes(const ByteText& reference, const ByteText& typed, const ByteText& previousMarks,
+                 const ByteText& marks) {
     QStringList wrong;
     for (size_t i = 0; i < marks.size();) {
         const auto n = static_cast<size_t>(std::max(1, bytes::charLength(marks, i)));
         const ByteText ch = marks.substr(i, n);
         // Marks longer than before (a line grown past its reference) are new, not compared.
         const bool isNew = previousMarks.size() < i + n || previousMarks.compare(i, n, ch) != 0;
-        if (static_cast<unsigned char>(ch[0]) > 0x20 && isNew) wrong << spoken(ch);
+        const bool marked = ch[0] == bytes::kMissedBlank || static_cast<unsigned char>(ch[0]) > 0x20;
+        if (marked && isNew) {
+            const QString expected = spoken(i < reference.size() ? reference.substr(i, n) : ch);
+            const QString got = spoken(i < typed.size() ? typed.substr(i, n) : ByteText());
+            wrong << (got.isEmpty() ? QStringLiteral("应为%1").arg(expected)
+                                    : QStringLiteral("应为%1，打成%2").arg(expected, got));
+        }
         i += n;
     }
-    QString out;
-    if (!wrong.isEmpty()) out = QStringLiteral("错：%1。").arg(wrong.join(QStringLiteral("、")));
+    return wrong.isEmpty() ? QString() : QStringLiteral("错：%1").arg(wrong.join(QChar(0xFF1B)));
+}
+
+QString announcement(const ByteText& reference, const ByteText& typed, const ByteText& previousMarks,
+                     const ByteText& marks) {
+    QString out = mistakes(reference, typed, previousMarks, marks);
+    if (!out.isEmpty()) out += QChar(0x3002);
     size_t at = 0;
     while (at < reference.size() && at < typed.size())
         at += static_cast<size_t>(std::max(1, bytes::charLength(reference, at)));

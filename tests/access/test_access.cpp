@@ -97,6 +97,23 @@ double contrast(QColor a, QColor b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// What a screen reader is given to say in the window: the notifications of its live
+// region, oldest first.
+QStringList heardIn(QWidget* window) {
+    QStringList out;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* region = QAccessible::queryAccessibleInterface(w);
+        for (int i = 0; region && i < region->childCount(); ++i)
+            if (region->child(i)->role() == QAccessible::Notification) out << region->child(i)->text(QAccessible::Name);
+    }
+    return out;
+}
+
+QString lastHeard(QWidget* window) {
+    const QStringList heard = heardIn(window);
+    return heard.isEmpty() ? QString() : heard.last();
+}
+
 }  // namespace
 
 class TestAccess : public QObject {
@@ -118,8 +135,11 @@ private slots:
     void hintsAreDescriptions();
     void announcementText_data();
     void announcementText();
-    void typingIsAnnouncedOnTheLine();
-    void chineseTypingIsAnnouncedWhereTheFocusIs();
+    void typingIsHeard();
+    void chineseTypingIsHeardWhereTheFocusIs();
+    void drillsAreHeard_data();
+    void drillsAreHeard();
+    void wrongCharacterMark_data();
     void wrongCharacterMark();
     void smallScreenScrolls();
 };
@@ -127,6 +147,7 @@ private slots:
 void TestAccess::keyboardOnlyWalk() {
     TestForm t({}, lettersOnly);
     showForm(t);
+    t.form->move(300, 150);
     press(Qt::Key_Y, Qt::AltModifier);
     QCOMPARE(t.form->toolBarTabs()->currentIndex(), 1);
     QCOMPARE(QApplication::focusWidget(), t.form->toolBarTabs()->tabBar());
@@ -137,6 +158,9 @@ void TestAccess::keyboardOnlyWalk() {
     t.onModal = [&](QDialog& d) {
         d.show();
         QTRY_COMPARE(QApplication::activeWindow(), &d);
+        // Over the main window, wherever that stands.
+        const QPoint off = d.geometry().center() - t.form->geometry().center();
+        QVERIFY2(off.manhattanLength() < 40, qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
         auto* exit = d.findChild<QPushButton*>(QStringLiteral("exit"));
         QCOMPARE(QApplication::focusWidget(), exit);
         QVERIFY(exit->isDefault());
@@ -407,11 +431,14 @@ void TestAccess::hintsAreDescriptions() {
     press(Qt::Key_Tab);
     press(Qt::Key_Right);
     QCOMPARE(t.find<QLabel>(QStringLiteral("StatusPanel1"))->text(), QStringLiteral("单击此键进入高频字练习状态..."));
+    QCOMPARE(QAccessible::queryAccessibleInterface(t.form.get())->text(QAccessible::Name), QStringLiteral("Jaxo4.00中文打字练习软件"));
     for (const char* name : {"m1a", "m4c", "m5e", "chinaexit", "exitexit", "englishnext", "zgexit", "bdcexit", "sys2"}) {
         auto* w = t.find<QWidget>(QString::fromLatin1(name));
         QVERIFY2(w, name);
-        QCOMPARE(w->accessibleDescription(), w->property("jaxoHint").toString());
-        QVERIFY2(!w->accessibleDescription().isEmpty(), name);
+        // Read without the "..." that the status bar shows.
+        const QString said = w->accessibleDescription();
+        QVERIFY2(!said.isEmpty() && !said.endsWith(QLatin1Char('.')), qPrintable(said));
+        QVERIFY2(w->property("jaxoHint").toString().startsWith(said), qPrintable(said));
     }
 }
 
@@ -422,19 +449,22 @@ void TestAccess::announcementText_data() {
     QTest::addColumn<QByteArray>("marks");
     QTest::addColumn<QString>("said");
     const QByteArray none;
+    const QByteArray guo = bytes::gb("国").c_str();
     QTest::newRow("nothing typed: the first character comes next") << "中国人" << "" << none << none << "下一个：中";
     QTest::newRow("after one character the second comes next") << "中国人" << "中" << none << QByteArray("  ") << "下一个：国";
-    QTest::newRow("a new wrong character is named before the next one")
-        << "中国人" << "中果" << QByteArray("  ") << QByteArray("  ") + bytes::gb("国").c_str() << "错：国。下一个：人";
+    QTest::newRow("a new wrong character is named with what was typed, then the next one")
+        << "中国人" << "中果" << QByteArray("  ") << QByteArray("  ") + guo << "错：应为国，打成果。下一个：人";
     QTest::newRow("a wrong character already named is not named again")
-        << "中国人" << "中果" << QByteArray("  ") + bytes::gb("国").c_str() << QByteArray("  ") + bytes::gb("国").c_str()
-        << "下一个：人";
+        << "中国人" << "中果" << QByteArray("  ") + guo << QByteArray("  ") + guo << "下一个：人";
     QTest::newRow("a blank is named") << "a b" << "a" << none << QByteArray(" ") << "下一个：空格";
-    QTest::newRow("half a character is named as such") << "中国" << "x" << none << QByteArray("\xD6 ", 2)
-                                                          << "错：半个字。下一个：国";
+    QTest::newRow("a wrong key where a blank belongs is named")
+        << "visit live" << "visit#" << QByteArray("     ") << QByteArray("     \x7F") << "错：应为空格，打成#。下一个：l";
+    QTest::newRow("a half character typed: the whole one expected is named")
+        << "中国" << "x" << none << QByteArray("\xD6 ", 2) << "错：应为中，打成x。下一个：国";
     QTest::newRow("a full line says so") << "ab" << "ab" << none << QByteArray("  ") << "本行完";
     QTest::newRow("several new wrong characters at once, none before")
-        << "中国人" << "果果果" << none << QByteArray(bytes::gb("中国人").c_str()) << "错：中、国、人。本行完";
+        << "中国人" << "果果果" << none << QByteArray(bytes::gb("中国人").c_str())
+        << "错：应为中，打成果；应为国，打成果；应为人，打成果。本行完";
     QTest::newRow("an empty line says nothing") << "" << "" << none << none << "";
 }
 
@@ -449,27 +479,30 @@ void TestAccess::announcementText() {
              said);
 }
 
-void TestAccess::typingIsAnnouncedOnTheLine() {
+void TestAccess::typingIsHeard() {
     TestForm t({}, lettersOnly);
     showForm(t);
     t.form->startExercise(ExerciseId::EnglishBeginner);
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
-    // What a screen reader reads on the line.
-    const auto said = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); };
-    QTRY_COMPARE(said(line), QStringLiteral("下一个：%1").arg(QChar(reference[0])));
+    QTRY_COMPARE(lastHeard(t.form.get()), QStringLiteral("下一个：%1").arg(QChar(reference[0])));
     const char wrong = reference[0] == 'x' ? 'y' : 'x';
     QTest::keyClick(line, wrong);
-    QTRY_COMPARE(said(line), QStringLiteral("错：%1。下一个：%2").arg(QChar(reference[0]), QChar(reference[1])));
+    QTRY_COMPARE(lastHeard(t.form.get()), QStringLiteral("错：应为%1，打成%2。下一个：%3").arg(QChar(reference[0]), QChar(wrong), QChar(reference[1])));
     QTest::keyClick(line, reference[1]);
-    QTRY_COMPARE(said(line), QStringLiteral("下一个：%1").arg(QChar(reference[2])));
-    // The lines not being typed stay quiet.
-    QCOMPARE(said(t.find<KeyLineEdit>(QStringLiteral("englishput2"))), QString());
+    QTRY_COMPARE(lastHeard(t.form.get()), QStringLiteral("下一个：%1").arg(QChar(reference[2])));
+    // The rest of the line: it is done, and line 2 says what comes first, in one breath.
+    QTest::keyClicks(line, u(reference.substr(2)));
+    QTRY_COMPARE(lastHeard(t.form.get()),
+                 QStringLiteral("本行完。下一个：%1").arg(QChar(t.find<ByteGridLabel>(QStringLiteral("englishtext2"))->bytes()[0])));
+    // Said once each: no text twice in a row.
+    const QStringList heard = heardIn(t.form.get());
+    for (qsizetype i = 1; i < heard.size(); ++i) QVERIFY2(heard[i] != heard[i - 1], qPrintable(heard[i]));
 }
 
-// On the Chinese page one input keeps the focus for every line: what it says must be
-// what the line being typed says, and its name must follow the hand-over.
-void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
+// On the Chinese page one input keeps the focus for every line: it is the text being
+// written for a screen reader, and what is said follows the hand-over.
+void TestAccess::chineseTypingIsHeardWhereTheFocusIs() {
     TestForm t({}, [](const QString& dir) {
         QFile f(dir + QStringLiteral("/gpz.jxo"));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -479,38 +512,92 @@ void TestAccess::chineseTypingIsAnnouncedWhereTheFocusIs() {
     });
     showForm(t);
     t.form->startExercise(ExerciseId::HighFrequency);
-    const auto said = [](QWidget* w, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(w)->text(what); };
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);
+    QAccessibleInterface* input = QAccessible::queryAccessibleInterface(focus);
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("chinatext1"))->bytes();
-    QCOMPARE(said(focus, QAccessible::Name), QStringLiteral("第1行输入"));
-    QTRY_COMPARE(said(focus, QAccessible::Description), QStringLiteral("下一个：%1").arg(bytes::toUnicode(reference.substr(0, 2))));
+    QCOMPARE(input->text(QAccessible::Name), QStringLiteral("第1行输入"));
+    QCOMPARE(input->role(), QAccessible::EditableText);
+    QTRY_COMPARE(lastHeard(t.form.get()), QStringLiteral("下一个：%1").arg(u(reference.substr(0, 2))));
     QInputMethodEvent wrong;
     wrong.setCommitString(QStringLiteral("错"));
     QApplication::sendEvent(focus, &wrong);
-    QTRY_VERIFY2(said(focus, QAccessible::Description).startsWith(QStringLiteral("错：%1。").arg(bytes::toUnicode(reference.substr(0, 2)))),
-                 qPrintable(said(focus, QAccessible::Description)));
+    QVERIFY(input->textInterface());
+    QCOMPARE(input->textInterface()->text(0, input->textInterface()->characterCount()), QStringLiteral("错"));
+    QTRY_COMPARE(lastHeard(t.form.get()), QStringLiteral("错：应为%1，打成错。下一个：%2").arg(u(reference.substr(0, 2)), u(reference.substr(2, 2))));
     // The rest of the line at once: the focus stays, and now speaks for line 2.
     QInputMethodEvent rest;
     rest.setCommitString(bytes::toUnicode(reference.substr(2)));
     QApplication::sendEvent(focus, &rest);
-    QTRY_COMPARE(said(QApplication::focusWidget(), QAccessible::Name), QStringLiteral("第2行输入"));
+    QTRY_COMPARE(input->text(QAccessible::Name), QStringLiteral("第2行输入"));
     QCOMPARE(QApplication::focusWidget(), focus);
     const ByteText second = t.find<ByteGridLabel>(QStringLiteral("chinatext2"))->bytes();
-    QTRY_COMPARE(said(focus, QAccessible::Description), QStringLiteral("下一个：%1").arg(bytes::toUnicode(second.substr(0, 2))));
+    QTRY_COMPARE(lastHeard(t.form.get()), QStringLiteral("本行完。下一个：%1").arg(u(second.substr(0, 2))));
+}
+
+void TestAccess::drillsAreHeard_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("afterKey");
+    QTest::newRow("vocabulary: the word and its meaning, then the verdict and the next word")
+        << int(ExerciseId::PrimaryWords) << "bdcdc=bdccy" << "Return" << "错。";
+    QTest::newRow("radical drill: the radical and its key, then a mistake and the next radical")
+        << int(ExerciseId::RadicalDrill) << "kjxsh2" << "Space" << "错。";
+}
+
+void TestAccess::drillsAreHeard() {
+    QFETCH(int, exercise);
+    QFETCH(QString, shown);
+    QFETCH(QString, key);
+    QFETCH(QString, afterKey);
+    TestForm t;
+    showForm(t);
+    t.form->startExercise(ExerciseId(exercise));
+    QTRY_VERIFY(!heardIn(t.form.get()).isEmpty());
+    // Everything the learner sees of the task is said.
+    for (const QString& name : shown.split(QLatin1Char('='))) {
+        auto* label = t.find<QLabel>(name);
+        QVERIFY2(label, qPrintable(name));
+        const QString text = label->text().section(QLatin1Char(' '), -1).left(6);
+        QVERIFY2(!text.isEmpty() && lastHeard(t.form.get()).contains(text), qPrintable(lastHeard(t.form.get()) + QStringLiteral(" / ") + label->text()));
+    }
+    const qsizetype before = heardIn(t.form.get()).size();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    QTRY_VERIFY(heardIn(t.form.get()).size() > before);
+    QVERIFY2(lastHeard(t.form.get()).startsWith(afterKey), qPrintable(lastHeard(t.form.get())));
+}
+
+void TestAccess::wrongCharacterMark_data() {
+    QTest::addColumn<char>("wrongAt");  // the reference byte typed wrong, 0 for the first
+    QTest::newRow("a wrong letter: red and underlined") << '\0';
+    QTest::newRow("a wrong key where a blank belongs: a red mark under the blank") << ' ';
 }
 
 void TestAccess::wrongCharacterMark() {
-    TestForm t({}, lettersOnly);
+    QFETCH(char, wrongAt);
+    TestForm t({}, [](const QString& dir) {
+        QFile f(dir + QStringLiteral("/ywcj.jxo"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (int i = 0; i < 200; ++i) f.write("visit live ");
+    });
     showForm(t);
     t.form->startExercise(ExerciseId::EnglishBeginner);
     auto* line = t.find<KeyLineEdit>(QStringLiteral("englishput1"));
     auto* marks = t.find<ByteGridLabel>(QStringLiteral("englishpd1"));
     const ByteText reference = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
-    QTest::keyClick(line, reference[0] == 'x' ? 'y' : 'x');
-    QCOMPARE(marks->text().left(1), QString(QChar(reference[0])));
-    // What the learner sees: the marks line with the panel behind it.
-    const QImage shot = t.form->englishPanel()->grab(marks->geometry()).toImage();
+    const size_t at = wrongAt ? reference.find(wrongAt) : 0;
+    QVERIFY(at != ByteText::npos && at + 1 < reference.size());
+    QTest::keyClicks(line, u(reference.substr(0, at)));
+    QTest::keyClick(line, reference[at] == '#' ? '%' : '#');
+    QCOMPARE(marks->bytes().size(), at + 1);
+    QTRY_VERIFY2(lastHeard(t.form.get()).startsWith(QStringLiteral("错：应为%1").arg(reference[at] == ' ' ? QStringLiteral("空格") : QString(QChar(reference[at])))),
+                 qPrintable(lastHeard(t.form.get())));
+    QApplication::processEvents();
+    // What the learner sees: the wrong byte's cell of the marks line, the panel behind it.
+    const QRect cell(marks->geometry().left() + static_cast<int>(marks->columnX(static_cast<int>(at))), marks->geometry().top(),
+                     static_cast<int>(marks->columnWidth()) + 1, marks->height());
+    const QImage shot = t.form->englishPanel()->grab(cell).toImage();
     QHash<QRgb, int> counts;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) ++counts[shot.pixel(x, y)];

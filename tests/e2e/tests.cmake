@@ -14,3 +14,7 @@ set_tests_properties(e2e_atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SE
 # Started on a headless Wayland compositor.
 add_test(NAME e2e_wayland COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wayland.sh ${JAXO_APPDIR})
 set_tests_properties(e2e_wayland PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RUN_SERIAL TRUE LABELS e2e)
+# What a real screen reader (Orca, speech-dispatcher writing to a file) says while the
+# keys are typed.
+add_test(NAME e2e_orca COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/orca.sh ${JAXO_APPDIR})
+set_tests_properties(e2e_orca PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE LABELS e2e)

@@ -150,7 +150,8 @@ void TestEnglishPractice::checkLine_data() {
     QTest::newRow("caret at the start: no marks, the byte after it counts") << "abcd" << "xb" << 0 << "" << false << 0 << 1;
     QTest::newRow("caret moved back: marks cut to the caret") << "abcd" << "xbxd" << 2 << "a " << false << 1 << 2;
     QTest::newRow("two keys before one release: each mark over its byte") << "abcd" << "xb" << 2 << "a " << false << 1 << 1;
-    QTest::newRow("a leading blank typed as x: the mark is that blank") << " bc" << "x" << 1 << " " << false << 0 << 1;
+    QTest::newRow("a leading blank typed as x: marked as a missed blank, not as a right key")
+        << " bc" << "x" << 1 << "\x7F" << false << 0 << 1;
     QTest::newRow("case counts") << "Abcd" << "abc" << 3 << "A  " << false << 2 << 1;
     QTest::newRow("caret behind the last byte finishes") << "abc" << "abc" << 3 << "   " << true << 3 << 0;
 }

@@ -48,7 +48,9 @@ private slots:
         TestForm t;
         MainWindow& f = *t.form;
         QCOMPARE(f.windowTitle(), QStringLiteral("Jaxo4.00中文打字练习软件..."));
-        QCOMPARE(f.maximumSize(), QSize(800, 600));
+        // Maximised or full screen, it may grow: a Wayland compositor ends a client whose
+        // maximised window keeps a maximum size.
+        QCOMPARE(f.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         QVERIFY(t.messages.errors.isEmpty());
         const MainWindowState& s = f.state();
         QCOMPARE(QString::fromStdString(s.appDir), t.appDir());

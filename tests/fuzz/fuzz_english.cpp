@@ -35,11 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!active) continue;
 
         // One mark per byte before the caret that both lines hold: blank when right,
-        // the reference byte when wrong.
+        // the reference byte when wrong (a wrong blank or control byte as the missed-blank mark).
         const ByteText marks = english::markLine(reference, input, caret);
         const size_t n = std::min({static_cast<size_t>(caret), input.size(), reference.size()});
         FUZZ_CHECK(marks.size() == n);
-        for (size_t i = 0; i < n; ++i) FUZZ_CHECK(marks[i] == (input[i] == reference[i] ? ' ' : reference[i]));
+        for (size_t i = 0; i < n; ++i) {
+            const auto e = static_cast<unsigned char>(reference[i]);
+            const char wrong = e <= 0x20 || e == 0x7F ? bytes::kMissedBlank : reference[i];
+            FUZZ_CHECK(marks[i] == (input[i] == reference[i] ? ' ' : wrong));
+        }
         if (r == english::EnglishPractice::KeyUpResult::Checked) {
             FUZZ_CHECK(p.marks(line) == marks);
             FUZZ_CHECK(s.rightCount + s.wrongCount == before);

@@ -24,6 +24,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QAccessible>
 #include <QtTest>
 
 namespace {
@@ -58,7 +59,8 @@ void addMisses(FakeStore& store) {
     s.misses = {{QStringLiteral("char"), QStringLiteral("的"), QStringLiteral("白"), 2},
                 {QStringLiteral("char"), QStringLiteral("经"), QStringLiteral("轻"), 5},
                 {QStringLiteral("char"), QStringLiteral("中国"), QString(), 9},
-                {QStringLiteral("radical"), QStringLiteral("钅"), QStringLiteral("w"), 3}};
+                {QStringLiteral("radical"), QStringLiteral("钅"), QStringLiteral("w"), 3},
+                {QStringLiteral("key"), QStringLiteral(" "), QStringLiteral("#"), 4}};
     store.record(s);
 }
 
@@ -331,7 +333,7 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(f.readAll().mid(3));
-        QCOMPARE(text.count(QStringLiteral("\r\n")), 5);  // the header and four misses
+        QCOMPARE(text.count(QStringLiteral("\r\n")), 6);  // the header and five misses
         QVERIFY(text.contains(QStringLiteral(",chinese,char,经,轻,5,")));
     }
 
@@ -346,6 +348,8 @@ private slots:
         QCOMPARE(chars->item(0, 3)->text(), QStringLiteral("5"));
         QCOMPARE(chars->item(1, 0)->text(), QStringLiteral("的"));
         QVERIFY(v.find<QLabel>("weakRadicals")->text().contains(QStringLiteral("钅 在Q键 (3次)")));
+        // A key with no shape of its own is named.
+        QVERIFY2(v.find<QLabel>("weakKeys")->text().contains(QStringLiteral("空格 (4次)")), qPrintable(v.find<QLabel>("weakKeys")->text()));
         QVERIFY(v.find<QPushButton>("weakCharsButton")->isEnabled());
         QVERIFY(v.find<QPushButton>("weakRadicalsButton")->isEnabled());
     }
@@ -368,8 +372,7 @@ private slots:
         // Every focusable control has a name a screen reader can say.
         for (QWidget* w : v.view->findChildren<QWidget*>()) {
             if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus)) continue;
-            const bool named = !w->accessibleName().isEmpty() || (qobject_cast<QAbstractButton*>(w) &&
-                                                                  !qobject_cast<QAbstractButton*>(w)->text().isEmpty());
+            const bool named = !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty();
             QVERIFY2(named, qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
         }
         // Tab from the kind list passes the class choice, the export buttons and the
@@ -385,6 +388,17 @@ private slots:
         for (const char* name : {"historyWholeClass", "historyExport", "historyExportMisses", "historyTable", "historyClose"})
             QVERIFY2(walked.contains(QString::fromLatin1(name)), qPrintable(walked.join(QLatin1Char(','))));
         QCOMPARE(QApplication::focusWidget(), start);
+        // Every Tab stop looks different with the focus on it, and is named where it is.
+        for (const auto& [page, name] : {std::pair{1, "speedChart"}, {1, "accuracyChart"}, {2, "weakKeys"}, {2, "weakRadicals"}}) {
+            v.view->findChild<QTabWidget*>()->setCurrentIndex(page);
+            auto* w = v.find<QWidget>(name);
+            QVERIFY2(w->isVisible(), name);
+            v.find<QWidget>("historyClose")->setFocus();
+            const QImage without = w->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            QVERIFY2(w->grab().toImage() != without, name);
+            QVERIFY2(!QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name).isEmpty(), name);
+        }
     }
 
     void wholeClassShowsEveryLearner() {
