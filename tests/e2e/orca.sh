@@ -94,8 +94,8 @@ step
 xdotool key Escape
 expect "the report" "成绩报告单"
 sleep 2
-for figure in 输入 正确 错误 用时; do
-    n=$(heard | grep -o "$figure" | wc -l)
+for figure in 输入 正确 错误 用时 正确率; do
+    n=$(heard | grep -oE "$figure[:：]" | wc -l)
     [ "$n" -eq 1 ] || fail "the report's $figure was said $n times: $(heard)"
 done
 echo "heard the report's figures once each"
