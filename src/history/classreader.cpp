@@ -65,6 +65,22 @@ public:
             if (auto r = ask<QList<Session>>([=](Host& h) { return h.server->sessions(kind, wholeClass, limit); })) return *r;
         return local_->sessions(kind, false, limit);
     }
+    QList<qint64> sessionIds(const QString& kind, bool wholeClass) const override {
+        if (serving())
+            if (auto r = ask<QList<qint64>>([=](Host& h) { return h.server->sessionIds(kind, wholeClass); })) return *r;
+        return local_->sessionIds(kind, false);
+    }
+    QList<Session> sessionsById(const QList<qint64>& ids) const override {
+        if (serving())
+            if (auto r = ask<QList<Session>>([=](Host& h) { return h.server->sessionsById(ids); })) return *r;
+        return local_->sessionsById(ids);
+    }
+    QList<ChartPoint> chartPoints(const QString& kind, bool wholeClass, int perSession) const override {
+        if (serving())
+            if (auto r = ask<QList<ChartPoint>>([=](Host& h) { return h.server->chartPoints(kind, wholeClass, perSession); }))
+                return *r;
+        return local_->chartPoints(kind, false, perSession);
+    }
     QList<Miss> misses(qint64 sessionId) const override {
         if (serving())
             if (auto r = ask<QList<Miss>>([=](Host& h) { return h.server->misses(sessionId); })) return *r;

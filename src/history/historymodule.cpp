@@ -4,12 +4,12 @@
 #include <string_view>
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT history::Window* jaxo_history_window_2(history::Store* store, const CodeBook& book1,
+extern "C" Q_DECL_EXPORT history::Window* jaxo_history_window_3(history::Store* store, const CodeBook& book1,
                                                                  const radicals::Table& table, Messages& messages,
                                                                  QWidget* parent) {
     return new HistoryView(store, book1, table, messages, parent);
 }
 
 // The program finds this function by the name and type it expects.
-static_assert(std::is_same_v<decltype(&jaxo_history_window_2), history::MakeWindow>);
-static_assert(std::string_view(history::kMakeWindow) == "jaxo_history_window_2");
+static_assert(std::is_same_v<decltype(&jaxo_history_window_3), history::MakeWindow>);
+static_assert(std::string_view(history::kMakeWindow) == "jaxo_history_window_3");

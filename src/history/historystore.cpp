@@ -1,11 +1,13 @@
 #include "history/historystore.h"
 
 #include "common/atomicwrite.h"
+#include "history/kinds.h"
 #include "history/schema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QUrlQuery>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -26,6 +29,18 @@ namespace history {
 namespace {
 
 using schema::Engine;
+
+// A session as a chart point of its own.
+ChartPoint pointOf(const Session& s) {
+    const bool speed = hasSpeed(s.kind);
+    return {s.startedAt, 1, speed ? 1 : 0, speed ? double(s.perMinute) : 0.0, s.typed, s.right};
+}
+
+// Oldest first, the earlier recorded first among equal starts (rows come newest id first).
+void oldestFirst(QList<ChartPoint>& points) {
+    std::reverse(points.begin(), points.end());
+    std::stable_sort(points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.at < b.at; });
+}
 
 QString connectionName() {
     static std::atomic<int> n{0};
@@ -159,6 +174,89 @@ public:
         return out;
     }
 
+    QList<qint64> sessionIds(const QString& kind, bool wholeClass) const override {
+        QVariantList binds;
+        // The start as written sorts as the clock does within one zone offset.
+        const QString sql = QStringLiteral("SELECT id FROM sessions WHERE %1 ORDER BY started_at DESC, id DESC")
+                                .arg(filter(kind, wholeClass, binds));
+        QSqlQuery q(db_);
+        QList<qint64> out;
+        if (!read(q, sql, binds)) return out;
+        while (q.next()) out.append(q.value(0).toLongLong());
+        return out;
+    }
+
+    QList<Session> sessionsById(const QList<qint64>& ids) const override {
+        QList<Session> out;
+        if (ids.isEmpty()) return out;
+        QStringList list;
+        for (qint64 id : ids) list << QString::number(id);
+        QSqlQuery q(db_);
+        if (!read(q,
+                  QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
+                                 "per_minute, rating, %1 FROM sessions WHERE id IN (%2)")
+                      .arg(hasLearner_ ? QStringLiteral("learner") : QStringLiteral("''"), list.join(QLatin1Char(','))),
+                  {}))
+            return out;
+        QHash<qint64, Session> found;
+        while (q.next()) {
+            Session s = fromRow(q);
+            found.insert(s.id, s);
+        }
+        for (qint64 id : ids)
+            if (const auto it = found.constFind(id); it != found.constEnd()) out.append(*it);
+        return out;
+    }
+
+    QList<ChartPoint> chartPoints(const QString& kind, bool wholeClass, int perSession) const override {
+        QVariantList binds;
+        const QString where = filter(kind, wholeClass, binds);
+        QList<ChartPoint> out;
+        QSqlQuery q(db_);
+        if (!read(q, QStringLiteral("SELECT COUNT(*) FROM sessions WHERE %1").arg(where), binds) || !q.next()) return out;
+        const bool perDay = q.value(0).toInt() > perSession;
+        q = QSqlQuery(db_);
+        if (!perDay) {
+            if (!read(q,
+                      QStringLiteral("SELECT started_at, kind, typed, right_count, per_minute FROM sessions WHERE %1 "
+                                     "ORDER BY id DESC")
+                          .arg(where),
+                      binds))
+                return out;
+            while (q.next()) {
+                Session s;
+                s.startedAt = QDateTime::fromString(q.value(0).toString(), Qt::ISODate);
+                s.kind = q.value(1).toString();
+                s.typed = q.value(2).toInt();
+                s.right = q.value(3).toInt();
+                s.perMinute = q.value(4).toInt();
+                out.append(pointOf(s));
+            }
+            oldestFirst(out);
+            return out;
+        }
+        // The date as written is the learner's own day.
+        QStringList noSpeed;
+        for (const KindName& k : kindNames())
+            if (!hasSpeed(k.kind)) noSpeed << QStringLiteral("'%1'").arg(k.kind);
+        const QString speed = QStringLiteral("kind NOT IN (%1)").arg(noSpeed.join(QLatin1Char(',')));
+        if (!read(q,
+                  QStringLiteral("SELECT MAX(started_at), COUNT(*), SUM(CASE WHEN %1 THEN 1 ELSE 0 END), "
+                                 "SUM(CASE WHEN %1 THEN per_minute ELSE 0 END), SUM(typed), SUM(right_count) "
+                                 "FROM sessions WHERE %2 GROUP BY substr(started_at, 1, 10)")
+                      .arg(speed, where),
+                  binds))
+            return out;
+        while (q.next()) {
+            const int speedSessions = q.value(2).toInt();
+            out.append({QDateTime::fromString(q.value(0).toString(), Qt::ISODate), q.value(1).toInt(), speedSessions,
+                        speedSessions ? q.value(3).toDouble() / speedSessions : 0.0, q.value(4).toInt(),
+                        q.value(5).toInt()});
+        }
+        std::stable_sort(out.begin(), out.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.at < b.at; });
+        return out;
+    }
+
     QList<Miss> misses(qint64 sessionId) const override {
         QSqlQuery q(db_);
         QList<Miss> out;
@@ -216,6 +314,20 @@ public:
     }
 
 private:
+    // The rows sessions(kind, wholeClass) reads, as a condition with its binds.
+    QString filter(const QString& kind, bool wholeClass, QVariantList& binds) const {
+        QString where = QStringLiteral("1 = 1");
+        if (!kind.isEmpty()) {
+            where += QStringLiteral(" AND kind = ?");
+            binds << kind;
+        }
+        if (isClassServer() && !wholeClass) {
+            where += QStringLiteral(" AND learner = ?");
+            binds << learner_;
+        }
+        return where;
+    }
+
     static Session fromRow(const QSqlQuery& q) {
         Session s;
         s.id = q.value(0).toLongLong();
@@ -552,6 +664,49 @@ std::unique_ptr<Store> Store::open(QStringList* messages) {
                                  .arg(shownAddress(url), why.trimmed(), localFile()));
     }
     return openFile(localFile(), messages);
+}
+
+// Stores that keep few rows answer from sessions(); the SQL store asks its database.
+QList<qint64> Store::sessionIds(const QString& kind, bool wholeClass) const {
+    QList<Session> all = sessions(kind, wholeClass);
+    std::stable_sort(all.begin(), all.end(), [](const Session& a, const Session& b) { return a.startedAt > b.startedAt; });
+    QList<qint64> out;
+    for (const Session& s : all) out.append(s.id);
+    return out;
+}
+
+QList<Session> Store::sessionsById(const QList<qint64>& ids) const {
+    QHash<qint64, Session> found;
+    for (const Session& s : sessions({}, true))
+        if (ids.contains(s.id)) found.insert(s.id, s);
+    QList<Session> out;
+    for (qint64 id : ids)
+        if (const auto it = found.constFind(id); it != found.constEnd()) out.append(*it);
+    return out;
+}
+
+QList<ChartPoint> Store::chartPoints(const QString& kind, bool wholeClass, int perSession) const {
+    const QList<Session> all = sessions(kind, wholeClass);
+    QList<ChartPoint> out;
+    for (const Session& s : all) out.append(pointOf(s));
+    oldestFirst(out);
+    if (out.size() <= perSession) return out;
+    QList<ChartPoint> days;
+    for (const ChartPoint& p : out) {
+        if (days.isEmpty() || days.back().at.date() != p.at.date()) {
+            days.append(p);
+            continue;
+        }
+        ChartPoint& d = days.back();
+        d.perMinute = (d.perMinute * d.speedSessions + p.perMinute * p.speedSessions) /
+                      std::max(1, d.speedSessions + p.speedSessions);
+        d.at = p.at;
+        d.sessions += p.sessions;
+        d.speedSessions += p.speedSessions;
+        d.typed += p.typed;
+        d.right += p.right;
+    }
+    return days;
 }
 
 }  // namespace history

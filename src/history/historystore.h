@@ -43,6 +43,15 @@ struct MissTally {
     int count = 0;
 };
 
+// One point of the charts: a session, or a day's sessions summed.
+struct ChartPoint {
+    QDateTime at;           // the session, or the day's last one
+    int sessions = 0;
+    int speedSessions = 0;  // those whose report shows a speed
+    double perMinute = 0;   // their mean speed
+    int typed = 0, right = 0;
+};
+
 class Store {
 public:
     // Opens (creating or migrating) the store named by JAXO_HISTORY_URL, else the local
@@ -83,6 +92,14 @@ public:
     // Newest first; kind empty means every kind; wholeClass only matters on a class server
     // (otherwise only this learner's rows). limit 0 means all. Misses are not filled.
     virtual QList<Session> sessions(const QString& kind = {}, bool wholeClass = false, int limit = 0) const = 0;
+    // The ids of sessions(kind, wholeClass), latest start first (the later recorded first
+    // among equal starts): what a table pages through.
+    virtual QList<qint64> sessionIds(const QString& kind, bool wholeClass) const;
+    // These sessions, in the order asked; an id no longer there is left out. Misses not filled.
+    virtual QList<Session> sessionsById(const QList<qint64>& ids) const;
+    // The charts' points, oldest first: one per session, or one per day when there are
+    // more than perSession sessions.
+    virtual QList<ChartPoint> chartPoints(const QString& kind, bool wholeClass, int perSession) const;
     // The misses of one session.
     virtual QList<Miss> misses(qint64 sessionId) const = 0;
     // The most-missed units of one unit type over this learner's last `recentSessions` sessions.

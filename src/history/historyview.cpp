@@ -23,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QAbstractTableModel>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -49,11 +50,13 @@ QTableWidgetItem* cell(const QString& text, bool number = false) {
 
 // The columns fit their contents, and those with free text share what the window
 // has left over, cut short with "…" when it is too narrow.
-void fitColumns(QTableWidget* t, std::initializer_list<int> stretching) {
+void fitColumns(QTableView* t, std::initializer_list<int> stretching) {
     QHeaderView* h = t->horizontalHeader();
     h->setStretchLastSection(false);
     h->setMinimumSectionSize(40);
-    for (int c = 0; c < t->columnCount(); ++c)
+    // Only the rows in sight are measured: a long history is not read to size a column.
+    h->setResizeContentsPrecision(0);
+    for (int c = 0; c < h->count(); ++c)
         h->setSectionResizeMode(c, std::find(stretching.begin(), stretching.end(), c) != stretching.end()
                                        ? QHeaderView::Stretch
                                        : QHeaderView::ResizeToContents);
@@ -61,11 +64,11 @@ void fitColumns(QTableWidget* t, std::initializer_list<int> stretching) {
     t->setWordWrap(false);
 }
 
-QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers) {
-    auto* t = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+template <typename T>
+T* makeTable(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* t = new T(parent);
     t->setObjectName(QString::fromLatin1(name));
     t->setAccessibleName(accessibleName);
-    t->setHorizontalHeaderLabels(headers);
     t->verticalHeader()->hide();
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -78,6 +81,7 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const QString& access
 struct Point {
     qint64 ms;
     double value;
+    int sessions = 1;  // more than one where a day's sessions make one point
 };
 
 // One line over dated axes; points drawn as well, so a single session is visible.
@@ -138,26 +142,123 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
     delete old;
 }
 
-// What a screen reader says of a chart: how many points, when, lowest, highest, latest.
-QString summary(const QString& what, const QString& unit, const QList<Point>& points) {
+// What a screen reader says of a chart: how many sessions, when, lowest, highest, latest.
+QString summary(const QString& what, const QString& unit, const QList<Point>& points, bool perDay) {
     if (points.isEmpty()) return QStringLiteral("%1：没有数据。").arg(what);
     double lo = points.front().value, hi = lo;
+    int sessions = 0;
     for (const Point& p : points) {
         lo = std::min(lo, p.value);
         hi = std::max(hi, p.value);
+        sessions += p.sessions;
     }
     const auto day = [](qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("yyyy-MM-dd")); };
-    return QStringLiteral("%1：%2次练习，从%3到%4；最低%5%6，最高%7%6，最近一次%8%6。")
+    return QStringLiteral("%1：%2次练习%3，从%4到%5；最低%6%7，最高%8%7，%9%10%7。")
         .arg(what)
-        .arg(points.size())
+        .arg(sessions)
+        .arg(perDay ? QStringLiteral("（按天平均，共%1天）").arg(points.size()) : QString())
         .arg(day(points.front().ms), day(points.back().ms))
         .arg(lo, 0, 'f', 0)
         .arg(unit)
         .arg(hi, 0, 'f', 0)
+        .arg(perDay ? QStringLiteral("最近一天") : QStringLiteral("最近一次"))
         .arg(points.back().value, 0, 'f', 0);
 }
 
+// Drawn one point per session up to this many; a longer history one point per day.
+constexpr int kChartSessions = 1000;
+
 }  // namespace
+
+// The sessions table's rows: the ids of every row are read at once, the rows
+// themselves a page at a time as they come into sight, and only a few pages kept.
+class HistorySessions : public QAbstractTableModel {
+public:
+    explicit HistorySessions(QObject* parent) : QAbstractTableModel(parent) {}
+
+    void show(const history::Store* store, QList<qint64> ids) {
+        beginResetModel();
+        store_ = store;
+        ids_ = std::move(ids);
+        pages_.clear();
+        kept_.clear();
+        endResetModel();
+    }
+    bool isEmpty() const { return ids_.isEmpty(); }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(ids_.size()); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(headers().size()); }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return headers().value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const int c = index.column();
+        const bool number = c >= 3 && c <= 8;
+        if (role == Qt::TextAlignmentRole) return number ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+        // A text cut short by a narrow column is read whole from its tooltip.
+        if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && !number)) return {};
+        const history::Session* s = at(index.row());
+        return s ? QVariant(text(*s, c)) : QVariant();
+    }
+
+private:
+    static constexpr int kPage = 200, kPagesKept = 8;
+
+    static const QStringList& headers() {
+        static const QStringList h{QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("课程"),
+                                   QStringLiteral("字数"), QStringLiteral("正确"), QStringLiteral("错误"),
+                                   QStringLiteral("用时"), QStringLiteral("速度(字/分)"), QStringLiteral("正确率"),
+                                   QStringLiteral("评价"), QStringLiteral("学员")};
+        return h;
+    }
+
+    static QString text(const history::Session& s, int column) {
+        switch (column) {
+        case 0: return s.startedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+        case 1: return history::kindName(s.kind);
+        case 2: return s.title;
+        case 3: return QString::number(s.typed);
+        case 4: return QString::number(s.right);
+        case 5: return QString::number(s.wrong);
+        case 6: return elapsed(s.seconds);
+        case 7: return history::hasSpeed(s.kind) ? QString::number(s.perMinute) : QString();
+        case 8: {
+            const QString accuracy = history::accuracyText(s);
+            return accuracy.isEmpty() ? QString() : accuracy + QLatin1Char('%');
+        }
+        case 9: return s.rating;
+        case 10: return s.learner;
+        default: return {};
+        }
+    }
+
+    // The row's session, its page read first where it is not kept; null for a row gone
+    // from the store since the ids were read.
+    const history::Session* at(int row) const {
+        if (!store_ || row < 0 || row >= ids_.size()) return nullptr;
+        const int page = row / kPage;
+        auto it = pages_.find(page);
+        if (it == pages_.end()) {
+            const QList<qint64> ids = ids_.mid(qsizetype(page) * kPage, kPage);
+            const QList<history::Session> read = store_->sessionsById(ids);
+            QList<history::Session> rows(ids.size());
+            for (qsizetype i = 0, j = 0; i < ids.size() && j < read.size(); ++i)
+                if (read[j].id == ids[i]) rows[i] = read[j++];
+            if (kept_.size() >= kPagesKept) pages_.remove(kept_.takeFirst());
+            kept_.append(page);
+            it = pages_.insert(page, rows);
+        }
+        const history::Session& s = (*it)[row % kPage];
+        return s.id == ids_[row] ? &s : nullptr;
+    }
+
+    const history::Store* store_ = nullptr;
+    QList<qint64> ids_;
+    mutable QHash<int, QList<history::Session>> pages_;
+    mutable QList<int> kept_;  // the pages in pages_, the longest kept first
+};
+
 
 QString HistoryView::emptySentence() {
     return QStringLiteral("还没有成绩记录：做完一次练习、看过成绩单后，您的每一次进步都会记在这里。");
@@ -217,13 +318,10 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     tabs_->tabBar()->setAccessibleName(QStringLiteral("记录、图表与薄弱环节"));
     body_->addWidget(tabs_);
 
-    sessionsTable_ = makeTable(tabs_, "historyTable", QStringLiteral("成绩记录表，最新的在最上面"),
-                               {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("课程"),
-                                QStringLiteral("字数"), QStringLiteral("正确"), QStringLiteral("错误"),
-                                QStringLiteral("用时"), QStringLiteral("速度(字/分)"), QStringLiteral("正确率"),
-                                QStringLiteral("评价"), QStringLiteral("学员")});
-    // The lesson, the rating and the learner take the room the figures leave.
-    fitColumns(sessionsTable_, {2, 9, 10});
+    sessionsTable_ = makeTable<QTableView>(tabs_, "historyTable", QStringLiteral("成绩记录表，最新的在最上面"));
+    sessions_ = new HistorySessions(sessionsTable_);
+    sessionsTable_->setModel(sessions_);
+    sessionsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabs_->addTab(sessionsTable_, QStringLiteral("记录(&R)"));
 
     auto* charts = new QWidget(tabs_);
@@ -261,9 +359,10 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     auto* weak = new QWidget(tabs_);
     weak->setObjectName(QStringLiteral("historyWeak"));
     auto* weakLayout = new QHBoxLayout(weak);
-    weakChars_ = makeTable(weak, "weakCharsTable", QStringLiteral("最常打错的字"),
-                           {QStringLiteral("字"), QStringLiteral("五笔编码"), QStringLiteral("字根键(键名)"),
-                            QStringLiteral("错误次数")});
+    weakChars_ = makeTable<QTableWidget>(weak, "weakCharsTable", QStringLiteral("最常打错的字"));
+    weakChars_->setColumnCount(4);
+    weakChars_->setHorizontalHeaderLabels({QStringLiteral("字"), QStringLiteral("五笔编码"),
+                                           QStringLiteral("字根键(键名)"), QStringLiteral("错误次数")});
     weakLayout->addWidget(weakChars_, 3);
     auto* side = new QVBoxLayout;
     weakKeys_ = new QLabel(weak);
@@ -349,18 +448,24 @@ HistoryView::~HistoryView() = default;
 
 QString HistoryView::chosenKind() const { return kind_->currentData().toString(); }
 
-void HistoryView::reload() {
-    sessions_.clear();
-    if (store_) sessions_ = store_->sessions(chosenKind(), wholeClass_->isChecked());
+bool HistoryView::wholeClass() const { return wholeClass_->isChecked(); }
+
+QList<history::Session> HistoryView::allSessions() const {
+    QList<history::Session> all = store_ ? store_->sessions(chosenKind(), wholeClass()) : QList<history::Session>();
     // Newest first, whatever order the rows came in.
-    std::stable_sort(sessions_.begin(), sessions_.end(),
+    std::stable_sort(all.begin(), all.end(),
                      [](const history::Session& a, const history::Session& b) { return a.startedAt > b.startedAt; });
+    return all;
+}
+
+void HistoryView::reload() {
+    sessions_->show(store_, store_ ? store_->sessionIds(chosenKind(), wholeClass()) : QList<qint64>());
     // The sentence stands for a history with nothing in it at all; an empty kind keeps
     // the filter in reach and says so in the table's place.
-    const bool anything = !sessions_.isEmpty() || (store_ && !chosenKind().isEmpty() && !store_->sessions({}, false, 1).isEmpty());
+    const bool anything = !sessions_->isEmpty() || (store_ && !chosenKind().isEmpty() && !store_->sessions({}, false, 1).isEmpty());
     body_->setCurrentWidget(anything ? static_cast<QWidget*>(tabs_) : empty_);
-    exportSessions_->setEnabled(!sessions_.isEmpty());
-    exportMisses_->setEnabled(!sessions_.isEmpty());
+    exportSessions_->setEnabled(!sessions_->isEmpty());
+    exportMisses_->setEnabled(!sessions_->isEmpty());
     fillTable();
     fillCharts();
     showTrouble();
@@ -384,52 +489,41 @@ void HistoryView::showTrouble() {
 }
 
 void HistoryView::fillTable() {
-    sessionsTable_->setRowCount(static_cast<int>(sessions_.size()));
-    sessionsTable_->setColumnHidden(10, !(wholeClass_->isVisible() && wholeClass_->isChecked()));
-    for (int r = 0; r < sessions_.size(); ++r) {
-        const history::Session& s = sessions_[r];
-        const QString accuracy = history::accuracyText(s);
-        const QString cells[] = {s.startedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                                 history::kindName(s.kind),
-                                 s.title,
-                                 QString::number(s.typed),
-                                 QString::number(s.right),
-                                 QString::number(s.wrong),
-                                 elapsed(s.seconds),
-                                 history::hasSpeed(s.kind) ? QString::number(s.perMinute) : QString(),
-                                 accuracy.isEmpty() ? QString() : accuracy + QLatin1Char('%'),
-                                 s.rating,
-                                 s.learner};
-        for (int c = 0; c < 11; ++c) sessionsTable_->setItem(r, c, cell(cells[c], c >= 3 && c <= 8));
-    }
+    // The lesson, the rating and the learner take the room the figures leave.
+    fitColumns(sessionsTable_, {2, 9, 10});
+    sessionsTable_->setColumnHidden(10, !(wholeClass_->isVisible() && wholeClass()));
 }
 
 void HistoryView::fillCharts() {
+    const QList<history::ChartPoint> points =
+        store_ ? store_->chartPoints(chosenKind(), wholeClass(), kChartSessions) : QList<history::ChartPoint>();
+    bool perDay = false;
     QList<Point> speed, accuracy;
-    // Oldest to newest along the time axis.
-    for (auto it = sessions_.crbegin(); it != sessions_.crend(); ++it) {
-        const qint64 ms = it->startedAt.toMSecsSinceEpoch();
+    for (const history::ChartPoint& p : points) {
+        const qint64 ms = p.at.toMSecsSinceEpoch();
+        perDay = perDay || p.sessions > 1;
         // The word drills count no speed: none is drawn for them.
-        if (history::hasSpeed(it->kind)) speed.append({ms, static_cast<double>(it->perMinute)});
-        if (it->typed > 0) accuracy.append({ms, 100.0 * it->right / it->typed});
+        if (p.speedSessions > 0) speed.append({ms, p.perMinute, p.speedSessions});
+        if (p.typed > 0) accuracy.append({ms, 100.0 * p.right / p.typed, p.sessions});
     }
     const QString kind = chosenKind().isEmpty() ? QStringLiteral("全部练习") : history::kindName(chosenKind());
-    if (sessions_.isEmpty()) {
+    if (sessions_->isEmpty()) {
         chartEmpty_->setText(QStringLiteral("“%1”还没有成绩记录，做完一次就能在这里看到图表。").arg(kind));
         chartEmpty_->setAccessibleName(chartEmpty_->text());
         chartStack_->setCurrentWidget(chartEmpty_);
     } else {
         chartStack_->setCurrentIndex(1);
     }
-    drawChart(speed_, QStringLiteral("%1：速度").arg(kind), kind, QStringLiteral("字/分钟"), speed, 10);
-    drawChart(accuracy_, QStringLiteral("%1：正确率").arg(kind), kind, QStringLiteral("正确率 %"), accuracy, 100);
+    const QString per = perDay ? QStringLiteral("（每天平均）") : QString();
+    drawChart(speed_, QStringLiteral("%1：速度%2").arg(kind, per), kind, QStringLiteral("字/分钟"), speed, 10);
+    drawChart(accuracy_, QStringLiteral("%1：正确率%2").arg(kind, per), kind, QStringLiteral("正确率 %"), accuracy, 100);
     // The percentage axis ends at 100.
     if (auto* y = qobject_cast<QValueAxis*>(accuracy_->chart()->axes(Qt::Vertical).value(0))) {
         y->setRange(0, 100);
         y->setTickCount(5);
     }
-    speed_->setAccessibleDescription(summary(QStringLiteral("%1的速度").arg(kind), QStringLiteral("字/分钟"), speed));
-    accuracy_->setAccessibleDescription(summary(QStringLiteral("%1的正确率").arg(kind), QStringLiteral("%"), accuracy));
+    speed_->setAccessibleDescription(summary(QStringLiteral("%1的速度").arg(kind), QStringLiteral("字/分钟"), speed, perDay));
+    accuracy_->setAccessibleDescription(summary(QStringLiteral("%1的正确率").arg(kind), QStringLiteral("%"), accuracy, perDay));
 }
 
 void HistoryView::fillWeakSpots() {
@@ -515,12 +609,13 @@ void HistoryView::writeCsv(const QString& caption, const QString& suggested, con
 }
 
 void HistoryView::exportSessions() {
-    writeCsv(QStringLiteral("导出成绩记录"), QStringLiteral("jaxo-history.csv"), history::sessionsCsv(sessions_),
-             static_cast<int>(sessions_.size()));
+    const QList<history::Session> all = allSessions();
+    writeCsv(QStringLiteral("导出成绩记录"), QStringLiteral("jaxo-history.csv"), history::sessionsCsv(all),
+             static_cast<int>(all.size()));
 }
 
 void HistoryView::exportMisses() {
-    QList<history::Session> withMisses = sessions_;
+    QList<history::Session> withMisses = allSessions();
     int rows = 0;
     for (history::Session& s : withMisses) {
         if (store_) s.misses = store_->misses(s.id);

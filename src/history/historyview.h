@@ -18,7 +18,9 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
+class HistorySessions;
 class QChartView;
 
 class HistoryView : public QDialog, public history::Window {
@@ -53,12 +55,15 @@ private:
     void exportMisses();
     void writeCsv(const QString& caption, const QString& suggested, const QByteArray& bytes, int rows);
     QString chosenKind() const;
+    bool wholeClass() const;
+    // Every session of the chosen kind, as the table shows them: newest first.
+    QList<history::Session> allSessions() const;
 
     history::Store* store_;
     const CodeBook& book1_;
     const radicals::Table& table_;
     Messages& messages_;
-    QList<history::Session> sessions_;  // as the table shows them: newest first
+    HistorySessions* sessions_ = nullptr;  // the table's rows, read from the store a page at a time
     Practice practice_ = Practice::None;
     ByteText weakLesson_;
     std::vector<int> weakRadicals_;
@@ -71,7 +76,7 @@ private:
     QStackedWidget* body_ = nullptr;
     QLabel* empty_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    QTableWidget* sessionsTable_ = nullptr;
+    QTableView* sessionsTable_ = nullptr;
     QStackedWidget* chartStack_ = nullptr;
     QLabel* chartEmpty_ = nullptr;
     QChartView* speed_ = nullptr;

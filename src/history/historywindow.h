@@ -36,6 +36,6 @@ public:
 // store may be null (no history could be opened): the window says so.
 using MakeWindow = Window* (*)(Store* store, const CodeBook& book1, const radicals::Table& table, Messages& messages,
                                QWidget* parent);
-inline constexpr const char* kMakeWindow = "jaxo_history_window_2";
+inline constexpr const char* kMakeWindow = "jaxo_history_window_3";
 
 }  // namespace history

@@ -270,6 +270,51 @@ private slots:
         QList<int> got;
         for (const Session& s : store->sessions(kind, false, limit)) got << s.right;
         QCOMPARE(got, rights);
+        if (limit > 0) return;
+        // What a table pages through: the same rows in the same order, read by their ids.
+        QList<int> paged;
+        for (const Session& s : store->sessionsById(store->sessionIds(kind, false))) paged << s.right;
+        QCOMPARE(paged, rights);
+    }
+
+    // The charts: a point per session while they are few, else one per day, at its last
+    // session, with the day's sums and the mean of the speeds a report showed.
+    void chartPointsPerSessionOrPerDay_data() {
+        QTest::addColumn<int>("perSession");
+        QTest::addColumn<QList<int>>("sessions");
+        QTest::addColumn<QList<double>>("speeds");
+        QTest::addColumn<QList<int>>("rights");
+        QTest::newRow("few sessions: one point each, oldest first")
+            << 10 << QList<int>{1, 1, 1, 1} << QList<double>{6, 0, 11, 16} << QList<int>{10, 4, 20, 30};
+        QTest::newRow("more than the cap: one point per day, word drills drawing no speed")
+            << 3 << QList<int>{3, 1} << QList<double>{8.5, 16} << QList<int>{34, 30};
+    }
+    void chartPointsPerSessionOrPerDay() {
+        QFETCH(int, perSession);
+        QFETCH(QList<int>, sessions);
+        QFETCH(QList<double>, speeds);
+        QFETCH(QList<int>, rights);
+        auto store = openStore();
+        const QDate first(2026, 3, 14);
+        const auto add = [&](const QString& kind, int right, QDateTime at) {
+            Session s = sample(kind, right, 2);
+            s.startedAt = at;
+            QVERIFY(store->record(s));
+        };
+        add(QStringLiteral("english"), 30, QDateTime(first.addDays(1), QTime(8, 0)));
+        add(QStringLiteral("radicals"), 10, QDateTime(first, QTime(9, 0)));
+        add(QStringLiteral("vocabulary"), 4, QDateTime(first, QTime(10, 0)));
+        add(QStringLiteral("chinese"), 20, QDateTime(first, QTime(11, 0)));
+        QList<int> gotSessions, gotRights;
+        QList<double> gotSpeeds;
+        for (const ChartPoint& p : store->chartPoints({}, false, perSession)) {
+            gotSessions << p.sessions;
+            gotSpeeds << p.perMinute;
+            gotRights << p.right;
+        }
+        QCOMPARE(gotSessions, sessions);
+        QCOMPARE(gotSpeeds, speeds);
+        QCOMPARE(gotRights, rights);
     }
 
     void topMisses_data() {

@@ -13,4 +13,5 @@ jaxo_add_test(test_history_view SOURCES history/test_history_view.cpp LIBS jaxo_
 
 # Benchmark: a program that prints figures, not a test.
 add_executable(bench_history history/bench_history.cpp)
-target_link_libraries(bench_history PRIVATE jaxo_core)
+target_link_libraries(bench_history PRIVATE jaxo_history_window)
+target_include_directories(bench_history PRIVATE ${CMAKE_SOURCE_DIR}/tests)
