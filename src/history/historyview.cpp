@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QAbstractTableModel>
@@ -48,18 +49,24 @@ QTableWidgetItem* cell(const QString& text, bool number = false) {
     return item;
 }
 
-// The columns fit their contents, and those with free text share what the window
+// The columns are as wide as their widest content can be, measured from samples (a long
+// history is not read to size a column), and those with free text share what the window
 // has left over, cut short with "…" when it is too narrow.
-void fitColumns(QTableView* t, std::initializer_list<int> stretching) {
+void fitColumns(QTableView* t, const QStringList& widest, std::initializer_list<int> stretching) {
     QHeaderView* h = t->horizontalHeader();
     h->setStretchLastSection(false);
     h->setMinimumSectionSize(40);
-    // Only the rows in sight are measured: a long history is not read to size a column.
-    h->setResizeContentsPrecision(0);
-    for (int c = 0; c < h->count(); ++c)
-        h->setSectionResizeMode(c, std::find(stretching.begin(), stretching.end(), c) != stretching.end()
-                                       ? QHeaderView::Stretch
-                                       : QHeaderView::ResizeToContents);
+    const int pad = 2 * t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 12;
+    for (int c = 0; c < h->count(); ++c) {
+        if (std::find(stretching.begin(), stretching.end(), c) != stretching.end()) {
+            h->setSectionResizeMode(c, QHeaderView::Stretch);
+            continue;
+        }
+        h->setSectionResizeMode(c, QHeaderView::Interactive);
+        const QString header = t->model()->headerData(c, Qt::Horizontal).toString();
+        h->resizeSection(c, std::max(h->fontMetrics().horizontalAdvance(header),
+                                     t->fontMetrics().horizontalAdvance(widest.value(c))) + pad);
+    }
     t->setTextElideMode(Qt::ElideRight);
     t->setWordWrap(false);
 }
@@ -489,8 +496,15 @@ void HistoryView::showTrouble() {
 }
 
 void HistoryView::fillTable() {
+    QString kindWidest;
+    for (const history::KindName& k : history::kindNames())
+        if (k.name.size() > kindWidest.size()) kindWidest = k.name;
+    const QString figure = QStringLiteral("99999");
     // The lesson, the rating and the learner take the room the figures leave.
-    fitColumns(sessionsTable_, {2, 9, 10});
+    fitColumns(sessionsTable_,
+               {QStringLiteral("2026-12-31 23:59"), kindWidest, QString(), figure, figure, figure,
+                QStringLiteral("10:00:00"), figure, QStringLiteral("100.0%")},
+               {2, 9, 10});
     sessionsTable_->setColumnHidden(10, !(wholeClass_->isVisible() && wholeClass()));
 }
 
