@@ -30,7 +30,7 @@ constexpr int kInputTops[english::kPageLines] = {60, 110, 160};
 }  // namespace
 
 EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), practice_(host.state()) {
+    : QFrame(parent), host_(host), practice_(host.score()) {
     setObjectName(QStringLiteral("englishform"));
     setFont(fonts::song(11));
     setFrameShape(QFrame::StyledPanel);
@@ -107,9 +107,9 @@ void EnglishPanel::showEvent(QShowEvent* e) {
 
 void EnglishPanel::loadPictures() {
     // The program's folder is known only once the main window has started.
-    if (picturesLoaded_ || host_.state().appDir.empty()) return;
+    if (picturesLoaded_ || host_.appDirectory().empty()) return;
     picturesLoaded_ = true;
-    const std::string& dir = host_.state().appDir;
+    const std::string& dir = host_.appDirectory();
     picture_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
     background_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
     nextButton_->setIcon(icons::forControl(nextButton_->objectName(), dir));
@@ -119,7 +119,7 @@ void EnglishPanel::loadPictures() {
 void EnglishPanel::start(const ExerciseKind& kind) {
     if (!run_->begin(kind)) return;
     running_ = true;
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
     lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
     practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
@@ -144,7 +144,7 @@ void EnglishPanel::exitPractice() { endEnglishPractice(); }
 
 void EnglishPanel::onTimer() {
     if (!running_) return;
-    const english::Tick t = english::tick(host_.state(), host_.clock().msecs());
+    const english::Tick t = english::tick(host_.score(), host_.settings(), host_.clock().msecs());
     clockCaption_.setText(bytes::toUnicode(t.clockText));
     if (t.timeUp) endEnglishPractice();
 }
@@ -153,7 +153,7 @@ void EnglishPanel::endEnglishPractice() {
     if (!running_) return;
     running_ = false;
     run_->end({}, [this] {
-        host_.state().elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
+        host_.score().elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
         practice_.finalCount();
         dumpStateForTests();
     });
@@ -182,7 +182,7 @@ void EnglishPanel::lineKeyUp(int line) {
 }
 
 void EnglishPanel::lineKeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && running_ && !runningTest(host_.state())) endEnglishPractice();
+    if (e->key() == Qt::Key_Escape && running_ && !runningTest(host_.score())) endEnglishPractice();
 }
 
 bool EnglishPanel::lineKeyPress(int) {
@@ -227,5 +227,5 @@ void EnglishPanel::dumpStateForTests() const {
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(hex(practice_.marks(k)));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(inputLines_[k]->text())));
     }
-    testdump::write(host_.state(), practice_.activeLine() + 1, running_, out);
+    testdump::write(host_.score(), practice_.activeLine() + 1, running_, out);
 }

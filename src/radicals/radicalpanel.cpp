@@ -17,7 +17,7 @@
 #include <QTimer>
 
 RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.state(), host.random()) {
+    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.random()) {
     setObjectName(QStringLiteral("zgform"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -89,9 +89,9 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
 
 void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     if (!run_->begin(kind)) return;
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     // The program folder is known only once the window is built.
-    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));
+    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
     drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
     input_->clear();
     modeCaption_.setText(bytes::toUnicode(s.modeTitle));
@@ -158,12 +158,12 @@ void RadicalPanel::inputKeyUp(QKeyEvent* e) {
 
 void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
     if (!drill_.running()) return;
-    const int wrongBefore = host_.state().wrongCount;
-    const int judgedBefore = wrongBefore + host_.state().rightCount;
+    const int wrongBefore = host_.score().wrongCount;
+    const int judgedBefore = wrongBefore + host_.score().rightCount;
     drill_.keyUp(id);
     input_->setText(bytes::toUnicode(drill_.pendingText()));
     showDrill();
-    if (host_.state().wrongCount + host_.state().rightCount != judgedBefore) sayRadical(host_.state().wrongCount != wrongBefore);
+    if (host_.score().wrongCount + host_.score().rightCount != judgedBefore) sayRadical(host_.score().wrongCount != wrongBefore);
 }
 
 void RadicalPanel::onTimer() {

@@ -58,7 +58,7 @@ void setText(QLabel* l, const ByteText& text) {
 }  // namespace
 
 WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.state(), host.lessonStore(), host.random()) {
+    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.lessonStore(), host.random()) {
     setObjectName(QStringLiteral("bdcform"));
     setGeometry(100, 75, 610, 400);
     setFont(fonts::song(11));
@@ -122,15 +122,15 @@ void WordPanel::loadPictures() {
     // appDir is known only once the main window has been initialised.
     if (picturesLoaded_) return;
     picturesLoaded_ = true;
-    const QString appDir = QString::fromStdString(host_.state().appDir);
+    const QString appDir = QString::fromStdString(host_.appDirectory());
     loadPicture(background_, appDir + QStringLiteral("/strip.jpg"), 400);
     loadPicture(picture_, appDir + QStringLiteral("/keyboard.jpg"), 207);
-    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.state().appDir));
+    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
 }
 
 void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
     if (!run_->begin(kind, generated)) return;
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     loadPictures();
     drill_.clearMark();
     showMark();
