@@ -75,13 +75,8 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     input_->setCursor(Qt::PointingHandCursor);
     input_->setTarget(inputLines_[0]);
 
-    clockCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
-                                             fonts::song(12), QPoint(270, 10));
-    clockCaption_->setText(QStringLiteral("0:00:01"));
-    modeCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz1"), QStringLiteral("zzz1a"), fonts::kai(12),
-                                        QPoint(420, 35));
-    lessonCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz2"), QStringLiteral("zzz2a"), fonts::kai(12),
-                                        QPoint(480, 50));
+    captions_ = ExerciseCaptions(this, {"chinatime1", "chinatime2", QPoint(270, 10)}, {"zzz1", "zzz1a", QPoint(420, 35)},
+                                 {"zzz2", "zzz2a", QPoint(480, 50)});
 
     const std::string appDir = host_.appDirectory();
     auto button = [&](const char* name, const QString& caption, QRect place, const QString& hint) {
@@ -149,11 +144,11 @@ void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
     page_.lessonPos = (test && !kind.randomStart) || generated ? 0 : chinese::randomStart(page_.lessonSize, host_.random());
     chinese::fillPage(page_, host_.lessonStore().text());
     if (test) chinese::showTestButtons(flags_);
-    modeCaption_->setText(uni(s.modeTitle));
+    captions_.mode.setText(uni(s.modeTitle));
     if (test)
-        lessonCaption_->setText(kind.randomStart ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
+        captions_.lesson.setText(kind.randomStart ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
     else
-        lessonCaption_->setText(uni(s.lessonTitle));
+        captions_.lesson.setText(uni(s.lessonTitle));
     // A test shows no hints: its bar stays hidden until it ends.
     if (!test) chinese::showCodeHints(books(), page_.text[0], 1, hints_);
     showPage();
@@ -229,7 +224,7 @@ void ChinesePanel::forceExit() {
 void ChinesePanel::onTimer() {
     if (!flags_.timerOn) return;
     const chinese::TickResult t = chinese::tick(host_.score(), host_.settings(), host_.clock().msecs());
-    clockCaption_->setText(uni(t.caption));
+    captions_.clock.setText(uni(t.caption));
     if (!t.ending) return;
     if (asking_) {
         // The question is open: stop the clock, close the question, and let the
@@ -246,7 +241,7 @@ void ChinesePanel::onTimer() {
 
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
-        chinese::endExercise(ending, host_.score(), page_, flags_, bytes::fromUnicode(clockCaption_->text()));
+        chinese::endExercise(ending, host_.score(), page_, flags_, bytes::fromUnicode(captions_.clock.text()));
     run_->end(fx, [this] {
         showFlags();
         dumpStateForTests();

@@ -93,10 +93,8 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
     host_.registerHint(nextButton_, QStringLiteral("选择下一页作为练习内容..."));
 
-    clockCaption_ = LabelPair(this, QStringLiteral("englishtime1"), QStringLiteral("englishtime2"), fonts::song(12), QPoint(270, 10));
-    modeCaption_ = LabelPair(this, QStringLiteral("englishzz1"), QStringLiteral("englishzz1a"), fonts::kai(12), QPoint(50, 185));
-    lessonCaption_ = LabelPair(this, QStringLiteral("englishzz2"), QStringLiteral("englishzz2a"), fonts::kai(12), QPoint(120, 195));
-    clockCaption_.setText(QStringLiteral("0:00:01"));
+    captions_ = ExerciseCaptions(this, {"englishtime1", "englishtime2", QPoint(270, 10)},
+                                 {"englishzz1", "englishzz1a", QPoint(50, 185)}, {"englishzz2", "englishzz2a", QPoint(120, 195)});
     for (int k = 0; k < english::kPageLines; ++k) markLines_[k]->raise();
 }
 
@@ -120,8 +118,7 @@ void EnglishPanel::start(const ExerciseKind& kind) {
     if (!run_->begin(kind)) return;
     running_ = true;
     ExerciseScore& s = host_.score();
-    modeCaption_.setText(bytes::toUnicode(s.modeTitle));
-    lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
+    captions_.showTitles(s);
     practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
@@ -145,7 +142,7 @@ void EnglishPanel::exitPractice() { endEnglishPractice(); }
 void EnglishPanel::onTimer() {
     if (!running_) return;
     const english::Tick t = english::tick(host_.score(), host_.settings(), host_.clock().msecs());
-    clockCaption_.setText(bytes::toUnicode(t.clockText));
+    captions_.clock.setText(bytes::toUnicode(t.clockText));
     if (t.timeUp) endEnglishPractice();
 }
 
@@ -153,7 +150,7 @@ void EnglishPanel::endEnglishPractice() {
     if (!running_) return;
     running_ = false;
     run_->end({}, [this] {
-        host_.score().elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
+        host_.score().elapsedText = bytes::fromUnicode(captions_.clock.lower()->text());
         practice_.finalCount();
         dumpStateForTests();
     });
