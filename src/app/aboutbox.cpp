@@ -31,7 +31,7 @@ AboutBox::AboutBox(MainWindow& form, QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel(frame_);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(pictures::once(QString::fromStdString(form.state().appDir + "/emblem.png")));
+    image->setPixmap(pictures::once(QString::fromStdString(form.appDirectory() + "/emblem.png")));
     image->adjustSize();
     image->move(3, 3);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -53,7 +53,7 @@ AboutBox::AboutBox(MainWindow& form, QWidget* parent) : QDialog(parent) {
     welcome_->setMouseTracking(true);
     label("d", QStringLiteral("Jaxo开发组"), {260, 170});
 
-    auto* ok = new QPushButton(icons::forControl(QStringLiteral("OKButton"), form.state().appDir),
+    auto* ok = new QPushButton(icons::forControl(QStringLiteral("OKButton"), form.appDirectory()),
                                QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setFont(fonts::song(13));

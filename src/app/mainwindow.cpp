@@ -96,12 +96,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     const QString icon = QString::fromStdString(services_.appDir + "/jaxo.png");
     setWindowIcon(pictures::sizedIcon({icon}, {128}));
 
-    // The panels load their pictures from the program folder as they are built.
-    state_.appDir = services_.appDir;
     // A sound that cannot play is reported after the handler that asked for it: the
     // exercise starts whole, and no clock ticks behind the message with half a start.
     sound_ = std::make_unique<SoundSystem>(
-        state_.settings, services_.appDir, random_, *services_.sound, [this](const QString& text) {
+        settings_.value(), services_.appDir, random_, *services_.sound, [this](const QString& text) {
             QMetaObject::invokeMethod(
                 this, [this, text] { services_.messages->showError(errors::displayText(text)); }, Qt::QueuedConnection);
         });
@@ -138,8 +136,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     englishPanel_ = new EnglishPanel(*this, desk_);
     radicalPanel_ = new RadicalPanel(*this, desk_);
     wordPanel_ = new WordPanel(*this, desk_);
-    settingsPanel_ = new SettingsPanel(*this, state_.settings, settingsMemo_, services_.appDir, desk_);
-    connect(settingsPanel_, &SettingsPanel::changed, this, [this] { sound_->mainScreenMusic(); });
+    settingsPanel_ = new SettingsPanel(*this, settings_, settingsMemo_, services_.appDir, desk_);
+    connect(&settings_, &LiveSettings::changed, this, [this] { sound_->mainScreenMusic(); });
     for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
@@ -173,8 +171,8 @@ const CodeBook& MainWindow::codeBook(int n) {
 }
 
 void MainWindow::startUp() {
-    MainWindowState& s = state_;
-    s.appDir = services_.appDir;                 // 1
+    ExerciseScore& s = score_;
+    const std::string& appDir = services_.appDir;  // 1
     toolBarTabs_->setFixedHeight(kExpandedHeight);   // 2
     setFont(fonts::song(12));                    // 3 (the panels lay themselves out)
     chinesePanel_->timer()->stop();                // 4
@@ -185,8 +183,8 @@ void MainWindow::startUp() {
     std::vector<std::pair<CodeBook*, std::string>> toCheck;
     for (const auto& [book, name] : books) {
         try {
-            book->loadFile(s.appDir + name);
-            toCheck.emplace_back(book, s.appDir + name);
+            book->loadFile(appDir + name);
+            toCheck.emplace_back(book, appDir + name);
         } catch (const JaxoError& e) {
             book->clear();
             showError(e);
@@ -215,7 +213,7 @@ void MainWindow::startUp() {
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
     try {
-        const QString note = settings::readSettings(s.settings, settingsMemo_, s.appDir);
+        const QString note = settings::readSettings(settings_.edit(), settingsMemo_, appDir);
         settingsRead = true;
         if (!note.isEmpty()) services_.messages->showError(note);
     } catch (const JaxoError& e) {
@@ -224,10 +222,10 @@ void MainWindow::startUp() {
     if (settingsRead) {
         sound_->mainScreenMusic();  // 10
         const std::string target = QCoreApplication::applicationFilePath().toStdString();
-        const std::string iconPath = s.appDir + "/jaxo.png";
-        if (s.settings.desktopShortcut) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
+        const std::string iconPath = appDir + "/jaxo.png";
+        if (settings_.value().desktopShortcut) shortcuts::createShortcut("DESKTOP", target, "Jaxo4.00", iconPath);  // 11
         // 12, unless the installed launcher is in the menu already.
-        if (s.settings.startMenuShortcut && !shortcuts::systemLauncherInstalled())
+        if (settings_.value().startMenuShortcut && !shortcuts::systemLauncherInstalled())
             shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);
     }
 
@@ -439,7 +437,7 @@ void MainWindow::runModal(QDialog& dialog) {
 
 void MainWindow::openReport() {
     ReportDialog report(*this, this);
-    const history::Session row = history::sessionFromReport(state_, report.score(), QDateTime::currentDateTime());
+    const history::Session row = history::sessionFromReport(score_, report.score(), QDateTime::currentDateTime());
     // An exercise left with nothing typed is no result.
     if (row.typed > 0) {
         // Queued: it runs once the report is up, and the recorder's thread does the writing.
@@ -543,7 +541,7 @@ void MainWindow::startExercise(ExerciseId id) {
 
 // The system commands.
 void MainWindow::openHelp() {
-    services_.shell->openDocument(QString::fromStdString(state_.appDir + "/help/index.html"));
+    services_.shell->openDocument(QString::fromStdString(services_.appDir + "/help/index.html"));
 }
 
 void MainWindow::openWelcome() {
@@ -605,7 +603,7 @@ void MainWindow::showHistory() {
     } else if (view->practice() == history::Practice::WeakRadicals) {
         radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
     } else if (view->practice() == history::Practice::WeakWords) {
-        const ByteText list = weakWordList(view->weakWords(), state_.appDir);
+        const ByteText list = weakWordList(view->weakWords(), services_.appDir);
         wordPanel_->start(exerciseKind(ExerciseId::WeakWords), &list);
     }
 }

@@ -1,14 +1,14 @@
 #pragma once
-// The main window: the tool bar, the status bar, the exercise panels and the state
-// they share.
+// The main window: the tool bar, the status bar, the exercise panels, and what they
+// share: the running score, the settings in effect, the program folder.
 #include "exercise/exercisehost.h"
 #include "exercise/exercisekinds.h"
-#include "exercise/mainwindowstate.h"
 #include "chinese/codebook.h"
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
 #include "history/historystore.h"
+#include "settings/livesettings.h"
 #include "sound/music.h"
 
 #include <QMainWindow>
@@ -57,7 +57,9 @@ public:
     ~MainWindow() override;
 
     // ExerciseHost
-    MainWindowState& state() override { return state_; }
+    ExerciseScore& score() override { return score_; }
+    const Settings& settings() const override { return settings_.value(); }
+    const std::string& appDirectory() const override { return services_.appDir; }
     RandomSource& random() override { return random_; }
     Clock& clock() override { return *services_.clock; }
     Messages& messages() override { return *services_.messages; }
@@ -77,6 +79,8 @@ public:
     // and the control's accessible description.
     void registerHint(QWidget* widget, const QString& hint) override;
 
+    // The settings in effect, to change them other than through the settings panel.
+    LiveSettings& liveSettings() { return settings_; }
     QTabWidget* toolBarTabs() const { return toolBarTabs_; }
     ChinesePanel* chinesePanel() const { return chinesePanel_; }
     EnglishPanel* englishPanel() const { return englishPanel_; }
@@ -124,7 +128,8 @@ private:
     history::Store* historyStore();
 
     MainWindowServices services_;
-    MainWindowState state_;
+    ExerciseScore score_;
+    LiveSettings settings_;
     RandomSource random_;
     std::unique_ptr<SoundSystem> sound_;
     LineStore lessonStore_;

@@ -2,7 +2,7 @@
 
 namespace chinese {
 
-CheckResult checkLine(Page& page, MainWindowState& s, int k, int caretOffset, bool lastByte) {
+CheckResult checkLine(Page& page, ExerciseScore& s, int k, int caretOffset, bool lastByte) {
     const ByteText& reference = page.text[k];
     ByteText& editText = page.input[k];
     ByteText& marks = page.marks[k];
@@ -41,7 +41,7 @@ namespace {
 
 // The unit just counted wrong: a character, or on an English test's line, each key
 // of the pair that differs.
-void noteMiss(MainWindowState& s, std::string_view e, std::string_view t) {
+void noteMiss(ExerciseScore& s, std::string_view e, std::string_view t) {
     if (!e.empty() && static_cast<unsigned char>(e[0]) >= 0x80) {
         s.misses.add("char", e, t);
         return;
@@ -54,7 +54,7 @@ void noteMiss(MainWindowState& s, std::string_view e, std::string_view t) {
 
 }  // namespace
 
-void countUnits(MainWindowState& s, std::string_view typed, std::string_view expected) {
+void countUnits(ExerciseScore& s, std::string_view typed, std::string_view expected) {
     for (int loopIndex = 1; loopIndex <= bytes::length(typed); loopIndex += 2) {
         const ByteText typedUnit = bytes::copy(typed, loopIndex, 2);
         const ByteText expectedUnit = bytes::copy(expected, loopIndex, 2);
@@ -67,13 +67,13 @@ void countUnits(MainWindowState& s, std::string_view typed, std::string_view exp
     }
 }
 
-void finalCount(Page& page, MainWindowState& s) {
+void finalCount(Page& page, ExerciseScore& s) {
     countUnits(s, page.typedText, page.expectedText);
     page.typedText.clear();
     page.expectedText.clear();
 }
 
-ChangeResult lineChanged(Page& page, HintBar& hints, MainWindowState& s, std::string_view lesson,
+ChangeResult lineChanged(Page& page, HintBar& hints, ExerciseScore& s, std::string_view lesson,
                          const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte) {
     ChangeResult r;
     page.input[k] = std::move(editText);

@@ -21,7 +21,7 @@ void showTestButtons(PanelFlags& f) {
     f.exitExitVisible = true;
 }
 
-EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFlags& f, const ByteText& clockCaption) {
+EndingEffect endExercise(Ending ending, ExerciseScore& s, Page& page, PanelFlags& f, const ByteText& clockCaption) {
     EndingEffect fx{false, false, false};
     f.timerOn = false;
     f.panelVisible = false;
@@ -55,9 +55,9 @@ EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFla
     return fx;
 }
 
-TickResult tick(const MainWindowState& s, std::int64_t nowMs) {
+TickResult tick(const ExerciseScore& s, const Settings& settings, std::int64_t nowMs) {
     const bool test = runningTest(s);
-    const ClockTick t = clockTick(s.startMs, nowMs, test ? s.settings.testMinutes : s.settings.practiceMinutes);
+    const ClockTick t = clockTick(s.startMs, nowMs, test ? settings.testMinutes : settings.practiceMinutes);
     TickResult r;
     r.caption = t.text;
     if (t.limitReached) r.ending = test ? Ending::TestLimit : Ending::PracticeLimit;

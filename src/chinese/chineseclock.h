@@ -1,6 +1,7 @@
 #pragma once
 // The clock of the Chinese panel and the ways an exercise on it ends.
-#include "exercise/mainwindowstate.h"
+#include "exercise/exercisescore.h"
+#include "settings/settings.h"
 #include "chinese/chinesepage.h"
 
 #include <optional>
@@ -31,7 +32,7 @@ using EndingEffect = ExerciseEnd;
 // Runs an ending on the state, the page (its line in progress is counted) and the
 // panel's flags; the caller then carries out the effect in its order: tool bar, main
 // screen, report.
-EndingEffect endExercise(Ending ending, MainWindowState& s, Page& page, PanelFlags& flags,
+EndingEffect endExercise(Ending ending, ExerciseScore& s, Page& page, PanelFlags& flags,
                          const ByteText& clockCaption);
 
 // The flags of a test start: no "下一页", no practice "退出", no hint bar.
@@ -44,6 +45,6 @@ struct TickResult {
 
 // One tick at nowMs (Clock::msecs()): the clock text, and the ending once the limit of
 // a test or a practice is reached.
-TickResult tick(const MainWindowState& s, std::int64_t nowMs);
+TickResult tick(const ExerciseScore& s, const Settings& settings, std::int64_t nowMs);
 
 }  // namespace chinese

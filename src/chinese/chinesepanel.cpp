@@ -75,15 +75,10 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     input_->setCursor(Qt::PointingHandCursor);
     input_->setTarget(inputLines_[0]);
 
-    clockCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("chinatime1"), QStringLiteral("chinatime2"),
-                                             fonts::song(12), QPoint(270, 10));
-    clockCaption_->setText(QStringLiteral("0:00:01"));
-    modeCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz1"), QStringLiteral("zzz1a"), fonts::kai(12),
-                                        QPoint(420, 35));
-    lessonCaption_ = std::make_unique<LabelPair>(this, QStringLiteral("zzz2"), QStringLiteral("zzz2a"), fonts::kai(12),
-                                        QPoint(480, 50));
+    captions_ = ExerciseCaptions(this, {"chinatime1", "chinatime2", QPoint(270, 10)}, {"zzz1", "zzz1a", QPoint(420, 35)},
+                                 {"zzz2", "zzz2a", QPoint(480, 50)});
 
-    const std::string appDir = host_.state().appDir;
+    const std::string appDir = host_.appDirectory();
     auto button = [&](const char* name, const QString& caption, QRect place, const QString& hint) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
@@ -135,7 +130,7 @@ ChinesePanel::~ChinesePanel() = default;
 // (the weak characters), which starts at its first byte.
 void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
     if (!run_->begin(kind, generated)) return;
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     const bool test = kind.test;
     flags_.timerOn = true;
     flags_.panelVisible = true;
@@ -149,11 +144,11 @@ void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
     page_.lessonPos = (test && !kind.randomStart) || generated ? 0 : chinese::randomStart(page_.lessonSize, host_.random());
     chinese::fillPage(page_, host_.lessonStore().text());
     if (test) chinese::showTestButtons(flags_);
-    modeCaption_->setText(uni(s.modeTitle));
+    captions_.mode.setText(uni(s.modeTitle));
     if (test)
-        lessonCaption_->setText(kind.randomStart ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
+        captions_.lesson.setText(kind.randomStart ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
     else
-        lessonCaption_->setText(uni(s.lessonTitle));
+        captions_.lesson.setText(uni(s.lessonTitle));
     // A test shows no hints: its bar stays hidden until it ends.
     if (!test) chinese::showCodeHints(books(), page_.text[0], 1, hints_);
     showPage();
@@ -188,7 +183,7 @@ void ChinesePanel::lineChanged(int k) {
     const QString text = put->text();
     const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
     const chinese::ChangeResult r = chinese::lineChanged(
-        page_, hints_, host_.state(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
+        page_, hints_, host_.score(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
         englishTest_);
     showPage();
     showHints();
@@ -205,7 +200,7 @@ bool ChinesePanel::lineKeyPress(int ch) {
     }
     if (ch != 27) return true;
     // A held Escape repeats into the line the practice has left: it ends only once.
-    if (flags_.panelVisible && !runningTest(host_.state())) end(chinese::Ending::PracticeEscape);
+    if (flags_.panelVisible && !runningTest(host_.score())) end(chinese::Ending::PracticeEscape);
     return false;
 }
 
@@ -228,8 +223,8 @@ void ChinesePanel::forceExit() {
 
 void ChinesePanel::onTimer() {
     if (!flags_.timerOn) return;
-    const chinese::TickResult t = chinese::tick(host_.state(), host_.clock().msecs());
-    clockCaption_->setText(uni(t.caption));
+    const chinese::TickResult t = chinese::tick(host_.score(), host_.settings(), host_.clock().msecs());
+    captions_.clock.setText(uni(t.caption));
     if (!t.ending) return;
     if (asking_) {
         // The question is open: stop the clock, close the question, and let the
@@ -246,7 +241,7 @@ void ChinesePanel::onTimer() {
 
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
-        chinese::endExercise(ending, host_.state(), page_, flags_, bytes::fromUnicode(clockCaption_->text()));
+        chinese::endExercise(ending, host_.score(), page_, flags_, bytes::fromUnicode(captions_.clock.text()));
     run_->end(fx, [this] {
         showFlags();
         dumpStateForTests();
@@ -301,5 +296,5 @@ void ChinesePanel::dumpStateForTests() const {
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(QString::fromLatin1(QByteArray::fromStdString(page_.marks[k]).toHex()));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(uni(page_.input[k]));
     }
-    testdump::write(host_.state(), page_.writable + 1, flags_.panelVisible, out);
+    testdump::write(host_.score(), page_.writable + 1, flags_.panelVisible, out);
 }

@@ -3,6 +3,7 @@
 #include "chinese/chinesepage.h"
 #include "chinese/codehints.h"
 #include "common/bytetext.h"
+#include "exercise/exercisecaptions.h"
 #include "exercise/exerciserun.h"
 
 #include <QFrame>
@@ -19,7 +20,6 @@ inline const QString kInputMethodOffHint =
 class ExerciseHost;
 class ByteGridLabel;
 class KeyLineEdit;
-class LabelPair;
 class PageInput;
 class QLabel;
 class QTimer;
@@ -73,7 +73,7 @@ private:
     std::array<ByteGridLabel*, chinese::kLineCount> markLines_{};
     std::array<KeyLineEdit*, chinese::kLineCount> inputLines_{};
     PageInput* input_ = nullptr;  // the one focused input client of the page
-    std::unique_ptr<LabelPair> clockCaption_, modeCaption_, lessonCaption_;
+    ExerciseCaptions captions_;
     QToolButton* nextPageButton_ = nullptr;
     QToolButton* exitButton_ = nullptr;
     QToolButton* forcedExitButton_ = nullptr;

@@ -30,7 +30,7 @@ constexpr int kInputTops[english::kPageLines] = {60, 110, 160};
 }  // namespace
 
 EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), practice_(host.state()) {
+    : QFrame(parent), host_(host), practice_(host.score()) {
     setObjectName(QStringLiteral("englishform"));
     setFont(fonts::song(11));
     setFrameShape(QFrame::StyledPanel);
@@ -93,10 +93,8 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
     host_.registerHint(nextButton_, QStringLiteral("选择下一页作为练习内容..."));
 
-    clockCaption_ = LabelPair(this, QStringLiteral("englishtime1"), QStringLiteral("englishtime2"), fonts::song(12), QPoint(270, 10));
-    modeCaption_ = LabelPair(this, QStringLiteral("englishzz1"), QStringLiteral("englishzz1a"), fonts::kai(12), QPoint(50, 185));
-    lessonCaption_ = LabelPair(this, QStringLiteral("englishzz2"), QStringLiteral("englishzz2a"), fonts::kai(12), QPoint(120, 195));
-    clockCaption_.setText(QStringLiteral("0:00:01"));
+    captions_ = ExerciseCaptions(this, {"englishtime1", "englishtime2", QPoint(270, 10)},
+                                 {"englishzz1", "englishzz1a", QPoint(50, 185)}, {"englishzz2", "englishzz2a", QPoint(120, 195)});
     for (int k = 0; k < english::kPageLines; ++k) markLines_[k]->raise();
 }
 
@@ -107,9 +105,9 @@ void EnglishPanel::showEvent(QShowEvent* e) {
 
 void EnglishPanel::loadPictures() {
     // The program's folder is known only once the main window has started.
-    if (picturesLoaded_ || host_.state().appDir.empty()) return;
+    if (picturesLoaded_ || host_.appDirectory().empty()) return;
     picturesLoaded_ = true;
-    const std::string& dir = host_.state().appDir;
+    const std::string& dir = host_.appDirectory();
     picture_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
     background_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
     nextButton_->setIcon(icons::forControl(nextButton_->objectName(), dir));
@@ -119,9 +117,8 @@ void EnglishPanel::loadPictures() {
 void EnglishPanel::start(const ExerciseKind& kind) {
     if (!run_->begin(kind)) return;
     running_ = true;
-    MainWindowState& s = host_.state();
-    modeCaption_.setText(bytes::toUnicode(s.modeTitle));
-    lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
+    ExerciseScore& s = host_.score();
+    captions_.showTitles(s);
     practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
@@ -144,8 +141,8 @@ void EnglishPanel::exitPractice() { endEnglishPractice(); }
 
 void EnglishPanel::onTimer() {
     if (!running_) return;
-    const english::Tick t = english::tick(host_.state(), host_.clock().msecs());
-    clockCaption_.setText(bytes::toUnicode(t.clockText));
+    const english::Tick t = english::tick(host_.score(), host_.settings(), host_.clock().msecs());
+    captions_.clock.setText(bytes::toUnicode(t.clockText));
     if (t.timeUp) endEnglishPractice();
 }
 
@@ -153,7 +150,7 @@ void EnglishPanel::endEnglishPractice() {
     if (!running_) return;
     running_ = false;
     run_->end({}, [this] {
-        host_.state().elapsedText = bytes::fromUnicode(clockCaption_.lower()->text());
+        host_.score().elapsedText = bytes::fromUnicode(captions_.clock.lower()->text());
         practice_.finalCount();
         dumpStateForTests();
     });
@@ -182,7 +179,7 @@ void EnglishPanel::lineKeyUp(int line) {
 }
 
 void EnglishPanel::lineKeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && running_ && !runningTest(host_.state())) endEnglishPractice();
+    if (e->key() == Qt::Key_Escape && running_ && !runningTest(host_.score())) endEnglishPractice();
 }
 
 bool EnglishPanel::lineKeyPress(int) {
@@ -227,5 +224,5 @@ void EnglishPanel::dumpStateForTests() const {
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(hex(practice_.marks(k)));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(inputLines_[k]->text())));
     }
-    testdump::write(host_.state(), practice_.activeLine() + 1, running_, out);
+    testdump::write(host_.score(), practice_.activeLine() + 1, running_, out);
 }

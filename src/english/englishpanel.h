@@ -1,4 +1,5 @@
 #pragma once
+#include "exercise/exercisecaptions.h"
 #include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "english/englishpractice.h"
@@ -61,9 +62,7 @@ private:
     std::array<ByteGridLabel*, english::kPageLines> referenceLines_{};
     std::array<ByteGridLabel*, english::kPageLines> markLines_{};
     std::array<KeyLineEdit*, english::kPageLines> inputLines_{};
-    LabelPair clockCaption_;
-    LabelPair modeCaption_;
-    LabelPair lessonCaption_;
+    ExerciseCaptions captions_;
     QToolButton* nextButton_ = nullptr;
     QToolButton* exitButton_ = nullptr;
     QLabel* picture_ = nullptr;

@@ -23,7 +23,7 @@ std::array<ByteText, kPageLines> cutPage(const ByteText& lesson, int& lessonPos)
     return lines;
 }
 
-void countBytes(MainWindowState& s, const ByteText& typed, const ByteText& expected) {
+void countBytes(ExerciseScore& s, const ByteText& typed, const ByteText& expected) {
     for (int loopIndex = 1; loopIndex <= bytes::length(typed); ++loopIndex) {
         const ByteText typedUnit = bytes::copy(typed, loopIndex, 1);
         const ByteText expectedUnit = bytes::copy(expected, loopIndex, 1);
@@ -50,8 +50,8 @@ ByteText markLine(const ByteText& reference, const ByteText& input, int caretByt
     return marks;
 }
 
-Tick tick(const MainWindowState& s, std::int64_t nowMs) {
-    const ClockTick c = clockTick(s.startMs, nowMs, s.settings.practiceMinutes);
+Tick tick(const ExerciseScore& s, const Settings& settings, std::int64_t nowMs) {
+    const ClockTick c = clockTick(s.startMs, nowMs, settings.practiceMinutes);
     return {c.text, c.limitReached};
 }
 

@@ -3,7 +3,8 @@
 // the byte-by-byte check of a key release, the counts, the clock and the ending count.
 // One byte is one unit throughout; upper and lower case differ and a blank is a byte
 // like any other.
-#include "exercise/mainwindowstate.h"
+#include "exercise/exercisescore.h"
+#include "settings/settings.h"
 #include "common/bytetext.h"
 
 #include <array>
@@ -25,7 +26,7 @@ std::array<ByteText, kPageLines> cutPage(const ByteText& lesson, int& lessonPos)
 
 // Adds one unit to rightCount or wrongCount for each byte of typed, compared with the
 // byte at the same position of expected (a missing byte counts as wrong).
-void countBytes(MainWindowState& s, const ByteText& typed, const ByteText& expected);
+void countBytes(ExerciseScore& s, const ByteText& typed, const ByteText& expected);
 
 // The marks of an input line: one byte for each byte before the caret, a blank where
 // the typed byte is right and the reference byte where it is wrong.
@@ -43,12 +44,12 @@ struct Tick {
     ByteText clockText;
     bool timeUp = false;
 };
-Tick tick(const MainWindowState& s, std::int64_t nowMs);
+Tick tick(const ExerciseScore& s, const Settings& settings, std::int64_t nowMs);
 
 // One running practice: the page, its marks and which line takes input.
 class EnglishPractice {
 public:
-    explicit EnglishPractice(MainWindowState& state) : s_(state) {}
+    explicit EnglishPractice(ExerciseScore& state) : s_(state) {}
 
     // A new lesson on this text: counts to 0, a random start, the first page.
     void start(const ByteText& lesson, RandomSource& random);
@@ -76,7 +77,7 @@ public:
 private:
     void clearSnapshot();
 
-    MainWindowState& s_;
+    ExerciseScore& s_;
     ByteText lesson_;
     std::array<ByteText, kPageLines> reference_{};
     std::array<ByteText, kPageLines> marks_{};

@@ -1,10 +1,12 @@
 #pragma once
 // What the exercise panels need of the main window.
 #include "widgets/panelhost.h"
-#include "exercise/mainwindowstate.h"
+#include "exercise/exercisescore.h"
+#include "settings/settings.h"
 
 #include <QString>
 #include <array>
+#include <string>
 
 class RandomSource;
 class Clock;
@@ -15,7 +17,12 @@ class CodeBook;
 class ExerciseHost : public PanelHost {
 public:
     ~ExerciseHost() override = default;
-    virtual MainWindowState& state() = 0;
+    // The score of the exercise in progress: only one runs at a time.
+    virtual ExerciseScore& score() = 0;
+    // The settings in effect.
+    virtual const Settings& settings() const = 0;
+    // The program's data folder (UTF-8), without a trailing separator.
+    virtual const std::string& appDirectory() const = 0;
     virtual RandomSource& random() = 0;
     virtual Clock& clock() = 0;
     virtual SoundSystem& sound() = 0;

@@ -1,6 +1,6 @@
 #include "exercise/exercisekinds.h"
 
-#include "exercise/mainwindowstate.h"
+#include "settings/settings.h"
 
 #include <array>
 #include <cstdlib>
@@ -81,12 +81,12 @@ const ExerciseKind& exerciseKind(ExerciseId id) {
     std::abort();  // every id has its row
 }
 
-bool musicSwitchOn(const MainWindowState& s, MusicSwitch which) {
+bool musicSwitchOn(const Settings& s, MusicSwitch which) {
     switch (which) {
-    case MusicSwitch::Chinese: return s.settings.chineseMusic;
-    case MusicSwitch::English: return s.settings.englishMusic;
-    case MusicSwitch::Test: return s.settings.testMusic;
-    case MusicSwitch::Word: return s.settings.wordMusic;
+    case MusicSwitch::Chinese: return s.chineseMusic;
+    case MusicSwitch::English: return s.englishMusic;
+    case MusicSwitch::Test: return s.testMusic;
+    case MusicSwitch::Word: return s.wordMusic;
     }
     return false;
 }

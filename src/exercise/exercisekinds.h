@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-struct MainWindowState;
+struct Settings;
 
 enum class ExerciseId {
     RadicalDrill,
@@ -73,4 +73,4 @@ const ExerciseKind& exerciseKind(ExerciseId id);
 
 // Whether the kind's music switch is on: the one place the switches are read for an
 // exercise.
-bool musicSwitchOn(const MainWindowState& s, MusicSwitch which);
+bool musicSwitchOn(const Settings& s, MusicSwitch which);

@@ -10,14 +10,14 @@
 #include <QWidget>
 
 bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     // Read into a store of its own, so a failure leaves the current one as it was.
     LineStore text;
     try {
         if (generated)
             text.loadText(*generated);
         else if (!kind.file.empty()) {
-            const std::string path = s.appDir + std::string(kind.file);
+            const std::string path = host_.appDirectory() + std::string(kind.file);
             text.loadFile(path);
             // A word list shows a line at a time; a lesson is cut into pages, and the
             // longest shipped line is an article of 12,000 bytes.
@@ -32,7 +32,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
 
     host_.collapseToolBar();
     // Before anything else draws from the random source: the music draws first.
-    if (musicSwitchOn(s, kind.music))
+    if (musicSwitchOn(host_.settings(), kind.music))
         host_.sound().music();
     else
         host_.sound().nomusic();

@@ -70,7 +70,7 @@ void stopWriter() {
 
 bool enabled() { return !path().isEmpty(); }
 
-void write(const MainWindowState& s, int writableLine, bool visible, const QString& lines) {
+void write(const ExerciseScore& s, int writableLine, bool visible, const QString& lines) {
     if (!enabled()) return;
     const QString out = QStringLiteral("right=%1\nwrong=%2\nwritable=%3\nvisible=%4\n")
                             .arg(s.rightCount)

@@ -11,8 +11,8 @@ const ByteText kArrow = "\xA1\xFC";  // ↑
 const ByteText kWrong = "\xA1\xC1";  // ×
 }  // namespace
 
-RadicalDrill::RadicalDrill(MainWindowState& state, RandomSource& random)
-    : s_(state), random_(random), clock_("0:00:01") {}
+RadicalDrill::RadicalDrill(ExerciseScore& score, const Settings& settings, RandomSource& random)
+    : s_(score), settings_(settings), random_(random), clock_("0:00:01") {}
 
 void RadicalDrill::begin(std::int64_t startMs, std::vector<int> entries, const ByteText& lessonTitle) {
     std::erase_if(entries, [](int i) { return i < 0 || i >= kEntries; });
@@ -107,7 +107,7 @@ void RadicalDrill::keyUp(KeyId key) {
 }
 
 bool RadicalDrill::tick(std::int64_t nowMs) {
-    const ClockTick t = clockTick(s_.startMs, nowMs, s_.settings.practiceMinutes);
+    const ClockTick t = clockTick(s_.startMs, nowMs, settings_.practiceMinutes);
     clock_ = t.text;
     return t.limitReached;
 }

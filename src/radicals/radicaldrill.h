@@ -2,7 +2,8 @@
 // The radical drill's rules: rows of 25 radicals drawn from the table, one answer per
 // key release, the mark line under the row, the hint of the radical under the arrow,
 // the clock and its limit. The panel only shows these texts and passes the keys on.
-#include "exercise/mainwindowstate.h"
+#include "exercise/exercisescore.h"
+#include "settings/settings.h"
 #include "common/bytetext.h"
 
 #include <utility>
@@ -19,7 +20,7 @@ public:
     // A key as the keyboard reports it; a release is matched to its press by this.
     using KeyId = long long;
 
-    RadicalDrill(MainWindowState& state, RandomSource& random);
+    RadicalDrill(ExerciseScore& score, const Settings& settings, RandomSource& random);
 
     // The start: titles, start time, the first row, arrow at 1, counts 0. With entries
     // (0-based table places) the rows draw only those radicals, under lessonTitle.
@@ -53,7 +54,8 @@ public:
 private:
     void showHintFor(const ByteText& radical);
 
-    MainWindowState& s_;
+    ExerciseScore& s_;
+    const Settings& settings_;
     RandomSource& random_;
     bool running_ = false;
     ByteText row_;

@@ -17,7 +17,7 @@
 #include <QTimer>
 
 RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.state(), host.random()) {
+    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.random()) {
     setObjectName(QStringLiteral("zgform"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -53,10 +53,8 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     a11y::hideDecoration(markRow1_);
 
     keyHint_ = LabelPair(this, QStringLiteral("kjxsh1"), QStringLiteral("kjxsh2"), fonts::song(10), QPoint(50, 180));
-    clockCaption_ = LabelPair(this, QStringLiteral("zgtime2"), QStringLiteral("zgtime1"), fonts::song(12), QPoint(290, 10));
-    clockCaption_.setText(QStringLiteral("0:00:01"));
-    modeCaption_ = LabelPair(this, QStringLiteral("zgzuang1"), QStringLiteral("zgzuang1a"), fonts::kai(12), QPoint(470, 35));
-    lessonCaption_ = LabelPair(this, QStringLiteral("zgzuang2"), QStringLiteral("zgzuang2a"), fonts::kai(12), QPoint(530, 50));
+    captions_ = ExerciseCaptions(this, {"zgtime2", "zgtime1", QPoint(290, 10)}, {"zgzuang1", "zgzuang1a", QPoint(470, 35)},
+                                 {"zgzuang2", "zgzuang2a", QPoint(530, 50)});
 
     // Below the visible part of the panel: it only takes the keys.
     input_ = new KeyLineEdit(this);
@@ -89,13 +87,12 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
 
 void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     if (!run_->begin(kind)) return;
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     // The program folder is known only once the window is built.
-    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), s.appDir));
+    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
     drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
     input_->clear();
-    modeCaption_.setText(bytes::toUnicode(s.modeTitle));
-    lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
+    captions_.showTitles(s);
     showDrill();
     sayRadical(false);
     input_->setFocus();
@@ -158,18 +155,18 @@ void RadicalPanel::inputKeyUp(QKeyEvent* e) {
 
 void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
     if (!drill_.running()) return;
-    const int wrongBefore = host_.state().wrongCount;
-    const int judgedBefore = wrongBefore + host_.state().rightCount;
+    const int wrongBefore = host_.score().wrongCount;
+    const int judgedBefore = wrongBefore + host_.score().rightCount;
     drill_.keyUp(id);
     input_->setText(bytes::toUnicode(drill_.pendingText()));
     showDrill();
-    if (host_.state().wrongCount + host_.state().rightCount != judgedBefore) sayRadical(host_.state().wrongCount != wrongBefore);
+    if (host_.score().wrongCount + host_.score().rightCount != judgedBefore) sayRadical(host_.score().wrongCount != wrongBefore);
 }
 
 void RadicalPanel::onTimer() {
     if (!drill_.running()) return;
     const bool limit = drill_.tick(host_.clock().msecs());
-    clockCaption_.setText(bytes::toUnicode(drill_.clock()));
+    captions_.clock.setText(bytes::toUnicode(drill_.clock()));
     if (limit) endRadicalDrill();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "exercise/exercisecaptions.h"
 #include "widgets/labelpair.h"
 #include "radicals/radicaldrill.h"
 #include "exercise/exerciserun.h"
@@ -49,9 +50,7 @@ private:
     ByteGridLabel* markRow1_ = nullptr;
     ByteGridLabel* markRow2_ = nullptr;
     LabelPair keyHint_;
-    LabelPair clockCaption_;
-    LabelPair modeCaption_;
-    LabelPair lessonCaption_;
+    ExerciseCaptions captions_;
     KeyLineEdit* input_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     KeyChartView* keyChart_ = nullptr;

@@ -22,7 +22,7 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     resize(520, 230);
     setMinimumSize(420, 210);
 
-    const ExerciseScore& s = form.state();
+    const ExerciseScore& s = form.score();
     score_ = computeScoreReport(s.rightCount, s.wrongCount, showsSpeed(s), s.elapsedText);
     const ScoreReport& r = score_;
     const QString texts[7] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating, r.accuracy};
@@ -46,7 +46,7 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     LabelPair lesson(this, QStringLiteral("zht3"), QStringLiteral("zht4"), fonts::kai(11), QPoint(380, 60));
     lesson.setText(bytes::toUnicode(s.lessonTitle));
 
-    auto* exit = new QPushButton(icons::forControl(QStringLiteral("exit"), form.state().appDir), QStringLiteral("退出"), this);
+    auto* exit = new QPushButton(icons::forControl(QStringLiteral("exit"), form.appDirectory()), QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("exit"));
     exit->setFont(fonts::song(13));
     exit->setGeometry(390, 150, 100, 40);

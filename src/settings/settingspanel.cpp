@@ -21,7 +21,7 @@
 
 #include <algorithm>
 
-SettingsPanel::SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& settingsLines, std::string appDir,
+SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore& settingsLines, std::string appDir,
                              QWidget* parent)
     : QFrame(parent), form_(form), inEffect_(inEffect), settingsLines_(settingsLines), appDir_(std::move(appDir)) {
     setObjectName(QStringLiteral("system"));
@@ -135,7 +135,7 @@ void SettingsPanel::open() {
     form_.setToolBarEnabled(false);
     show();
     raise();
-    showValues(inEffect_);
+    showValues(inEffect_.value());
     // The keyboard starts on the panel, on its first control of the page shown.
     if (pages_->currentIndex() == 0)
         controls_.front().edit->setFocus(Qt::OtherFocusReason);
@@ -192,12 +192,12 @@ void SettingsPanel::confirm() {
     try {
         settings::writeSettings(chosen, settingsLines_);
         // Read back: the settings in effect are what the next start-up will read.
-        settings::readSettings(inEffect_, settingsLines_, appDir_);
+        settings::readSettings(inEffect_.edit(), settingsLines_, appDir_);
     } catch (const JaxoError& e) {
         form_.showError(e);
         return;
     }
-    emit changed();
+    inEffect_.confirm();
 }
 
 bool SettingsPanel::acceptsDigit(QKeyEvent* e, int ch) {

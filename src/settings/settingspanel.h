@@ -2,7 +2,7 @@
 // The settings panel: the three time limits and the eight switches on three pages,
 // with "预设" (defaults), "确定" (save) and "取消" (cancel). Its controls follow the
 // settings table, one for each field.
-#include "settings/settings.h"
+#include "settings/livesettings.h"
 
 #include <QFrame>
 #include <string>
@@ -21,22 +21,19 @@ public:
     // inEffect: the settings the program runs with, replaced when the panel is confirmed;
     // settingsLines holds the lines of the settings file as they are written and read
     // back; appDir holds the shipped default.
-    SettingsPanel(PanelHost& form, Settings& inEffect, LineStore& settingsLines, std::string appDir, QWidget* parent);
+    SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore& settingsLines, std::string appDir, QWidget* parent);
 
     // Opens the panel with the settings in effect; the tool bar is disabled meanwhile.
     void open();
     // "预设": the defaults into the controls; nothing is saved.
     void fillDefaults();
-    // "确定": writes the file, reads it back into the settings in effect, then changed().
+    // "确定": writes the file, reads it back into the settings in effect, then
+    // confirms them there.
     void confirm();
     // "取消": closes without a change.
     void cancel();
     // The filter of the minute edits: false drops the character (with a beep).
     bool acceptsDigit(QKeyEvent* e, int ch);
-
-signals:
-    // The settings in effect were confirmed, changed or not.
-    void changed();
 
 private:
     // The control of one field: an edit for minutes, a check box for a switch.
@@ -51,7 +48,7 @@ private:
     void refuse(const Control& c);
 
     PanelHost& form_;
-    Settings& inEffect_;
+    LiveSettings& inEffect_;
     LineStore& settingsLines_;
     const std::string appDir_;
     QTabWidget* pages_ = nullptr;

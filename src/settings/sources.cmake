@@ -3,5 +3,6 @@ list(APPEND JAXO_CORE_SOURCES
   src/settings/shortcuts.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
+  src/settings/livesettings.h
   src/settings/settingspanel.cpp
 )

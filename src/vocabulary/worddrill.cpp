@@ -8,8 +8,8 @@
 
 #include <map>
 
-WordDrill::WordDrill(MainWindowState& state, const LineStore& list, RandomSource& random)
-    : s_(state), list_(list), random_(random) {}
+WordDrill::WordDrill(ExerciseScore& score, const Settings& settings, const LineStore& list, RandomSource& random)
+    : s_(score), settings_(settings), list_(list), random_(random) {}
 
 void WordDrill::start(std::int64_t startMs, const ByteText& lessonTitle) {
     mark_ = Mark::None;
@@ -53,7 +53,7 @@ WordDrill::Mark WordDrill::answer(const ByteText& typed) {
 }
 
 bool WordDrill::tick(std::int64_t nowMs) {
-    const ClockTick t = clockTick(s_.startMs, nowMs, s_.settings.wordMinutes);
+    const ClockTick t = clockTick(s_.startMs, nowMs, settings_.wordMinutes);
     clockText_ = t.text;
     return t.limitReached;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The vocabulary drill's rules: which entry is on show, how an answer is judged and
 // counted, the clock and the time limit. The panel only shows what this holds.
-#include "exercise/mainwindowstate.h"
+#include "exercise/exercisescore.h"
+#include "settings/settings.h"
 #include "common/bytetext.h"
 
 #include <string>
@@ -15,7 +16,7 @@ public:
     enum class Mark { None, Right, Wrong };
 
     // `list` holds the lines of the word list (the main window's lessonStore).
-    WordDrill(MainWindowState& state, const LineStore& list, RandomSource& random);
+    WordDrill(ExerciseScore& score, const Settings& settings, const LineStore& list, RandomSource& random);
 
     // A new drill over the list already loaded: titles, clock start, a random entry,
     // counts reset. Music must be chosen before, as it draws from the same source.
@@ -45,7 +46,8 @@ public:
     const ByteText& clockText() const { return clockText_; }
 
 private:
-    MainWindowState& s_;
+    ExerciseScore& s_;
+    const Settings& settings_;
     const LineStore& list_;
     RandomSource& random_;
     // The texts on the word and meaning labels: they outlive a drill until next set.

@@ -58,7 +58,7 @@ void setText(QLabel* l, const ByteText& text) {
 }  // namespace
 
 WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.state(), host.lessonStore(), host.random()) {
+    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.lessonStore(), host.random()) {
     setObjectName(QStringLiteral("bdcform"));
     setGeometry(100, 75, 610, 400);
     setFont(fonts::song(11));
@@ -70,10 +70,8 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     background_ = makePicture(this, "bdcback", QPoint(0, 0));
     picture_ = makePicture(this, "bdctx", QPoint(40, 190));
 
-    clockCaption_ = LabelPair(this, QStringLiteral("bdctime1"), QStringLiteral("bdctime2"), fonts::song(12), QPoint(270, 10));
-    clockCaption_.setText(QStringLiteral("0:00:01"));
-    modeCaption_ = LabelPair(this, QStringLiteral("bdczuang1"), QStringLiteral("bdczuang1a"), fonts::kai(12), QPoint(420, 35));
-    lessonCaption_ = LabelPair(this, QStringLiteral("bdczuang2"), QStringLiteral("bdczuang2a"), fonts::kai(12), QPoint(480, 50));
+    captions_ = ExerciseCaptions(this, {"bdctime1", "bdctime2", QPoint(270, 10)}, {"bdczuang1", "bdczuang1a", QPoint(420, 35)},
+                                 {"bdczuang2", "bdczuang2a", QPoint(480, 50)});
 
     wordLabel_ = makeLabel(this, "bdcdc", fonts::song(12), QPoint(60, 80));
     meaningLabel_ = makeLabel(this, "bdccy", fonts::song(12), QPoint(60, 135));
@@ -122,24 +120,23 @@ void WordPanel::loadPictures() {
     // appDir is known only once the main window has been initialised.
     if (picturesLoaded_) return;
     picturesLoaded_ = true;
-    const QString appDir = QString::fromStdString(host_.state().appDir);
+    const QString appDir = QString::fromStdString(host_.appDirectory());
     loadPicture(background_, appDir + QStringLiteral("/strip.jpg"), 400);
     loadPicture(picture_, appDir + QStringLiteral("/keyboard.jpg"), 207);
-    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.state().appDir));
+    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
 }
 
 void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
     if (!run_->begin(kind, generated)) return;
-    MainWindowState& s = host_.state();
+    ExerciseScore& s = host_.score();
     loadPictures();
     drill_.clearMark();
     showMark();
     input_->clear();
     enterDown_ = false;
     drill_.start(s.startMs, s.lessonTitle);
-    clockCaption_.setText(bytes::toUnicode(drill_.clockText()));
-    modeCaption_.setText(bytes::toUnicode(s.modeTitle));
-    lessonCaption_.setText(bytes::toUnicode(s.lessonTitle));
+    captions_.clock.setText(bytes::toUnicode(drill_.clockText()));
+    captions_.showTitles(s);
     showEntry();
     input_->setFocus(Qt::OtherFocusReason);
 }
@@ -211,7 +208,7 @@ void WordPanel::onTimer() {
         return;
     }
     const bool atLimit = drill_.tick(host_.clock().msecs());
-    clockCaption_.setText(bytes::toUnicode(drill_.clockText()));
+    captions_.clock.setText(bytes::toUnicode(drill_.clockText()));
     if (atLimit) endWordDrill();
 }
 

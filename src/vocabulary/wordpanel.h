@@ -1,4 +1,5 @@
 #pragma once
+#include "exercise/exercisecaptions.h"
 #include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "vocabulary/worddrill.h"
@@ -42,9 +43,7 @@ private:
     WordDrill drill_;
     QTimer* timer_ = nullptr;
     std::unique_ptr<ExerciseRun> run_;
-    LabelPair clockCaption_;
-    LabelPair modeCaption_;
-    LabelPair lessonCaption_;
+    ExerciseCaptions captions_;
     QLabel* wordLabel_ = nullptr;
     KeyLineEdit* input_ = nullptr;
     QLabel* markLabel_ = nullptr;

@@ -57,7 +57,7 @@ Stats stats(std::vector<double> us) {
 // per character; returns the time of each release in microseconds.
 template <typename Release>
 std::vector<double> typeArticle(const std::string& lesson, Release release, int* counted) {
-    MainWindowState s;
+    ExerciseScore s;
     chinese::Page page;
     page.lessonSize = bytes::length(lesson);
     page.lessonPos = 1;
@@ -102,13 +102,13 @@ int main(int argc, char** argv) {
         int countedIndexed = 0, countedScan = 0;
         const auto indexed = typeArticle(
             lesson,
-            [&](chinese::Page& page, chinese::HintBar& bar, MainWindowState& s, int k, ByteText edit, int caret) {
+            [&](chinese::Page& page, chinese::HintBar& bar, ExerciseScore& s, int k, ByteText edit, int caret) {
                 chinese::lineChanged(page, bar, s, lesson, b, k, std::move(edit), caret);
             },
             &countedIndexed);
         const auto scanned = typeArticle(
             lesson,
-            [&](chinese::Page& page, chinese::HintBar& bar, MainWindowState& s, int k, ByteText edit, int caret) {
+            [&](chinese::Page& page, chinese::HintBar& bar, ExerciseScore& s, int k, ByteText edit, int caret) {
                 page.input[k] = std::move(edit);
                 scanHints(b, page.text[k], caret + 1, bar);
                 if (!chinese::checkLine(page, s, k, caret).full) return;

@@ -63,7 +63,7 @@ private slots:
         QFETCH(std::vector<int>, slices);
         QFETCH(int, nextStart);
         const ByteText lesson = lessonOf(size);
-        MainWindowState s;
+        ExerciseScore s;
         Page page;
         page.lessonSize = size;
         page.lessonPos = start;
@@ -182,7 +182,7 @@ private slots:
         QFETCH(int, right);
         QFETCH(int, wrong);
         QFETCH(QString, lineAfter);
-        MainWindowState s;
+        ExerciseScore s;
         Page page;
         page.text[0] = gb(reference);
         CheckResult r;
@@ -234,7 +234,7 @@ private slots:
         QFETCH(QString, reference);
         QFETCH(int, right);
         QFETCH(int, wrong);
-        MainWindowState s;
+        ExerciseScore s;
         s.rightCount = 10;
         s.wrongCount = 20;
         Page page;
@@ -262,7 +262,7 @@ private slots:
         QFETCH(int, writableAfter);
         QFETCH(bool, newPage);
         const ByteText lesson = lessonOf(1000);
-        MainWindowState s;
+        ExerciseScore s;
         Page page;
         page.lessonSize = 1000;
         page.lessonPos = 1;
@@ -315,12 +315,13 @@ private slots:
         QFETCH(int, nowSec);
         QFETCH(QString, caption);
         QFETCH(int, ending);
-        MainWindowState s;
+        ExerciseScore s;
+        Settings cfg;
         s.kind = &exerciseKind(test ? ExerciseId::ChineseTestFromStart : ExerciseId::HighFrequency);
         // The other limit is 0, which would end at once if it were the one used.
-        (test ? s.settings.testMinutes : s.settings.practiceMinutes) = limit;
+        (test ? cfg.testMinutes : cfg.practiceMinutes) = limit;
         s.startMs = startSec * qint64{1000};
-        const TickResult r = chinese::tick(s, nowSec * qint64{1000});
+        const TickResult r = chinese::tick(s, cfg, nowSec * qint64{1000});
         QCOMPARE(QString::fromStdString(r.caption), caption);
         QCOMPARE(r.ending ? static_cast<int>(*r.ending) : -1, ending);
     }
@@ -347,7 +348,7 @@ private slots:
         QFETCH(bool, enableToolBar);
         QFETCH(bool, restore);
         QFETCH(bool, report);
-        MainWindowState s;
+        ExerciseScore s;
         s.elapsedText = "old";
         // 中文 typed on a line of 中国人: one right, one wrong when counted.
         Page page;

@@ -103,7 +103,7 @@ private slots:
         for (int k = 2; k <= 5; ++k) QCOMPARE(put(*tf, k)->focusPolicy(), Qt::NoFocus);
         QVERIFY(shown(*tf, "chinanextpage") && shown(*tf, "chinaexit") && shown(*tf, "wbxhelp"));
         QVERIFY(!shown(*tf, "exitexit"));
-        QCOMPARE(tf->form->state().rightCount, 0);
+        QCOMPARE(tf->form->score().rightCount, 0);
     }
 
     // A lesson or test file that cannot be read: a message naming it, and the main
@@ -121,10 +121,10 @@ private slots:
         QFETCH(bool, test);
         QFETCH(bool, mainMusic);
         auto tf = makeForm(QString(10, QChar(0x4E2D)), {file});
-        MainWindowState& s = tf->form->state();
-        s.settings.mainMusic = mainMusic;
-        s.settings.chineseMusic = !mainMusic;
-        s.settings.testMusic = s.settings.chineseMusic;
+        Settings& cfg = tf->form->liveSettings().edit();
+        cfg.mainMusic = mainMusic;
+        cfg.chineseMusic = !mainMusic;
+        cfg.testMusic = cfg.chineseMusic;
         tf->messages.errors.clear();
         const bool playing = tf->sound.playing;
         const size_t played = tf->sound.played.size();
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(line->text(), text);
         QCOMPARE(tf->find<QLabel>(QStringLiteral("chinapd1"))->text(), bytes::toUnicode(m));
         // Nothing is counted before the line is full.
-        QCOMPARE(tf->form->state().rightCount + tf->form->state().wrongCount, 0);
+        QCOMPARE(tf->form->score().rightCount + tf->form->score().wrongCount, 0);
     }
 
     void hintsFollowTheCaret() {
@@ -207,7 +207,7 @@ private slots:
     void finishedLinesHandOverAndStayFinished() {
         auto tf = makeForm();
         orderedTest(*tf);
-        const MainWindowState& s = tf->form->state();
+        const ExerciseScore& s = tf->form->score();
         // Line 1 in one commit with one wrong character and one too many.
         QString typed = kLine1;
         typed[4] = QChar(0x4E00);
@@ -240,7 +240,7 @@ private slots:
         checkWritable(*tf, 1);
         QCOMPARE(label(*tf, QStringLiteral("chinatext1")), kLine2);  // the page goes on in the text
         // The lines were counted when they finished: the ending counts none of them again.
-        tf->form->state().settings.testMinutes = 1;
+        tf->form->liveSettings().edit().testMinutes = 1;
         tickAfter(*tf, 60);
         QCOMPARE(tf->lastModal, QStringLiteral("cjreport"));
         QCOMPARE(s.rightCount, 32 + 4 * 33);
@@ -259,7 +259,7 @@ private slots:
     void nextPageDiscardsTheTypingButNotTheCounts() {
         auto tf = makeForm();
         tf->form->startExercise(ExerciseId::HighFrequency);
-        MainWindowState& s = tf->form->state();
+        ExerciseScore& s = tf->form->score();
         const QString line1 = label(*tf, QStringLiteral("chinatext1"));
         commit(put(*tf, 1), line1);  // a full line: counted
         commit(put(*tf, 2), QStringLiteral("中文"));
@@ -295,9 +295,10 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, toolBarDuringReport);
         auto tf = makeForm();
-        MainWindowState& s = tf->form->state();
-        s.settings.practiceMinutes = 2;
-        s.settings.testMinutes = 2;
+        ExerciseScore& s = tf->form->score();
+        Settings& cfg = tf->form->liveSettings().edit();
+        cfg.practiceMinutes = 2;
+        cfg.testMinutes = 2;
         if (how == QLatin1String("testLimit"))
             orderedTest(*tf);
         else
@@ -354,9 +355,10 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, name);
         auto tf = makeForm();
-        MainWindowState& s = tf->form->state();
-        s.settings.testMusic = false;
-        s.settings.chineseMusic = true;
+        ExerciseScore& s = tf->form->score();
+        Settings& cfg = tf->form->liveSettings().edit();
+        cfg.testMusic = false;
+        cfg.chineseMusic = true;
         const bool english = mode == QStringLiteral("英文练习");
         tf->form->startExercise(english ? ExerciseId::EnglishTestFromStart
                                         : random ? ExerciseId::ChineseTestAtRandom : ExerciseId::ChineseTestFromStart);
@@ -428,8 +430,9 @@ private slots:
         QFETCH(bool, yes);
         auto tf = makeForm();
         orderedTest(*tf);
-        MainWindowState& s = tf->form->state();
-        s.settings.mainMusic = false;
+        ExerciseScore& s = tf->form->score();
+        Settings& cfg = tf->form->liveSettings().edit();
+        cfg.mainMusic = false;
         commit(put(*tf, 1), kLine1.left(3));
         tickAfter(*tf, 30);
         tf->messages.answerYes = yes;
@@ -460,7 +463,7 @@ private slots:
     void limitWhileTheQuestionIsOpen() {
         QFETCH(bool, yes);
         auto tf = makeForm();
-        tf->form->state().settings.testMinutes = 1;
+        tf->form->liveSettings().edit().testMinutes = 1;
         orderedTest(*tf);
         tf->messages.answerYes = yes;
         tf->messages.duringQuestion = [&] {
@@ -471,7 +474,7 @@ private slots:
         tf->find<QToolButton>(QStringLiteral("exitexit"))->click();
         QCOMPARE(tf->modalCount, 1);
         QCOMPARE(tf->lastModal, QStringLiteral("cjreport"));
-        QCOMPARE(QString::fromStdString(tf->form->state().elapsedText), QStringLiteral("0:01:00"));
+        QCOMPARE(QString::fromStdString(tf->form->score().elapsedText), QStringLiteral("0:01:00"));
         checkMainScreen(*tf);
     }
 
@@ -489,18 +492,18 @@ private slots:
 
     void finalCountOfAWrongSecondCharacter() {
         auto tf = makeForm();
-        tf->form->state().settings.testMinutes = 0;
+        tf->form->liveSettings().edit().testMinutes = 0;
         orderedTest(*tf);
         tf->onModal = [&](QDialog&) {};
         commit(put(*tf, 2), QStringLiteral("中文"));  // read-only: ignored
         // Line 1 is 我们..., so type line 2's start into line 1's place by finishing it.
         commit(put(*tf, 1), kLine1);
-        const int right = tf->form->state().rightCount;
+        const int right = tf->form->score().rightCount;
         commit(put(*tf, 2), QStringLiteral("中文"));
         tickAfter(*tf, 1);
         QCOMPARE(tf->modalCount, 1);
-        QCOMPARE(tf->form->state().rightCount, right + 1);
-        QCOMPARE(tf->form->state().wrongCount, 1);
+        QCOMPARE(tf->form->score().rightCount, right + 1);
+        QCOMPARE(tf->form->score().wrongCount, 1);
     }
 };
 

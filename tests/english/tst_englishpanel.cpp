@@ -28,7 +28,7 @@ struct Lesson {
         t.form->activateWindow();
         QVERIFY2(QTest::qWaitForWindowActive(t.form.get()), "window not active");
     }
-    MainWindowState& s() { return t.form->state(); }
+    ExerciseScore& s() { return t.form->score(); }
     EnglishPanel* panel() { return t.form->englishPanel(); }
     KeyLineEdit* put(int k) { return t.find<KeyLineEdit>(QStringLiteral("englishput%1").arg(k)); }
     ByteGridLabel* text(int k) { return t.find<ByteGridLabel>(QStringLiteral("englishtext%1").arg(k)); }
@@ -151,7 +151,7 @@ void TestEnglishPanel::musicFollowsTheEnglishSwitch() {
     QFETCH(bool, englishMusic);
     QFETCH(bool, playing);
     Lesson l;
-    l.s().settings.englishMusic = englishMusic;
+    l.t.form->liveSettings().edit().englishMusic = englishMusic;
     const size_t before = l.t.sound.played.size();
     l.start("m2b");
     QCOMPARE(l.t.sound.played.size(), before + (playing ? 1 : 0));
@@ -280,7 +280,7 @@ void TestEnglishPanel::endings_data() {
 void TestEnglishPanel::endings() {
     QFETCH(QString, how);
     Lesson l({}, lettersOnly);
-    l.s().settings.practiceMinutes = 1;
+    l.t.form->liveSettings().edit().practiceMinutes = 1;
     l.start();
     l.typeLine(1);
     l.typeLine(2, {1, 4, 9}, 10);
@@ -377,7 +377,7 @@ void TestEnglishPanel::keyClick() {
     Lesson l;
     l.t.sound.devices = devices;
     l.t.build();
-    l.s().settings.keySound = keySound;
+    l.t.form->liveSettings().edit().keySound = keySound;
     l.start();
     l.t.sound.clicks.clear();
     l.type(1, "abcd");
@@ -419,7 +419,7 @@ void TestEnglishPanel::clock() {
     QFETCH(QString, shown);
     QFETCH(int, endsAtTick);
     Lesson l;
-    l.s().settings.practiceMinutes = limit;
+    l.t.form->liveSettings().edit().practiceMinutes = limit;
     l.t.clock.set(startH, 30, 0);
     l.start();
     int endedAt = 0;
@@ -477,7 +477,7 @@ void TestEnglishPanel::englishTestCountsByteParts() {
     typed[3] = otherThan(typed[3]);
     QTest::keyClicks(put, u(typed));
     // The test ends at its limit; the final count takes the line so far.
-    l.s().settings.testMinutes = 0;
+    l.t.form->liveSettings().edit().testMinutes = 0;
     l.t.clock.advanceSeconds(1);
     QMetaObject::invokeMethod(l.t.form->chinesePanel()->timer(), "timeout", Qt::DirectConnection);
     QCOMPARE(l.t.modalCount, 1);

@@ -95,7 +95,7 @@ void TestEnglishPractice::cutPage() {
 }
 
 void TestEnglishPractice::nextPageTwiceShowsTheFollowingPages() {
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     const ByteText text = varied(1000);
     RandomSource r;
@@ -120,7 +120,7 @@ void TestEnglishPractice::randomStartTakesAnyByte() {
 }
 
 void TestEnglishPractice::startResetsCountsAndTheLineInProgress() {
-    MainWindowState s;
+    ExerciseScore s;
     s.rightCount = 7;
     s.wrongCount = 3;
     EnglishPractice p(s);
@@ -164,7 +164,7 @@ void TestEnglishPractice::checkLine() {
     QFETCH(bool, finished);
     QFETCH(int, right);
     QFETCH(int, wrong);
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     const auto c = p.checkLine(reference.toStdString(), input.toStdString(), caret);
     QCOMPARE(QString::fromStdString(c.marks), marks);
@@ -176,7 +176,7 @@ void TestEnglishPractice::checkLine() {
 }
 
 void TestEnglishPractice::lineOf66WithTwoErrors() {
-    MainWindowState s;
+    ExerciseScore s;
     s.rightCount = 5;  // counts of earlier lines stay
     EnglishPractice p(s);
     const ByteText ref = line66();
@@ -193,7 +193,7 @@ void TestEnglishPractice::lineOf66WithTwoErrors() {
 }
 
 void TestEnglishPractice::sixtySeventhByteCountsWrong() {
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     const ByteText ref = line66();
     ByteText typed = ref;
@@ -205,7 +205,7 @@ void TestEnglishPractice::sixtySeventhByteCountsWrong() {
 }
 
 void TestEnglishPractice::emptyReferenceFinishesAtOnce() {
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     RandomSource r;
     p.start(ByteText(), r);
@@ -219,7 +219,7 @@ void TestEnglishPractice::emptyReferenceFinishesAtOnce() {
 }
 
 void TestEnglishPractice::finishingLineThreeFillsANewPage() {
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     RandomSource r;
     const ByteText text = varied(1000);
@@ -241,7 +241,7 @@ void TestEnglishPractice::finishingLineThreeFillsANewPage() {
 }
 
 void TestEnglishPractice::finishedLinesIgnoreKeys() {
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     RandomSource r;
     p.start(digits(1000), r);
@@ -265,7 +265,7 @@ void TestEnglishPractice::snapshotNotCountedTwice_data() {
 void TestEnglishPractice::snapshotNotCountedTwice() {
     QFETCH(QString, afterwards);
     QFETCH(int, right);
-    MainWindowState s;
+    ExerciseScore s;
     EnglishPractice p(s);
     RandomSource r;
     p.start(digits(1000), r);
@@ -301,10 +301,11 @@ void TestEnglishPractice::clock() {
     QFETCH(qint64, now);
     QFETCH(QString, text);
     QFETCH(bool, timeUp);
-    MainWindowState s;
-    s.settings.practiceMinutes = limit;
+    ExerciseScore s;
+    Settings cfg;
+    cfg.practiceMinutes = limit;
     s.startMs = start;
-    const auto t = english::tick(s, now);
+    const auto t = english::tick(s, cfg, now);
     QCOMPARE(QString::fromStdString(t.clockText), text);
     QCOMPARE(t.timeUp, timeUp);
 }

@@ -118,7 +118,7 @@ void typeSomething(TestForm& t, const char* panel) {
     QVERIFY2(line, panel);
     if (QByteArray(panel) == "chinapanel") {
         QInputMethodEvent e;
-        e.setCommitString(t.form->state().kind->latinText ? QStringLiteral("a") : QStringLiteral("的"));
+        e.setCommitString(t.form->score().kind->latinText ? QStringLiteral("a") : QStringLiteral("的"));
         QApplication::sendEvent(line, &e);
         QTest::keyRelease(line, Qt::Key_Space);
     } else {

@@ -52,19 +52,19 @@ private slots:
         // maximised window keeps a maximum size.
         QCOMPARE(f.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         QVERIFY(t.messages.errors.isEmpty());
-        const MainWindowState& s = f.state();
-        QCOMPARE(QString::fromStdString(s.appDir), t.appDir());
-        QCOMPARE(s.settings.practiceMinutes, 10);
-        QCOMPARE(s.settings.testMinutes, 5);
-        QCOMPARE(s.settings.wordMinutes, 10);
-        QVERIFY(s.settings.mainMusic && s.settings.keySound && s.settings.startMenuShortcut);
+        const Settings& cfg = f.settings();
+        QCOMPARE(QString::fromStdString(f.appDirectory()), t.appDir());
+        QCOMPARE(cfg.practiceMinutes, 10);
+        QCOMPARE(cfg.testMinutes, 5);
+        QCOMPARE(cfg.wordMinutes, 10);
+        QVERIFY(cfg.mainMusic && cfg.keySound && cfg.startMenuShortcut);
         QVERIFY(f.sound().working());
         // The first draw of a run chooses the second piece.
         QCOMPARE(t.sound.played, std::vector<std::string>{t.file(QStringLiteral("music2.mid")).toStdString()});
         QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
         QVERIFY(QFile::exists(t.home() + QStringLiteral("/.local/share/applications/Jaxo4.00.desktop")));
         QVERIFY(!anyTimerRunning(t));
-        QCOMPARE(s.rightCount, 0);
+        QCOMPARE(f.score().rightCount, 0);
         QVERIFY(f.codeBook(1).find(bytes::gb("中")) >= 0);
         QVERIFY(f.codeBook(4).find(bytes::gb("中国人民")) >= 0);
         QCOMPARE(f.toolBarTabs()->height(), 90);
@@ -197,7 +197,7 @@ private slots:
     void badSettingsLine() {
         TestForm t({}, [](const QString& dir) { writeFile(dir + QStringLiteral("/sysctr.jxo"), "10\r\nabc\r\n10\r\ntrue\r\ntrue\r\n"); });
         QCOMPARE(t.messages.errors, QStringList{QStringLiteral("'abc' is not a valid integer value.")});
-        QCOMPARE(t.form->state().settings.practiceMinutes, 10);
+        QCOMPARE(t.form->settings().practiceMinutes, 10);
         QVERIFY(t.sound.played.empty());  // the music step was not reached
         QVERIFY(!QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
         QVERIFY(!anyTimerRunning(t));
@@ -206,7 +206,7 @@ private slots:
     void missingSettingsFile() {
         TestForm t({QStringLiteral("sysctr.jxo")});
         QCOMPARE(t.messages.errors, QStringList{QStringLiteral("Cannot open file ") + t.file(QStringLiteral("sysctr.jxo")) + QLatin1Char('.')});
-        QCOMPARE(t.form->state().settings.practiceMinutes, 10);  // the default, never a limit of 0
+        QCOMPARE(t.form->settings().practiceMinutes, 10);  // the default, never a limit of 0
         QVERIFY(t.sound.played.empty());  // every switch off: no music
         QVERIFY(!QFile::exists(t.file(QStringLiteral("sysctr.jxo"))));  // not created at start-up
         QVERIFY(!QFile::exists(t.home() + QStringLiteral("/.config/jaxo/sysctr.jxo")));
@@ -222,10 +222,10 @@ private slots:
         const QString m = t.messages.errors.front();
         QVERIFY2(m.contains(QStringLiteral("练习时间")) && m.contains(QStringLiteral("背单词时间")), qPrintable(m));
         QVERIFY2(!m.contains(QStringLiteral("测试时间")), qPrintable(m));
-        const MainWindowState& s = t.form->state();
-        QCOMPARE(s.settings.practiceMinutes, 10);
-        QCOMPARE(s.settings.testMinutes, 60);
-        QCOMPARE(s.settings.wordMinutes, 10);
+        const Settings& cfg = t.form->settings();
+        QCOMPARE(cfg.practiceMinutes, 10);
+        QCOMPARE(cfg.testMinutes, 60);
+        QCOMPARE(cfg.wordMinutes, 10);
         QCOMPARE(t.sound.played.size(), size_t(1));
         QVERIFY(QFile::exists(t.home() + QStringLiteral("/Desktop/Jaxo4.00.desktop")));
     }
@@ -286,7 +286,7 @@ private slots:
         t.clock.set(9, 52, 0);
         bool startedWhole = false;
         t.messages.duringError = [&] {
-            startedWhole = !t.form->englishPanel()->isHidden() && t.form->state().startMs == t.clock.now &&
+            startedWhole = !t.form->englishPanel()->isHidden() && t.form->score().startMs == t.clock.now &&
                            t.form->englishPanel()->timer()->isActive();
         };
         t.form->startExercise(ExerciseId::EnglishBeginner);

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     book.loadText(in.text());
     const chinese::CodeBooks books{&book, &book, &book, &book};
 
-    MainWindowState s;
+    ExerciseScore s;
     chinese::Page page;
     page.lessonSize = bytes::length(lesson);
     const int start = chinese::startFromDraw(page.lessonSize, draw);

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ByteText& l : lines) FUZZ_CHECK(l.size() <= static_cast<size_t>(english::kLineBytes));
     FUZZ_CHECK(pos >= 0 && (pos < bytes::length(lesson) || pos == 0));
 
-    MainWindowState s;
+    ExerciseScore s;
     RandomSource random;
     for (int i = 0; i < draws; ++i) random.next();
     english::EnglishPractice p(s);

@@ -18,10 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LineStore list;
     list.loadText(in.rest());
 
-    MainWindowState s;
+    ExerciseScore s;
+    Settings cfg;
     RandomSource random;
     for (int i = 0; i < draws; ++i) random.next();
-    WordDrill drill(s, list, random);
+    WordDrill drill(s, cfg, list, random);
     drill.start(0, "list");
     // The entry on show is nothing yet, or a line of the list with a "*": the word
     // before the first one and the meaning after it.
@@ -47,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int64_t now = 0;
     for (size_t i = 0; i < clock.size(); i += 2) {
         now += std::int64_t{clock[i]} * clock[i] * 1300;
-        s.settings.wordMinutes = 1 + clock[i + 1] % 60;
+        cfg.wordMinutes = 1 + clock[i + 1] % 60;
         const bool limit = drill.tick(now);
         const ByteText& c = drill.clockText();
         FUZZ_CHECK(c.size() >= 7 && c[c.size() - 3] == ':' && c[c.size() - 6] == ':');
-        FUZZ_CHECK(limit == (elapsed::seconds(now) >= s.settings.wordMinutes * 60));
-        FUZZ_CHECK(c == elapsed::text(limit ? s.settings.wordMinutes * 60 : elapsed::seconds(now)));
+        FUZZ_CHECK(limit == (elapsed::seconds(now) >= cfg.wordMinutes * 60));
+        FUZZ_CHECK(c == elapsed::text(limit ? cfg.wordMinutes * 60 : elapsed::seconds(now)));
     }
     return 0;
 }

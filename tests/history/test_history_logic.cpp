@@ -190,14 +190,15 @@ private slots:
     }
 
     void weakRadicalDrillDrawsOnlyThem() {
-        MainWindowState s;
+        ExerciseScore s;
         QList<history::MissTally> missed = {{QStringLiteral("radical"), QStringLiteral("钅"), 5},
                                             {QStringLiteral("radical"), QStringLiteral("我"), 4},
                                             {QStringLiteral("radical"), QStringLiteral("丬"), 3}};
         const std::vector<int> entries = history::weakRadicalEntries(missed, radicals::table());
         QCOMPARE(int(entries.size()), 2);  // 我 is no radical of the table
         RandomSource random;
-        radicals::RadicalDrill drill(s, random);
+        const Settings settings;
+        radicals::RadicalDrill drill(s, settings, random);
         drill.begin(0.5, entries, bytes::gb("薄弱字根练习"));
         QCOMPARE(bytes::toUnicode(s.lessonTitle), QStringLiteral("薄弱字根练习"));
         for (int row = 0; row < 4; ++row) {

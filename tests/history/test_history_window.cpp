@@ -114,7 +114,7 @@ private slots:
             QTest::keyClick(put, Qt::Key_Return);
             QTest::keyClick(put, Qt::Key_Escape);
         } else {
-            t.form->state().settings.testMinutes = 1;
+            t.form->liveSettings().edit().testMinutes = 1;
             t.form->startExercise(ExerciseId::ChineseTestFromStart);
             t.messages.answerYes = exercise == QLatin1String("test-forced");
             // The first character typed right, as the test's line takes it from the input method.

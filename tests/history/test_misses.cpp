@@ -45,7 +45,7 @@ private slots:
         QFETCH(int, right);
         QFETCH(int, wrong);
         QFETCH(QStringList, misses);
-        MainWindowState s;
+        ExerciseScore s;
         const ByteText t = bytes::fromUnicode(typed), e = bytes::fromUnicode(expected);
         if (page == QLatin1String("chinese"))
             chinese::countUnits(s, t, e);
@@ -76,7 +76,7 @@ private slots:
     void kinds() {
         QFETCH(int, exercise);
         QFETCH(QString, kind);
-        MainWindowState s;
+        ExerciseScore s;
         s.kind = &exerciseKind(static_cast<ExerciseId>(exercise));
         s.elapsedText = "0:01:00";
         const ScoreReport r = computeScoreReport(1, 0, true, s.elapsedText);
@@ -110,7 +110,7 @@ private slots:
         QFETCH(int, seconds);
         QFETCH(int, perMinute);
         QFETCH(QString, rating);
-        MainWindowState s;
+        ExerciseScore s;
         s.kind = &exerciseKind(static_cast<ExerciseId>(exercise));
         s.lessonTitle = bytes::gb("高频字练习");
         s.elapsedText = bytes::fromUnicode(elapsed);

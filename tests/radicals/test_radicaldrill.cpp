@@ -28,12 +28,13 @@ RandomSource sourceBefore(int entry) {
 }
 
 struct Fixture {
-    MainWindowState state;
+    ExerciseScore state;
+    Settings settings;
     RandomSource random;
-    RadicalDrill drill{state, random};
+    RadicalDrill drill{state, settings, random};
 
     explicit Fixture(RandomSource source = {}) : random(source) {
-        state.settings.practiceMinutes = 10;
+        settings.practiceMinutes = 10;
         drill.begin(at(12, 0, 0));
     }
     // Presses and releases one key that types the text.
@@ -289,7 +290,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, ends);
         Fixture f;
-        f.state.settings.practiceMinutes = limit;
+        f.settings.practiceMinutes = limit;
         QCOMPARE(f.drill.tick(at(12, 0, seconds)), ends);
         QCOMPARE(u(f.drill.clock()), shown);
     }

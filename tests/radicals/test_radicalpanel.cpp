@@ -22,14 +22,14 @@ struct Drill {
     KeyLineEdit* zgput = nullptr;
 
     Drill() {
-        t.state().settings.keySound = true;
+        t.liveSettings().edit().keySound = true;
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();
         t.desk.show();
         panel->start(exerciseKind(ExerciseId::RadicalDrill));
         zgput = t.find<KeyLineEdit>(QStringLiteral("zgput"));
     }
-    MainWindowState& s() { return t.state(); }
+    ExerciseScore& s() { return t.score(); }
     QString marks() { return text(t, "zgxsh2"); }
     // The radical (from 0) the arrow on the mark line stands under.
     int arrowAt() { return marks().endsWith(QStringLiteral("↑")) ? int(marks().size()) - 1 : -1; }
@@ -161,7 +161,7 @@ private slots:
         d.letter('b');
         QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
         QCOMPARE(QString::fromStdString(d.t.fakeSound.clicks.front()), d.t.appDir() + QStringLiteral("/key.wav"));
-        d.s().settings.keySound = false;
+        d.t.liveSettings().edit().keySound = false;
         d.letter('c');
         QCOMPARE(int(d.t.fakeSound.clicks.size()), 2);
     }
@@ -296,7 +296,7 @@ private slots:
 
     void practiceLimit() {
         Drill d;
-        d.s().settings.practiceMinutes = 10;
+        d.t.liveSettings().edit().practiceMinutes = 10;
         auto* panel = d.t.find<RadicalPanel>(QStringLiteral("zgform"));
         d.t.fakeClock.advanceSeconds(599);
         panel->onTimer();

@@ -100,7 +100,8 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(bool, mainMusic);
         TestForm tf;
-        MainWindowState& s = tf.form->state();
+        ExerciseScore& s = tf.form->score();
+        Settings& cfg = tf.form->liveSettings().edit();
         s.rightCount = 95;
         s.wrongCount = 5;
         s.elapsedText = "0:02:40";
@@ -108,7 +109,7 @@ private slots:
         s.lessonTitle = bytes::gb("高频字练习");
         const bool vocabulary = mode == QStringLiteral("轻轻松松背单词");
         s.kind = &exerciseKind(vocabulary ? ExerciseId::PrimaryWords : ExerciseId::HighFrequency);
-        s.settings.mainMusic = mainMusic;
+        cfg.mainMusic = mainMusic;
         tf.form->collapseToolBar();
         tf.sound.playing = !mainMusic;
         tf.onModal = [&](QDialog& d) {
@@ -166,7 +167,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, panel);
         TestForm t;
-        t.form->state().settings.wordMinutes = t.form->state().settings.practiceMinutes = 1;
+        t.form->liveSettings().edit().wordMinutes = t.form->liveSettings().edit().practiceMinutes = 1;
         t.form->show();
         QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
         auto* start = t.find<QToolButton>(button);
@@ -211,7 +212,7 @@ private slots:
     // Each showing builds a new window from the state of that moment.
     void aNewWindowEachTime() {
         TestForm tf;
-        MainWindowState& s = tf.form->state();
+        ExerciseScore& s = tf.form->score();
         s.elapsedText = "0:01:00";
         QStringList seen;
         tf.onModal = [&](QDialog& d) { seen << d.findChild<QLabel*>(QStringLiteral("pig2a"))->text(); };

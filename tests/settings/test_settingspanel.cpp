@@ -155,8 +155,8 @@ private slots:
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
         QVERIFY(!QFile::exists(p.userFile()));
-        QCOMPARE(t.form->state().settings.practiceMinutes, 3);
-        QVERIFY(!t.form->state().settings.mainMusic);
+        QCOMPARE(t.form->settings().practiceMinutes, 3);
+        QVERIFY(!t.form->settings().mainMusic);
         QCOMPARE(t.sound.played.size(), played);
         p.open();  // the stored values again, not the defaults
         QCOMPARE(p.edits(), QStringList({"3", "2", "1"}));
@@ -188,12 +188,12 @@ private slots:
         QCOMPARE(readFile(p.shippedFile()), kDefaults);  // the program folder is never written
         QCOMPARE(readFile(p.userFile()),
                  settingsText({"12", "3", "60", m, "true", "false", "true", "false", "true", "true", "true"}));
-        const MainWindowState& s = t.form->state();
-        QCOMPARE(s.settings.practiceMinutes, 12);
-        QCOMPARE(s.settings.testMinutes, 3);
-        QCOMPARE(s.settings.wordMinutes, 60);
-        QCOMPARE(s.settings.mainMusic, mainMusic);
-        QVERIFY(!s.settings.englishMusic && !s.settings.wordMusic && s.settings.testMusic);
+        const Settings& cfg = t.form->settings();
+        QCOMPARE(cfg.practiceMinutes, 12);
+        QCOMPARE(cfg.testMinutes, 3);
+        QCOMPARE(cfg.wordMinutes, 60);
+        QCOMPARE(cfg.mainMusic, mainMusic);
+        QVERIFY(!cfg.englishMusic && !cfg.wordMusic && cfg.testMusic);
         QCOMPARE(t.sound.played.size(), played + (mainMusic ? 1 : 0));
         QCOMPARE(t.sound.playing, mainMusic);
         QVERIFY(t.sound.stops > stops);
@@ -254,8 +254,8 @@ private slots:
         p.press("sys2");
         QVERIFY(!QFile::exists(menuLauncher));  // not before the next start
         t.build();
-        QVERIFY(!t.form->state().settings.desktopShortcut);
-        QVERIFY(t.form->state().settings.startMenuShortcut);
+        QVERIFY(!t.form->settings().desktopShortcut);
+        QVERIFY(t.form->settings().startMenuShortcut);
         QVERIFY(QFile::exists(menuLauncher));
     }
 
@@ -308,8 +308,8 @@ private slots:
         f.write(kDefaults);
         f.close();
         t.build();
-        QCOMPARE(t.form->state().settings.practiceMinutes, 25);
-        QVERIFY(!t.form->state().settings.mainMusic);
+        QCOMPARE(t.form->settings().practiceMinutes, 25);
+        QVERIFY(!t.form->settings().mainMusic);
     }
 
     void digitFilter_data() {
@@ -386,14 +386,14 @@ private slots:
         QVERIFY(!p.toolBarEnabled());
         QCOMPARE(p.pages()->currentIndex(), 0);  // where the field is
         QVERIFY(!QFile::exists(p.userFile()));
-        QVERIFY(t.form->state().settings.mainMusic);
+        QVERIFY(t.form->settings().mainMusic);
         QCOMPARE(t.sound.played.size(), played);
         QVERIFY(t.sound.playing);
         // Mended, the same confirmation goes through.
         p.edit(edit)->setText(QStringLiteral("4"));
         p.press("sys2");
         QVERIFY(!p.shown());
-        QVERIFY(!t.form->state().settings.mainMusic);
+        QVERIFY(!t.form->settings().mainMusic);
     }
 
     // The user's settings cannot be written: the error names the user's file, and the
@@ -437,8 +437,8 @@ private slots:
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
         QVERIFY(!p.shown());
         QVERIFY(p.toolBarEnabled());
-        QCOMPARE(t.form->state().settings.practiceMinutes, 10);
-        QVERIFY(t.form->state().settings.keySound);
+        QCOMPARE(t.form->settings().practiceMinutes, 10);
+        QVERIFY(t.form->settings().keySound);
         QCOMPARE(t.sound.played.size(), played);
         QCOMPARE(readFile(p.shippedFile()), kDefaults);
     }
@@ -479,11 +479,11 @@ private slots:
         QCOMPARE(readFile(path), before);
         QCOMPARE(t.messages.errors, QStringList(QStringLiteral("Cannot create file %1.").arg(path)));
         QCOMPARE(QDir(folder).entryList({QStringLiteral("sysctr.jxo*")}, QDir::Files), QStringList("sysctr.jxo"));
-        const MainWindowState& s = t.form->state();
-        QCOMPARE(s.settings.practiceMinutes, 7);
-        QCOMPARE(s.settings.testMinutes, 3);
-        QVERIFY(!s.settings.chineseMusic);
-        QVERIFY(s.settings.keySound);
+        const Settings& cfg = t.form->settings();
+        QCOMPARE(cfg.practiceMinutes, 7);
+        QCOMPARE(cfg.testMinutes, 3);
+        QVERIFY(!cfg.chineseMusic);
+        QVERIFY(cfg.keySound);
         QCOMPARE(t.sound.played.size(), played);
         p.open();  // the panel shows the settings that hold
         QCOMPARE(p.edits(), QStringList({"7", "3", "9"}));
@@ -495,7 +495,7 @@ private slots:
         p.edit(1)->setText(QStringLiteral("42"));
         p.press("sys2");
         QVERIFY(t.messages.errors.isEmpty());
-        QCOMPARE(t.form->state().settings.practiceMinutes, 42);
+        QCOMPARE(t.form->settings().practiceMinutes, 42);
         QCOMPARE(readFile(path).left(4), QByteArray("42\r\n"));
     }
 

@@ -10,6 +10,7 @@
 #include "radicals/radicaltable.h"
 #include "report/reportdialog.h"
 #include "sound/music.h"
+#include "settings/livesettings.h"
 #include "settings/settingsfile.h"
 #include "support/fakes.h"
 
@@ -25,16 +26,18 @@ public:
     FakeHost() {
         // No user settings file: a fresh user's settings, from the shipped default.
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        state_.appDir = JAXO_BUILD_APPDIR;
         LineStore lines;
-        settings::readSettings(state_.settings, lines, state_.appDir);
-        sound_ = std::make_unique<SoundSystem>(state_.settings, state_.appDir, random_, fakeSound,
+        settings::readSettings(settings_.edit(), lines, appDir_);
+        sound_ = std::make_unique<SoundSystem>(settings_.value(), appDir_, random_, fakeSound,
                                                [this](const QString& text) { fakeMessages.showError(text); });
         desk.setObjectName(QStringLiteral("desk"));
         desk.resize(800, 600);
     }
 
-    MainWindowState& state() override { return state_; }
+    ExerciseScore& score() override { return score_; }
+    const Settings& settings() const override { return settings_.value(); }
+    const std::string& appDirectory() const override { return appDir_; }
+    LiveSettings& liveSettings() { return settings_; }
     RandomSource& random() override { return random_; }
     Clock& clock() override { return fakeClock; }
     Messages& messages() override { return fakeMessages; }
@@ -45,7 +48,7 @@ public:
         const int i = (n >= 1 && n <= 4) ? n - 1 : 3;
         if (!books_[i]) {
             books_[i] = std::make_unique<CodeBook>();
-            books_[i]->loadFile(state_.appDir + names[i]);
+            books_[i]->loadFile(appDir_ + names[i]);
         }
         return *books_[i];
     }
@@ -76,7 +79,7 @@ public:
         hints[widget->objectName()] = hint;
     }
 
-    QString appDir() const { return QString::fromStdString(state_.appDir); }
+    QString appDir() const { return QString::fromStdString(appDir_); }
     template <typename T>
     T* find(const QString& name) const {
         return desk.findChild<T*>(name);
@@ -99,7 +102,9 @@ public:
 
 private:
     QTemporaryDir config_;
-    MainWindowState state_;
+    ExerciseScore score_;
+    LiveSettings settings_;
+    const std::string appDir_ = JAXO_BUILD_APPDIR;
     RandomSource random_;
     std::unique_ptr<SoundSystem> sound_;
     std::array<std::unique_ptr<CodeBook>, 4> books_;

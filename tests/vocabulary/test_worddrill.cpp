@@ -12,10 +12,11 @@ qint64 at(int h, int m, int s) { return (h * 3600 + m * 60 + s) * qint64{1000}; 
 QString u(const ByteText& t) { return bytes::toUnicode(t); }
 
 struct Fixture {
-    MainWindowState state;
+    ExerciseScore state;
+    Settings settings;
     LineStore list;
     RandomSource random;
-    WordDrill drill{state, list, random};
+    WordDrill drill{state, settings, list, random};
 
     explicit Fixture(const QStringList& lines) {
         ByteText text;
@@ -228,7 +229,7 @@ void TestWordDrill::clock() {
     QFETCH(bool, ends);
 
     Fixture f({QStringLiteral("a*一")});
-    f.state.settings.wordMinutes = limit;
+    f.settings.wordMinutes = limit;
     f.drill.start(start, "t");
     QCOMPARE(f.drill.tick(now), ends);
     QCOMPARE(u(f.drill.clockText()), text);
@@ -236,7 +237,7 @@ void TestWordDrill::clock() {
 
 void TestWordDrill::finishReportsTheLastTick() {
     Fixture f({QStringLiteral("a*一")});
-    f.state.settings.wordMinutes = 10;
+    f.settings.wordMinutes = 10;
     f.drill.start(at(12, 0, 0), "t");
     f.state.elapsedText = "9:99:99";
     f.drill.finish();

@@ -78,7 +78,7 @@ private:
     QString shown(const char* name) const { return t->find<QLabel>(QString::fromLatin1(name))->text(); }
     WordPanel* panel() const { return t->form->wordPanel(); }
     QLineEdit* bdcput() const { return t->find<QLineEdit>(QStringLiteral("bdcput")); }
-    MainWindowState& st() const { return t->form->state(); }
+    ExerciseScore& st() const { return t->form->score(); }
 
     std::unique_ptr<TestForm> t;
 };
@@ -168,7 +168,7 @@ void TestWordPanel::keyClicks() {
     QCOMPARE(t->sound.clicks.size(), size_t(5));
     QCOMPARE(st().wrongCount, 1);
 
-    st().settings.keySound = false;
+    t->form->liveSettings().edit().keySound = false;
     type(QStringLiteral("x"));
     QCOMPARE(t->sound.clicks.size(), size_t(5));
 }
@@ -313,7 +313,7 @@ void TestWordPanel::timeLimit() {
 
     t->clock.set(11, 0, 0);
     start();
-    st().settings.wordMinutes = limit;
+    t->form->liveSettings().edit().wordMinutes = limit;
     for (int i = 0; i < tickSeconds.size(); ++i) {
         t->clock.set(11, 0, tickSeconds[i]);
         panel()->onTimer();
