@@ -210,9 +210,10 @@ Recorder::~Recorder() {
         shared_->orphaned = true;
         unsent.swap(shared_->pending);
     }
-    // Still in use by that thread: kept where a leak check finds them.
-    static QList<std::pair<QThread*, Worker*>> leftBehind;
-    leftBehind.append({thread_, worker_});
+    // Still in use by that thread: kept where a leak check finds them, in a list that
+    // is never destroyed (a static list would be emptied at exit, before the check).
+    static auto* leftBehind = new QList<std::pair<QThread*, Worker*>>;
+    leftBehind->append({thread_, worker_});
     if (unsent.isEmpty()) return;
     if (std::unique_ptr<Store> local = Store::openFile(Store::localFile()); local && local->keeps())
         for (Session& s : unsent) local->record(s);
