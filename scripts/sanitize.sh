@@ -21,7 +21,9 @@ trap 'rm -rf "$logs"' EXIT
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:log_path=$logs/report"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$logs/report"
 status=0
-(cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 "$@") || status=$?
+# Not the screen-reader test: Orca drops a spoken line that a focus change overtakes,
+# which a build several times slower makes happen; it runs in the plain suite.
+(cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 -E '^e2e_orca$' "$@") || status=$?
 if compgen -G "$logs/report*" >/dev/null; then
   echo "FAIL: sanitizer reports:"
   for f in "$logs"/report*; do echo "---- $f"; cat "$f"; done
