@@ -18,6 +18,9 @@ public:
         : patience_(patienceMs), shown_(shownAddress(url)), local_(openFile(localFile())),
           host_(std::make_shared<Host>()), thread_(new QThread) {
         thread_->setObjectName(QStringLiteral("history-reader"));
+        // The server is let go on its own thread as that thread ends, and the rest with
+        // the thread object: nothing waits in a queue that would never be read.
+        QObject::connect(thread_, &QThread::finished, [h = host_] { h->server.reset(); });
         QObject::connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
         host_->object.moveToThread(thread_);
         thread_->start(QThread::LowPriority);
@@ -34,14 +37,14 @@ public:
             up_ = true;
     }
     ~PatientStore() override {
-        QMetaObject::invokeMethod(&host_->object, [h = host_] { h->server.reset(); }, Qt::QueuedConnection);
         // Not waited for: a thread held by a silent server goes when it is let go, or
         // with the program.
         thread_->quit();
         if (!thread_->isFinished()) {
-            // Deleted once finished; until then kept where a leak check finds it.
-            static QList<QPointer<QThread>> leftBehind;
-            leftBehind.append(thread_);
+            // Deleted once finished; until then kept where a leak check finds it, in a
+            // list that is never destroyed (a static list is emptied before the check).
+            static auto* leftBehind = new QList<QPointer<QThread>>;
+            leftBehind->append(thread_);
         }
     }
 
