@@ -20,10 +20,7 @@ e2e_begin atspi
 e2e_program_folder "$1"
 e2e_start_display_and_bus
 
-"$LAUNCHER" --launch-immediately >"$WORK/atspi.log" 2>&1 &
-PIDS+=($!)
-wait_for 100 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress' \
-    || fail "the accessibility bus did not start"
+e2e_start_atspi_bus "$LAUNCHER"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QT_IM_MODULE=
 "$WORK/app/jaxo" >"$WORK/jaxo.log" 2>&1 &

@@ -19,10 +19,7 @@ e2e_begin orca
 e2e_program_folder "$1"
 e2e_start_display_and_bus
 
-"$LAUNCHER" --launch-immediately >"$WORK/atspi.log" 2>&1 &
-PIDS+=($!)
-wait_for 100 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress' \
-    || fail "the accessibility bus did not start"
+e2e_start_atspi_bus "$LAUNCHER"
 
 # speech-dispatcher with one output module: the generic one, whose "synthesis" appends
 # the text to spoken.txt. Audio goes to libao's null driver (no sound card needed).

@@ -35,6 +35,14 @@ e2e_begin() {
     export JAXO_NO_WELCOME=1
 }
 
+# The accessibility bus on the session bus, started by at-spi2-core's LAUNCHER.
+e2e_start_atspi_bus() {
+    "$1" --launch-immediately >"$WORK/atspi.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 100 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress' \
+        || fail "the accessibility bus did not start"
+}
+
 e2e_cleanup() {
     local rc=$? i f
     for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
