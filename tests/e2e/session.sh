@@ -35,6 +35,16 @@ e2e_begin() {
     export JAXO_NO_WELCOME=1
 }
 
+# A private X server of the size given (WIDTHxHEIGHT), made the DISPLAY.
+e2e_start_xvfb() {
+    exec 5>"$WORK/display"
+    Xvfb -displayfd 5 -screen 0 "$1x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    exec 5>&-
+    wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+}
+
 # The accessibility bus on the session bus, started by at-spi2-core's LAUNCHER.
 e2e_start_atspi_bus() {
     "$1" --launch-immediately >"$WORK/atspi.log" 2>&1 &
@@ -116,12 +126,7 @@ e2e_start_display_and_bus() {
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     unset WAYLAND_DISPLAY SESSION_MANAGER
 
-    exec 5>"$WORK/display"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    PIDS+=($!)
-    exec 5>&-
-    wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$WORK/display")"
+    e2e_start_xvfb 1024x768
 
     cat > "$WORK/bus.conf" <<BUS
 <!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"

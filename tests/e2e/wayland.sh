@@ -49,12 +49,7 @@ echo "pixels of the window: $DIFFERENT"
 [ "${DIFFERENT%.*}" -gt 100000 ] || fail "the window was not on the screen"
 
 # Nested: Weston as a window of a private X server, whose keys xdotool sends.
-exec 5>"$WORK/display"
-Xvfb -displayfd 5 -screen 0 1280x960x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-PIDS+=($!)
-exec 5>&-
-wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$WORK/display")"
+e2e_start_xvfb 1280x960
 unset WAYLAND_DISPLAY
 # No on-screen keyboard: it would come up over the exercise's line.
 printf '[input-method]\npath=\n' >"$WORK/weston.ini"
