@@ -3,7 +3,6 @@
 #include "common/atomicwrite.h"
 #include "widgets/fonts.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +21,8 @@ bool offerAtStart() { return qEnvironmentVariableIsEmpty("JAXO_NO_WELCOME") && !
 
 bool markSeen(QString* message) {
     const QString file = markerFile();
-    QDir().mkpath(QFileInfo(file).path());
-    return atomicwrite::write(file, QByteArrayLiteral("seen\n"), message);
+    return atomicwrite::makeFolder(QFileInfo(file).path(), message) &&
+           atomicwrite::write(file, QByteArrayLiteral("seen\n"), message);
 }
 
 }  // namespace welcome
