@@ -9,7 +9,9 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
-  rime-data-wubi
+  rime-data-wubi rime-data-pinyin-simp rime-data-luna-pinyin rime-data-double-pinyin
+  rime-data-cangjie5 rime-data-quick5 rime-data-bopomofo rime-data-terra-pinyin
+  opencc qt6-l10n-tools
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming python3-fonttools
   xdg-utils
   libqt6svg6 libqt6sql6-sqlite libqt6sql6-psql qt6-wayland
@@ -23,6 +25,7 @@ TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils dbus dbus-x11
   fcitx5 fcitx5-chinese-addons fcitx5-table fcitx5-frontend-qt6
   ibus ibus-table ibus-table-wubi
+  fcitx5-chewing ibus-table-cangjie5 ibus-table-quick
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
   qt6-base-private-dev

@@ -137,8 +137,10 @@ void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
     drill_.start(s.startMs, s.lessonTitle);
     captions_.clock.setText(bytes::toUnicode(drill_.clockText()));
     captions_.showTitles(s);
-    showEntry();
+    // Focus first: a reader says the newly focused field, and a word announced before
+    // that would be cut off by it.
     input_->setFocus(Qt::OtherFocusReason);
+    showEntry();
 }
 
 void WordPanel::showEntry() {
