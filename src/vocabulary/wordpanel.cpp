@@ -137,19 +137,22 @@ void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
     drill_.start(s.startMs, s.lessonTitle);
     captions_.clock.setText(bytes::toUnicode(drill_.clockText()));
     captions_.showTitles(s);
-    // Focus first: a reader says the newly focused field, and a word announced before
-    // that would be cut off by it.
-    input_->setFocus(Qt::OtherFocusReason);
     showEntry();
+    input_->setFocus(Qt::OtherFocusReason);
 }
 
-void WordPanel::showEntry() {
+void WordPanel::showEntry(bool announce) {
     setText(wordLabel_, drill_.word());
     // A long meaning wraps before it reaches the exit button.
     meaningLabel_->setText(bytes::toUnicode(drill_.meaning()));
     meaningLabel_->resize(kMeaningWidth, meaningLabel_->heightForWidth(kMeaningWidth));
-    // The drill is done by ear too: the word to type and what it means.
-    a11y::announce(input_, QStringLiteral("%1：%2").arg(wordLabel_->text(), meaningLabel_->text()));
+    // The drill is done by ear too: the word to type and what it means. As the answer
+    // line's description, a reader says it with the line when the drill opens (a
+    // notification then would be dropped by a reader busy with the new page); later
+    // words are announced, as readers do not say a changed description.
+    const QString said = QStringLiteral("%1：%2").arg(wordLabel_->text(), meaningLabel_->text());
+    input_->setAccessibleDescription(said);
+    if (announce) a11y::announce(input_, said);
 }
 
 void WordPanel::showMark() {
@@ -201,7 +204,7 @@ void WordPanel::answer() {
     drill_.answer(typed);
     // The verdict is said before the next word.
     showMark();
-    showEntry();
+    showEntry(true);
 }
 
 void WordPanel::onTimer() {

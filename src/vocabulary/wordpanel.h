@@ -35,7 +35,7 @@ private:
     bool inputKeyPress(int ch);
     void inputKeyUp(QKeyEvent* e);
     void answer();
-    void showEntry();
+    void showEntry(bool announce = false);
     void showMark();
     void loadPictures();
 

@@ -13,8 +13,11 @@ const char* const kDecoration = "jaxoDecoration";
 const char* const kLiveRegion = "jaxoLiveRegion";
 const char* const kWindowsRegion = "jaxoWindowsLiveRegion";
 const char* const kUtterance = "jaxoUtterance";
-// Older texts go once a reader has surely fetched them.
-constexpr qsizetype kKeptUtterances = 16;
+// Older texts go once a reader has surely fetched them, in a quiet moment: each one
+// removed is one more event for a reader that may already be behind the keys.
+constexpr qsizetype kKeptUtterances = 4;
+constexpr qsizetype kMostUtterances = 256;
+constexpr int kQuietMs = 3000;
 
 // Present for the tree, but nameless and never showing, so readers skip it.
 class DecorationInterface : public QAccessibleWidget {
@@ -96,23 +99,33 @@ void send(QObject* o, QAccessible::Event type) {
 class LiveRegion : public QWidget {
 public:
     using QWidget::QWidget;
+    explicit LiveRegion(QWidget* parent) : QWidget(parent) {
+        quiet_.setSingleShot(true);
+        quiet_.setInterval(kQuietMs);
+        connect(&quiet_, &QTimer::timeout, this, [this] { forget(kKeptUtterances); });
+    }
     void add(const QString& text) {
         if (pending_.isEmpty()) QTimer::singleShot(0, this, [this] { say(); });
         pending_ << text;
     }
 
 private:
+    void forget(qsizetype keep) {
+        const QObjectList old = utterances(this);
+        for (qsizetype i = 0; i + keep < old.size(); ++i) {
+            send(old[i], QAccessible::ObjectDestroyed);
+            delete old[i];
+        }
+    }
+
     void say() {
         QString text;
         for (const QString& piece : std::exchange(pending_, {})) {
             if (!text.isEmpty() && !text.endsWith(QChar(0x3002))) text += QChar(0x3002);
             text += piece;
         }
-        const QObjectList old = utterances(this);
-        for (qsizetype i = 0; i + kKeptUtterances <= old.size(); ++i) {
-            send(old[i], QAccessible::ObjectDestroyed);
-            delete old[i];
-        }
+        forget(kMostUtterances - 1);
+        quiet_.start();
         auto* said = new QObject(this);
         said->setProperty(kUtterance, text);
         send(said, QAccessible::ObjectCreated);
@@ -120,6 +133,7 @@ private:
     }
 
     QStringList pending_;
+    QTimer quiet_;
 };
 
 LiveRegion* makeLiveRegion(QWidget* parent) {
