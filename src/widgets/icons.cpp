@@ -23,6 +23,7 @@ constexpr Entry kIcons[] = {
     {"N7", "words-two", nullptr},
     {"N9", "words-three", nullptr},
     {"N11", "words-four", nullptr},
+    {"m1g", "radical-drill", nullptr},
     {"m1f", "chinese-article", nullptr},
     // English practice
     {"m2a", "english-beginner", nullptr},
