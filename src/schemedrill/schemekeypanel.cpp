@@ -16,10 +16,20 @@
 #include <QTimer>
 
 namespace {
-// The keys of an answer as the learner reads them on the keyboard.
-QString keyNames(const QString& keys) {
+// The keys of an answer as the learner reads them on the keyboard; spoken, the
+// punctuation keys by name, which a screen reader may otherwise pass over.
+QString keyNames(const QString& keys, bool spoken = false) {
     QStringList names;
-    for (const QChar c : keys) names << QString(c).toUpper();
+    for (const QChar c : keys) {
+        const char* name = !spoken    ? nullptr
+                           : c == u',' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "逗号")
+                           : c == u'.' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "句号")
+                           : c == u';' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "分号")
+                           : c == u'/' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "斜杠")
+                           : c == u'-' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "减号")
+                                       : nullptr;
+        names << (name ? SchemeKeyPanel::tr(name) : QString(c).toUpper());
+    }
     return names.join(QLatin1Char(' '));
 }
 }  // namespace
@@ -120,7 +130,7 @@ void SchemeKeyPanel::showDrill() {
 void SchemeKeyPanel::saySymbol(bool wrong) {
     if (!drill_.running()) return;
     const schemedrill::KeyItem& item = drill_.current();
-    QString said = tr("%1：%2键。").arg(item.symbol, keyNames(item.keys)) + item.note;
+    QString said = tr("%1：%2键。").arg(item.symbol, keyNames(item.keys, true)) + item.note;
     if (wrong) said.prepend(tr("错。"));
     a11y::announce(input_, said);
 }
