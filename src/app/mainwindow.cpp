@@ -19,6 +19,7 @@
 #include "history/windowloader.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
+#include "schemedrill/schemekeypanel.h"
 #include "report/reportdialog.h"
 #include "settings/settingsfile.h"
 #include "settings/settingspanel.h"
@@ -135,10 +136,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     chinesePanel_ = new ChinesePanel(*this, desk_);
     englishPanel_ = new EnglishPanel(*this, desk_);
     radicalPanel_ = new RadicalPanel(*this, desk_);
+    schemeKeyPanel_ = new SchemeKeyPanel(*this, desk_);
     wordPanel_ = new WordPanel(*this, desk_);
     settingsPanel_ = new SettingsPanel(*this, settings_, settingsMemo_, services_.appDir, desk_);
     connect(&settings_, &LiveSettings::changed, this, [this] { sound_->mainScreenMusic(); });
-    for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, wordPanel_, settingsPanel_}) p->hide();
+    for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, schemeKeyPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::openHelp);
@@ -235,6 +237,7 @@ void MainWindow::startUp() {
     chinesePanel_->timer()->stop();
     wordPanel_->timer()->stop();
     radicalPanel_->timer()->stop();
+    schemeKeyPanel_->timer()->stop();
     englishPanel_->timer()->stop();
 }
 
@@ -316,6 +319,7 @@ void MainWindow::buildToolBar() {
          {QStringLiteral("MenuItem5")}},
         {"csPopupMenu1", "m3b", QStringLiteral("英文测试"), QStringLiteral("单击进入英文测试选择菜单..."),
          {QStringLiteral("MenuItem2")}},
+        {"jwPopupMenu", "m1g", tr("键位练习"), tr("单击进入全拼、双拼、仓颉、速成、注音的键位练习..."), {}},
         {"bdcmune", "m4c", QStringLiteral("大学英语"), QStringLiteral("单击进入大学英文单词选择菜单..."), {}},
     };
     const std::pair<const char*, QString> pages[] = {{"cool1", QStringLiteral("中文练习")},
@@ -536,6 +540,7 @@ void MainWindow::startExercise(ExerciseId id) {
     case ExercisePanel::Chinese: chinesePanel_->start(kind); break;
     case ExercisePanel::English: englishPanel_->start(kind); break;
     case ExercisePanel::Vocabulary: wordPanel_->start(kind); break;
+    case ExercisePanel::SchemeKeys: schemeKeyPanel_->start(kind); break;
     }
 }
 

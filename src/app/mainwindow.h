@@ -27,6 +27,7 @@ class QAction;
 class ChinesePanel;
 class EnglishPanel;
 class RadicalPanel;
+class SchemeKeyPanel;
 class WordPanel;
 class SettingsPanel;
 namespace history {
@@ -85,6 +86,7 @@ public:
     ChinesePanel* chinesePanel() const { return chinesePanel_; }
     EnglishPanel* englishPanel() const { return englishPanel_; }
     RadicalPanel* radicalPanel() const { return radicalPanel_; }
+    SchemeKeyPanel* schemeKeyPanel() const { return schemeKeyPanel_; }
     WordPanel* wordPanel() const { return wordPanel_; }
     SettingsPanel* settingsPanel() const { return settingsPanel_; }
     // Writes a row for every score report that opens.
@@ -144,6 +146,7 @@ private:
     ChinesePanel* chinesePanel_ = nullptr;
     EnglishPanel* englishPanel_ = nullptr;
     RadicalPanel* radicalPanel_ = nullptr;
+    SchemeKeyPanel* schemeKeyPanel_ = nullptr;
     WordPanel* wordPanel_ = nullptr;
     SettingsPanel* settingsPanel_ = nullptr;
     history::Recorder* history_ = nullptr;

@@ -30,6 +30,10 @@ constexpr ExerciseKind test(I id, bool latin, bool random, std::string_view cont
             latin ? "/etest.txt" : "/ctest.txt", latin ? "english-test" : "chinese-test", "cool4",
             latin ? "csPopupMenu1" : "csPopupMenu2", control, caption, {}};
 }
+constexpr ExerciseKind schemeKeys(I id, std::string_view title, std::string_view control, std::string_view caption) {
+    return {id, P::SchemeKeys, M::Chinese, false, false, false, kChinese, title, {}, "scheme-keys",
+            "cool1", "jwPopupMenu", control, caption, {}};
+}
 constexpr ExerciseKind words(I id, std::string_view title, std::string_view file, std::string_view menu,
                              std::string_view control, std::string_view caption, std::string_view hint) {
     return {id, P::Vocabulary, M::Word, false, false, false, kWords, title, file, "vocabulary",
@@ -45,6 +49,12 @@ constexpr std::array kKinds = {
     lesson(I::TwoCharPhrases, "二字词组练习", "/ezcz.jxo", "czPopupMenu", "N7", "二字词组", {}),
     lesson(I::ThreeCharPhrases, "三字词组练习", "/shzcz.jxo", "czPopupMenu", "N9", "三字词组", {}),
     lesson(I::FourCharPhrases, "四字词组练习", "/szcz.jxo", "czPopupMenu", "N11", "四字词组", {}),
+    schemeKeys(I::PinyinKeys, "全拼键位练习", "jw1", "全拼"),
+    schemeKeys(I::XiaoheKeys, "双拼（小鹤）键位练习", "jw2", "双拼（小鹤）"),
+    schemeKeys(I::ZiranmaKeys, "双拼（自然码）键位练习", "jw3", "双拼（自然码）"),
+    schemeKeys(I::CangjieKeys, "仓颉五代键位练习", "jw4", "仓颉五代"),
+    schemeKeys(I::QuickKeys, "速成键位练习", "jw5", "速成"),
+    schemeKeys(I::ZhuyinKeys, "注音键位练习", "jw6", "注音"),
     lesson(I::ChineseArticles, "文章练习", "/clesson.txt", {}, "m1f", "文章练习", "单击此键进入文章练习状态..."),
     english(I::EnglishBeginner, "英文初级练习", "/ywcj.jxo", "m2a", "英文初级", "单击进入英文初级指法练习..."),
     english(I::EnglishIntermediate, "英文中级练习", "/ywzj.jxo", "m2b", "英文中级", "单击进入英文中级指法练习..."),

@@ -16,6 +16,13 @@ enum class ExerciseId {
     TwoCharPhrases,
     ThreeCharPhrases,
     FourCharPhrases,
+    // The key drills of the other input schemes (schemedrill/).
+    PinyinKeys,
+    XiaoheKeys,
+    ZiranmaKeys,
+    CangjieKeys,
+    QuickKeys,
+    ZhuyinKeys,
     ChineseArticles,
     WeakChars,
     ChineseTestFromStart,
@@ -38,7 +45,7 @@ enum class ExerciseId {
     WeakWords,
 };
 
-enum class ExercisePanel { Radicals, Chinese, English, Vocabulary };
+enum class ExercisePanel { Radicals, Chinese, English, Vocabulary, SchemeKeys };
 
 // The settings switch that decides whether music plays while the exercise runs.
 enum class MusicSwitch { Chinese, English, Test, Word };

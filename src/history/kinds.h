@@ -14,6 +14,7 @@ struct KindName {
 inline const QList<KindName>& kindNames() {
     static const QList<KindName> all = {
         {QStringLiteral("radicals"), QStringLiteral("字根练习")},
+        {QStringLiteral("scheme-keys"), QStringLiteral("键位练习")},
         {QStringLiteral("chinese"), QStringLiteral("中文练习")},
         {QStringLiteral("english"), QStringLiteral("英文练习")},
         {QStringLiteral("chinese-test"), QStringLiteral("中文测试")},

@@ -23,6 +23,13 @@ constexpr Entry kIcons[] = {
     {"N7", "words-two", nullptr},
     {"N9", "words-three", nullptr},
     {"N11", "words-four", nullptr},
+    {"m1g", "scheme-keys", nullptr},
+    {"jw1", "keys-pinyin", nullptr},
+    {"jw2", "keys-xiaohe", nullptr},
+    {"jw3", "keys-ziranma", nullptr},
+    {"jw4", "keys-cangjie", nullptr},
+    {"jw5", "keys-quick", nullptr},
+    {"jw6", "keys-zhuyin", nullptr},
     {"m1f", "chinese-article", nullptr},
     // English practice
     {"m2a", "english-beginner", nullptr},

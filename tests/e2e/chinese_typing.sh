@@ -22,7 +22,10 @@ e2e_other_than() { if [ "$1" = 土 ]; then printf 山; else printf 土; fi; }
 # $1 with the character at $2 typed wrong.
 e2e_with_wrong() { printf '%s' "${1:0:$2}$(e2e_other_than "${1:$2:1}")${1:$2+1}"; }
 
-e2e_chinese_typing() {
+# Steps shared with the other schemes' runs (schemes.sh): the lesson opened, the input
+# method on, and line 1 typed slowly with its third character wrong; the marks and
+# counts checked. Leaves line 1's right and wrong counts in RIGHT and WRONG.
+e2e_type_first_line() {
     local im_name=$1 line count wrong_at typed i ch expected_marks right wrong
     # "高频字" on the "中文练习" tab of the tool bar.
     xdotool mousemove --window "$WID" 107 62 click 1
@@ -57,6 +60,15 @@ e2e_chinese_typing() {
     wrong=$((wrong_at >= 0 ? 1 : 0))
     [ "$(state right)" = "$right" ] || fail "right $(state right), expected $right"
     [ "$(state wrong)" = "$wrong" ] || fail "wrong $(state wrong), expected $wrong"
+    RIGHT=$right
+    WRONG=$wrong
+}
+
+e2e_chinese_typing() {
+    local im_name=$1 right wrong i
+    e2e_type_first_line "$im_name"
+    right=$RIGHT
+    wrong=$WRONG
 
     # 2. Lines 2 to 5, slowly.
     local whole

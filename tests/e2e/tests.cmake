@@ -18,3 +18,7 @@ set_tests_properties(e2e_wayland PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RUN_
 # keys are typed.
 add_test(NAME e2e_orca COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/orca.sh ${JAXO_APPDIR})
 set_tests_properties(e2e_orca PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE LABELS e2e)
+# A line typed through the input methods of the other schemes: fcitx5 pinyin and
+# shuangpin (Xiaohe), IBus Cangjie 5 and fcitx5-chewing (Zhuyin).
+add_test(NAME e2e_schemes COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/schemes.sh ${JAXO_APPDIR})
+set_tests_properties(e2e_schemes PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 RUN_SERIAL TRUE LABELS e2e)

@@ -1,0 +1,172 @@
+#include "schemedrill/schemekeypanel.h"
+
+#include "common/platform.h"
+#include "exercise/exerciseclock.h"
+#include "exercise/exercisehost.h"
+#include "schemedrill/schemechartview.h"
+#include "sound/music.h"
+#include "widgets/access.h"
+#include "widgets/fonts.h"
+#include "widgets/icons.h"
+#include "widgets/keylineedit.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+// The keys of an answer as the learner reads them on the keyboard; spoken, the
+// punctuation keys by name, which a screen reader may otherwise pass over.
+QString keyNames(const QString& keys, bool spoken = false) {
+    QStringList names;
+    for (const QChar c : keys) {
+        const char* name = !spoken    ? nullptr
+                           : c == u',' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "逗号")
+                           : c == u'.' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "句号")
+                           : c == u';' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "分号")
+                           : c == u'/' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "斜杠")
+                           : c == u'-' ? QT_TRANSLATE_NOOP("SchemeKeyPanel", "减号")
+                                       : nullptr;
+        names << (name ? SchemeKeyPanel::tr(name) : QString(c).toUpper());
+    }
+    return names.join(QLatin1Char(' '));
+}
+}  // namespace
+
+SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
+    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.random()) {
+    setObjectName(QStringLiteral("jwform"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    setFont(fonts::song(11));
+    setGeometry(90, 70, 636, 440);
+
+    timer_ = makeExerciseTimer(this, "jwtimerctr", &SchemeKeyPanel::onTimer);
+    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
+    captions_ = ExerciseCaptions(this, {"jwtime2", "jwtime1", QPoint(520, 12)}, {"jwzuang1", "jwzuang1a", QPoint(30, 12)},
+                                 {"jwzuang2", "jwzuang2a", QPoint(30, 38)});
+
+    row_ = new QLabel(this);
+    row_->setObjectName(QStringLiteral("jwrow"));
+    row_->setTextFormat(Qt::RichText);
+    row_->setGeometry(24, 66, 590, 84);
+    row_->setAlignment(Qt::AlignCenter);
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("jwhint"));
+    hint_->setFont(fonts::song(11));
+    hint_->setGeometry(30, 156, 490, 36);
+    hint_->setWordWrap(true);
+
+    // Below the visible part of the panel: it only takes the keys.
+    input_ = new KeyLineEdit(this);
+    input_->setObjectName(QStringLiteral("jwput"));
+    input_->setGeometry(80, 700, 30, 30);
+    input_->setLatinOnly(true);
+    input_->setAccessibleName(tr("键位输入"));
+    input_->onKeyPress = [this](QKeyEvent* e, int ch) { return inputKeyPress(e, ch); };
+    // Only the keys count: what an input method commits anyway is taken back.
+    input_->onCommit = [this] { input_->clear(); };
+
+    exitButton_ = new QPushButton(tr("退出"), this);
+    exitButton_->setObjectName(QStringLiteral("jwexit"));
+    exitButton_->setFont(fonts::song(13));
+    exitButton_->setGeometry(530, 154, 90, 40);
+    exitButton_->setFlat(true);
+    exitButton_->setCursor(Qt::PointingHandCursor);
+    exitButton_->setFocusPolicy(Qt::NoFocus);
+    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
+    connect(exitButton_, &QPushButton::clicked, this, &SchemeKeyPanel::exitDrill);
+    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
+
+    chart_ = new SchemeChartView(this);
+    chart_->move(16, 200);
+}
+
+void SchemeKeyPanel::start(const ExerciseKind& kind) {
+    const auto scheme = schemedrill::schemeKeys(schemedrill::drillScheme(kind.id));
+    if (!scheme || !run_->begin(kind)) return;
+    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(QStringLiteral("zgexit"), host_.appDirectory()));
+    drill_.begin(*scheme, host_.score().startMs);
+    chart_->setScheme(*scheme);
+    chart_->move((width() - chart_->width()) / 2, 200);
+    input_->clear();
+    captions_.showTitles(host_.score());
+    showDrill();
+    saySymbol(false);
+    input_->setFocus();
+}
+
+void SchemeKeyPanel::showDrill() {
+    // The symbols over their marks; colour is not the only sign: ✓ and ×, and the
+    // arrow under the one to type.
+    QString symbols, marks;
+    const auto& row = drill_.row();
+    for (size_t i = 0; i < row.size(); ++i) {
+        const QString symbol = drill_.scheme().items[static_cast<size_t>(row[i])].symbol.toHtmlEscaped();
+        const bool here = static_cast<int>(i) == drill_.position();
+        symbols += here ? QStringLiteral("<td width=52 align=center style='color:#1838a0'><u><b>%1</b></u></td>").arg(symbol)
+                        : QStringLiteral("<td width=52 align=center>%1</td>").arg(symbol);
+        QString mark;
+        if (static_cast<int>(i) < drill_.position())
+            mark = drill_.marks()[i] ? QStringLiteral("<span style='color:#207020'>✓</span>")
+                                     : QStringLiteral("<span style='color:#c01010'>×</span>");
+        else if (here)
+            mark = QStringLiteral("↑");
+        marks += QStringLiteral("<td align=center>%1</td>").arg(mark);
+    }
+    row_->setText(QStringLiteral("<table cellspacing=0 cellpadding=4 style='font-size:22px'><tr>%1</tr>"
+                                 "<tr style='font-size:16px'>%2</tr></table>")
+                      .arg(symbols, marks));
+    if (!drill_.running()) return;
+    const schemedrill::KeyItem& item = drill_.current();
+    QString hint = tr("%1：%2键").arg(item.symbol, keyNames(item.keys));
+    if (!item.note.isEmpty()) hint += QStringLiteral("　") + item.note;
+    if (!drill_.typed().isEmpty()) hint += QStringLiteral("　") + tr("已打：%1").arg(keyNames(drill_.typed()));
+    hint_->setText(hint);
+}
+
+void SchemeKeyPanel::saySymbol(bool wrong) {
+    if (!drill_.running()) return;
+    const schemedrill::KeyItem& item = drill_.current();
+    QString said = tr("%1：%2键。").arg(item.symbol, keyNames(item.keys, true)) + item.note;
+    if (wrong) said.prepend(tr("错。"));
+    a11y::announce(input_, said);
+}
+
+bool SchemeKeyPanel::inputKeyPress(QKeyEvent* e, int ch) {
+    if (e->isAutoRepeat() || !drill_.running()) return false;
+    host_.sound().playKeySound();
+    if (ch == 27) {
+        exitDrill();
+        return false;
+    }
+    if (ch == 8) {
+        drill_.erase();
+        showDrill();
+        return false;
+    }
+    // Printable keys only; Shift does not change which key it was.
+    if (ch <= 0x20 || ch >= 0x7F) return false;
+    const int judged = host_.score().rightCount + host_.score().wrongCount;
+    drill_.type(QChar(ch).toLower());
+    showDrill();
+    if (host_.score().rightCount + host_.score().wrongCount != judged) saySymbol(drill_.lastWrong());
+    return false;
+}
+
+void SchemeKeyPanel::onTimer() {
+    if (!drill_.running()) return;
+    const bool limit = drill_.tick(host_.clock().msecs());
+    captions_.clock.setText(bytes::toUnicode(drill_.clock()));
+    if (limit) exitDrill();
+}
+
+void SchemeKeyPanel::exitDrill() {
+    if (!drill_.running()) return;
+    run_->end({}, [this] {
+        drill_.finish();
+        input_->clear();
+    });
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The key drill of an input scheme: a row of the scheme's symbols, each typed by its
+// keys, right and wrong marked under it, the hint of the symbol to type and the scheme's
+// key chart in view.
+#include "exercise/exercisecaptions.h"
+#include "exercise/exerciserun.h"
+#include "schemedrill/schemekeydrill.h"
+
+#include <QFrame>
+#include <memory>
+
+class ExerciseHost;
+class KeyLineEdit;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QTimer;
+class SchemeChartView;
+
+class SchemeKeyPanel : public QFrame {
+    Q_OBJECT
+public:
+    SchemeKeyPanel(ExerciseHost& host, QWidget* parent);
+    QTimer* timer() const { return timer_; }
+    const schemedrill::SchemeKeyDrill& drill() const { return drill_; }
+
+    // The drill of the kind's scheme (schemedrill::drillScheme).
+    void start(const ExerciseKind& kind);
+    void onTimer();
+    void exitDrill();
+
+private:
+    bool inputKeyPress(QKeyEvent* e, int ch);
+    void showDrill();
+    // For a screen reader: the symbol to type and its keys, after a mistake "错" first.
+    void saySymbol(bool wrong);
+
+    ExerciseHost& host_;
+    schemedrill::SchemeKeyDrill drill_;
+    QTimer* timer_ = nullptr;
+    std::unique_ptr<ExerciseRun> run_;
+    ExerciseCaptions captions_;
+    QLabel* row_ = nullptr;
+    QLabel* hint_ = nullptr;
+    KeyLineEdit* input_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    SchemeChartView* chart_ = nullptr;
+};

@@ -1,0 +1,114 @@
+// The key drill of each input scheme on a fake host: started from its kind, the keys the
+// hint names are right, other keys wrong, both marked; Escape ends it with a report; the
+// chart is named and every label on it readable.
+#include "schemedrill/schemechartview.h"
+#include "schemedrill/schemekeypanel.h"
+#include "support/fakehost.h"
+#include "widgets/keylineedit.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+struct Drill {
+    FakeHost t;
+    KeyLineEdit* input = nullptr;
+
+    explicit Drill(ExerciseId id) {
+        auto* panel = new SchemeKeyPanel(t, &t.desk);
+        panel->hide();
+        t.desk.show();
+        panel->start(exerciseKind(id));
+        input = t.find<KeyLineEdit>(QStringLiteral("jwput"));
+    }
+    QString hint() { return t.find<QLabel>(QStringLiteral("jwhint"))->text(); }
+    QString row() { return t.find<QLabel>(QStringLiteral("jwrow"))->text(); }
+    // The keys the hint names for the symbol to type: "zhuang：V L键 ..." -> "vl".
+    QString hintedKeys() {
+        const QString keys = hint().section(QStringLiteral("："), 1).section(QStringLiteral("键"), 0, 0);
+        return keys.toLower().remove(QLatin1Char(' '));
+    }
+    void type(const QString& keys) {
+        for (const QChar c : keys) QTest::keyClick(input, c.toLatin1());
+    }
+};
+
+}  // namespace
+
+class TestSchemeKeyPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void drill_data() {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("full pinyin") << int(ExerciseId::PinyinKeys) << QStringLiteral("全拼键位练习");
+        QTest::newRow("double pinyin, Xiaohe") << int(ExerciseId::XiaoheKeys) << QStringLiteral("双拼（小鹤）键位练习");
+        QTest::newRow("double pinyin, Ziranma") << int(ExerciseId::ZiranmaKeys) << QStringLiteral("双拼（自然码）键位练习");
+        QTest::newRow("Cangjie 5") << int(ExerciseId::CangjieKeys) << QStringLiteral("仓颉五代键位练习");
+        QTest::newRow("Quick 5") << int(ExerciseId::QuickKeys) << QStringLiteral("速成键位练习");
+        QTest::newRow("Zhuyin, keys beyond the letters") << int(ExerciseId::ZhuyinKeys) << QStringLiteral("注音键位练习");
+    }
+    void drill() {
+        QFETCH(int, exercise);
+        QFETCH(QString, title);
+        Drill d(static_cast<ExerciseId>(exercise));
+        FakeHost& t = d.t;
+        QVERIFY(t.find<SchemeKeyPanel>(QStringLiteral("jwform"))->isVisible());
+        QVERIFY(t.find<QTimer>(QStringLiteral("jwtimerctr"))->isActive());
+        QVERIFY(t.toolBarCollapsed);
+        QCOMPARE(t.find<QLabel>(QStringLiteral("jwzuang2a"))->text(), title);
+        QCOMPARE(t.desk.focusWidget(), d.input);
+
+        // Every label of the chart readable, and the chart named for a screen reader.
+        auto* chart = t.find<SchemeChartView>(QStringLiteral("schemeChart"));
+        QVERIFY(chart->everyLabelFits());
+        QVERIFY(chart->smallestLabelPixels() >= SchemeChartView::kMinPixels);
+        QVERIFY(!chart->accessibleName().isEmpty());
+        QVERIFY(chart->geometry().right() < chart->parentWidget()->width());
+
+        // The keys the hint names: right, a tick under the symbol.
+        const QString right = d.hintedKeys();
+        QVERIFY2(!right.isEmpty(), qPrintable(d.hint()));
+        d.type(right);
+        QCOMPARE(t.score().rightCount, 1);
+        QCOMPARE(t.score().wrongCount, 0);
+        QVERIFY(d.row().contains(QStringLiteral("✓")));
+
+        // Other keys as many: wrong, a cross, and the miss kept with what was typed.
+        // Backspace takes back a key not yet judged.
+        const QString expected = d.hintedKeys();
+        QString wrong = expected;
+        wrong[0] = expected[0] == QLatin1Char('q') ? QLatin1Char('w') : QLatin1Char('q');
+        if (expected.size() > 1) {
+            d.type(QStringLiteral("x"));
+            QTest::keyClick(d.input, Qt::Key_Backspace);
+        }
+        d.type(wrong);
+        QCOMPARE(t.score().rightCount, 1);
+        QCOMPARE(t.score().wrongCount, 1);
+        QVERIFY(d.row().contains(QStringLiteral("×")));
+        QCOMPARE(t.score().misses.entries().size(), size_t(1));
+        QCOMPARE(QString::fromStdString(t.score().misses.entries()[0].typed), wrong);
+
+        // Escape: the report with the two answers.
+        QTest::keyClick(d.input, Qt::Key_Escape);
+        QVERIFY(!t.find<SchemeKeyPanel>(QStringLiteral("jwform"))->isVisible());
+        QCOMPARE(t.modalCount, 1);
+        QVERIFY(!t.find<QTimer>(QStringLiteral("jwtimerctr"))->isActive());
+    }
+
+    // A row answered to its end gives a new row, and the arrow starts again.
+    void newRowAfterTheLast() {
+        Drill d(ExerciseId::CangjieKeys);
+        const QString first = d.row();
+        for (int i = 0; i < schemedrill::kRowItems; ++i) d.type(d.hintedKeys());
+        QCOMPARE(d.t.score().rightCount, schemedrill::kRowItems);
+        QVERIFY(!d.row().contains(QStringLiteral("✓")));
+        QVERIFY(d.row() != first);
+    }
+};
+
+QTEST_MAIN(TestSchemeKeyPanel)
+#include "test_schemekeypanel.moc"

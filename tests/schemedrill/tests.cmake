@@ -1,0 +1,2 @@
+jaxo_add_test(test_schemekeys SOURCES schemedrill/test_schemekeys.cpp LIBS jaxo_core)
+jaxo_add_test(test_schemekeypanel SOURCES schemedrill/test_schemekeypanel.cpp LIBS jaxo_gui)
