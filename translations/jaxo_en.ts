@@ -997,11 +997,11 @@
     </message>
     <message>
         <source>分</source>
-        <translation>min </translation>
+        <translation> min </translation>
     </message>
     <message>
         <source>秒！</source>
-        <translation>s</translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>成绩:</source>
@@ -1009,7 +1009,7 @@
     </message>
     <message>
         <source>个/分钟！</source>
-        <translation>per minute</translation>
+        <translation> per minute</translation>
     </message>
     <message>
         <source>评价:</source>

@@ -9,10 +9,15 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <utility>
+
 namespace language {
 
 namespace {
 QString inEffect = QString::fromLatin1(kSimplified);
+// Installed by install(); a later call replaces them (a translator removes itself when deleted).
+QTranslator* toolkitTexts = nullptr;
+QTranslator* ownTexts = nullptr;
 
 bool known(const QString& l) {
     return l == QLatin1String(kSimplified) || l == QLatin1String(kTraditional) || l == QLatin1String(kEnglish);
@@ -66,16 +71,18 @@ QString chosen() {
 
 void install(const QString& appDir) {
     inEffect = chosen();
+    delete std::exchange(toolkitTexts, nullptr);
+    delete std::exchange(ownTexts, nullptr);
     auto* app = QCoreApplication::instance();
     // The toolkit's own texts (context menus, message buttons) in the same language.
-    auto* toolkit = new QTranslator(app);
-    if (toolkit->load(QStringLiteral("qtbase_") + inEffect, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(toolkit);
+    toolkitTexts = new QTranslator(app);
+    if (toolkitTexts->load(QStringLiteral("qtbase_") + inEffect, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(toolkitTexts);
     // The source texts are Simplified Chinese: no file for them.
     if (inEffect == QLatin1String(kSimplified)) return;
-    auto* own = new QTranslator(app);
-    if (own->load(QStringLiteral("jaxo_") + inEffect, appDir + QStringLiteral("/translations")))
-        QCoreApplication::installTranslator(own);
+    ownTexts = new QTranslator(app);
+    if (ownTexts->load(QStringLiteral("jaxo_") + inEffect, appDir + QStringLiteral("/translations")))
+        QCoreApplication::installTranslator(ownTexts);
 }
 
 QString current() { return inEffect; }
