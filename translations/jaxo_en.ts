@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>AtomicWrite</name>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ChinesePanel</name>
     <message>
         <source>这样退出将没有成绩,您确定吗?</source>
