@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>下一页</source>
-        <translation>Next page</translation>
+        <translation>Next</translation>
     </message>
     <message>
         <source>选择下一页作为练习内容...</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>顺序测试</source>
-        <translation>Test from the start</translation>
+        <translation>In order</translation>
     </message>
     <message>
         <source>提示</source>
@@ -82,7 +82,7 @@
     <name>EnglishPanel</name>
     <message>
         <source>下一页</source>
-        <translation>Next page</translation>
+        <translation>Next</translation>
     </message>
     <message>
         <source>退出</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>轻轻松松背单词</source>
-        <translation>Vocabulary made easy</translation>
+        <translation>Vocabulary</translation>
     </message>
     <message>
         <source>测试</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>字根练习</source>
-        <translation>Radical drill</translation>
+        <translation>Radicals</translation>
     </message>
     <message>
         <source>单击进入五笔字根练习...</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>高频字练习</source>
-        <translation>Frequent characters</translation>
+        <translation>Frequent</translation>
     </message>
     <message>
         <source>高频字</source>
@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>二级简码练习</source>
-        <translation>Two-key short codes</translation>
+        <translation>2-key codes</translation>
     </message>
     <message>
         <source>二级简码</source>
-        <translation>2-key codes</translation>
+        <translation>2-key</translation>
     </message>
     <message>
         <source>单击此键进入二级简码练习状态...</source>
@@ -149,11 +149,11 @@
     </message>
     <message>
         <source>三级简码练习</source>
-        <translation>Three-key short codes</translation>
+        <translation>3-key codes</translation>
     </message>
     <message>
         <source>三级简码</source>
-        <translation>3-key codes</translation>
+        <translation>3-key</translation>
     </message>
     <message>
         <source>单击此键进入三级简码练习状态...</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>二字词组练习</source>
-        <translation>Two-character words</translation>
+        <translation>2-char words</translation>
     </message>
     <message>
         <source>二字词组</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>三字词组练习</source>
-        <translation>Three-character words</translation>
+        <translation>3-char words</translation>
     </message>
     <message>
         <source>三字词组</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>四字词组练习</source>
-        <translation>Four-character words</translation>
+        <translation>4-char words</translation>
     </message>
     <message>
         <source>四字词组</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>英文初级练习</source>
-        <translation>English beginner</translation>
+        <translation>Beginner</translation>
     </message>
     <message>
         <source>英文初级</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>英文中级练习</source>
-        <translation>English intermediate</translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>英文中级</source>
-        <translation>Intermediate</translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>单击进入英文中级指法练习...</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>英文高级练习</source>
-        <translation>English advanced</translation>
+        <translation>Advanced</translation>
     </message>
     <message>
         <source>英文高级</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>英文文章练习</source>
-        <translation>English articles</translation>
+        <translation>Articles</translation>
     </message>
     <message>
         <source>单击进入英文文章练习...</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>新版小学英语</source>
-        <translation>Primary school English</translation>
+        <translation>Primary</translation>
     </message>
     <message>
         <source>小学英语</source>
@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>新版初中英语</source>
-        <translation>Junior high English</translation>
+        <translation>Junior high</translation>
     </message>
     <message>
         <source>初中英语</source>
-        <translation>Junior high</translation>
+        <translation>Junior</translation>
     </message>
     <message>
         <source>单击进入初中英文单词练习...</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>新版高中英语</source>
-        <translation>Senior high English</translation>
+        <translation>Senior high</translation>
     </message>
     <message>
         <source>高中英语</source>
-        <translation>Senior high</translation>
+        <translation>Senior</translation>
     </message>
     <message>
         <source>单击进入高中英文单词练习...</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>大学英语1-4级</source>
-        <translation>College English bands 1-4</translation>
+        <translation>College 1-4</translation>
     </message>
     <message>
         <source>大学英语1-4级词汇</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>大学英语5-6级</source>
-        <translation>College English bands 5-6</translation>
+        <translation>College 5-6</translation>
     </message>
     <message>
         <source>大学英语5-6级词汇</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>GMAT词汇</source>
-        <translation>GMAT words</translation>
+        <translation>GMAT</translation>
     </message>
     <message>
         <source>单击进入GMAT单词练习...</source>
@@ -305,11 +305,11 @@
     </message>
     <message>
         <source>GRE英语词汇</source>
-        <translation>GRE words</translation>
+        <translation>GRE</translation>
     </message>
     <message>
         <source>GRE词汇</source>
-        <translation>GRE words</translation>
+        <translation>GRE</translation>
     </message>
     <message>
         <source>单击进入GRE单词练习...</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>托福600分单词</source>
-        <translation>TOEFL 600 words</translation>
+        <translation>TOEFL 600</translation>
     </message>
     <message>
         <source>托福600</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>薄弱字练习</source>
-        <translation>Weak characters</translation>
+        <translation>Weak chars</translation>
     </message>
     <message>
         <source>薄弱字根练习</source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>中文测试</source>
-        <translation>Chinese test</translation>
+        <translation>Chinese</translation>
     </message>
     <message>
         <source>单击进入中文测试选择菜单...</source>
@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>英文测试</source>
-        <translation>English test</translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>单击进入英文测试选择菜单...</source>
@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>入门</source>
-        <translation>Start here</translation>
+        <translation>Welcome</translation>
     </message>
     <message>
         <source>从哪里开始、手指怎样放、怎样打开输入法...</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>按F1</source>
-        <translation>Press F1</translation>
+        <translation>F1</translation>
     </message>
 </context>
 <context>
@@ -1253,7 +1253,7 @@ above. Choose what suits you.</translation>
     </message>
     <message>
         <source>学五笔：先在“中文练习”标签页上做“字根练习”，记熟每个键上的字根，再练“高频字”和“二级简码”。学英文指法：从“英文练习”标签页上的“英文初级”开始。想知道自己打得多快，就到“测 试”标签页。</source>
-        <translation>Learning Wubi: begin with the “Radical drill” on the “Chinese” tab until you know the radicals of every key, then practise “Frequent” and “2-key codes”. Learning English fingering: begin with “Beginner” on the “English” tab. To find out how fast you type, go to the “Tests” tab.</translation>
+        <translation>Learning Wubi: begin with the “Radicals” on the “Chinese” tab until you know the radicals of every key, then practise “Frequent” and “2-key”. Learning English fingering: begin with “Beginner” on the “English” tab. To find out how fast you type, go to the “Tests” tab.</translation>
     </message>
     <message>
         <source>手指放在基本键上</source>
@@ -1277,7 +1277,7 @@ above. Choose what suits you.</translation>
     </message>
     <message>
         <source>每次打过字的练习都记入“系 统”标签页上的“成绩记录”：历次成绩、速度和正确率的图表、最常打错的字和单词，还可以专门练它们。记录保存在您自己的文件夹里（~/.local/share/jaxo/history.sqlite）。这个窗口以后可以从“系 统”标签页上的“入门”再打开。</source>
-        <translation>Every exercise you type in is kept in “Results” on the “System” tab: past scores, charts of speed and accuracy, the characters and words you miss most, with practices made of them. The record is kept in your own folder (~/.local/share/jaxo/history.sqlite). You can open this window again later with “Start here” on the “System” tab.</translation>
+        <translation>Every exercise you type in is kept in “Results” on the “System” tab: past scores, charts of speed and accuracy, the characters and words you miss most, with practices made of them. The record is kept in your own folder (~/.local/share/jaxo/history.sqlite). You can open this window again later with “Welcome” on the “System” tab.</translation>
     </message>
     <message>
         <source>打开帮助(&amp;H)</source>

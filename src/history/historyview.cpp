@@ -1,3 +1,4 @@
+#include "exercise/exercisekinds.h"
 #include "history/historyview.h"
 
 #include "widgets/fonts.h"
@@ -224,7 +225,7 @@ private:
         switch (column) {
         case 0: return s.startedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
         case 1: return history::kindName(s.kind);
-        case 2: return s.title;
+        case 2: return kindText(s.title.toStdString());
         case 3: return QString::number(s.typed);
         case 4: return QString::number(s.right);
         case 5: return QString::number(s.wrong);

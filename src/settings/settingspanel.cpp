@@ -75,7 +75,9 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
             c.edit = new KeyLineEdit(onPage);
             c.edit->setObjectName(QString::fromLatin1(f.control));
             c.edit->setFont(fonts::song(12));
-            c.edit->setGeometry(f.place.x, f.place.y, f.place.width, 24);
+            // A longer caption (another interface language) pushes its edit to the right.
+            const int editX = std::max(f.place.x, l->geometry().right() + 6);
+            c.edit->setGeometry(editX, f.place.y, f.place.width, 24);
             c.edit->setLatinOnly(true);
             // Digits only, pasted text too; the editing keys work as in any field.
             c.edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.edit));
@@ -88,7 +90,7 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
             unit->setObjectName(QString::fromLatin1(f.control) + QStringLiteral("Unit"));
             unit->setFont(fonts::song(12));
             unit->adjustSize();
-            unit->move(f.place.x + f.place.width + 8, f.place.y + 3);
+            unit->move(editX + f.place.width + 8, f.place.y + 3);
         } else {
             c.box = new QCheckBox(caption, onPage);
             c.box->setObjectName(QString::fromLatin1(f.control));
