@@ -75,8 +75,9 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
             c.edit = new KeyLineEdit(onPage);
             c.edit->setObjectName(QString::fromLatin1(f.control));
             c.edit->setFont(fonts::song(12));
-            // A longer caption (another interface language) pushes its edit to the right.
-            const int editX = std::max(f.place.x, l->geometry().right() + 6);
+            // A longer caption (another interface language) pushes its edit to the right; the
+            // source captions just touch their edits and stay as they are.
+            const int editX = l->geometry().right() > f.place.x + 4 ? l->geometry().right() + 6 : f.place.x;
             c.edit->setGeometry(editX, f.place.y, f.place.width, 24);
             c.edit->setLatinOnly(true);
             // Digits only, pasted text too; the editing keys work as in any field.
