@@ -24,7 +24,7 @@ def characters(folders):
     found = {chr(c) for c in range(0x20, 0x7F)}
     for folder in folders:
         for path in sorted(pathlib.Path(folder).rglob("*")):
-            if path.suffix in (".cpp", ".h", ".html") and path.is_file():
+            if path.suffix in (".cpp", ".h", ".html", ".ts") and path.is_file():
                 found.update(WIDE.findall(path.read_text(encoding="utf-8", errors="ignore")))
     return "".join(sorted(found))
 

@@ -13,7 +13,7 @@
 
 AboutBox::AboutBox(MainWindow& form, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutform"));
-    setWindowTitle(QStringLiteral("关于..."));
+    setWindowTitle(tr("关于..."));
     setAccessibleName(a11y::spoken(windowTitle()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // No position of its own: it opens centred over the main window.
@@ -45,16 +45,16 @@ AboutBox::AboutBox(MainWindow& form, QWidget* parent) : QDialog(parent) {
         l->installEventFilter(this);  // a click on a text does nothing
         return l;
     };
-    label("a", QStringLiteral("Jaxo中英文打字练习软件"), {130, 10});
+    label("a", tr("Jaxo中英文打字练习软件"), {130, 10});
     label("b", QStringLiteral("Version 4.00"), {170, 40});
-    label("c", QStringLiteral("由Jaxo开发组编写"), {140, 70});
-    welcome_ = label("e", QStringLiteral("欢迎使用JAXO4.00中文打字练习软件"), {90, 120});
+    label("c", tr("由Jaxo开发组编写"), {140, 70});
+    welcome_ = label("e", tr("欢迎使用JAXO4.00中文打字练习软件"), {90, 120});
     welcome_->setCursor(Qt::PointingHandCursor);
     welcome_->setMouseTracking(true);
-    label("d", QStringLiteral("Jaxo开发组"), {260, 170});
+    label("d", tr("Jaxo开发组"), {260, 170});
 
     auto* ok = new QPushButton(icons::forControl(QStringLiteral("OKButton"), form.appDirectory()),
-                               QStringLiteral("确定"), this);
+                               tr("确定"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setFont(fonts::song(13));
     ok->setGeometry(155, 220, 100, 40);

@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/install.h"
 #include "history/schema.h"
+#include "settings/language.h"
 #include "sound/fluidoutput.h"
 #include "widgets/iconstyle.h"
 
@@ -13,9 +14,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
@@ -81,11 +80,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     JaxoApplication app(argc, argv);  // 1
-    // A Chinese program: the toolkit's own texts (context menus, message buttons) in
-    // Chinese too, and pop-up menus and message boxes in the Song face.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&toolkitTexts);
     // Pop-ups and message boxes have no fixed layout: a larger desktop font size is kept.
     const int desktopPoints = QApplication::font().pointSize();
     QApplication::setFont(fonts::song(std::max(10, desktopPoints)));
@@ -95,6 +89,8 @@ int main(int argc, char* argv[]) {
         // Installed, the data lives in its own folder; in the build tree beside the program.
         const QString programDir = QCoreApplication::applicationDirPath();
         const std::string appDir = datadir::locate(programDir, QString::fromLatin1(install::kDataFromProgram));
+        // The interface language's texts, the toolkit's too, before the first window.
+        language::install(QString::fromStdString(appDir));
         fonts::addCaptionFace(QString::fromStdString(appDir));
         auto splash = std::make_unique<Splash>(QString::fromStdString(appDir + "/splash.jpg"));  // 2
         splash->show();

@@ -21,6 +21,7 @@
 #include "radicals/radicaltable.h"
 #include "schemedrill/schemekeypanel.h"
 #include "report/reportdialog.h"
+#include "settings/language.h"
 #include "settings/settingsfile.h"
 #include "settings/settingspanel.h"
 #include "settings/shortcuts.h"
@@ -86,7 +87,7 @@ public:
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), random_(services_.randomSeed) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Jaxo4.00中文打字练习软件..."));
+    setWindowTitle(tr("Jaxo4.00中文打字练习软件..."));
     setAccessibleName(a11y::spoken(windowTitle()));
     // Minimise and maximise only: the program is left through "退出软件". No maximum
     // size: a Wayland compositor ends a client whose maximised window keeps a smaller one.
@@ -128,7 +129,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     background_ = new FilledPicture(QString::fromStdString(services_.appDir + "/back.jpg"), desk_);
     background_->setObjectName(QStringLiteral("backImage1"));
-    registerHint(background_, QStringLiteral("欢迎使用Jaxo4.00中英文打字练习软件..."));
+    registerHint(background_, tr("欢迎使用Jaxo4.00中英文打字练习软件..."));
 
     buildToolBar();
     buildStatusBar();
@@ -273,7 +274,7 @@ void MainWindow::buildToolBar() {
     toolBarTabs_->setFocusPolicy(Qt::NoFocus);
     // Left and Right move between the tabs.
     toolBarTabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
-    registerHint(toolBarTabs_->tabBar(), QStringLiteral("主菜单..."));
+    registerHint(toolBarTabs_->tabBar(), tr("主菜单..."));
 
     auto* barStyle = new BarStyle;
     barStyle->setParent(this);
@@ -313,19 +314,19 @@ void MainWindow::buildToolBar() {
         QStringList separators;  // object names of the lines between the items
     };
     const DropDown dropDowns[] = {
-        {"czPopupMenu", "m1e", QStringLiteral("词组练习"), QStringLiteral("单击此键进入词组练习状态..."),
+        {"czPopupMenu", "m1e", tr("词组练习"), tr("单击此键进入词组练习状态..."),
          {QStringLiteral("N8"), QStringLiteral("N10")}},
-        {"csPopupMenu2", "m3a", QStringLiteral("中文测试"), QStringLiteral("单击进入中文测试选择菜单..."),
+        {"csPopupMenu2", "m3a", tr("中文测试"), tr("单击进入中文测试选择菜单..."),
          {QStringLiteral("MenuItem5")}},
-        {"csPopupMenu1", "m3b", QStringLiteral("英文测试"), QStringLiteral("单击进入英文测试选择菜单..."),
+        {"csPopupMenu1", "m3b", tr("英文测试"), tr("单击进入英文测试选择菜单..."),
          {QStringLiteral("MenuItem2")}},
         {"jwPopupMenu", "m1g", tr("键位练习"), tr("单击进入全拼、双拼、仓颉、速成、注音的键位练习..."), {}},
-        {"bdcmune", "m4c", QStringLiteral("大学英语"), QStringLiteral("单击进入大学英文单词选择菜单..."), {}},
+        {"bdcmune", "m4c", tr("大学英语"), tr("单击进入大学英文单词选择菜单..."), {}},
     };
-    const std::pair<const char*, QString> pages[] = {{"cool1", QStringLiteral("中文练习")},
-                                                     {"cool2", QStringLiteral("英文练习")},
-                                                     {"cool4", QStringLiteral(" 测   试 ")},
-                                                     {"cool5", QStringLiteral(" 背 单 词 ")}};
+    const std::pair<const char*, QString> pages[] = {{"cool1", tr("中文练习")},
+                                                     {"cool2", tr("英文练习")},
+                                                     {"cool4", tr(" 测   试 ")},
+                                                     {"cool5", tr(" 背 单 词 ")}};
     QHash<QString, QToolBar*> bars;
     for (const auto& [name, caption] : pages) bars.insert(QString::fromLatin1(name), page(name, caption));
     QHash<QString, QMenu*> menus;
@@ -336,7 +337,7 @@ void MainWindow::buildToolBar() {
         QToolBar* bar = bars.value(text(k.page));
         const int width = k.page == "cool5" ? 69 : 67;
         if (k.menu.empty()) {
-            connect(addButton(bar, text(k.control), text(k.caption), text(k.hint), width), &QToolButton::clicked, this, start);
+            connect(addButton(bar, text(k.control), kindText(k.caption), kindText(k.hint), width), &QToolButton::clicked, this, start);
             continue;
         }
         const DropDown* d = std::find_if(std::begin(dropDowns), std::end(dropDowns),
@@ -349,23 +350,23 @@ void MainWindow::buildToolBar() {
             QAction* line = m->addSeparator();
             if (n < d->separators.size()) line->setObjectName(d->separators[n]);
         }
-        connect(addMenuItem(m, text(k.control), text(k.caption)), &QAction::triggered, this, start);
+        connect(addMenuItem(m, text(k.control), kindText(k.caption)), &QAction::triggered, this, start);
     }
 
-    QToolBar* cool6 = page("cool6", QStringLiteral(" 系  统 "));
-    connectClick(addButton(cool6, "m5a", QStringLiteral("帮助"), QStringLiteral("进入帮助系统..."), 67), &MainWindow::openHelp);
-    QToolButton* welcomeButton = addButton(cool6, "welcomeButton", QStringLiteral("入门"),
-                                           QStringLiteral("从哪里开始、手指怎样放、怎样打开输入法..."), 67);
-    welcomeButton->setAccessibleName(QStringLiteral("入门"));
+    QToolBar* cool6 = page("cool6", tr(" 系  统 "));
+    connectClick(addButton(cool6, "m5a", tr("帮助"), tr("进入帮助系统..."), 67), &MainWindow::openHelp);
+    QToolButton* welcomeButton = addButton(cool6, "welcomeButton", tr("入门"),
+                                           tr("从哪里开始、手指怎样放、怎样打开输入法..."), 67);
+    welcomeButton->setAccessibleName(tr("入门"));
     connectClick(welcomeButton, &MainWindow::openWelcome);
-    connectClick(addButton(cool6, "m5b", QStringLiteral("关于"), QStringLiteral("关于本软件的一点说明..."), 67), &MainWindow::openAbout);
-    connectClick(addButton(cool6, "m5c", QStringLiteral("最小化"), QStringLiteral("最小化系统..."), 67), &MainWindow::minimiseWindow);
-    connectClick(addButton(cool6, "m5d", QStringLiteral("设置"), QStringLiteral("单击此键可进行系统设置..."), 67), &MainWindow::openSettings);
-    QToolButton* history = addButton(cool6, "historyButton", QStringLiteral("成绩记录"),
-                                     QStringLiteral("查看历次练习的成绩、图表和薄弱环节..."), 67);
-    history->setAccessibleName(QStringLiteral("成绩记录"));
+    connectClick(addButton(cool6, "m5b", tr("关于"), tr("关于本软件的一点说明..."), 67), &MainWindow::openAbout);
+    connectClick(addButton(cool6, "m5c", tr("最小化"), tr("最小化系统..."), 67), &MainWindow::minimiseWindow);
+    connectClick(addButton(cool6, "m5d", tr("设置"), tr("单击此键可进行系统设置..."), 67), &MainWindow::openSettings);
+    QToolButton* history = addButton(cool6, "historyButton", tr("成绩记录"),
+                                     tr("查看历次练习的成绩、图表和薄弱环节..."), 67);
+    history->setAccessibleName(tr("成绩记录"));
     connectClick(history, &MainWindow::showHistory);
-    connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &MainWindow::quitProgram);
+    connectClick(addButton(cool6, "m5e", tr("退出软件"), tr("退出系统..."), 67), &MainWindow::quitProgram);
 
     toolBarTabs_->setCurrentIndex(0);
 }
@@ -377,8 +378,8 @@ void MainWindow::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     a11y::placeLiveRegion(bar);
     const int widths[5] = {60, 480, 100, 47, 50};
-    const QString texts[5] = {QStringLiteral("系统提示:"), QString(), QStringLiteral("Jaxo开发组"),
-                              QStringLiteral("帮助:"), QStringLiteral("按F1")};
+    const QString texts[5] = {tr("系统提示:"), QString(), tr("Jaxo开发组"),
+                              tr("帮助:"), tr("按F1")};
     for (int i = 0; i < 5; ++i) {
         auto* l = new QLabel(texts[i], bar);
         l->setFont(fonts::song(9));
@@ -546,7 +547,7 @@ void MainWindow::startExercise(ExerciseId id) {
 
 // The system commands.
 void MainWindow::openHelp() {
-    services_.shell->openDocument(QString::fromStdString(services_.appDir + "/help/index.html"));
+    services_.shell->openDocument(language::helpPage(QString::fromStdString(services_.appDir), QStringLiteral("index.html")));
 }
 
 void MainWindow::openWelcome() {

@@ -1,5 +1,6 @@
 #include "app/services.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -103,7 +104,7 @@ private:
 std::unique_ptr<QMessageBox> errorBox(const QString& text, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Jaxo4.00"), text, QMessageBox::Ok,
                                              parent);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("Messages", "确定"));
     // The box's own label wraps only at word boundaries: it takes the text's place in
     // the layout, and keeps the text for copying with Ctrl+C.
     auto* own = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -134,8 +135,8 @@ void BoxMessages::showError(const QString& text) {
 bool BoxMessages::askYesNo(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No);
     // The buttons as a Chinese desktop names them.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Messages", "是(&Y)"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Messages", "否(&N)"));
     // Enter pressed by habit keeps what is going on.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

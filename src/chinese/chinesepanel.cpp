@@ -34,7 +34,7 @@ constexpr int kInputTops[chinese::kLineCount] = {100, 150, 200, 250, 300};
 QString uni(const ByteText& t) { return bytes::toUnicode(t); }
 
 const QString& question() {
-    static const QString q = QStringLiteral("这样退出将没有成绩,您确定吗?");
+    static const QString q = QCoreApplication::translate("ChinesePanel", "这样退出将没有成绩,您确定吗?");
     return q;
 }
 }  // namespace
@@ -94,12 +94,12 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
         host_.registerHint(b, hint);
         return b;
     };
-    nextPageButton_ = button("chinanextpage", QStringLiteral("下一页"), QRect(370, 340, 100, 40),
-                            QStringLiteral("选择下一页作为练习内容..."));
-    exitButton_ = button("chinaexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
-                        QStringLiteral("退出练习并查看成绩..."));
-    forcedExitButton_ = button("exitexit", QStringLiteral("退出"), QRect(480, 340, 90, 40),
-                       QStringLiteral("强行退出测试状态..."));
+    nextPageButton_ = button("chinanextpage", tr("下一页"), QRect(370, 340, 100, 40),
+                            tr("选择下一页作为练习内容..."));
+    exitButton_ = button("chinaexit", tr("退出"), QRect(480, 340, 90, 40),
+                        tr("退出练习并查看成绩..."));
+    forcedExitButton_ = button("exitexit", tr("退出"), QRect(480, 340, 90, 40),
+                       tr("强行退出测试状态..."));
     // Keys for the flat buttons, which stay out of the focus chain.
     nextPageButton_->setShortcut(QKeySequence(Qt::Key_PageDown));
     exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
@@ -144,11 +144,11 @@ void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
     page_.lessonPos = (test && !kind.randomStart) || generated ? 0 : chinese::randomStart(page_.lessonSize, host_.random());
     chinese::fillPage(page_, host_.lessonStore().text());
     if (test) chinese::showTestButtons(flags_);
-    captions_.mode.setText(uni(s.modeTitle));
+    captions_.mode.setText(shownTitle(s.modeTitle));
     if (test)
-        captions_.lesson.setText(kind.randomStart ? QStringLiteral("随机测试") : QStringLiteral("顺序测试"));
+        captions_.lesson.setText(kind.randomStart ? tr("随机测试") : tr("顺序测试"));
     else
-        captions_.lesson.setText(uni(s.lessonTitle));
+        captions_.lesson.setText(shownTitle(s.lessonTitle));
     // A test shows no hints: its bar stays hidden until it ends.
     if (!test) chinese::showCodeHints(books(), page_.text[0], 1, hints_);
     showPage();
@@ -210,7 +210,7 @@ void ChinesePanel::forceExit() {
     if (asking_) return;
     asking_ = true;
     limitWhileAsking_ = false;
-    const bool yes = host_.messages().askYesNo(QStringLiteral("提示"), question());
+    const bool yes = host_.messages().askYesNo(tr("提示"), question());
     asking_ = false;
     if (limitWhileAsking_) {
         // The limit came first and closed the question: the test ends with its report.

@@ -6,6 +6,7 @@
 #include "exercise/exercisecaptions.h"
 #include "exercise/exerciserun.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <array>
 #include <functional>
@@ -14,7 +15,7 @@
 namespace chinese {
 // The status-bar hint when Latin letters reach a Chinese line as plain key presses.
 inline const QString kInputMethodOffHint =
-    QStringLiteral("输入法未打开：fcitx5 按 Ctrl+空格，IBus 按 Super+空格（详见帮助 F1）...");
+    QCoreApplication::translate("ChinesePanel", "输入法未打开：fcitx5 按 Ctrl+空格，IBus 按 Super+空格（详见帮助 F1）...");
 }  // namespace chinese
 
 class ExerciseHost;

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,7 +45,7 @@ bool makeFolder(const QString& folder, QString* error) {
     if (parent != clean && !makeFolder(parent, error)) return false;
     if (::mkdir(QFile::encodeName(clean).constData(), 0700) == 0 || (errno == EEXIST && QFileInfo(clean).isDir()))
         return true;
-    if (error) *error = QStringLiteral("%1：%2").arg(clean, QString::fromLocal8Bit(strerror(errno)));
+    if (error) *error = QCoreApplication::translate("AtomicWrite", "%1：%2").arg(clean, QString::fromLocal8Bit(strerror(errno)));
     return false;
 }
 

@@ -83,15 +83,15 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    nextButton_ = button("englishnext", QStringLiteral("下一页"), QRect(380, 183, 100, 40));
-    exitButton_ = button("englishexit", QStringLiteral("退出"), QRect(485, 183, 90, 40));
+    nextButton_ = button("englishnext", tr("下一页"), QRect(380, 183, 100, 40));
+    exitButton_ = button("englishexit", tr("退出"), QRect(485, 183, 90, 40));
     // Keys for the flat buttons, which stay out of the focus chain.
     nextButton_->setShortcut(QKeySequence(Qt::Key_PageDown));
     exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(nextButton_, &QToolButton::clicked, this, &EnglishPanel::nextPage);
     connect(exitButton_, &QToolButton::clicked, this, &EnglishPanel::exitPractice);
-    host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
-    host_.registerHint(nextButton_, QStringLiteral("选择下一页作为练习内容..."));
+    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
+    host_.registerHint(nextButton_, tr("选择下一页作为练习内容..."));
 
     captions_ = ExerciseCaptions(this, {"englishtime1", "englishtime2", QPoint(270, 10)},
                                  {"englishzz1", "englishzz1a", QPoint(50, 185)}, {"englishzz2", "englishzz2a", QPoint(120, 195)});

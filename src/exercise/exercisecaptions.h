@@ -2,6 +2,7 @@
 // The clock, mode and lesson captions of an exercise panel, engraved: the clock in Song,
 // the titles in Kai, each pair at the panel's own place under its own names.
 #include "common/bytetext.h"
+#include "exercise/exercisekinds.h"
 #include "exercise/exercisescore.h"
 #include "widgets/fonts.h"
 #include "widgets/labelpair.h"
@@ -22,8 +23,8 @@ struct ExerciseCaptions {
         clock.setText(QStringLiteral("0:00:01"));
     }
     void showTitles(const ExerciseScore& s) {
-        mode.setText(bytes::toUnicode(s.modeTitle));
-        lesson.setText(bytes::toUnicode(s.lessonTitle));
+        mode.setText(shownTitle(s.modeTitle));
+        lesson.setText(shownTitle(s.lessonTitle));
     }
 
     LabelPair clock, mode, lesson;

@@ -2,6 +2,10 @@
 // Every exercise the learner can start, with what tells them apart: the panel that
 // runs it, its music switch, whether it is a test, its titles, its text file, the
 // history kind it is recorded under and the tool-bar control that starts it.
+#include "common/bytetext.h"
+
+#include <QtGlobal>
+
 #include <span>
 #include <string_view>
 
@@ -81,3 +85,8 @@ const ExerciseKind& exerciseKind(ExerciseId id);
 // Whether the kind's music switch is on: the one place the switches are read for an
 // exercise.
 bool musicSwitchOn(const Settings& s, MusicSwitch which);
+
+// A title, caption or hint of the table in the learner's language; any other text (a
+// lesson's own title) as it stands. Sessions keep the source text: it is what is recorded.
+QString kindText(std::string_view source);
+QString shownTitle(const ByteText& title);

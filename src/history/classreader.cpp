@@ -1,5 +1,6 @@
 #include "history/classreader.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QThread>
 
@@ -30,9 +31,9 @@ public:
             return h.server ? QString() : why.trimmed();
         });
         if (!opened)
-            note_ = QStringLiteral("成绩记录服务器 %1 正在连接，还没有回应").arg(shown_);
+            note_ = QCoreApplication::translate("history", "成绩记录服务器 %1 正在连接，还没有回应").arg(shown_);
         else if (!opened->isEmpty())
-            note_ = QStringLiteral("无法连接成绩记录服务器 %1（%2）").arg(shown_, *opened);
+            note_ = QCoreApplication::translate("history", "无法连接成绩记录服务器 %1（%2）").arg(shown_, *opened);
         else
             up_ = true;
     }
@@ -55,12 +56,12 @@ public:
         if (serving()) {
             if (const auto p = ask<QString>([](Host& h) { return h.server->problem(); })) return *p;
         }
-        QStringList parts{QStringLiteral("%1；这里先显示本机文件里的记录，学员 %2").arg(note_, learnerName())};
+        QStringList parts{QCoreApplication::translate("history", "%1；这里先显示本机文件里的记录，学员 %2").arg(note_, learnerName())};
         if (const QString p = local_->problem(); !p.isEmpty()) parts << p;
         return parts.join(QLatin1Char('\n'));
     }
     bool record(Session&, QString* message) override {
-        if (message) *message = QStringLiteral("成绩记录窗口只读取，不写入");
+        if (message) *message = QCoreApplication::translate("history", "成绩记录窗口只读取，不写入");
         return false;
     }
     QList<Session> sessions(const QString& kind, bool wholeClass, int limit) const override {
@@ -113,7 +114,7 @@ private:
         QMetaObject::invokeMethod(
             &host_->object, [h = host_, f, promise] { promise->set_value(f(*h)); }, Qt::QueuedConnection);
         if (answer.wait_for(std::chrono::milliseconds(patience_)) == std::future_status::ready) return answer.get();
-        note_ = QStringLiteral("成绩记录服务器 %1 在%2毫秒内没有回应").arg(shown_).arg(patience_);
+        note_ = QCoreApplication::translate("history", "成绩记录服务器 %1 在%2毫秒内没有回应").arg(shown_).arg(patience_);
         return std::nullopt;
     }
 

@@ -4,6 +4,7 @@
 #include "history/kinds.h"
 #include "history/schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,13 +101,13 @@ public:
     bool record(Session& s, QString* message) override {
         if (s.learner.isEmpty()) s.learner = learner_;
         if (!writable_) {
-            if (message) *message = QStringLiteral("成绩没有记入 %1：%2").arg(location_, openProblem_);
+            if (message) *message = QCoreApplication::translate("history", "成绩没有记入 %1：%2").arg(location_, openProblem_);
             return false;
         }
         QSqlQuery q(db_);
         auto fail = [&](const QSqlQuery& failed) {
             if (message)
-                *message = QStringLiteral("成绩没有记入 %1：%2").arg(location_, failed.lastError().text());
+                *message = QCoreApplication::translate("history", "成绩没有记入 %1：%2").arg(location_, failed.lastError().text());
             QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
             return false;
         };
@@ -352,7 +353,7 @@ private:
             for (const QVariant& v : binds) q.addBindValue(v);
             ok = q.exec();
         }
-        if (!ok) readError_ = QStringLiteral("读取 %1 时出错：%2").arg(location_, q.lastError().text().trimmed());
+        if (!ok) readError_ = QCoreApplication::translate("history", "读取 %1 时出错：%2").arg(location_, q.lastError().text().trimmed());
         return ok;
     }
 
@@ -430,7 +431,7 @@ bool openSqlite(SqlStore& store, const QString& path, Mode mode, QString* error,
     if (found.state == schema::Found::NotOurs) return fail(found.why, Fault::Refused);
     store.setColumns(found);
     if (found.state == schema::Found::ReadOnly || found.state == schema::Found::Broken) {
-        store.setReadOnly(QStringLiteral("成绩记录文件 %1：%2").arg(path, found.why));
+        store.setReadOnly(QCoreApplication::translate("history", "成绩记录文件 %1：%2").arg(path, found.why));
         return true;
     }
     if (mode != Mode::ReadWrite) return true;
@@ -532,7 +533,7 @@ QString Store::shownAddress(const QString& url) {
     if (!a.ok) {
         // Not an address this program understands: only what precedes any user part.
         const qsizetype colon = url.indexOf(QLatin1String("://"));
-        return colon < 0 ? QStringLiteral("(无法识别的地址)") : url.left(colon + 3) + QStringLiteral("…");
+        return colon < 0 ? QCoreApplication::translate("history", "(无法识别的地址)") : url.left(colon + 3) + QStringLiteral("…");
     }
     QString shown = url.left(url.indexOf(QLatin1String("://")) + 3);
     QString rest = url.mid(shown.size());
@@ -573,15 +574,15 @@ std::unique_ptr<Store> Store::openFile(const QString& path, QStringList* message
                 const QString from = path + QLatin1String(side);
                 if (QFileInfo::exists(from) && !QFile::rename(from, aside + QLatin1String(side))) QFile::remove(from);
             }
-            say(QStringLiteral("成绩记录文件 %1 已损坏（%2），已原样改名为 %3，另建了一个新的记录文件").arg(path, a.error, aside));
+            say(QCoreApplication::translate("history", "成绩记录文件 %1 已损坏（%2），已原样改名为 %3，另建了一个新的记录文件").arg(path, a.error, aside));
             a = trySqlite(path);
             if (a.store) return std::move(a.store);
         }
     }
     if (a.fault == Fault::Refused)
-        problem = QStringLiteral("%1 不是本程序的成绩记录文件：%2。本程序不改动它").arg(path, a.error);
+        problem = QCoreApplication::translate("history", "%1 不是本程序的成绩记录文件：%2。本程序不改动它").arg(path, a.error);
     else
-        problem = QStringLiteral("成绩记录文件 %1 现在无法写入：%2。文件原样保留").arg(path, a.error);
+        problem = QCoreApplication::translate("history", "成绩记录文件 %1 现在无法写入：%2。文件原样保留").arg(path, a.error);
     say(problem);
     // Whatever the file still holds stays readable; never a file that is not ours.
     if (a.fault != Fault::Refused && QFileInfo(path).isFile()) {
@@ -594,7 +595,7 @@ std::unique_ptr<Store> Store::openFile(const QString& path, QStringList* message
     }
     Attempt m = trySqlite(QStringLiteral(":memory:"));
     if (!m.store) {
-        say(QStringLiteral("成绩记录无法保存：%1").arg(m.error));
+        say(QCoreApplication::translate("history", "成绩记录无法保存：%1").arg(m.error));
         return nullptr;
     }
     m.store->setInMemory(problem);
@@ -607,12 +608,12 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
         return nullptr;
     };
     const ServerAddress address = parseServer(url);
-    if (!address.ok) return fail(QStringLiteral("不是 postgresql:// 地址"));
+    if (!address.ok) return fail(QCoreApplication::translate("history", "不是 postgresql:// 地址"));
     const QString name = connectionName();
     auto store = std::make_unique<SqlStore>(name, Engine::Postgres, shownAddress(url));
     store->setDb(QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name));
     QSqlDatabase& db = store->db();
-    if (!db.isValid()) return fail(QStringLiteral("没有 PostgreSQL 驱动（QPSQL）"));
+    if (!db.isValid()) return fail(QCoreApplication::translate("history", "没有 PostgreSQL 驱动（QPSQL）"));
     // A socket folder in ?host= wins: libpq takes a host that starts with "/" as one.
     if (!address.host.isEmpty()) db.setHostName(address.host);
     if (address.port > 0) db.setPort(address.port);
@@ -643,7 +644,7 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
     if (found.state == schema::Found::NotOurs) return fail(found.why);
     store->setColumns(found);
     if (found.state == schema::Found::ReadOnly || found.state == schema::Found::Broken) {
-        store->setReadOnly(QStringLiteral("成绩记录服务器 %1：%2").arg(store->location(), found.why));
+        store->setReadOnly(QCoreApplication::translate("history", "成绩记录服务器 %1：%2").arg(store->location(), found.why));
         return store;
     }
     if (!schema::migrate(store->db(), Engine::Postgres, schema::kCurrent, &why)) return fail(why);
@@ -660,7 +661,7 @@ std::unique_ptr<Store> Store::open(QStringList* messages) {
             return server;
         }
         if (messages)
-            messages->append(QStringLiteral("无法连接成绩记录服务器 %1（%2），成绩改记在本机文件 %3")
+            messages->append(QCoreApplication::translate("history", "无法连接成绩记录服务器 %1（%2），成绩改记在本机文件 %3")
                                  .arg(shownAddress(url), why.trimmed(), localFile()));
     }
     return openFile(localFile(), messages);

@@ -1,3 +1,4 @@
+#include "exercise/exercisekinds.h"
 #include "history/historyview.h"
 
 #include "widgets/fonts.h"
@@ -121,16 +122,16 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
     }
     // Short labels, so four of them fit under a chart half the window wide.
     if (last - first <= 2 * day)
-        x->setFormat(QStringLiteral("d日 hh:mm"));
+        x->setFormat(QCoreApplication::translate("HistoryView", "d日 hh:mm"));
     else if (last - first <= 300 * day)
-        x->setFormat(QStringLiteral("M月d日"));
+        x->setFormat(QCoreApplication::translate("HistoryView", "M月d日"));
     else
-        x->setFormat(QStringLiteral("yyyy年M月"));
+        x->setFormat(QCoreApplication::translate("HistoryView", "yyyy年M月"));
     x->setTickCount(4);
     x->setLabelsFont(fonts::song(9));
     x->setTitleFont(fonts::song(9));
     x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
-    x->setTitleText(QStringLiteral("日期"));
+    x->setTitleText(QCoreApplication::translate("HistoryView", "日期"));
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
 
@@ -151,7 +152,7 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
 
 // What a screen reader says of a chart: how many sessions, when, lowest, highest, latest.
 QString summary(const QString& what, const QString& unit, const QList<Point>& points, bool perDay) {
-    if (points.isEmpty()) return QStringLiteral("%1：没有数据。").arg(what);
+    if (points.isEmpty()) return QCoreApplication::translate("HistoryView", "%1：没有数据。").arg(what);
     double lo = points.front().value, hi = lo;
     int sessions = 0;
     for (const Point& p : points) {
@@ -160,15 +161,15 @@ QString summary(const QString& what, const QString& unit, const QList<Point>& po
         sessions += p.sessions;
     }
     const auto day = [](qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("yyyy-MM-dd")); };
-    return QStringLiteral("%1：%2次练习%3，从%4到%5；最低%6%7，最高%8%7，%9%10%7。")
+    return QCoreApplication::translate("HistoryView", "%1：%2次练习%3，从%4到%5；最低%6%7，最高%8%7，%9%10%7。")
         .arg(what)
         .arg(sessions)
-        .arg(perDay ? QStringLiteral("（按天平均，共%1天）").arg(points.size()) : QString())
+        .arg(perDay ? QCoreApplication::translate("HistoryView", "（按天平均，共%1天）").arg(points.size()) : QString())
         .arg(day(points.front().ms), day(points.back().ms))
         .arg(lo, 0, 'f', 0)
         .arg(unit)
         .arg(hi, 0, 'f', 0)
-        .arg(perDay ? QStringLiteral("最近一天") : QStringLiteral("最近一次"))
+        .arg(perDay ? QCoreApplication::translate("HistoryView", "最近一天") : QCoreApplication::translate("HistoryView", "最近一次"))
         .arg(points.back().value, 0, 'f', 0);
 }
 
@@ -213,10 +214,10 @@ private:
     static constexpr int kPage = 200, kPagesKept = 8;
 
     static const QStringList& headers() {
-        static const QStringList h{QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("课程"),
-                                   QStringLiteral("字数"), QStringLiteral("正确"), QStringLiteral("错误"),
-                                   QStringLiteral("用时"), QStringLiteral("速度(字/分)"), QStringLiteral("正确率"),
-                                   QStringLiteral("评价"), QStringLiteral("学员")};
+        static const QStringList h{QCoreApplication::translate("HistoryView", "时间"), QCoreApplication::translate("HistoryView", "类别"), QCoreApplication::translate("HistoryView", "课程"),
+                                   QCoreApplication::translate("HistoryView", "字数"), QCoreApplication::translate("HistoryView", "正确"), QCoreApplication::translate("HistoryView", "错误"),
+                                   QCoreApplication::translate("HistoryView", "用时"), QCoreApplication::translate("HistoryView", "速度(字/分)"), QCoreApplication::translate("HistoryView", "正确率"),
+                                   QCoreApplication::translate("HistoryView", "评价"), QCoreApplication::translate("HistoryView", "学员")};
         return h;
     }
 
@@ -224,7 +225,7 @@ private:
         switch (column) {
         case 0: return s.startedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
         case 1: return history::kindName(s.kind);
-        case 2: return s.title;
+        case 2: return kindText(s.title.toStdString());
         case 3: return QString::number(s.typed);
         case 4: return QString::number(s.right);
         case 5: return QString::number(s.wrong);
@@ -268,14 +269,14 @@ private:
 
 
 QString HistoryView::emptySentence() {
-    return QStringLiteral("还没有成绩记录：做完一次练习、看过成绩单后，您的每一次进步都会记在这里。");
+    return tr("还没有成绩记录：做完一次练习、看过成绩单后，您的每一次进步都会记在这里。");
 }
 
 HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const radicals::Table& table,
                          Messages& messages, QWidget* parent)
     : QDialog(parent), store_(store), book1_(book1), table_(table), messages_(messages) {
     setObjectName(QStringLiteral("historyView"));
-    setWindowTitle(QStringLiteral("成绩记录"));
+    setWindowTitle(tr("成绩记录"));
     setFont(fonts::song(10));
     resize(760, 520);
 
@@ -284,23 +285,23 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     };
 
     auto* top = new QHBoxLayout;
-    auto* kindLabel = new QLabel(QStringLiteral("练习类别(&K):"), this);
+    auto* kindLabel = new QLabel(tr("练习类别(&K):"), this);
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("historyKind"));
-    kind_->setAccessibleName(QStringLiteral("练习类别"));
-    kind_->addItem(QStringLiteral("全部"), QString());
+    kind_->setAccessibleName(tr("练习类别"));
+    kind_->addItem(tr("全部"), QString());
     for (const history::KindName& k : history::kindNames()) kind_->addItem(k.name, k.kind);
     kindLabel->setBuddy(kind_);
-    wholeClass_ = new QCheckBox(QStringLiteral("显示全班(&C)"), this);
+    wholeClass_ = new QCheckBox(tr("显示全班(&C)"), this);
     wholeClass_->setObjectName(QStringLiteral("historyWholeClass"));
-    wholeClass_->setAccessibleName(QStringLiteral("显示全班的成绩"));
+    wholeClass_->setAccessibleName(tr("显示全班的成绩"));
     wholeClass_->setVisible(store_ && store_->isClassServer());
-    exportSessions_ = new QPushButton(QStringLiteral("导出记录(&E)..."), this);
+    exportSessions_ = new QPushButton(tr("导出记录(&E)..."), this);
     exportSessions_->setObjectName(QStringLiteral("historyExport"));
-    exportSessions_->setAccessibleName(QStringLiteral("把成绩记录导出为CSV文件"));
-    exportMisses_ = new QPushButton(QStringLiteral("导出错误明细(&M)..."), this);
+    exportSessions_->setAccessibleName(tr("把成绩记录导出为CSV文件"));
+    exportMisses_ = new QPushButton(tr("导出错误明细(&M)..."), this);
     exportMisses_->setObjectName(QStringLiteral("historyExportMisses"));
-    exportMisses_->setAccessibleName(QStringLiteral("把每次练习的错误明细导出为CSV文件"));
+    exportMisses_->setAccessibleName(tr("把每次练习的错误明细导出为CSV文件"));
     top->addWidget(kindLabel);
     top->addWidget(kind_);
     top->addWidget(wholeClass_);
@@ -309,7 +310,7 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     top->addWidget(exportMisses_);
 
     body_ = new QStackedWidget(this);
-    empty_ = new QLabel(store_ ? emptySentence() : QStringLiteral("成绩记录现在无法打开，练习不受影响。"), body_);
+    empty_ = new QLabel(store_ ? emptySentence() : tr("成绩记录现在无法打开，练习不受影响。"), body_);
     empty_->setObjectName(QStringLiteral("historyEmpty"));
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setWordWrap(true);
@@ -321,15 +322,15 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
 
     tabs_ = new QTabWidget(body_);
     tabs_->setObjectName(QStringLiteral("historyTabs"));
-    tabs_->setAccessibleName(QStringLiteral("成绩记录的内容"));
-    tabs_->tabBar()->setAccessibleName(QStringLiteral("记录、图表与薄弱环节"));
+    tabs_->setAccessibleName(tr("成绩记录的内容"));
+    tabs_->tabBar()->setAccessibleName(tr("记录、图表与薄弱环节"));
     body_->addWidget(tabs_);
 
-    sessionsTable_ = makeTable<QTableView>(tabs_, "historyTable", QStringLiteral("成绩记录表，最新的在最上面"));
+    sessionsTable_ = makeTable<QTableView>(tabs_, "historyTable", tr("成绩记录表，最新的在最上面"));
     sessions_ = new HistorySessions(sessionsTable_);
     sessionsTable_->setModel(sessions_);
     sessionsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tabs_->addTab(sessionsTable_, QStringLiteral("记录(&R)"));
+    tabs_->addTab(sessionsTable_, tr("记录(&R)"));
 
     auto* charts = new QWidget(tabs_);
     charts->setObjectName(QStringLiteral("historyCharts"));
@@ -357,19 +358,19 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
         pairLayout->addWidget(v);
         return v;
     };
-    speed_ = chartView("speedChart", QStringLiteral("速度图表"));
-    accuracy_ = chartView("accuracyChart", QStringLiteral("正确率图表"));
+    speed_ = chartView("speedChart", tr("速度图表"));
+    accuracy_ = chartView("accuracyChart", tr("正确率图表"));
     chartStack_->addWidget(pair);
     chartsLayout->addWidget(chartStack_);
-    tabs_->addTab(charts, QStringLiteral("图表(&G)"));
+    tabs_->addTab(charts, tr("图表(&G)"));
 
     auto* weak = new QWidget(tabs_);
     weak->setObjectName(QStringLiteral("historyWeak"));
     auto* weakLayout = new QHBoxLayout(weak);
-    weakChars_ = makeTable<QTableWidget>(weak, "weakCharsTable", QStringLiteral("最常打错的字"));
+    weakChars_ = makeTable<QTableWidget>(weak, "weakCharsTable", tr("最常打错的字"));
     weakChars_->setColumnCount(4);
-    weakChars_->setHorizontalHeaderLabels({QStringLiteral("字"), QStringLiteral("五笔编码"),
-                                           QStringLiteral("字根键(键名)"), QStringLiteral("错误次数")});
+    weakChars_->setHorizontalHeaderLabels({tr("字"), tr("五笔编码"),
+                                           tr("字根键(键名)"), tr("错误次数")});
     weakLayout->addWidget(weakChars_, 3);
     auto* side = new QVBoxLayout;
     weakKeys_ = new QLabel(weak);
@@ -395,15 +396,15 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     side->addWidget(weakRadicalsButton_);
     side->addWidget(weakWordsButton_);
     weakLayout->addLayout(side, 2);
-    tabs_->addTab(weak, QStringLiteral("薄弱环节(&W)"));
+    tabs_->addTab(weak, tr("薄弱环节(&W)"));
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("historyStatus"));
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
-    close_ = new QPushButton(QStringLiteral("关闭"), this);
+    close_ = new QPushButton(tr("关闭"), this);
     close_->setObjectName(QStringLiteral("historyClose"));
-    close_->setAccessibleName(QStringLiteral("关闭成绩记录"));
+    close_->setAccessibleName(tr("关闭成绩记录"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
     bottom->addWidget(close_);
@@ -483,13 +484,13 @@ void HistoryView::showTrouble() {
     const QString problem = store_ ? store_->problem() : QString();
     if (store_) {
         const QString where = store_->isClassServer()
-                                  ? QStringLiteral("记录在服务器 %1，学员 %2").arg(store_->location(), history::Store::learnerName())
-                                  : QStringLiteral("记录文件：%1").arg(QDir::toNativeSeparators(store_->location()));
+                                  ? tr("记录在服务器 %1，学员 %2").arg(store_->location(), history::Store::learnerName())
+                                  : tr("记录文件：%1").arg(QDir::toNativeSeparators(store_->location()));
         empty_->setText(problem.isEmpty() ? emptySentence()
-                                          : QStringLiteral("成绩记录没能读出来。\n%1\n%2").arg(problem, where));
+                                          : tr("成绩记录没能读出来。\n%1\n%2").arg(problem, where));
         // Beside the rows it could read; in place of the table the sentence says it all.
         if (!problem.isEmpty() && body_->currentWidget() == tabs_)
-            status_->setText(QStringLiteral("%1（%2）").arg(problem, where));
+            status_->setText(tr("%1（%2）").arg(problem, where));
     }
     empty_->setAccessibleName(empty_->text());
     status_->setAccessibleName(status_->text());
@@ -520,24 +521,24 @@ void HistoryView::fillCharts() {
         if (p.speedSessions > 0) speed.append({ms, p.perMinute, p.speedSessions});
         if (p.typed > 0) accuracy.append({ms, 100.0 * p.right / p.typed, p.sessions});
     }
-    const QString kind = chosenKind().isEmpty() ? QStringLiteral("全部练习") : history::kindName(chosenKind());
+    const QString kind = chosenKind().isEmpty() ? tr("全部练习") : history::kindName(chosenKind());
     if (sessions_->isEmpty()) {
-        chartEmpty_->setText(QStringLiteral("“%1”还没有成绩记录，做完一次就能在这里看到图表。").arg(kind));
+        chartEmpty_->setText(tr("“%1”还没有成绩记录，做完一次就能在这里看到图表。").arg(kind));
         chartEmpty_->setAccessibleName(chartEmpty_->text());
         chartStack_->setCurrentWidget(chartEmpty_);
     } else {
         chartStack_->setCurrentIndex(1);
     }
-    const QString per = perDay ? QStringLiteral("（每天平均）") : QString();
-    drawChart(speed_, QStringLiteral("%1：速度%2").arg(kind, per), kind, QStringLiteral("字/分钟"), speed, 10);
-    drawChart(accuracy_, QStringLiteral("%1：正确率%2").arg(kind, per), kind, QStringLiteral("正确率 %"), accuracy, 100);
+    const QString per = perDay ? tr("（每天平均）") : QString();
+    drawChart(speed_, tr("%1：速度%2").arg(kind, per), kind, tr("字/分钟"), speed, 10);
+    drawChart(accuracy_, tr("%1：正确率%2").arg(kind, per), kind, tr("正确率 %"), accuracy, 100);
     // The percentage axis ends at 100.
     if (auto* y = qobject_cast<QValueAxis*>(accuracy_->chart()->axes(Qt::Vertical).value(0))) {
         y->setRange(0, 100);
         y->setTickCount(5);
     }
-    speed_->setAccessibleDescription(summary(QStringLiteral("%1的速度").arg(kind), QStringLiteral("字/分钟"), speed, perDay));
-    accuracy_->setAccessibleDescription(summary(QStringLiteral("%1的正确率").arg(kind), QStringLiteral("%"), accuracy, perDay));
+    speed_->setAccessibleDescription(summary(tr("%1的速度").arg(kind), tr("字/分钟"), speed, perDay));
+    accuracy_->setAccessibleDescription(summary(tr("%1的正确率").arg(kind), QStringLiteral("%"), accuracy, perDay));
 }
 
 void HistoryView::fillWeakSpots() {
@@ -557,7 +558,7 @@ void HistoryView::fillWeakSpots() {
         const int r = weakChars_->rowCount();
         weakChars_->insertRow(r);
         weakChars_->setItem(r, 0, cell(m.expected));
-        weakChars_->setItem(r, 1, cell(code.empty() ? QStringLiteral("(码表中没有)") : bytes::toUnicode(code)));
+        weakChars_->setItem(r, 1, cell(code.empty() ? tr("(码表中没有)") : bytes::toUnicode(code)));
         weakChars_->setItem(r, 2, cell(bytes::toUnicode(history::codeKeys(code, table_))));
         weakChars_->setItem(r, 3, cell(QString::number(m.count), true));
     }
@@ -566,41 +567,41 @@ void HistoryView::fillWeakSpots() {
 
     QStringList keyTexts;
     for (const history::MissTally& m : keys)
-        keyTexts << QStringLiteral("%1 (%2次)").arg(m.expected == QLatin1String(" ") ? QStringLiteral("空格") : m.expected).arg(m.count);
-    weakKeys_->setText(QStringLiteral("最常打错的键：") +
-                       (keyTexts.isEmpty() ? QStringLiteral("还没有。") : keyTexts.join(QStringLiteral("，"))));
+        keyTexts << tr("%1 (%2次)").arg(m.expected == QLatin1String(" ") ? tr("空格") : m.expected).arg(m.count);
+    weakKeys_->setText(tr("最常打错的键：") +
+                       (keyTexts.isEmpty() ? tr("还没有。") : keyTexts.join(tr("，"))));
     QStringList radicalTexts;
     for (const history::MissTally& m : radicalMisses) {
         const char key = history::radicalKey(bytes::fromUnicode(m.expected), table_);
-        radicalTexts << QStringLiteral("%1 在%2键 (%3次)")
+        radicalTexts << tr("%1 在%2键 (%3次)")
                             .arg(m.expected, key ? QString(QLatin1Char(key)).toUpper() : QStringLiteral("?"))
                             .arg(m.count);
     }
-    weakRadicalsLabel_->setText(QStringLiteral("最常打错的字根：") +
-                                (radicalTexts.isEmpty() ? QStringLiteral("还没有。")
-                                                        : radicalTexts.join(QStringLiteral("，"))));
+    weakRadicalsLabel_->setText(tr("最常打错的字根：") +
+                                (radicalTexts.isEmpty() ? tr("还没有。")
+                                                        : radicalTexts.join(tr("，"))));
     QStringList wordTexts;
     weakWords_.clear();
     for (const history::MissTally& m : words) {
-        wordTexts << QStringLiteral("%1 (%2次)").arg(m.expected).arg(m.count);
+        wordTexts << tr("%1 (%2次)").arg(m.expected).arg(m.count);
         weakWords_.push_back(bytes::fromUnicode(m.expected));
     }
-    weakWordsLabel_->setText(QStringLiteral("最常拼错的单词：") +
-                             (wordTexts.isEmpty() ? QStringLiteral("还没有。") : wordTexts.join(QStringLiteral("，"))));
+    weakWordsLabel_->setText(tr("最常拼错的单词：") +
+                             (wordTexts.isEmpty() ? tr("还没有。") : wordTexts.join(tr("，"))));
     for (QLabel* l : {weakKeys_, weakRadicalsLabel_, weakWordsLabel_}) l->setAccessibleName(l->text());
 
     weakLesson_ = history::weakCharLesson(weak);
     weakRadicals_ = history::weakRadicalEntries(radicalMisses, table_);
     // Without misses the buttons say so and start nothing.
     weakCharsButton_->setEnabled(!weakLesson_.empty());
-    weakCharsButton_->setText(weakLesson_.empty() ? QStringLiteral("还没有打错的字，暂无薄弱字练习")
-                                                  : QStringLiteral("薄弱字练习(&P)"));
+    weakCharsButton_->setText(weakLesson_.empty() ? tr("还没有打错的字，暂无薄弱字练习")
+                                                  : tr("薄弱字练习(&P)"));
     weakRadicalsButton_->setEnabled(!weakRadicals_.empty());
-    weakRadicalsButton_->setText(weakRadicals_.empty() ? QStringLiteral("还没有打错的字根，暂无薄弱字根练习")
-                                                       : QStringLiteral("薄弱字根练习(&D)"));
+    weakRadicalsButton_->setText(weakRadicals_.empty() ? tr("还没有打错的字根，暂无薄弱字根练习")
+                                                       : tr("薄弱字根练习(&D)"));
     weakWordsButton_->setEnabled(!weakWords_.empty());
-    weakWordsButton_->setText(weakWords_.empty() ? QStringLiteral("还没有拼错的单词，暂无薄弱单词练习")
-                                                 : QStringLiteral("薄弱单词练习(&V)"));
+    weakWordsButton_->setText(weakWords_.empty() ? tr("还没有拼错的单词，暂无薄弱单词练习")
+                                                 : tr("薄弱单词练习(&V)"));
     weakWordsButton_->setAccessibleName(weakWordsButton_->text().remove(QStringLiteral("(&V)")));
     weakCharsButton_->setAccessibleName(weakCharsButton_->text().remove(QStringLiteral("(&P)")));
     weakRadicalsButton_->setAccessibleName(weakRadicalsButton_->text().remove(QStringLiteral("(&D)")));
@@ -615,16 +616,16 @@ void HistoryView::writeCsv(const QString& caption, const QString& suggested, con
     if (path.isEmpty()) return;
     QString message;
     if (!atomicwrite::write(path, bytes, &message)) {
-        status_->setText(QStringLiteral("没有导出。"));
+        status_->setText(tr("没有导出。"));
         messages_.showError(message);
         return;
     }
-    status_->setText(QStringLiteral("已导出%1行到 %2").arg(rows).arg(QDir::toNativeSeparators(path)));
+    status_->setText(tr("已导出%1行到 %2").arg(rows).arg(QDir::toNativeSeparators(path)));
 }
 
 void HistoryView::exportSessions() {
     const QList<history::Session> all = allSessions();
-    writeCsv(QStringLiteral("导出成绩记录"), QStringLiteral("jaxo-history.csv"), history::sessionsCsv(all),
+    writeCsv(tr("导出成绩记录"), QStringLiteral("jaxo-history.csv"), history::sessionsCsv(all),
              static_cast<int>(all.size()));
 }
 
@@ -635,5 +636,5 @@ void HistoryView::exportMisses() {
         if (store_) s.misses = store_->misses(s.id);
         rows += static_cast<int>(s.misses.size());
     }
-    writeCsv(QStringLiteral("导出错误明细"), QStringLiteral("jaxo-misses.csv"), history::missesCsv(withMisses), rows);
+    writeCsv(tr("导出错误明细"), QStringLiteral("jaxo-misses.csv"), history::missesCsv(withMisses), rows);
 }

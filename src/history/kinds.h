@@ -1,5 +1,6 @@
 #pragma once
 // The exercise kinds a session is recorded under, with the names the learner sees.
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -13,16 +14,16 @@ struct KindName {
 // Every kind, in the order of the tool bar; the practices built from the misses last.
 inline const QList<KindName>& kindNames() {
     static const QList<KindName> all = {
-        {QStringLiteral("radicals"), QStringLiteral("字根练习")},
-        {QStringLiteral("scheme-keys"), QStringLiteral("键位练习")},
-        {QStringLiteral("chinese"), QStringLiteral("中文练习")},
-        {QStringLiteral("english"), QStringLiteral("英文练习")},
-        {QStringLiteral("chinese-test"), QStringLiteral("中文测试")},
-        {QStringLiteral("english-test"), QStringLiteral("英文测试")},
-        {QStringLiteral("vocabulary"), QStringLiteral("背单词")},
-        {QStringLiteral("weak-chars"), QStringLiteral("薄弱字练习")},
-        {QStringLiteral("weak-radicals"), QStringLiteral("薄弱字根练习")},
-        {QStringLiteral("weak-words"), QStringLiteral("薄弱单词练习")},
+        {QStringLiteral("radicals"), QCoreApplication::translate("HistoryKind", "字根练习")},
+        {QStringLiteral("scheme-keys"), QCoreApplication::translate("HistoryKind", "键位练习")},
+        {QStringLiteral("chinese"), QCoreApplication::translate("HistoryKind", "中文练习")},
+        {QStringLiteral("english"), QCoreApplication::translate("HistoryKind", "英文练习")},
+        {QStringLiteral("chinese-test"), QCoreApplication::translate("HistoryKind", "中文测试")},
+        {QStringLiteral("english-test"), QCoreApplication::translate("HistoryKind", "英文测试")},
+        {QStringLiteral("vocabulary"), QCoreApplication::translate("HistoryKind", "背单词")},
+        {QStringLiteral("weak-chars"), QCoreApplication::translate("HistoryKind", "薄弱字练习")},
+        {QStringLiteral("weak-radicals"), QCoreApplication::translate("HistoryKind", "薄弱字根练习")},
+        {QStringLiteral("weak-words"), QCoreApplication::translate("HistoryKind", "薄弱单词练习")},
     };
     return all;
 }

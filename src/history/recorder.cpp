@@ -1,5 +1,6 @@
 #include "history/recorder.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSemaphore>
@@ -65,14 +66,14 @@ public:
             if (troubled_) {
                 // One message when the outage ends, as there was one when it began.
                 troubled_ = false;
-                messages.append(QStringLiteral("成绩记录恢复正常：暂存的%1次成绩已记入 %2").arg(written).arg(shared_->location));
+                messages.append(QCoreApplication::translate("history", "成绩记录恢复正常：暂存的%1次成绩已记入 %2").arg(written).arg(shared_->location));
             }
             if (!messages.isEmpty()) emit shared_->owner->message(messages.join(QLatin1Char('\n')));
             return;
         }
         if (!troubled_) {
             troubled_ = true;
-            messages.append(QStringLiteral("这%1次成绩先留在内存中，记录恢复后自动写入；在那之前退出本程序，它们就会丢失")
+            messages.append(QCoreApplication::translate("history", "这%1次成绩先留在内存中，记录恢复后自动写入；在那之前退出本程序，它们就会丢失")
                                 .arg(shared_->pending.size()));
             emit shared_->owner->message(messages.join(QLatin1Char('\n')));
         }
@@ -126,7 +127,7 @@ private:
         store_ = Store::openFile(Store::localFile(), &messages);
         if (!outageSaid_) {
             outageSaid_ = true;
-            messages.append(QStringLiteral("无法连接成绩记录服务器 %1（%2），成绩先记在本机文件 %3，服务器恢复后自动补送")
+            messages.append(QCoreApplication::translate("history", "无法连接成绩记录服务器 %1（%2），成绩先记在本机文件 %3，服务器恢复后自动补送")
                                 .arg(shown_, why.trimmed(), Store::localFile()));
         }
         if (backoffMs_ == 0) backoffMs_ = kFirstReconnectMs;
@@ -157,8 +158,8 @@ private:
         outageSaid_ = false;
         backoffMs_ = 0;
         store_ = std::move(server);
-        messages.append(sent > 0 ? QStringLiteral("成绩记录服务器 %1 恢复连接：本机暂存的%2次成绩已补送").arg(shown_).arg(sent)
-                                 : QStringLiteral("成绩记录服务器 %1 恢复连接").arg(shown_));
+        messages.append(sent > 0 ? QCoreApplication::translate("history", "成绩记录服务器 %1 恢复连接：本机暂存的%2次成绩已补送").arg(shown_).arg(sent)
+                                 : QCoreApplication::translate("history", "成绩记录服务器 %1 恢复连接").arg(shown_));
     }
 
     void retryIn(int ms) {

@@ -1,5 +1,6 @@
 #include "history/schema.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -136,7 +137,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
     if (!hasMeta && !hasOurs) {
         // A server's database may hold other tables beside ours; a file is ours alone.
         if (engine == Engine::Sqlite && !tables.isEmpty())
-            return notOurs(QStringLiteral("其中是别的程序的表（%1），不是本程序的成绩记录").arg(tables.join(QStringLiteral("、"))));
+            return notOurs(QCoreApplication::translate("history", "其中是别的程序的表（%1），不是本程序的成绩记录").arg(tables.join(QCoreApplication::translate("history", "、"))));
         return true;
     }
     QList<Column> metaColumns;
@@ -145,7 +146,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
         return std::any_of(cs.begin(), cs.end(), [&](const Column& c) { return c.name == n; });
     };
     if (!hasMeta || !named(metaColumns, QStringLiteral("name")) || !named(metaColumns, QStringLiteral("value")))
-        return notOurs(QStringLiteral("其中的表不是本程序建的（没有本程序的版本标记）"));
+        return notOurs(QCoreApplication::translate("history", "其中的表不是本程序建的（没有本程序的版本标记）"));
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT name, value FROM meta"))) return fail(error, q);
     int writableBy = -1;
@@ -154,12 +155,12 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
         if (q.value(0).toString() == QLatin1String("schema")) found->version = q.value(1).toInt();
         if (q.value(0).toString() == QLatin1String("writable_by")) writableBy = q.value(1).toInt();
     }
-    if (found->version < 0) return notOurs(QStringLiteral("其中的表不是本程序建的（没有本程序的版本标记）"));
+    if (found->version < 0) return notOurs(QCoreApplication::translate("history", "其中的表不是本程序建的（没有本程序的版本标记）"));
     if (writableBy < 0) writableBy = found->version;
     found->state = Found::Ours;
     if (found->version > kCurrent && writableBy > kCurrent) {
         found->state = Found::ReadOnly;
-        found->why = QStringLiteral("它由本程序较新的版本写入（数据版本%1，这一版是%2），这一版只读取，不写入").arg(found->version).arg(kCurrent);
+        found->why = QCoreApplication::translate("history", "它由本程序较新的版本写入（数据版本%1，这一版是%2），这一版只读取，不写入").arg(found->version).arg(kCurrent);
     }
     for (const QString& table : {QStringLiteral("sessions"), QStringLiteral("misses")}) {
         QList<Column> have;
@@ -167,7 +168,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
         // A newer version may have changed anything: reading says what is missing.
         if (have.isEmpty() && found->state == Found::Ours) {
             found->state = Found::Broken;
-            found->why = QStringLiteral("它不完整：缺少 %1 表").arg(table);
+            found->why = QCoreApplication::translate("history", "它不完整：缺少 %1 表").arg(table);
             return true;
         }
         if (table == QLatin1String("sessions")) {
@@ -179,14 +180,14 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
             if (!named(have, n)) missing << n;
         if (!missing.isEmpty() && found->state == Found::Ours) {
             found->state = Found::Broken;
-            found->why = QStringLiteral("它不完整：%1 表缺少 %2 列").arg(table, missing.join(QStringLiteral("、")));
+            found->why = QCoreApplication::translate("history", "它不完整：%1 表缺少 %2 列").arg(table, missing.join(QCoreApplication::translate("history", "、")));
             return true;
         }
         const QStringList known = needed(table, kCurrent);
         for (const Column& c : have)
             if (c.required && !known.contains(c.name) && found->state == Found::Ours) {
                 found->state = Found::ReadOnly;
-                found->why = QStringLiteral("它的 %1 表有这一版不会填写的列 %2，这一版只读取，不写入").arg(table, c.name);
+                found->why = QCoreApplication::translate("history", "它的 %1 表有这一版不会填写的列 %2，这一版只读取，不写入").arg(table, c.name);
             }
     }
     return true;

@@ -1,5 +1,6 @@
 #include "history/windowloader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,17 +32,17 @@ QString elfProblem(const QString& file) {
     const quint64 size = static_cast<quint64>(f.size());
     Ehdr e{};
     if (f.read(reinterpret_cast<char*>(&e), sizeof e) != sizeof e || memcmp(e.e_ident, ELFMAG, SELFMAG) != 0)
-        return QStringLiteral("不是程序库文件");
-    if (e.e_ident[EI_CLASS] != kClass || e.e_phentsize != sizeof(Phdr)) return QStringLiteral("不是这台电脑的程序库");
+        return QCoreApplication::translate("history", "不是程序库文件");
+    if (e.e_ident[EI_CLASS] != kClass || e.e_phentsize != sizeof(Phdr)) return QCoreApplication::translate("history", "不是这台电脑的程序库");
     const auto within = [size](quint64 offset, quint64 length) { return offset <= size && length <= size - offset; };
     if (!within(e.e_phoff, quint64(e.e_phnum) * e.e_phentsize) ||
         (e.e_shnum > 0 && !within(e.e_shoff, quint64(e.e_shnum) * e.e_shentsize)))
-        return QStringLiteral("文件不完整（只有%1字节）").arg(size);
+        return QCoreApplication::translate("history", "文件不完整（只有%1字节）").arg(size);
     if (!f.seek(static_cast<qint64>(e.e_phoff))) return f.errorString();
     for (int i = 0; i < e.e_phnum; ++i) {
         Phdr p{};
-        if (f.read(reinterpret_cast<char*>(&p), sizeof p) != sizeof p) return QStringLiteral("文件读不全");
-        if (p.p_filesz > 0 && !within(p.p_offset, p.p_filesz)) return QStringLiteral("文件不完整（只有%1字节）").arg(size);
+        if (f.read(reinterpret_cast<char*>(&p), sizeof p) != sizeof p) return QCoreApplication::translate("history", "文件读不全");
+        if (p.p_filesz > 0 && !within(p.p_offset, p.p_filesz)) return QCoreApplication::translate("history", "文件不完整（只有%1字节）").arg(size);
     }
     return {};
 }
@@ -52,23 +53,23 @@ MakeWindow entryPoint(const QString& file, QString* problem) {
     if (const auto it = loaded.constFind(file); it != loaded.constEnd()) return *it;
     const QString shown = QDir::toNativeSeparators(file);
     if (!QFileInfo(file).isFile()) {
-        *problem = QStringLiteral("成绩记录窗口打不开：找不到它的模块文件%1，请重新安装本程序").arg(shown);
+        *problem = QCoreApplication::translate("history", "成绩记录窗口打不开：找不到它的模块文件%1，请重新安装本程序").arg(shown);
         return nullptr;
     }
     if (const QString damage = elfProblem(file); !damage.isEmpty()) {
-        *problem = QStringLiteral("成绩记录窗口打不开：模块文件%1已损坏（%2），请重新安装本程序").arg(shown, damage);
+        *problem = QCoreApplication::translate("history", "成绩记录窗口打不开：模块文件%1已损坏（%2），请重新安装本程序").arg(shown, damage);
         return nullptr;
     }
     QLibrary library(file);
     if (!library.load()) {
-        *problem = QStringLiteral("成绩记录窗口打不开：模块文件%1无法载入（%2），请重新安装本程序")
+        *problem = QCoreApplication::translate("history", "成绩记录窗口打不开：模块文件%1无法载入（%2），请重新安装本程序")
                        .arg(shown, library.errorString());
         return nullptr;
     }
     const auto make = reinterpret_cast<MakeWindow>(library.resolve(kMakeWindow));
     if (!make) {
         library.unload();
-        *problem = QStringLiteral("成绩记录窗口打不开：模块文件%1不是本程序这一版的模块，请重新安装本程序").arg(shown);
+        *problem = QCoreApplication::translate("history", "成绩记录窗口打不开：模块文件%1不是本程序这一版的模块，请重新安装本程序").arg(shown);
         return nullptr;
     }
     loaded.insert(file, make);

@@ -4,6 +4,8 @@
 #include "common/randomsource.h"
 #include "radicals/radicaltable.h"
 
+#include <QtGlobal>
+
 namespace radicals {
 
 namespace {
@@ -17,8 +19,8 @@ RadicalDrill::RadicalDrill(ExerciseScore& score, const Settings& settings, Rando
 void RadicalDrill::begin(std::int64_t startMs, std::vector<int> entries, const ByteText& lessonTitle) {
     std::erase_if(entries, [](int i) { return i < 0 || i >= kEntries; });
     pool_ = std::move(entries);
-    s_.modeTitle = bytes::gb("中文练习");
-    s_.lessonTitle = lessonTitle.empty() ? bytes::gb("字根练习") : lessonTitle;
+    s_.modeTitle = bytes::gb(QT_TRANSLATE_NOOP("ExerciseKind", "中文练习"));
+    s_.lessonTitle = lessonTitle.empty() ? bytes::gb(QT_TRANSLATE_NOOP("ExerciseKind", "字根练习")) : lessonTitle;
     s_.startMs = startMs;
     held_.clear();
     running_ = true;

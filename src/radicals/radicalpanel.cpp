@@ -62,14 +62,14 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     input_->setFont(fonts::song(15));
     input_->setGeometry(80, 600, 30, 30);
     input_->setLatinOnly(true);
-    input_->setAccessibleName(QStringLiteral("字根输入"));
+    input_->setAccessibleName(tr("字根输入"));
     input_->onKeyDown = [this](QKeyEvent* e) { inputKeyDown(e); };
     input_->onKeyPress = [this](QKeyEvent* e, int ch) { return inputKeyPress(e, ch); };
     input_->onKeyUp = [this](QKeyEvent* e) { inputKeyUp(e); };
     // Only the keys count: what an input method commits anyway is taken back.
     input_->onCommit = [this] { input_->setText(bytes::toUnicode(drill_.pendingText())); };
 
-    exitButton_ = new QPushButton(QStringLiteral("退出"), this);
+    exitButton_ = new QPushButton(tr("退出"), this);
     exitButton_->setObjectName(QStringLiteral("zgexit"));
     exitButton_->setFont(fonts::song(13));
     exitButton_->setGeometry(530, 160, 90, 40);
@@ -79,7 +79,7 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     exitButton_->setFocusPolicy(Qt::NoFocus);
     exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
     connect(exitButton_, &QPushButton::clicked, this, &RadicalPanel::exitDrill);
-    host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
+    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
 
     keyChart_ = new KeyChartView(radicals::table(), this);
     keyChart_->move(32, 206);
@@ -112,9 +112,9 @@ void RadicalPanel::sayRadical(bool wrong) {
     const ByteText& hint = drill_.hint();
     if (marks.size() < 2 || hint.empty()) return;
     const QString radical = bytes::toUnicode(bytes::copy(drill_.row(), static_cast<long long>(marks.size()) - 1, 2));
-    QString said = QStringLiteral("%1：%2键。%3")
+    QString said = tr("%1：%2键。%3")
                        .arg(radical, QString(QChar(hint[0])).toUpper(), bytes::toUnicode(bytes::copy(hint, 3, static_cast<long long>(hint.size()))));
-    if (wrong) said.prepend(QStringLiteral("错。"));
+    if (wrong) said.prepend(tr("错。"));
     a11y::announce(input_, said);
 }
 

@@ -3,6 +3,7 @@
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "exercise/exercisehost.h"
+#include "exercise/exercisekinds.h"
 #include "report/scorereport.h"
 
 #include "widgets/access.h"
@@ -14,7 +15,7 @@
 
 ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent), host_(form) {
     setObjectName(QStringLiteral("cjreport"));
-    setWindowTitle(QStringLiteral("成绩报告单："));
+    setWindowTitle(tr("成绩报告单："));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFont(fonts::song(12));
@@ -42,17 +43,17 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     xing->setFrameShadow(QFrame::Sunken);
     xing->setGeometry(310, 0, 3, 205);
     LabelPair mode(this, QStringLiteral("zht1"), QStringLiteral("zht2"), fonts::kai(11), QPoint(330, 25));
-    mode.setText(bytes::toUnicode(s.modeTitle));
+    mode.setText(shownTitle(s.modeTitle));
     LabelPair lesson(this, QStringLiteral("zht3"), QStringLiteral("zht4"), fonts::kai(11), QPoint(380, 60));
-    lesson.setText(bytes::toUnicode(s.lessonTitle));
+    lesson.setText(shownTitle(s.lessonTitle));
 
-    auto* exit = new QPushButton(icons::forControl(QStringLiteral("exit"), form.appDirectory()), QStringLiteral("退出"), this);
+    auto* exit = new QPushButton(icons::forControl(QStringLiteral("exit"), form.appDirectory()), tr("退出"), this);
     exit->setObjectName(QStringLiteral("exit"));
     exit->setFont(fonts::song(13));
     exit->setGeometry(390, 150, 100, 40);
     exit->setFlat(true);
     exit->setCursor(Qt::PointingHandCursor);
-    form.registerHint(exit, QStringLiteral("关闭成绩单，并返回主界面..."));
+    form.registerHint(exit, tr("关闭成绩单，并返回主界面..."));
     connect(exit, &QPushButton::clicked, this, &ReportDialog::closeReport);
     // Enter closes the report, once the keys of the exercise have stopped.
     exit->setDefault(true);
@@ -65,8 +66,8 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     QStringList figures;
     for (int i = 0; i < (r.showSpeedAndRating ? 6 : 4); ++i) figures << texts[i].trimmed();
     figures << r.accuracy;
-    figures << bytes::toUnicode(s.modeTitle) + bytes::toUnicode(s.lessonTitle);
-    setAccessibleDescription(figures.join(QStringLiteral("，")));
+    figures << shownTitle(s.modeTitle) + shownTitle(s.lessonTitle);
+    setAccessibleDescription(figures.join(tr("，")));
     connect(this, &QDialog::finished, this, &ReportDialog::recordAndClose);
     quiet_.start();
     qApp->installEventFilter(this);

@@ -1,5 +1,6 @@
 #include "report/scorereport.h"
 
+#include <QCoreApplication>
 #include <cctype>
 
 namespace {
@@ -30,33 +31,33 @@ ScoreReport computeScoreReport(int rightCount, int wrongCount, bool withSpeed, c
     r.elapsedSeconds = r.hourMinutes * 60 + r.minutes * 60 + r.seconds;
     const long long n = static_cast<long long>(rightCount) + wrongCount;
     const QString sp = QStringLiteral("\u3000");
-    r.typed = QStringLiteral("输入:") + sp + QString::number(n) + sp + QStringLiteral("个字！");
-    r.right = QStringLiteral("正确:") + sp + QString::number(rightCount) + sp + QStringLiteral("个字！");
-    r.wrong = QStringLiteral("错误:") + sp + QString::number(wrongCount) + sp + QStringLiteral("个字！");
-    r.accuracy = QStringLiteral("正确率:") + sp +
+    r.typed = QCoreApplication::translate("ScoreReport", "输入:") + sp + QString::number(n) + sp + QCoreApplication::translate("ScoreReport", "个字！");
+    r.right = QCoreApplication::translate("ScoreReport", "正确:") + sp + QString::number(rightCount) + sp + QCoreApplication::translate("ScoreReport", "个字！");
+    r.wrong = QCoreApplication::translate("ScoreReport", "错误:") + sp + QString::number(wrongCount) + sp + QCoreApplication::translate("ScoreReport", "个字！");
+    r.accuracy = QCoreApplication::translate("ScoreReport", "正确率:") + sp +
                  (n > 0 ? QString::number(100.0 * rightCount / static_cast<double>(n), 'f', 1) + QLatin1Char('%')
-                        : QStringLiteral("没有输入"));
-    r.time = QStringLiteral("用时:") + sp + QString::number(r.minutes) + QStringLiteral("分") + QString::number(r.seconds) +
-             QStringLiteral("秒！");
+                        : QCoreApplication::translate("ScoreReport", "没有输入"));
+    r.time = QCoreApplication::translate("ScoreReport", "用时:") + sp + QString::number(r.minutes) + QCoreApplication::translate("ScoreReport", "分") + QString::number(r.seconds) +
+             QCoreApplication::translate("ScoreReport", "秒！");
     if (r.minutes < 1) r.minutes = 1;
     if (r.seconds >= 30) r.minutes += 1;
     r.minutes = r.hourMinutes + r.minutes;
     r.speed = static_cast<int>(n / r.minutes);
-    r.speedText = QStringLiteral("成绩:") + sp + QString::number(r.speed) + QStringLiteral("个/分钟！");
-    const QString head = QStringLiteral("评价:") + sp;
+    r.speedText = QCoreApplication::translate("ScoreReport", "成绩:") + sp + QString::number(r.speed) + QCoreApplication::translate("ScoreReport", "个/分钟！");
+    const QString head = QCoreApplication::translate("ScoreReport", "评价:") + sp;
     if (r.speed <= 0)
-        r.rating = head + QStringLiteral("你真糟糕,一个字也打不出来!");
+        r.rating = head + QCoreApplication::translate("ScoreReport", "你真糟糕,一个字也打不出来!");
     else if (r.speed <= 30)
-        r.rating = head + QStringLiteral("继续努力！");
+        r.rating = head + QCoreApplication::translate("ScoreReport", "继续努力！");
     else if (r.speed <= 50)
-        r.rating = head + QStringLiteral("好！");
+        r.rating = head + QCoreApplication::translate("ScoreReport", "好！");
     else if (r.speed <= 60)
-        r.rating = head + QStringLiteral("良好！");
+        r.rating = head + QCoreApplication::translate("ScoreReport", "良好！");
     else if (r.speed <= 100)
-        r.rating = head + QStringLiteral("优秀！");
+        r.rating = head + QCoreApplication::translate("ScoreReport", "优秀！");
     else
-        r.rating = head + QStringLiteral("高手！");
-    if (wrongCount >= 20) r.rating = head + QStringLiteral("有太多的错误，应该继续练习！");
+        r.rating = head + QCoreApplication::translate("ScoreReport", "高手！");
+    if (wrongCount >= 20) r.rating = head + QCoreApplication::translate("ScoreReport", "有太多的错误，应该继续练习！");
     r.ratingWords = r.rating.mid(head.size());
     r.showSpeedAndRating = withSpeed;
     return r;

@@ -2,6 +2,7 @@
 // The eleven settings as one value, and the one table that describes them: the settings
 // file holds a line for each field in the table's order, and the settings panel shows a
 // control for each.
+#include <QtGlobal>
 #include <array>
 #include <string>
 
@@ -60,17 +61,17 @@ constexpr Field switchField(bool Settings::*on, bool byDefault, const char* capt
 
 // In the order of the file's lines: line n (from 0) holds kFields[n].
 inline constexpr std::array<Field, 11> kFields = {
-    minutesField(&Settings::practiceMinutes, 10, "练习时间", "lll1", "Edit1", {Page::Times, 120, 50, 120}),
-    minutesField(&Settings::testMinutes, 5, "测试时间", "lll2", "Edit2", {Page::Times, 120, 90, 120}),
-    minutesField(&Settings::wordMinutes, 10, "背单词时间", "lll3", "Edit3", {Page::Times, 135, 130, 120}),
-    switchField(&Settings::mainMusic, true, "系统主音乐", "CheckBox1", {Page::Music, 30, 30, 130}),
-    switchField(&Settings::chineseMusic, true, "中文练习/测试时音乐", "CheckBox2", {Page::Music, 30, 60, 200}),
-    switchField(&Settings::englishMusic, true, "英文练习时音乐", "CheckBox3", {Page::Music, 30, 90, 130}),
-    switchField(&Settings::testMusic, true, "测试时音乐", "CheckBox4", {Page::Music, 30, 120, 130}),
-    switchField(&Settings::wordMusic, true, "背单词时音乐", "CheckBox5", {Page::Music, 30, 150, 130}),
-    switchField(&Settings::keySound, true, "键盘音效", "CheckBox6", {Page::Music, 120, 180, 130}),
-    switchField(&Settings::desktopShortcut, true, "在桌面创建快捷键", "CheckBox7", {Page::Launchers, 30, 40, 130}),
-    switchField(&Settings::startMenuShortcut, true, "在开始菜单处创建快捷键", "CheckBox8", {Page::Launchers, 30, 80, 200}),
+    minutesField(&Settings::practiceMinutes, 10, QT_TRANSLATE_NOOP("Settings", "练习时间"), "lll1", "Edit1", {Page::Times, 120, 50, 120}),
+    minutesField(&Settings::testMinutes, 5, QT_TRANSLATE_NOOP("Settings", "测试时间"), "lll2", "Edit2", {Page::Times, 120, 90, 120}),
+    minutesField(&Settings::wordMinutes, 10, QT_TRANSLATE_NOOP("Settings", "背单词时间"), "lll3", "Edit3", {Page::Times, 135, 130, 120}),
+    switchField(&Settings::mainMusic, true, QT_TRANSLATE_NOOP("Settings", "系统主音乐"), "CheckBox1", {Page::Music, 30, 30, 130}),
+    switchField(&Settings::chineseMusic, true, QT_TRANSLATE_NOOP("Settings", "中文练习/测试时音乐"), "CheckBox2", {Page::Music, 30, 60, 200}),
+    switchField(&Settings::englishMusic, true, QT_TRANSLATE_NOOP("Settings", "英文练习时音乐"), "CheckBox3", {Page::Music, 30, 90, 130}),
+    switchField(&Settings::testMusic, true, QT_TRANSLATE_NOOP("Settings", "测试时音乐"), "CheckBox4", {Page::Music, 30, 120, 130}),
+    switchField(&Settings::wordMusic, true, QT_TRANSLATE_NOOP("Settings", "背单词时音乐"), "CheckBox5", {Page::Music, 30, 150, 130}),
+    switchField(&Settings::keySound, true, QT_TRANSLATE_NOOP("Settings", "键盘音效"), "CheckBox6", {Page::Music, 120, 180, 130}),
+    switchField(&Settings::desktopShortcut, true, QT_TRANSLATE_NOOP("Settings", "在桌面创建快捷键"), "CheckBox7", {Page::Launchers, 30, 40, 130}),
+    switchField(&Settings::startMenuShortcut, true, QT_TRANSLATE_NOOP("Settings", "在开始菜单处创建快捷键"), "CheckBox8", {Page::Launchers, 30, 80, 200}),
 };
 
 // What "预设" fills in.

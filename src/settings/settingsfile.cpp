@@ -4,6 +4,7 @@
 #include "common/bytetext.h"
 #include "common/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,19 +66,19 @@ QString readSettings(Settings& into, LineStore& memo, const std::string& appDir)
             into.*f.minutes = value;
         } else {
             into.*f.minutes = f.defaultValue;
-            outOfRange << QStringLiteral("“%1”是 %2，已改用 %3")
-                              .arg(QString::fromUtf8(f.caption))
+            outOfRange << QCoreApplication::translate("SettingsFile", "“%1”是 %2，已改用 %3")
+                              .arg(QCoreApplication::translate("Settings", f.caption))
                               .arg(value)
                               .arg(f.defaultValue);
         }
     }
 
     if (outOfRange.isEmpty()) return {};
-    return QStringLiteral("设置文件 %1 中的时间应为 %2～%3 分钟：%4。")
+    return QCoreApplication::translate("SettingsFile", "设置文件 %1 中的时间应为 %2～%3 分钟：%4。")
         .arg(QString::fromStdString(path))
         .arg(kMinMinutes)
         .arg(kMaxMinutes)
-        .arg(outOfRange.join(QStringLiteral("；")));
+        .arg(outOfRange.join(QCoreApplication::translate("SettingsFile", "；")));
 }
 
 void writeSettings(const Settings& value, LineStore& memo) {

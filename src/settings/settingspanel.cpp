@@ -7,8 +7,12 @@
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
+#include "settings/language.h"
+#include "settings/languagebox.h"
 #include "settings/settingsfile.h"
 
+#include <QtGlobal>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,7 +36,7 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
     setFont(fonts::song(11));
     setGeometry(175, 130, 530, 335);
 
-    auto* title = new QLabel(QStringLiteral("系统设置"), this);
+    auto* title = new QLabel(tr("系统设置"), this);
     title->setObjectName(QStringLiteral("options1"));
     title->setFont(fonts::song(12));
     title->adjustSize();
@@ -49,19 +53,21 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
         pages_->addTab(w, caption);
         return w;
     };
-    QWidget* times = page("TabSheet1", QStringLiteral("时间设置"));
-    QWidget* musics = page("TabSheet2", QStringLiteral("音乐设置"));
-    QWidget* links = page("TabSheet3", QStringLiteral("快捷键设置"));
-    form_.registerHint(times, QStringLiteral("设置练习时间..."));
-    form_.registerHint(musics, QStringLiteral("设置音乐..."));
+    QWidget* times = page("TabSheet1", tr("时间设置"));
+    QWidget* musics = page("TabSheet2", tr("音乐设置"));
+    QWidget* links = page("TabSheet3", tr("快捷键设置"));
+    language_ = new LanguageBox(page("languageSheet", tr("语言设置")));
+    form_.registerHint(language_->parentWidget(), tr("选择界面语言..."));
+    form_.registerHint(times, tr("设置练习时间..."));
+    form_.registerHint(musics, tr("设置音乐..."));
 
     for (const settings::Field& f : settings::kFields) {
-        const QString caption = QString::fromUtf8(f.caption);
+        const QString caption = QCoreApplication::translate("Settings", f.caption);
         QWidget* onPage = f.place.page == settings::Page::Times ? times : f.place.page == settings::Page::Music ? musics : links;
         Control c;
         c.field = &f;
         if (f.kind == settings::Kind::Minutes) {
-            auto* l = new QLabel(caption + QStringLiteral("："), onPage);
+            auto* l = new QLabel(caption + tr("："), onPage);
             l->setObjectName(QString::fromLatin1(f.label));
             l->setFont(fonts::song(12));
             l->adjustSize();
@@ -69,7 +75,10 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
             c.edit = new KeyLineEdit(onPage);
             c.edit->setObjectName(QString::fromLatin1(f.control));
             c.edit->setFont(fonts::song(12));
-            c.edit->setGeometry(f.place.x, f.place.y, f.place.width, 24);
+            // A longer caption (another interface language) pushes its edit to the right; the
+            // source captions just touch their edits and stay as they are.
+            const int editX = l->geometry().right() > f.place.x + 4 ? l->geometry().right() + 6 : f.place.x;
+            c.edit->setGeometry(editX, f.place.y, f.place.width, 24);
             c.edit->setLatinOnly(true);
             // Digits only, pasted text too; the editing keys work as in any field.
             c.edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.edit));
@@ -78,11 +87,11 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
             l->setBuddy(c.edit);
             c.edit->setAccessibleName(caption);
             c.edit->setText(QString::number(f.defaultValue));
-            auto* unit = new QLabel(QStringLiteral("分钟"), onPage);
+            auto* unit = new QLabel(tr("分钟"), onPage);
             unit->setObjectName(QString::fromLatin1(f.control) + QStringLiteral("Unit"));
             unit->setFont(fonts::song(12));
             unit->adjustSize();
-            unit->move(f.place.x + f.place.width + 8, f.place.y + 3);
+            unit->move(editX + f.place.width + 8, f.place.y + 3);
         } else {
             c.box = new QCheckBox(caption, onPage);
             c.box->setObjectName(QString::fromLatin1(f.control));
@@ -99,10 +108,10 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
     note->setFont(fonts::song(11));
     note->setReadOnly(true);
     note->setFocusPolicy(Qt::NoFocus);
-    note->setAccessibleName(QStringLiteral("说明"));
+    note->setAccessibleName(tr("说明"));
     note->setFrameShape(QFrame::NoFrame);
     note->viewport()->setAutoFillBackground(false);
-    note->setPlainText(QStringLiteral("程序将在以上所选地方进行相应的设置。请根\n据您的需要进行选择。"));
+    note->setPlainText(tr("程序将在以上所选地方进行相应的设置。请根\n据您的需要进行选择。"));
     note->setGeometry(30, 120, 320, 75);
 
     struct Button {
@@ -112,18 +121,18 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
         void (SettingsPanel::*slot)();
         int top;
     };
-    const Button buttons[3] = {{"sys1", "预设", "还原系统设置...", &SettingsPanel::fillDefaults, 160},
-                               {"sys2", "确定", "保存设置，返回主界面...", &SettingsPanel::confirm, 210},
-                               {"sys3", "取消", "取消设置，返回主界面...", &SettingsPanel::cancel, 260}};
+    const Button buttons[3] = {{"sys1", QT_TRANSLATE_NOOP("SettingsPanel", "预设"), QT_TRANSLATE_NOOP("SettingsPanel", "还原系统设置..."), &SettingsPanel::fillDefaults, 160},
+                               {"sys2", QT_TRANSLATE_NOOP("SettingsPanel", "确定"), QT_TRANSLATE_NOOP("SettingsPanel", "保存设置，返回主界面..."), &SettingsPanel::confirm, 210},
+                               {"sys3", QT_TRANSLATE_NOOP("SettingsPanel", "取消"), QT_TRANSLATE_NOOP("SettingsPanel", "取消设置，返回主界面..."), &SettingsPanel::cancel, 260}};
     for (const Button& b : buttons) {
         auto* p = new QPushButton(icons::forControl(QString::fromLatin1(b.name), appDir_),
-                                  QString::fromUtf8(b.caption), this);
+                                  tr(b.caption), this);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setFont(fonts::song(13));
         p->setGeometry(430, b.top, 90, 40);
         p->setCursor(Qt::PointingHandCursor);
         connect(p, &QPushButton::clicked, this, b.slot);
-        form_.registerHint(p, QString::fromUtf8(b.hint));
+        form_.registerHint(p, tr(b.hint));
     }
     // Escape leaves the panel as 取消 does, from any of its controls.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -136,6 +145,7 @@ void SettingsPanel::open() {
     show();
     raise();
     showValues(inEffect_.value());
+    language_->showChoice(language::savedChoice());
     // The keyboard starts on the panel, on its first control of the page shown.
     if (pages_->currentIndex() == 0)
         controls_.front().edit->setFocus(Qt::OtherFocusReason);
@@ -153,7 +163,10 @@ void SettingsPanel::showValues(const Settings& value) {
     }
 }
 
-void SettingsPanel::fillDefaults() { showValues(settings::defaults()); }
+void SettingsPanel::fillDefaults() {
+    showValues(settings::defaults());
+    language_->showChoice(QString());
+}
 
 void SettingsPanel::cancel() {
     form_.setToolBarEnabled(true);
@@ -165,8 +178,8 @@ void SettingsPanel::refuse(const Control& c) {
     c.edit->setFocus();
     c.edit->selectAll();
     // The text ends in a Chinese full stop; it is shown as it stands.
-    form_.messages().showError(QStringLiteral("请在“%1”中填写 %2～%3 之间的分钟数，设置未保存。")
-                                   .arg(QString::fromUtf8(c.field->caption))
+    form_.messages().showError(tr("请在“%1”中填写 %2～%3 之间的分钟数，设置未保存。")
+                                   .arg(QCoreApplication::translate("Settings", c.field->caption))
                                    .arg(settings::kMinMinutes)
                                    .arg(settings::kMaxMinutes));
 }
@@ -197,6 +210,9 @@ void SettingsPanel::confirm() {
         form_.showError(e);
         return;
     }
+    QString notSaved;
+    if (language_->choice() != language::savedChoice() && !language::saveChoice(language_->choice(), &notSaved))
+        form_.messages().showError(tr("界面语言没有保存：%1").arg(notSaved));
     inEffect_.confirm();
 }
 

@@ -14,6 +14,7 @@ class QTabWidget;
 class KeyLineEdit;
 class PanelHost;
 class LineStore;
+class LanguageBox;
 
 class SettingsPanel : public QFrame {
     Q_OBJECT
@@ -52,5 +53,6 @@ private:
     LineStore& settingsLines_;
     const std::string appDir_;
     QTabWidget* pages_ = nullptr;
+    LanguageBox* language_ = nullptr;
     std::vector<Control> controls_;
 };

@@ -6,6 +6,7 @@
 #include "common/randomsource.h"
 #include "exercise/exercisekinds.h"
 
+#include <QtGlobal>
 #include <map>
 
 WordDrill::WordDrill(ExerciseScore& score, const Settings& settings, const LineStore& list, RandomSource& random)
@@ -16,7 +17,7 @@ void WordDrill::start(std::int64_t startMs, const ByteText& lessonTitle) {
     s_.startMs = startMs;
     // A drill left before its first tick reports no time rather than the last drill's.
     clockText_ = "0:00:00";
-    s_.modeTitle = bytes::gb("轻轻松松背单词");
+    s_.modeTitle = bytes::gb(QT_TRANSLATE_NOOP("ExerciseKind", "轻轻松松背单词"));
     s_.lessonTitle = lessonTitle;
     lessonSize = list_.count();
     const int r = random_.next();

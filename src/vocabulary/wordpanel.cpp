@@ -94,7 +94,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     input_->setPalette(teal);
     // Answers are English: a Chinese input method left on must not swallow the keys.
     input_->setLatinOnly(true);
-    input_->setAccessibleName(QStringLiteral("单词输入"));
+    input_->setAccessibleName(tr("单词输入"));
     input_->onKeyDown = [this](QKeyEvent* e) { inputKeyDown(e); };
     input_->onKeyPress = [this](QKeyEvent*, int ch) { return inputKeyPress(ch); };
     input_->onKeyUp = [this](QKeyEvent* e) { inputKeyUp(e); };
@@ -102,7 +102,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
 
     exitButton_ = new QToolButton(this);
     exitButton_->setObjectName(QStringLiteral("bdcexit"));
-    exitButton_->setText(QStringLiteral("退出"));
+    exitButton_->setText(tr("退出"));
     exitButton_->setFont(fonts::song(13));
     exitButton_->setIconSize(QSize(24, 24));
     exitButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -112,7 +112,7 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     // Not a tab stop: Enter must leave the focus on the answer line.
     exitButton_->setFocusPolicy(Qt::NoFocus);
     exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    host_.registerHint(exitButton_, QStringLiteral("退出练习并查看成绩..."));
+    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
     connect(exitButton_, &QToolButton::clicked, this, &WordPanel::exitDrill);
 }
 
@@ -150,7 +150,7 @@ void WordPanel::showEntry(bool announce) {
     // line's description, a reader says it with the line when the drill opens (a
     // notification then would be dropped by a reader busy with the new page); later
     // words are announced, as readers do not say a changed description.
-    const QString said = QStringLiteral("%1：%2").arg(wordLabel_->text(), meaningLabel_->text());
+    const QString said = tr("%1：%2").arg(wordLabel_->text(), meaningLabel_->text());
     input_->setAccessibleDescription(said);
     if (announce) a11y::announce(input_, said);
 }
@@ -165,8 +165,8 @@ void WordPanel::showMark() {
     // The answer line says it too, for a screen reader on it.
     switch (drill_.mark()) {
     case WordDrill::Mark::None: break;
-    case WordDrill::Mark::Right: a11y::announce(input_, QStringLiteral("对")); break;
-    case WordDrill::Mark::Wrong: a11y::announce(input_, QStringLiteral("错")); break;
+    case WordDrill::Mark::Right: a11y::announce(input_, tr("对")); break;
+    case WordDrill::Mark::Wrong: a11y::announce(input_, tr("错")); break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "widgets/access.h"
 #include "widgets/fonts.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <algorithm>
 #include <QTimer>
@@ -19,9 +20,9 @@ constexpr qreal kTextInset = 2;
 QString spoken(const ByteText& bytesOfChar) {
     if (bytesOfChar.empty()) return {};
     const auto lead = static_cast<unsigned char>(bytesOfChar[0]);
-    if (lead == ' ' || bytesOfChar[0] == bytes::kMissedBlank) return QStringLiteral("空格");
+    if (lead == ' ' || bytesOfChar[0] == bytes::kMissedBlank) return QCoreApplication::translate("TypingLine", "空格");
     if (lead >= 0x80 && (bytesOfChar.size() == 1 || static_cast<unsigned char>(bytesOfChar[1]) < 0x40))
-        return QStringLiteral("半个字");
+        return QCoreApplication::translate("TypingLine", "半个字");
     return bytes::toUnicode(bytesOfChar);
 }
 
@@ -70,7 +71,7 @@ private:
                                         pageTurned ? lastMarks_ : marks);
             if (pageTurned || typed.size() >= reference.size()) {
                 if (!said.isEmpty()) said += QChar(0x3002);
-                said += pageTurned ? QStringLiteral("本页完") : QStringLiteral("本行完");
+                said += pageTurned ? QCoreApplication::translate("TypingLine", "本页完") : QCoreApplication::translate("TypingLine", "本行完");
             }
         }
         if (!said.isEmpty() && said != lastSaid_) a11y::announce(line_.put, said);
@@ -105,12 +106,12 @@ QString mistakes(const ByteText& reference, const ByteText& typed, const ByteTex
         if (marked && isNew) {
             const QString expected = spoken(i < reference.size() ? reference.substr(i, n) : ch);
             const QString got = spoken(i < typed.size() ? typed.substr(i, n) : ByteText());
-            wrong << (got.isEmpty() ? QStringLiteral("应为%1").arg(expected)
-                                    : QStringLiteral("应为%1，打成%2").arg(expected, got));
+            wrong << (got.isEmpty() ? QCoreApplication::translate("TypingLine", "应为%1").arg(expected)
+                                    : QCoreApplication::translate("TypingLine", "应为%1，打成%2").arg(expected, got));
         }
         i += n;
     }
-    return wrong.isEmpty() ? QString() : QStringLiteral("错：%1").arg(wrong.join(QChar(0xFF1B)));
+    return wrong.isEmpty() ? QString() : QCoreApplication::translate("TypingLine", "错：%1").arg(wrong.join(QChar(0xFF1B)));
 }
 
 QString announcement(const ByteText& reference, const ByteText& typed, const ByteText& previousMarks,
@@ -122,9 +123,9 @@ QString announcement(const ByteText& reference, const ByteText& typed, const Byt
         at += static_cast<size_t>(std::max(1, bytes::charLength(reference, at)));
     if (at < reference.size()) {
         const auto n = static_cast<size_t>(std::max(1, bytes::charLength(reference, at)));
-        out += QStringLiteral("下一个：%1").arg(spoken(reference.substr(at, n)));
+        out += QCoreApplication::translate("TypingLine", "下一个：%1").arg(spoken(reference.substr(at, n)));
     } else if (!reference.empty()) {
-        out += QStringLiteral("本行完");
+        out += QCoreApplication::translate("TypingLine", "本行完");
     }
     return out;
 }
@@ -161,7 +162,7 @@ TypingLine makeTypingLine(QWidget* parent, const QString& textName, const QStrin
     pal.setColor(QPalette::Text, Qt::white);
     line.put->setPalette(pal);
     line.put->setGeometry(left, inputTop, kLineWidth, kInputHeight);
-    line.put->setAccessibleName(QStringLiteral("第%1行输入").arg(number));
+    line.put->setAccessibleName(QCoreApplication::translate("TypingLine", "第%1行输入").arg(number));
     new Announcer(line);
     return line;
 }

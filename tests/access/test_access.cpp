@@ -7,6 +7,7 @@
 #include "chinese/chinesepanel.h"
 #include "english/englishpanel.h"
 #include "radicals/radicalpanel.h"
+#include "settings/language.h"
 #include "settings/settingspanel.h"
 #include "report/reportdialog.h"
 #include "support/testform.h"
@@ -15,6 +16,10 @@
 #include <QAccessible>
 #include <QInputMethodEvent>
 #include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -84,6 +89,76 @@ QStringList shownNames(QAccessibleInterface* node) {
     return out;
 }
 
+// Lesson content, in whatever language the interface is: the lines to copy, the code
+// hints, the radical asked with its verse, the word asked with its meaning.
+bool lessonContent(const QWidget* w) {
+    static const QStringList names{QStringLiteral("kjxsh1"), QStringLiteral("kjxsh2"), QStringLiteral("bdcdc"),
+                                   QStringLiteral("bdccy"), QStringLiteral("wbxhelp")};
+    for (; w; w = w->parentWidget())
+        if (qobject_cast<const ByteGridLabel*>(w) || names.contains(w->objectName())) return true;
+    return false;
+}
+
+// Every text the interface shows or gives a screen reader in a window: titles, captions,
+// names, descriptions (the status-bar hints), tabs, menu items and list items.
+QStringList interfaceTexts(QWidget* window) {
+    QStringList out{window->windowTitle(), window->accessibleName()};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || lessonContent(w)) continue;
+        out << w->accessibleName() << w->accessibleDescription() << w->toolTip();
+        if (auto* l = qobject_cast<QLabel*>(w)) out << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) out << b->text();
+        if (auto* e = qobject_cast<QPlainTextEdit*>(w)) out << e->toPlainText();
+        if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i) out << t->tabText(i);
+        // The languages are listed each by its own name.
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                if (c->itemData(i).toString().isEmpty() || c->objectName() != QLatin1String("languageBox")) out << c->itemText(i);
+    }
+    for (QMenu* m : window->findChildren<QMenu*>())
+        for (QAction* a : m->actions()) out << a->text();
+    out.removeAll(QString());
+    return out;
+}
+
+bool han(QChar c) { return (c.unicode() >= 0x3400 && c.unicode() <= 0x9fff) || (c.unicode() >= 0xf900 && c.unicode() <= 0xfaff); }
+
+// The texts with any Chinese character or full-width punctuation in them (the
+// ideographic space aside: it is only a space).
+QStringList withChinese(const QStringList& texts) {
+    QStringList out;
+    for (const QString& t : texts)
+        for (QChar c : t)
+            if (han(c) || (c.unicode() > 0x3000 && c.unicode() <= 0x303f) || (c.unicode() >= 0xff01 && c.unicode() <= 0xff5e)) {
+                out << t;
+                break;
+            }
+    return out;
+}
+
+// The characters of the texts that only Simplified Chinese writes: those OpenCC turns into
+// another character on their own. 托 stays: Taiwan writes 托福 too.
+QString simplifiedOnly(const QStringList& texts) {
+    QString chars;
+    for (const QString& t : texts)
+        for (QChar c : t)
+            if (han(c) && !chars.contains(c) && c != QChar(0x6258)) chars += c;
+    QProcess opencc;
+    opencc.start(QStringLiteral("opencc"), {QStringLiteral("-c"), QStringLiteral("s2tw.json")});
+    if (!opencc.waitForStarted()) return QStringLiteral("(opencc is not installed)");
+    QStringList lines;
+    for (QChar c : chars) lines << QString(c);
+    opencc.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    opencc.closeWriteChannel();
+    opencc.waitForFinished();
+    const QStringList converted = QString::fromUtf8(opencc.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QString out;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (i >= converted.size() || converted[i] != lines[i]) out += lines[i];
+    return out;
+}
+
 double luminance(QColor c) {
     const auto channel = [](double v) {
         v /= 255.0;
@@ -142,6 +217,8 @@ private slots:
     void wrongCharacterMark_data();
     void wrongCharacterMark();
     void smallScreenScrolls();
+    void interfaceLanguage_data();
+    void interfaceLanguage();
 };
 
 void TestAccess::keyboardOnlyWalk() {
@@ -659,6 +736,68 @@ void TestAccess::smallScreenScrolls() {
     QVERIFY(!inView(exit));
     scrollTo(true);
     QVERIFY2(inView(exit), "the exit button stays out of reach");
+}
+
+void TestAccess::interfaceLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("screen");
+    for (const char* language : {"en", "zh_TW"})
+        for (const char* s : {"main window", "Chinese page", "Chinese test", "English page", "radical drill",
+                              "vocabulary drill", "settings panel", "report", "about", "welcome", "results", "help"})
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(language), QLatin1String(s))))
+                << QString::fromLatin1(language) << QString::fromLatin1(s);
+}
+
+// Under LANGUAGE=en no Chinese shows outside lesson content; under zh_TW no character
+// that only Simplified Chinese writes.
+void TestAccess::interfaceLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, screen);
+    qputenv("LANGUAGE", language.toUtf8());
+    TestForm t;
+    language::install(t.appDir());
+    const auto back = qScopeGuard([&] {
+        qputenv("LANGUAGE", "zh_CN");
+        language::install(t.appDir());
+    });
+    t.build();
+    showForm(t);
+    MainWindow& f = *t.form;
+    QStringList texts;
+    t.onModal = [&](QDialog& d) {
+        d.show();
+        texts = interfaceTexts(&d);
+    };
+    if (screen == QLatin1String("Chinese page")) f.startExercise(ExerciseId::HighFrequency);
+    if (screen == QLatin1String("Chinese test")) f.startExercise(ExerciseId::ChineseTestFromStart);
+    if (screen == QLatin1String("English page")) f.startExercise(ExerciseId::EnglishBeginner);
+    if (screen == QLatin1String("radical drill")) f.startExercise(ExerciseId::RadicalDrill);
+    if (screen == QLatin1String("vocabulary drill")) f.startExercise(ExerciseId::PrimaryWords);
+    if (screen == QLatin1String("settings panel")) f.openSettings();
+    if (screen == QLatin1String("about")) f.openAbout();
+    if (screen == QLatin1String("welcome")) f.openWelcome();
+    if (screen == QLatin1String("results")) f.showHistory();
+    if (screen == QLatin1String("report")) {
+        f.startExercise(ExerciseId::EnglishBeginner);
+        press(Qt::Key_Escape);
+    }
+    if (screen == QLatin1String("help")) {
+        // Every page in the language, and the button opens the language's own.
+        f.openHelp();
+        QCOMPARE(t.shell.opened.value(0), t.file(QStringLiteral("help/%1/index.html").arg(language)));
+        const QStringList pages = QDir(t.file(QStringLiteral("help"))).entryList({QStringLiteral("*.html")});
+        QCOMPARE(QDir(t.file(QStringLiteral("help/") + language)).entryList({QStringLiteral("*.html")}), pages);
+        return;
+    }
+    if (texts.isEmpty()) texts = interfaceTexts(&f);
+    QVERIFY(!texts.isEmpty());
+    if (language == QLatin1String("en")) {
+        const QStringList chinese = withChinese(texts);
+        QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QStringLiteral(" | "))));
+    } else {
+        const QString simplified = simplifiedOnly(texts);
+        QVERIFY2(simplified.isEmpty(), qPrintable(simplified));
+    }
 }
 
 QTEST_MAIN(TestAccess)

@@ -31,6 +31,8 @@ e2e_begin() {
     trap 'exit 1' INT TERM
     # Window names are matched by regular expressions with Chinese in them.
     export LC_ALL=C.UTF-8
+    # The program's own texts as written (a test of another language sets its own).
+    export LANGUAGE=${JAXO_E2E_LANGUAGE:-zh_CN}
     # The first-start welcome would stand in front of the main window.
     export JAXO_NO_WELCOME=1
 }

@@ -1,6 +1,7 @@
 // The settings file: reading at start-up and after a confirmation, writing atomically
 // into the user's own file, and the range of the time limits.
 #include "common/errors.h"
+#include "settings/language.h"
 #include "settings/settingsfile.h"
 
 #include <QDir>
@@ -293,6 +294,58 @@ private slots:
         QCOMPARE(s_.practiceMinutes, 1);
         QCOMPARE(readRaw(path()), QByteArray("1\n2\n3\n"));
         QFile::remove(config_.path() + QStringLiteral("/jaxo"));
+    }
+
+    // The interface language: the file's choice, else the desktop's (LANGUAGE first, then
+    // LC_ALL, LC_MESSAGES, LANG).
+    void interfaceLanguage_data() {
+        QTest::addColumn<QByteArray>("file");  // "-": no file
+        QTest::addColumn<QByteArray>("languageList");
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("mainland Chinese desktop: the source texts") << QByteArray("-") << QByteArray() << QByteArray("zh_CN.UTF-8") << "zh_CN";
+        QTest::newRow("Singapore reads Simplified") << QByteArray("-") << QByteArray() << QByteArray("zh_SG.UTF-8") << "zh_CN";
+        QTest::newRow("bare zh reads Simplified") << QByteArray("-") << QByteArray("zh") << QByteArray() << "zh_CN";
+        QTest::newRow("Taiwan reads Traditional") << QByteArray("-") << QByteArray() << QByteArray("zh_TW.UTF-8") << "zh_TW";
+        QTest::newRow("Hong Kong reads Traditional") << QByteArray("-") << QByteArray("zh_HK") << QByteArray("C") << "zh_TW";
+        QTest::newRow("Macao reads Traditional") << QByteArray("-") << QByteArray() << QByteArray("zh_MO") << "zh_TW";
+        QTest::newRow("any other language reads English") << QByteArray("-") << QByteArray() << QByteArray("de_DE.UTF-8") << "en";
+        QTest::newRow("C locale reads English") << QByteArray("-") << QByteArray() << QByteArray("C.UTF-8") << "en";
+        QTest::newRow("LANGUAGE comes before LANG") << QByteArray("-") << QByteArray("en_US:zh_CN") << QByteArray("zh_CN.UTF-8") << "en";
+        QTest::newRow("the saved choice comes before the desktop") << QByteArray("en\n") << QByteArray("zh_TW") << QByteArray("zh_TW") << "en";
+        QTest::newRow("a saved Traditional choice") << QByteArray("zh_TW\n") << QByteArray() << QByteArray("en_GB") << "zh_TW";
+        QTest::newRow("an empty file follows the desktop") << QByteArray("\n") << QByteArray() << QByteArray("zh_TW") << "zh_TW";
+        QTest::newRow("garbage in the file follows the desktop") << QByteArray("klingon\x01\xff\n") << QByteArray() << QByteArray("zh_HK") << "zh_TW";
+    }
+    void interfaceLanguage() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, languageList);
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, chosen);
+        if (file != "-") {
+            QVERIFY(QDir().mkpath(config_.path() + QStringLiteral("/jaxo")));
+            writeRaw(language::choiceFilePath(), file);
+        }
+        qputenv("LANGUAGE", languageList);
+        qputenv("LANG", lang);
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_MESSAGES");
+        QCOMPARE(language::chosen(), chosen);
+    }
+
+    // The panel's choice is kept whole, and "follow the desktop" is kept as an empty line.
+    void interfaceLanguageSaved_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Traditional Chinese") << "zh_TW";
+        QTest::newRow("follow the desktop") << "";
+    }
+    void interfaceLanguageSaved() {
+        QFETCH(QString, choice);
+        QString error;
+        QVERIFY2(language::saveChoice(choice, &error), qPrintable(error));
+        QCOMPARE(language::savedChoice(), choice);
+        QCOMPARE(QFile(language::choiceFilePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     }
 };
 

@@ -13,3 +13,11 @@ target_compile_definitions(bench_startup PRIVATE JAXO_BUILD_APPDIR="${JAXO_APPDI
 # The folders of src/ stay layers: no include leads back to a folder it came from.
 add_test(NAME src_layers COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/layers.cmake)
 set_tests_properties(src_layers PROPERTIES LABELS unit)
+# Every marked text of the sources is translated in each translations/*.ts.
+find_program(JAXO_LUPDATE NAMES lupdate-qt6 lupdate HINTS /usr/lib/qt6/bin)
+if(NOT JAXO_LUPDATE)
+  jaxo_missing("lupdate" qt6-l10n-tools)
+endif()
+add_test(NAME translations_complete
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/foundation/translations_complete.sh ${CMAKE_SOURCE_DIR} ${JAXO_LUPDATE})
+set_tests_properties(translations_complete PROPERTIES LABELS unit)

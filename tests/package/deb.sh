@@ -31,6 +31,8 @@ for path in ./usr/bin/jaxo ./usr/share/applications/io.github.jaxo.Jaxo.desktop 
             ./usr/share/icons/hicolor/48x48/apps/io.github.jaxo.Jaxo.png \
             ./usr/share/man/man1/jaxo.1.gz ./usr/share/doc/jaxo/copyright \
             ./usr/share/jaxo/jaxo.sy1 ./usr/share/jaxo/sysctr.jxo ./usr/share/jaxo/help/index.html \
+            ./usr/share/jaxo/translations/jaxo_en.qm ./usr/share/jaxo/translations/jaxo_zh_TW.qm \
+            ./usr/share/jaxo/help/en/index.html ./usr/share/jaxo/help/zh_TW/index.html \
             ./usr/share/jaxo/icons/radical-drill-32.png ./usr/share/jaxo/music1.mid; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done

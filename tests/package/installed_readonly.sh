@@ -70,7 +70,7 @@ exec 5>&-
 wait_for 100 '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$WORK/display")"
 
-env -i PATH=/usr/bin:/bin HOME="$HOME_DIR" DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb JAXO_NO_WELCOME=1 \
+env -i PATH=/usr/bin:/bin HOME="$HOME_DIR" DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 LANGUAGE=zh_CN QT_QPA_PLATFORM=xcb JAXO_NO_WELCOME=1 \
     XDG_RUNTIME_DIR="$WORK/run" XDG_CONFIG_HOME="$CONFIG" XDG_DATA_DIRS="$DEST/usr/share:/usr/local/share:/usr/share" \
     "${AS_USER[@]}" "$PROGRAM" >"$WORK/jaxo.log" 2>&1 &
 PIDS+=($!)
