@@ -8,6 +8,8 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "settings/settingsfile.h"
+#include "settings/schemepage.h"
+#include "scheme/schemefile.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -54,6 +56,9 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
     QWidget* links = page("TabSheet3", QStringLiteral("快捷键设置"));
     form_.registerHint(times, QStringLiteral("设置练习时间..."));
     form_.registerHint(musics, QStringLiteral("设置音乐..."));
+    schemePage_ = new SchemePage;
+    pages_->addTab(schemePage_, tr("输入方案"));
+    form_.registerHint(schemePage_, tr("选择练习的中文输入方案..."));
 
     for (const settings::Field& f : settings::kFields) {
         const QString caption = QString::fromUtf8(f.caption);
@@ -136,6 +141,7 @@ void SettingsPanel::open() {
     show();
     raise();
     showValues(inEffect_.value());
+    schemePage_->show(scheme::readChoice());
     // The keyboard starts on the panel, on its first control of the page shown.
     if (pages_->currentIndex() == 0)
         controls_.front().edit->setFocus(Qt::OtherFocusReason);
@@ -153,7 +159,10 @@ void SettingsPanel::showValues(const Settings& value) {
     }
 }
 
-void SettingsPanel::fillDefaults() { showValues(settings::defaults()); }
+void SettingsPanel::fillDefaults() {
+    showValues(settings::defaults());
+    schemePage_->show(scheme::wubi());
+}
 
 void SettingsPanel::cancel() {
     form_.setToolBarEnabled(true);
@@ -189,6 +198,15 @@ void SettingsPanel::confirm() {
 
     form_.setToolBarEnabled(true);
     hide();
+    // The scheme has a file of its own: the settings file keeps its lines.
+    const scheme::Scheme& s = schemePage_->chosen();
+    if (&s != &scheme::readChoice()) {
+        QString error;
+        if (scheme::writeChoice(s, &error))
+            emit schemeChosen(QString::fromLatin1(s.id.data(), static_cast<qsizetype>(s.id.size())));
+        else
+            form_.messages().showError(tr("输入方案未能保存：%1").arg(error));
+    }
     try {
         settings::writeSettings(chosen, settingsLines_);
         // Read back: the settings in effect are what the next start-up will read.

@@ -14,6 +14,7 @@ class QTabWidget;
 class KeyLineEdit;
 class PanelHost;
 class LineStore;
+class SchemePage;
 
 class SettingsPanel : public QFrame {
     Q_OBJECT
@@ -35,6 +36,10 @@ public:
     // The filter of the minute edits: false drops the character (with a beep).
     bool acceptsDigit(QKeyEvent* e, int ch);
 
+signals:
+    // "确定" kept another input scheme (its id).
+    void schemeChosen(const QString& id);
+
 private:
     // The control of one field: an edit for minutes, a check box for a switch.
     struct Control {
@@ -52,5 +57,6 @@ private:
     LineStore& settingsLines_;
     const std::string appDir_;
     QTabWidget* pages_ = nullptr;
+    SchemePage* schemePage_ = nullptr;
     std::vector<Control> controls_;
 };

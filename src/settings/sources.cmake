@@ -5,4 +5,5 @@ list(APPEND JAXO_CORE_SOURCES
 list(APPEND JAXO_GUI_SOURCES
   src/settings/livesettings.h
   src/settings/settingspanel.cpp
+  src/settings/schemepage.cpp
 )
