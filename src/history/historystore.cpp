@@ -158,8 +158,9 @@ public:
 
     QList<Session> sessions(const QString& kind, bool wholeClass, int limit) const override {
         QString sql = QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
-                                     "per_minute, rating, %1 FROM sessions WHERE 1 = 1")
-                          .arg(hasLearner_ ? QStringLiteral("learner") : QStringLiteral("''"));
+                                     "per_minute, rating, %1, %2 FROM sessions WHERE 1 = 1")
+                          .arg(hasLearner_ ? QStringLiteral("learner") : QStringLiteral("''"),
+                               hasScheme_ ? QStringLiteral("scheme") : QStringLiteral("'wubi86'"));
         QVariantList binds;
         if (!kind.isEmpty()) {
             sql += QStringLiteral(" AND kind = ?");
@@ -174,7 +175,10 @@ public:
         QSqlQuery q(db_);
         QList<Session> out;
         if (!read(q, sql, binds)) return out;
-        while (q.next()) out.append(fromRow(q));
+        while (q.next()) {
+            out.append(fromRow(q));
+            out.last().scheme = q.value(11).toString();
+        }
         return out;
     }
 
