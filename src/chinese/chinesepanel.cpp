@@ -196,7 +196,11 @@ bool ChinesePanel::lineKeyPress(int ch) {
     // A letter that arrives as a plain key press went past the input method: none is on.
     const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
     if (letter && !englishTest_) {
-        host_.setHint(chinese::kInputMethodOffHint);
+        const scheme::Scheme& s = host_.scheme();
+        // Another scheme's learner is told which input method to switch on.
+        host_.setHint(s.style == scheme::CodeStyle::Wubi
+                          ? chinese::kInputMethodOffHint
+                          : tr("输入法未打开：%1（见帮助 F1）...").arg(scheme::inputMethodAdvice(s)));
         imOffHintShown_ = true;
     }
     if (ch != 27) return true;

@@ -9,23 +9,20 @@ namespace {
 using C = CodeStyle;
 
 constexpr std::array kSchemes = {
-    Scheme{"wubi86", QT_TRANSLATE_NOOP("Scheme", "五笔86"), C::Wubi, false, "a-y", "wubi86 (rime-data-wubi)",
-           "五笔字型 (wbx)", "WuBi-Jidian-86 (ibus-table-wubi)"},
+    Scheme{"wubi86", QT_TRANSLATE_NOOP("Scheme", "五笔86"), C::Wubi, false, "a-y", "wubi86 (rime-data-wubi)", "五笔字型",
+           "WuBi-Jidian-86"},
     Scheme{"pinyin", QT_TRANSLATE_NOOP("Scheme", "全拼"), C::Syllables, false, "a-z",
-           "pinyin_simp (rime-data-pinyin-simp)", "拼音 (pinyin)", "Intelligent Pinyin (ibus-libpinyin)"},
+           "pinyin_simp (rime-data-pinyin-simp)", "拼音", "智能拼音"},
     Scheme{"shuangpin-xiaohe", QT_TRANSLATE_NOOP("Scheme", "双拼（小鹤）"), C::KeyPairs, false, "a-z",
-           "pinyin_simp (rime-data-pinyin-simp)", "双拼 (shuangpin), 方案：小鹤",
-           "Intelligent Pinyin (ibus-libpinyin), 双拼方案：小鹤"},
+           "pinyin_simp (rime-data-pinyin-simp)", "双拼，小鹤方案", "智能拼音，双拼小鹤"},
     Scheme{"shuangpin-ziranma", QT_TRANSLATE_NOOP("Scheme", "双拼（自然码）"), C::KeyPairs, false, "a-z",
-           "pinyin_simp (rime-data-pinyin-simp)", "双拼 (shuangpin), 方案：自然码",
-           "Intelligent Pinyin (ibus-libpinyin), 双拼方案：自然码"},
+           "pinyin_simp (rime-data-pinyin-simp)", "双拼，自然码方案", "智能拼音，双拼自然码"},
     Scheme{"cangjie5", QT_TRANSLATE_NOOP("Scheme", "仓颉五代"), C::Radicals, true, "a-y",
-           "cangjie5 (rime-data-cangjie5)", "倉頡五代 (cangjie5, fcitx5-table-extra)", "Cangjie5 (ibus-table-cangjie5)"},
+           "cangjie5 (rime-data-cangjie5)", "倉頡五代", "Cangjie5"},
     Scheme{"quick5", QT_TRANSLATE_NOOP("Scheme", "速成"), C::Radicals, true, "a-y", "cangjie5 (rime-data-cangjie5)",
-           "速成五代 (quick5, fcitx5-table-extra)", "Quick5 (ibus-table-quick)"},
+           "速成五代", "Quick5"},
     Scheme{"zhuyin", QT_TRANSLATE_NOOP("Scheme", "注音"), C::Zhuyin, true, "1-0, a-z, ; , . / -",
-           "terra_pinyin (rime-data-terra-pinyin)", "新酷音 (chewing, fcitx5-chewing), 标准键盘",
-           "Chewing (ibus-chewing), 标准键盘"},
+           "terra_pinyin (rime-data-terra-pinyin)", "新酷音，标准键盘", "Chewing，标准键盘"},
 };
 }  // namespace
 
@@ -44,8 +41,8 @@ QString displayName(const Scheme& s) {
 }
 
 QString inputMethodAdvice(const Scheme& s) {
-    return QCoreApplication::translate("Scheme", "%1：fcitx5 加入“%2”，IBus 加入“%3”")
-        .arg(displayName(s), QString::fromUtf8(s.fcitx5.data(), static_cast<qsizetype>(s.fcitx5.size())),
+    return QCoreApplication::translate("Scheme", "fcitx5 用“%1”，IBus 用“%2”")
+        .arg(QString::fromUtf8(s.fcitx5.data(), static_cast<qsizetype>(s.fcitx5.size())),
              QString::fromUtf8(s.ibus.data(), static_cast<qsizetype>(s.ibus.size())));
 }
 

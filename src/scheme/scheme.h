@@ -27,8 +27,8 @@ struct Scheme {
     bool traditional;       // lessons and articles in traditional characters
     std::string_view keys;  // the keys its codes use
     std::string_view table; // the Debian table it is built from
-    // What to switch on: the fcitx5 input method and the IBus engine (as their
-    // configuration tools list them).
+    // What to switch on: the fcitx5 input method and the IBus engine, by the names
+    // their configuration tools show (the packages are in the help).
     std::string_view fcitx5;
     std::string_view ibus;
 };

@@ -44,7 +44,8 @@ const scheme::Scheme& SchemePage::chosen() const {
 
 void SchemePage::explain() {
     const scheme::Scheme& s = chosen();
-    QString text = tr("练习中文时要打开的输入法——") + scheme::inputMethodAdvice(s) + QStringLiteral("。\n");
+    QString text = tr("练习%1时要打开的输入法：").arg(scheme::displayName(s)) + scheme::inputMethodAdvice(s) +
+                   QStringLiteral("。\n");
     text += s.traditional ? tr("课文为繁体字。") : tr("课文为简体字。");
     text += tr("确定后，中文练习、编码提示和成绩记录都按此方案。");
     advice_->setText(text);
