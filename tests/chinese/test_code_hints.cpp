@@ -422,6 +422,40 @@ private slots:
         if (row > 1) QVERIFY(bar.visible[static_cast<size_t>(row - 1)]);
     }
 
+    // Every scheme's drill lessons: whole two-byte characters, the items each file
+    // promises, and a hint for every item in the scheme's book of its length.
+    void schemeLessons_data() {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("charsPerItem");
+        QTest::addColumn<int>("atLeast");
+        for (const scheme::Scheme& s : scheme::schemes()) {
+            if (s.style == scheme::CodeStyle::Wubi) continue;
+            const QString id = QString::fromLatin1(s.id.data());
+            QTest::addRow("%s characters", s.id.data()) << id << QStringLiteral("gpz.jxo") << 1 << 1000;
+            QTest::addRow("%s two-character words", s.id.data()) << id << QStringLiteral("ezcz.jxo") << 2 << 1000;
+            QTest::addRow("%s four-character words", s.id.data()) << id << QStringLiteral("szcz.jxo") << 4 << 500;
+        }
+    }
+    void schemeLessons() {
+        QFETCH(QString, scheme);
+        QFETCH(QString, file);
+        QFETCH(int, charsPerItem);
+        QFETCH(int, atLeast);
+        const ByteText t = readFile(QStringLiteral(JAXO_BUILD_APPDIR "/scheme/%1/%2").arg(scheme, file));
+        const size_t itemBytes = static_cast<size_t>(2 * charsPerItem);
+        QCOMPARE(t.size() % itemBytes, size_t(0));
+        QVERIFY2(t.size() / itemBytes >= static_cast<size_t>(atLeast), qPrintable(QString::number(t.size() / itemBytes)));
+        const QByteArray id = scheme.toLatin1();
+        SchemeBooks books;
+        books.choose(*scheme::find(id.toStdString()), JAXO_BUILD_APPDIR);
+        for (size_t i = 0; i < t.size(); i += itemBytes) {
+            for (size_t c = i; c < i + itemBytes; c += 2) QCOMPARE(bytes::charLength(t, c), 2);
+            const int at = books.book(charsPerItem).find(t.substr(i, itemBytes));
+            QVERIFY2(at >= 0, qPrintable(bytes::toUnicode(t.substr(i, itemBytes))));
+        }
+    }
+
     void writtenTexts() {
         QFETCH(QString, file);
         QFETCH(int, atLeastChars);
