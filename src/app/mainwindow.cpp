@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "scheme/schemefile.h"
+
 #include "widgets/access.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
@@ -141,6 +143,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     wordPanel_ = new WordPanel(*this, desk_);
     settingsPanel_ = new SettingsPanel(*this, settings_, settingsMemo_, services_.appDir, desk_);
     connect(&settings_, &LiveSettings::changed, this, [this] { sound_->mainScreenMusic(); });
+    connect(settingsPanel_, &SettingsPanel::schemeChosen, this, [this](const QString& id) {
+        const QByteArray b = id.toLatin1();
+        if (const scheme::Scheme* s = scheme::find(std::string_view(b.constData(), static_cast<size_t>(b.size()))))
+            applyScheme(*s);
+    });
     for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, schemeKeyPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
@@ -165,6 +172,7 @@ MainWindow::~MainWindow() {
 }
 
 const CodeBook& MainWindow::codeBook(int n) {
+    if (scheme_->style != scheme::CodeStyle::Wubi) return schemeBooks_.book(n);
     switch (n) {
     case 1: return codeBook1_;
     case 2: return codeBook2_;
@@ -212,6 +220,8 @@ void MainWindow::startUp() {
             }
         });
     });
+
+    applyScheme(scheme::readChoice());
 
     // 7 to 12 stand on the settings: a settings file that cannot be read skips them.
     bool settingsRead = false;
@@ -534,6 +544,23 @@ void MainWindow::focusNextControl() {
 }
 
 // The exercise commands: the panel that runs the kind starts it.
+void MainWindow::applyScheme(const scheme::Scheme& s) {
+    scheme_ = &s;
+    try {
+        schemeBooks_.choose(s, services_.appDir);
+    } catch (const JaxoError& e) {
+        showError(e);
+    }
+    // The lessons the scheme has not (the Wubi short codes) are greyed out.
+    for (const ExerciseKind& k : exerciseKinds()) {
+        if (k.control.empty() || k.panel != ExercisePanel::Chinese || k.test) continue;
+        const QString name = QString::fromUtf8(k.control.data(), static_cast<qsizetype>(k.control.size()));
+        const bool has = scheme::hasLesson(s, k.file);
+        if (auto* b = toolBarTabs_->findChild<QToolButton*>(name)) b->setEnabled(has);
+        if (auto* a = toolBarTabs_->findChild<QAction*>(name)) a->setEnabled(has);
+    }
+}
+
 void MainWindow::startExercise(ExerciseId id) {
     const ExerciseKind& kind = exerciseKind(id);
     switch (kind.panel) {

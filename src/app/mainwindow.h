@@ -4,6 +4,7 @@
 #include "exercise/exercisehost.h"
 #include "exercise/exercisekinds.h"
 #include "chinese/codebook.h"
+#include "chinese/schemebooks.h"
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "common/randomsource.h"
@@ -67,6 +68,7 @@ public:
     SoundSystem& sound() override { return *sound_; }
     LineStore& lessonStore() override { return lessonStore_; }
     const CodeBook& codeBook(int n) override;
+    const scheme::Scheme& scheme() const override { return *scheme_; }
     void collapseToolBar() override;
     void setToolBarEnabled(bool on) override;
     void restoreMainScreen() override;
@@ -115,6 +117,8 @@ protected:
 
 private:
     void startUp();
+    // The chosen input scheme in effect: its books, and its lessons on the tool bar.
+    void applyScheme(const scheme::Scheme& s);
     void buildToolBar();
     void buildStatusBar();
     QToolButton* addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width);
@@ -137,6 +141,8 @@ private:
     LineStore lessonStore_;
     LineStore settingsMemo_;
     CodeBook codeBook1_, codeBook2_, codeBook3_, codeBook4_;
+    const scheme::Scheme* scheme_ = &scheme::wubi();
+    chinese::SchemeBooks schemeBooks_;
 
     QWidget* desk_ = nullptr;
     QPointer<QToolButton> lastButton_;

@@ -1,5 +1,7 @@
 #include "chinese/chinesecheck.h"
 
+#include "chinese/schemehints.h"
+
 namespace chinese {
 
 CheckResult checkLine(Page& page, ExerciseScore& s, int k, int caretOffset, bool lastByte) {
@@ -74,10 +76,11 @@ void finalCount(Page& page, ExerciseScore& s) {
 }
 
 ChangeResult lineChanged(Page& page, HintBar& hints, ExerciseScore& s, std::string_view lesson,
-                         const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte) {
+                         const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte,
+                         const scheme::Scheme* scheme) {
     ChangeResult r;
     page.input[k] = std::move(editText);
-    showCodeHints(books, page.text[k], caretOffset + 1, hints);
+    showHintsFor(scheme, books, page.text[k], caretOffset + 1, hints);
     if (!checkLine(page, s, k, caretOffset, lastByte).full) return r;
     r.full = true;
     if (k + 1 < kLineCount) {

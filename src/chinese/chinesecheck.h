@@ -4,6 +4,7 @@
 #include "exercise/exercisescore.h"
 #include "chinese/chinesepage.h"
 #include "chinese/codehints.h"
+#include "scheme/scheme.h"
 
 #include <string_view>
 
@@ -33,9 +34,10 @@ struct ChangeResult {
     bool newPage = false;  // and it was the fifth, so a new page was filled
 };
 
-// What a commit or a key release in line k runs: the hints at the caret, the check,
-// and the hand-over to the next line or a new page.
+// What a commit or a key release in line k runs: the hints at the caret (in the given
+// scheme's form; none: Wubi's), the check, and the hand-over to the next line or a new page.
 ChangeResult lineChanged(Page& page, HintBar& hints, ExerciseScore& s, std::string_view lesson,
-                         const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte = false);
+                         const CodeBooks& books, int k, ByteText editText, int caretOffset, bool lastByte = false,
+                         const scheme::Scheme* scheme = nullptr);
 
 }  // namespace chinese

@@ -12,6 +12,7 @@
 #include "exercise/testdump.h"
 #include "widgets/typingline.h"
 #include "chinese/chinesecheck.h"
+#include "chinese/schemehints.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 #include "common/platform.h"
@@ -150,7 +151,7 @@ void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
     else
         captions_.lesson.setText(shownTitle(s.lessonTitle));
     // A test shows no hints: its bar stays hidden until it ends.
-    if (!test) chinese::showCodeHints(books(), page_.text[0], 1, hints_);
+    if (!test) chinese::showHintsFor(&host_.scheme(), books(), page_.text[0], 1, hints_);
     showPage();
     showHints();
     showFlags();
@@ -171,7 +172,7 @@ chinese::CodeBooks ChinesePanel::books() const {
 }
 
 void ChinesePanel::showCodeHints(const ByteText& line, int column) {
-    chinese::showCodeHints(books(), line, column, hints_);
+    chinese::showHintsFor(&host_.scheme(), books(), line, column, hints_);
     showHints();
 }
 
@@ -184,7 +185,7 @@ void ChinesePanel::lineChanged(int k) {
     const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
     const chinese::ChangeResult r = chinese::lineChanged(
         page_, hints_, host_.score(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
-        englishTest_);
+        englishTest_, &host_.scheme());
     showPage();
     showHints();
     if (r.full) focusWritable();
@@ -195,7 +196,11 @@ bool ChinesePanel::lineKeyPress(int ch) {
     // A letter that arrives as a plain key press went past the input method: none is on.
     const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
     if (letter && !englishTest_) {
-        host_.setHint(chinese::kInputMethodOffHint);
+        const scheme::Scheme& s = host_.scheme();
+        // Another scheme's learner is told which input method to switch on.
+        host_.setHint(s.style == scheme::CodeStyle::Wubi
+                          ? chinese::kInputMethodOffHint
+                          : tr("输入法未打开：%1（见帮助 F1）...").arg(scheme::inputMethodAdvice(s)));
         imOffHintShown_ = true;
     }
     if (ch != 27) return true;

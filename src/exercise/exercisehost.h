@@ -3,6 +3,7 @@
 #include "widgets/panelhost.h"
 #include "exercise/exercisescore.h"
 #include "settings/settings.h"
+#include "scheme/scheme.h"
 
 #include <QString>
 #include <array>
@@ -30,6 +31,8 @@ public:
     virtual LineStore& lessonStore() = 0;
     // Code books 1 to 4 (wbbook, wbbook2, wbbook3, wbbook4).
     virtual const CodeBook& codeBook(int n) = 0;
+    // The input scheme chosen: it picks the code books, the hint bar and the lessons.
+    virtual const scheme::Scheme& scheme() const { return scheme::wubi(); }
 
     // The tool bar: collapsed to its tabs (height 25) and disabled at every exercise start.
     virtual void collapseToolBar() = 0;

@@ -17,7 +17,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
         if (generated)
             text.loadText(*generated);
         else if (!kind.file.empty()) {
-            const std::string path = host_.appDirectory() + std::string(kind.file);
+            const std::string path = scheme::lessonFile(host_.scheme(), host_.appDirectory(), kind.file);
             text.loadFile(path);
             // A word list shows a line at a time; a lesson is cut into pages, and the
             // longest shipped line is an article of 12,000 bytes.
@@ -39,6 +39,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
     // Keys click in every exercise but those of the Chinese page.
     host_.sound().keySoundAhead(kind.panel != ExercisePanel::Chinese);
     s.kind = &kind;
+    s.scheme = host_.scheme().id;
     s.modeTitle = bytes::gb(kind.modeTitle);
     s.lessonTitle = bytes::gb(kind.lessonTitle);
     s.startMs = host_.clock().msecs();

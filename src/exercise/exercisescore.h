@@ -5,9 +5,11 @@
 #include "exercise/misslog.h"
 
 #include <cstdint>
+#include <string_view>
 
 struct ExerciseScore {
     const ExerciseKind* kind = nullptr;  // set at the start
+    std::string_view scheme = "wubi86";  // the input scheme's id, set at the start
     std::int64_t startMs = 0;  // Clock::msecs() at the start
     int rightCount = 0;
     int wrongCount = 0;

@@ -86,6 +86,7 @@ public:
     void setColumns(const schema::Found& found) {
         hasLearner_ = found.hasLearner;
         hasOutbox_ = found.hasOutbox;
+        hasScheme_ = found.hasScheme;
     }
 
     QString location() const override { return location_; }
@@ -116,14 +117,17 @@ public:
             return fail(q);
         // A session already there (sent before its answer was lost) is kept once.
         if (!q.prepare(QStringLiteral("INSERT INTO sessions (started_at, kind, title, typed, right_count, wrong_count, "
-                                      "seconds, per_minute, rating, learner, uid, outbox) "
-                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uid) DO NOTHING RETURNING id")))
+                                      "seconds, per_minute, rating, learner, uid, outbox%1) "
+                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?%2) ON CONFLICT (uid) DO NOTHING RETURNING id")
+                           .arg(hasScheme_ ? QStringLiteral(", scheme") : QString(),
+                                hasScheme_ ? QStringLiteral(", ?") : QString())))
             return fail(q);
         const auto nullable = [](const QString& t) { return t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t); };
         for (const QVariant& v : {text(isoLocal(s.startedAt)), text(s.kind), text(s.title), QVariant(s.typed),
                                   QVariant(s.right), QVariant(s.wrong), QVariant(s.seconds), QVariant(s.perMinute),
                                   text(s.rating), text(s.learner), nullable(s.uid), nullable(s.outbox)})
             q.addBindValue(v);
+        if (hasScheme_) q.addBindValue(text(s.scheme));
         if (!q.exec()) return fail(q);
         const bool fresh = q.next();
         qint64 id = fresh ? q.value(0).toLongLong() : 0;
@@ -155,8 +159,9 @@ public:
 
     QList<Session> sessions(const QString& kind, bool wholeClass, int limit) const override {
         QString sql = QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
-                                     "per_minute, rating, %1 FROM sessions WHERE 1 = 1")
-                          .arg(hasLearner_ ? QStringLiteral("learner") : QStringLiteral("''"));
+                                     "per_minute, rating, %1, %2 FROM sessions WHERE 1 = 1")
+                          .arg(hasLearner_ ? QStringLiteral("learner") : QStringLiteral("''"),
+                               hasScheme_ ? QStringLiteral("scheme") : QStringLiteral("'wubi86'"));
         QVariantList binds;
         if (!kind.isEmpty()) {
             sql += QStringLiteral(" AND kind = ?");
@@ -171,7 +176,10 @@ public:
         QSqlQuery q(db_);
         QList<Session> out;
         if (!read(q, sql, binds)) return out;
-        while (q.next()) out.append(fromRow(q));
+        while (q.next()) {
+            out.append(fromRow(q));
+            out.last().scheme = q.value(11).toString();
+        }
         return out;
     }
 
@@ -295,12 +303,14 @@ public:
         QSqlQuery q(db_);
         if (!read(q,
                   QStringLiteral("SELECT id, started_at, kind, title, typed, right_count, wrong_count, seconds, "
-                                 "per_minute, rating, learner, uid FROM sessions WHERE outbox = ? ORDER BY id"),
+                                 "per_minute, rating, learner, uid%1 FROM sessions WHERE outbox = ? ORDER BY id")
+                      .arg(hasScheme_ ? QStringLiteral(", scheme") : QString()),
                   {server}))
             return out;
         while (q.next()) {
             Session s = fromRow(q);
             s.uid = q.value(11).toString();
+            if (hasScheme_) s.scheme = q.value(12).toString();
             out.append(s);
         }
         for (Session& s : out) s.misses = misses(s.id);
@@ -365,6 +375,7 @@ private:
     bool inMemory_ = false;
     bool hasLearner_ = true;
     bool hasOutbox_ = true;
+    bool hasScheme_ = true;
     QString openProblem_;
     mutable QString readError_;
     // mutable: Qt's query API takes the connection by value but the store's readers are const.

@@ -33,6 +33,7 @@ struct Session {
     QString learner;         // login name; filled on a class server
     QString uid;             // unique per session, so that a row sent twice is kept once
     QString outbox;          // in the local file: the server it still has to reach
+    QString scheme = QStringLiteral("wubi86");  // the input scheme it was typed in
     QList<Miss> misses;
 };
 

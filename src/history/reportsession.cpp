@@ -9,6 +9,7 @@ Session sessionFromReport(const ExerciseScore& s, const ScoreReport& r, const QD
     row.kind = s.kind ? QString::fromLatin1(s.kind->historyKind.data(), static_cast<qsizetype>(s.kind->historyKind.size()))
                       : QStringLiteral("chinese");
     row.title = bytes::toUnicode(s.lessonTitle);
+    row.scheme = QString::fromLatin1(s.scheme.data(), static_cast<qsizetype>(s.scheme.size()));
     row.right = s.rightCount;
     row.wrong = s.wrongCount;
     row.typed = row.right + row.wrong;

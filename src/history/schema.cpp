@@ -41,6 +41,9 @@ QStringList stepsTo(int v, Engine engine) {
             QStringLiteral("ALTER TABLE sessions ADD COLUMN outbox TEXT"),
             QStringLiteral("CREATE UNIQUE INDEX sessions_uid ON sessions (uid)"),
         };
+    case 4:
+        // With a default, so that an older version still adds rows.
+        return {QStringLiteral("ALTER TABLE sessions ADD COLUMN scheme TEXT NOT NULL DEFAULT 'wubi86'")};
     default:
         return {};
     }
@@ -98,6 +101,7 @@ QStringList needed(const QString& table, int v) {
                   QStringLiteral("rating")};
     if (v >= 2) c << QStringLiteral("learner");
     if (v >= 3) c << QStringLiteral("uid") << QStringLiteral("outbox");
+    if (v >= 4) c << QStringLiteral("scheme");
     return c;
 }
 
@@ -174,6 +178,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
         if (table == QLatin1String("sessions")) {
             found->hasLearner = named(have, QStringLiteral("learner"));
             found->hasOutbox = named(have, QStringLiteral("outbox"));
+            found->hasScheme = named(have, QStringLiteral("scheme"));
         }
         QStringList missing;
         for (const QString& n : needed(table, std::min(found->version, kCurrent)))

@@ -19,7 +19,8 @@ enum class Engine { Sqlite, Postgres };
 // Version 1: sessions and misses. Version 2: sessions.learner, for a class server.
 // Version 3: sessions.uid (unique), so that a session sent twice is kept once, and
 // sessions.outbox, the server a row recorded during an outage still has to reach.
-constexpr int kCurrent = 3;
+// Version 4: sessions.scheme, the input scheme the session was typed in (older rows: Wubi).
+constexpr int kCurrent = 4;
 // The oldest version that can add rows to a database at kCurrent.
 constexpr int kWritableBy = 1;
 
@@ -38,6 +39,7 @@ struct Found {
     int version = 0;
     bool hasLearner = true;  // sessions.learner is there (version 2 on)
     bool hasOutbox = true;   // sessions.outbox is there (version 3 on)
+    bool hasScheme = true;   // sessions.scheme is there (version 4 on)
     QString why;             // for ReadOnly, Broken and NotOurs: what was found
 };
 

@@ -10,6 +10,8 @@
 #include "settings/language.h"
 #include "settings/languagebox.h"
 #include "settings/settingsfile.h"
+#include "settings/schemepage.h"
+#include "scheme/schemefile.h"
 
 #include <QtGlobal>
 #include <QCoreApplication>
@@ -60,6 +62,9 @@ SettingsPanel::SettingsPanel(PanelHost& form, LiveSettings& inEffect, LineStore&
     form_.registerHint(language_->parentWidget(), tr("选择界面语言..."));
     form_.registerHint(times, tr("设置练习时间..."));
     form_.registerHint(musics, tr("设置音乐..."));
+    schemePage_ = new SchemePage;
+    pages_->addTab(schemePage_, tr("输入方案"));
+    form_.registerHint(schemePage_, tr("选择练习的中文输入方案..."));
 
     for (const settings::Field& f : settings::kFields) {
         const QString caption = QCoreApplication::translate("Settings", f.caption);
@@ -146,6 +151,7 @@ void SettingsPanel::open() {
     raise();
     showValues(inEffect_.value());
     language_->showChoice(language::savedChoice());
+    schemePage_->show(scheme::readChoice());
     // The keyboard starts on the panel, on its first control of the page shown.
     if (pages_->currentIndex() == 0)
         controls_.front().edit->setFocus(Qt::OtherFocusReason);
@@ -166,6 +172,7 @@ void SettingsPanel::showValues(const Settings& value) {
 void SettingsPanel::fillDefaults() {
     showValues(settings::defaults());
     language_->showChoice(QString());
+    schemePage_->show(scheme::wubi());
 }
 
 void SettingsPanel::cancel() {
@@ -202,6 +209,15 @@ void SettingsPanel::confirm() {
 
     form_.setToolBarEnabled(true);
     hide();
+    // The scheme has a file of its own: the settings file keeps its lines.
+    const scheme::Scheme& s = schemePage_->chosen();
+    if (&s != &scheme::readChoice()) {
+        QString error;
+        if (scheme::writeChoice(s, &error))
+            emit schemeChosen(QString::fromLatin1(s.id.data(), static_cast<qsizetype>(s.id.size())));
+        else
+            form_.messages().showError(tr("输入方案未能保存：%1").arg(error));
+    }
     try {
         settings::writeSettings(chosen, settingsLines_);
         // Read back: the settings in effect are what the next start-up will read.

@@ -15,6 +15,7 @@ class KeyLineEdit;
 class PanelHost;
 class LineStore;
 class LanguageBox;
+class SchemePage;
 
 class SettingsPanel : public QFrame {
     Q_OBJECT
@@ -36,6 +37,10 @@ public:
     // The filter of the minute edits: false drops the character (with a beep).
     bool acceptsDigit(QKeyEvent* e, int ch);
 
+signals:
+    // "确定" kept another input scheme (its id).
+    void schemeChosen(const QString& id);
+
 private:
     // The control of one field: an edit for minutes, a check box for a switch.
     struct Control {
@@ -54,5 +59,6 @@ private:
     const std::string appDir_;
     QTabWidget* pages_ = nullptr;
     LanguageBox* language_ = nullptr;
+    SchemePage* schemePage_ = nullptr;
     std::vector<Control> controls_;
 };

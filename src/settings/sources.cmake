@@ -7,4 +7,5 @@ list(APPEND JAXO_GUI_SOURCES
   src/settings/livesettings.h
   src/settings/languagebox.cpp
   src/settings/settingspanel.cpp
+  src/settings/schemepage.cpp
 )

@@ -2,6 +2,8 @@
 // drill lessons the build makes from the Wubi table.
 #include "chinese/codebook.h"
 #include "chinese/codehints.h"
+#include "chinese/schemebooks.h"
+#include "chinese/schemehints.h"
 #include "common/errors.h"
 #include "common/linestore.h"
 
@@ -360,7 +362,100 @@ private slots:
         QTest::addColumn<int>("atLeastChars");
         QTest::newRow("articles") << QStringLiteral("clesson.txt") << 8000;
         QTest::newRow("the test") << QStringLiteral("ctest.txt") << 3000;
+        QTest::newRow("articles in traditional characters for cangjie") << QStringLiteral("scheme/cangjie5/clesson.txt") << 8000;
+        QTest::newRow("the test in traditional characters for zhuyin") << QStringLiteral("scheme/zhuyin/ctest.txt") << 3000;
+        QTest::newRow("pinyin's articles") << QStringLiteral("scheme/pinyin/clesson.txt") << 8000;
     }
+    // Each scheme's hint for a line that starts with the item, from the books the build
+    // made; the code stands in Debian's table as the row says.
+    void schemeHints_data() {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("tableRow");  // a line of the table, up to its weight
+        QTest::addColumn<QString>("caption");
+        const auto S = [](const char* t) { return QString::fromUtf8(t); };
+        const QString pinyin = S("pinyin_simp"), cangjie = S("cangjie5");
+        QTest::newRow("全拼: 的 is de") << S("pinyin") << S("的人") << 1 << pinyin << S("的\tde") << S("的   de");
+        QTest::newRow("全拼: a word shows its syllables") << S("pinyin") << S("中国") << 2 << pinyin << S("中国\tzhong guo") << S("中国   zhong'guo");
+        QTest::newRow("双拼（小鹤）: two keys a syllable, the pinyin beside")
+            << S("shuangpin-xiaohe") << S("中国") << 2 << pinyin << S("中国\tzhong guo") << S("中国   vsgo (zhong'guo)");
+        QTest::newRow("双拼（自然码）: 是 on u and i") << S("shuangpin-ziranma") << S("是的") << 1 << pinyin << S("是\tshi") << S("是   ui (shi)");
+        QTest::newRow("双拼（自然码）: a second candidate of its keys says so") << S("shuangpin-ziranma") << S("量") << 1 << pinyin << S("量\tliang") << S("量   ld (liang) 选第2个");
+        QTest::newRow("仓颉: 的 in capitals with its radicals") << S("cangjie5") << S("的") << 1 << cangjie << S("的\thapi") << S("的   HAPI 竹日心戈");
+        QTest::newRow("仓颉: a word shows the codes of its characters")
+            << S("cangjie5") << S("我們") << 2 << cangjie << S("們\toan") << S("我們   HQI OAN");
+        QTest::newRow("速成: the first and last keys of the cangjie code")
+            << S("quick5") << S("的") << 1 << cangjie << S("的\thapi") << S("的   HI 竹戈");
+        QTest::newRow("速成: the second candidate of its keys says so")
+            << S("quick5") << S("我") << 1 << cangjie << S("我\thqi") << S("我   HI 竹戈 选第2个");
+        QTest::newRow("注音: 的 with the light tone") << S("zhuyin") << S("的") << 1 << S("terra_pinyin") << S("的\tde5")
+                                                   << S("的   ㄉㄜ˙");
+        QTest::newRow("注音: a word, syllable by syllable with tones")
+            << S("zhuyin") << S("我們") << 2 << S("terra_pinyin") << S("們\tmen5") << S("我們   ㄨㄛˇ ㄇㄣ˙");
+    }
+    void schemeHints() {
+        QFETCH(QString, scheme);
+        QFETCH(QString, line);
+        QFETCH(int, row);
+        QFETCH(QString, table);
+        QFETCH(QString, tableRow);
+        QFETCH(QString, caption);
+        QFile t(QStringLiteral("/usr/share/rime-data/%1.dict.yaml").arg(table));
+        if (!t.open(QIODevice::ReadOnly)) QSKIP("the Debian table is not installed");
+        const QString& want = tableRow;
+        bool inTable = false;
+        while (!inTable && !t.atEnd()) {
+            const QString l = QString::fromUtf8(t.readLine()).trimmed();
+            inTable = l == want || l.startsWith(want + QLatin1Char('\t'));
+        }
+        QVERIFY2(inTable, qPrintable(want));
+        const QByteArray id = scheme.toLatin1();
+        const scheme::Scheme* s = scheme::find(std::string_view(id.constData(), static_cast<size_t>(id.size())));
+        QVERIFY(s);
+        SchemeBooks books;
+        books.choose(*s, JAXO_BUILD_APPDIR);
+        HintBar bar;
+        showHintsFor(s, {&books.book(1), &books.book(2), &books.book(3), &books.book(4)}, gb(line), 1, bar);
+        QCOMPARE(bytes::toUnicode(chinese::displayCaption(bar.caption[static_cast<size_t>(row - 1)])), caption);
+        if (row > 1) QVERIFY(bar.visible[static_cast<size_t>(row - 1)]);
+    }
+
+    // Every scheme's drill lessons: whole two-byte characters, the items each file
+    // promises, and a hint for every item in the scheme's book of its length.
+    void schemeLessons_data() {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("charsPerItem");
+        QTest::addColumn<int>("atLeast");
+        for (const scheme::Scheme& s : scheme::schemes()) {
+            if (s.style == scheme::CodeStyle::Wubi) continue;
+            const QString id = QString::fromLatin1(s.id.data());
+            QTest::addRow("%s characters", s.id.data()) << id << QStringLiteral("gpz.jxo") << 1 << 1000;
+            QTest::addRow("%s two-character words", s.id.data()) << id << QStringLiteral("ezcz.jxo") << 2 << 1000;
+            QTest::addRow("%s four-character words", s.id.data()) << id << QStringLiteral("szcz.jxo") << 4 << 500;
+        }
+    }
+    void schemeLessons() {
+        QFETCH(QString, scheme);
+        QFETCH(QString, file);
+        QFETCH(int, charsPerItem);
+        QFETCH(int, atLeast);
+        const ByteText t = readFile(QStringLiteral(JAXO_BUILD_APPDIR "/scheme/%1/%2").arg(scheme, file));
+        const size_t itemBytes = static_cast<size_t>(2 * charsPerItem);
+        QCOMPARE(t.size() % itemBytes, size_t(0));
+        QVERIFY2(t.size() / itemBytes >= static_cast<size_t>(atLeast), qPrintable(QString::number(t.size() / itemBytes)));
+        const QByteArray id = scheme.toLatin1();
+        SchemeBooks books;
+        books.choose(*scheme::find(id.toStdString()), JAXO_BUILD_APPDIR);
+        for (size_t i = 0; i < t.size(); i += itemBytes) {
+            for (size_t c = i; c < i + itemBytes; c += 2) QCOMPARE(bytes::charLength(t, c), 2);
+            const int at = books.book(charsPerItem).find(t.substr(i, itemBytes));
+            QVERIFY2(at >= 0, qPrintable(bytes::toUnicode(t.substr(i, itemBytes))));
+        }
+    }
+
     void writtenTexts() {
         QFETCH(QString, file);
         QFETCH(int, atLeastChars);

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "settings/language.h"
 #include "settings/settingsfile.h"
+#include "scheme/schemefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -346,6 +347,45 @@ private slots:
         QVERIFY2(language::saveChoice(choice, &error), qPrintable(error));
         QCOMPARE(language::savedChoice(), choice);
         QCOMPARE(QFile(language::choiceFilePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    }
+
+    // The scheme's own file: whatever is in it, a start gets a scheme, and the settings
+    // file is not touched.
+    void schemeChoice_data() {
+        QTest::addColumn<QByteArray>("content");  // "<missing>": no file
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("no file: Wubi") << QByteArray("<missing>") << QStringLiteral("wubi86");
+        QTest::newRow("an id") << QByteArray("cangjie5\n") << QStringLiteral("cangjie5");
+        QTest::newRow("an id with CR LF and blanks") << QByteArray("  zhuyin \r\n") << QStringLiteral("zhuyin");
+        QTest::newRow("an id without a line break") << QByteArray("shuangpin-ziranma") << QStringLiteral("shuangpin-ziranma");
+        QTest::newRow("an unknown id: Wubi") << QByteArray("dvorak\n") << QStringLiteral("wubi86");
+        QTest::newRow("empty: Wubi") << QByteArray("") << QStringLiteral("wubi86");
+        QTest::newRow("binary garbage: Wubi") << QByteArray("\xff\xfe\0pinyin\x80", 11) << QStringLiteral("wubi86");
+        QTest::newRow("an id after 64 KiB of blanks: Wubi") << QByteArray(65536, ' ') + "pinyin" << QStringLiteral("wubi86");
+    }
+    void schemeChoice() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, scheme);
+        const QString file = config_.path() + QStringLiteral("/jaxo/scheme");
+        QDir().mkpath(config_.path() + QStringLiteral("/jaxo"));
+        if (content != "<missing>") writeRaw(file, content);
+        QCOMPARE(QString::fromLatin1(scheme::readChoice().id.data()), scheme);
+        QVERIFY(!QFile::exists(userPath()));
+    }
+
+    // A choice is kept for the next start, one line, the learner's alone.
+    void schemeChoiceKept_data() {
+        QTest::addColumn<QString>("scheme");
+        for (const scheme::Scheme& s : scheme::schemes()) QTest::newRow(s.id.data()) << QString::fromLatin1(s.id.data());
+    }
+    void schemeChoiceKept() {
+        QFETCH(QString, scheme);
+        const QByteArray id = scheme.toLatin1();
+        QString error;
+        QVERIFY2(scheme::writeChoice(*scheme::find(id.toStdString()), &error), qPrintable(error));
+        QCOMPARE(readRaw(scheme::choiceFilePath()), id + '\n');
+        QVERIFY(!(QFile::permissions(scheme::choiceFilePath()) & (QFile::ReadGroup | QFile::ReadOther)));
+        QCOMPARE(&scheme::readChoice(), scheme::find(id.toStdString()));
     }
 };
 

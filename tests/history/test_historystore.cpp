@@ -205,6 +205,10 @@ private slots:
                       {Miss{QStringLiteral("char"), QStringLiteral("国"), QStringLiteral("果"), 2},
                        Miss{QStringLiteral("char"), QStringLiteral("的"), QString(), 1}});
         QTest::newRow("a session with nothing missed") << sample(QStringLiteral("english"), 100, 0);
+        Session cangjie = sample(QStringLiteral("chinese"), 20, 1,
+                                 {Miss{QStringLiteral("char"), QStringLiteral("們"), QStringLiteral("门"), 1}});
+        cangjie.scheme = QStringLiteral("cangjie5");
+        QTest::newRow("a session typed in another input scheme keeps it") << cangjie;
     }
     void roundTrip() {
         QFETCH(Session, session);
@@ -230,6 +234,7 @@ private slots:
         QCOMPARE(back.seconds, session.seconds);
         QCOMPARE(back.perMinute, session.perMinute);
         QCOMPARE(back.rating, session.rating);
+        QCOMPARE(back.scheme, session.scheme);
         QCOMPARE(back.learner, Store::learnerName());
         QVERIFY(back.misses.isEmpty());
         QCOMPARE(sorted(store->misses(back.id)), sorted(session.misses));
@@ -378,6 +383,7 @@ private slots:
         QCOMPARE(old.startedAt, QDateTime::fromString(QStringLiteral("2025-01-02T03:04:05+08:00"), Qt::ISODate));
         QCOMPARE(old.typed, 7);
         QCOMPARE(old.learner, QString());
+        QCOMPARE(old.scheme, QStringLiteral("wubi86"));  // typed before there were other schemes
         QCOMPARE(store->misses(old.id), (QList<Miss>{Miss{QStringLiteral("radical"), QStringLiteral("亻"), QStringLiteral("a"), 1}}));
         QCOMPARE(all.first().learner, Store::learnerName());
         store.reset();
@@ -526,7 +532,7 @@ private slots:
                                 "title TEXT NOT NULL, typed INTEGER NOT NULL, right_count INTEGER NOT NULL, "
                                 "wrong_count INTEGER NOT NULL, seconds INTEGER NOT NULL, per_minute INTEGER NOT NULL, "
                                 "rating TEXT NOT NULL, learner TEXT NOT NULL DEFAULT '', uid TEXT, outbox TEXT, "
-                                "device TEXT NOT NULL)"),
+                                "scheme TEXT NOT NULL DEFAULT 'wubi86', device TEXT NOT NULL)"),
                  QStringLiteral("INSERT INTO sessions SELECT * FROM s2"), QStringLiteral("DROP TABLE s2")});
         if (setup == QLatin1String("newer-renamed"))
             sql({newer, QStringLiteral("ALTER TABLE sessions RENAME COLUMN right_count TO correct_count")});

@@ -3,11 +3,14 @@
 // a start-up without the settings file, and sound failures at start-up.
 #include "widgets/keylineedit.h"
 #include "settings/settingspanel.h"
+#include "chinese/chinesepanel.h"
 #include "support/testform.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QToolButton>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -523,6 +526,65 @@ private slots:
         QVERIFY(!QFile::exists(path));  // the program folder is not written
         QCOMPARE(t.messages.errors.size(), 1);
         QCOMPARE(t.sound.played.size(), size_t(defaultsFirst ? 1 : 0));
+    }
+
+    // A scheme chosen on the page "输入方案" is kept in its own file, and the next lesson
+    // comes from its texts with its codes on the hint bar.
+    void chosenSchemeDrivesTheLessons_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("folder");  // of its lessons in the data folder
+        QTest::addColumn<QString>("hint");    // the first hint row, as a pattern
+        const QString place = QStringLiteral("( 选第\\d+个)?$");
+        QTest::newRow("五笔86: Wubi's own lessons and codes") << QStringLiteral("五笔86") << QStringLiteral("wubi86") << QString()
+                                                         << QStringLiteral("^.   [a-y]{1,4}");
+        QTest::newRow("全拼: pinyin") << QStringLiteral("全拼") << QStringLiteral("pinyin") << QStringLiteral("scheme/pinyin/")
+                                    << QStringLiteral("^.   [a-z]+") + place;
+        QTest::newRow("双拼（小鹤）: two keys and the pinyin")
+            << QStringLiteral("双拼（小鹤）") << QStringLiteral("shuangpin-xiaohe") << QStringLiteral("scheme/shuangpin-xiaohe/")
+            << QStringLiteral("^.   [a-z]{2} \\([a-z]+\\)") + place;
+        QTest::newRow("双拼（自然码）") << QStringLiteral("双拼（自然码）") << QStringLiteral("shuangpin-ziranma")
+                                  << QStringLiteral("scheme/shuangpin-ziranma/") << QStringLiteral("^.   [a-z]{2} \\([a-z]+\\)") + place;
+        const QString radicals = QStringLiteral("[A-Y]{1,5} [日月金木水火土竹戈十大中一弓人心手口尸廿山女田難卜]+");
+        QTest::newRow("仓颉五代: keys and radicals") << QStringLiteral("仓颉五代") << QStringLiteral("cangjie5")
+                                              << QStringLiteral("scheme/cangjie5/") << QStringLiteral("^.   ") + radicals + place;
+        QTest::newRow("速成: keys and radicals") << QStringLiteral("速成") << QStringLiteral("quick5") << QStringLiteral("scheme/quick5/")
+                                          << QStringLiteral("^.   ") + radicals + place;
+        QTest::newRow("注音: the symbols and the tone") << QStringLiteral("注音") << QStringLiteral("zhuyin") << QStringLiteral("scheme/zhuyin/")
+                                                  << QStringLiteral("^.   [ㄅ-ㄩ]+[ˊˇˋ˙]?") + place;
+    }
+    void chosenSchemeDrivesTheLessons() {
+        QFETCH(QString, name);
+        QFETCH(QString, id);
+        QFETCH(QString, folder);
+        QFETCH(QString, hint);
+        TestForm t;
+        Panel p(t);
+        p.open();
+        auto* box = t.find<QComboBox>(QStringLiteral("输入方案"));
+        QCOMPARE(box->accessibleName(), QStringLiteral("输入方案"));
+        QCOMPARE(box->count(), 7);
+        box->setCurrentIndex(box->findText(name));
+        QCOMPARE(box->currentText(), name);
+        p.press("sys2");
+        QVERIFY(t.messages.errors.isEmpty());
+        const QString choice = t.home() + QStringLiteral("/.config/jaxo/scheme");
+        QCOMPARE(readFile(choice), id == QLatin1String("wubi86") ? QByteArray("<missing>") : id.toLatin1() + '\n');
+        QCOMPARE(readFile(p.userFile()), kDefaults);  // still its eleven lines
+        // The Wubi short codes are Wubi's alone.
+        QCOMPARE(t.find<QToolButton>(QStringLiteral("m1c"))->isEnabled(), folder.isEmpty());
+
+        t.form->startExercise(ExerciseId::HighFrequency);
+        const ChinesePanel& chinese = *t.form->chinesePanel();
+        const QByteArray line = QByteArray::fromStdString(chinese.page().text[0]);
+        QVERIFY(!line.isEmpty());
+        QVERIFY(readFile(t.file(folder + QStringLiteral("gpz.jxo"))).contains(line));
+        const QString shown = t.find<QLabel>(QStringLiteral("wbLabel1"))->text();
+        QVERIFY2(QRegularExpression(hint).match(shown).hasMatch(), qPrintable(shown));
+        QVERIFY(shown.startsWith(bytes::toUnicode(line.left(2).toStdString())));
+        // A second start keeps the choice.
+        p.open();
+        QCOMPARE(box->currentText(), name);
     }
 
     void theLastPageIsShownAgain() {
