@@ -36,6 +36,9 @@ enum class ExerciseId {
     ToeflWords,
     Sentences,
     WeakWords,
+    ReviewChars,
+    ReviewKeys,
+    ReviewWords,
 };
 
 enum class ExercisePanel { Radicals, Chinese, English, Vocabulary };

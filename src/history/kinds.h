@@ -1,5 +1,6 @@
 #pragma once
 // The exercise kinds a session is recorded under, with the names the learner sees.
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -22,6 +23,9 @@ inline const QList<KindName>& kindNames() {
         {QStringLiteral("weak-chars"), QStringLiteral("薄弱字练习")},
         {QStringLiteral("weak-radicals"), QStringLiteral("薄弱字根练习")},
         {QStringLiteral("weak-words"), QStringLiteral("薄弱单词练习")},
+        {QStringLiteral("review-chars"), QCoreApplication::translate("HistoryKinds", "复习汉字")},
+        {QStringLiteral("review-keys"), QCoreApplication::translate("HistoryKinds", "复习按键")},
+        {QStringLiteral("review-words"), QCoreApplication::translate("HistoryKinds", "复习单词")},
     };
     return all;
 }
@@ -40,7 +44,8 @@ namespace history {
 // Whether the kind's report shows a speed: the word drills' do not, so their rows
 // have no speed to show or chart.
 inline bool hasSpeed(const QString& kind) {
-    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words");
+    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words") &&
+           kind != QLatin1String("review-words");
 }
 
 }  // namespace history

@@ -19,7 +19,9 @@ enum class Engine { Sqlite, Postgres };
 // Version 1: sessions and misses. Version 2: sessions.learner, for a class server.
 // Version 3: sessions.uid (unique), so that a session sent twice is kept once, and
 // sessions.outbox, the server a row recorded during an outage still has to reach.
-constexpr int kCurrent = 3;
+// Version 4: reviews, the spaced-review schedule of each missed character, key and word
+// (a table of its own, so older versions still add rows).
+constexpr int kCurrent = 4;
 // The oldest version that can add rows to a database at kCurrent.
 constexpr int kWritableBy = 1;
 
@@ -38,6 +40,7 @@ struct Found {
     int version = 0;
     bool hasLearner = true;  // sessions.learner is there (version 2 on)
     bool hasOutbox = true;   // sessions.outbox is there (version 3 on)
+    bool hasReviews = true;  // the reviews table is there (version 4 on)
     QString why;             // for ReadOnly, Broken and NotOurs: what was found
 };
 

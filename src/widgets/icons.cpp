@@ -54,6 +54,7 @@ constexpr Entry kIcons[] = {
     {"m5d", "settings", "preferences-system"},
     {"m5e", "quit", "application-exit"},
     {"historyButton", "history", nullptr},
+    {"reviewButton", "review", nullptr},
     {"welcomeButton", "welcome", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},

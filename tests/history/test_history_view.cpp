@@ -14,6 +14,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QDateTimeAxis>
+#include <QValueAxis>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,13 +107,23 @@ struct View {
         auto* kind = find<QComboBox>("historyKind");
         kind->setCurrentIndex(kind->findText(name));
     }
+    // The points of every kind's line (not the trends or the target), oldest first.
     QList<QPointF> points(const char* chart) {
-        const auto series = find<QChartView>(chart)->chart()->series();
-        return series.isEmpty() ? QList<QPointF>() : qobject_cast<QLineSeries*>(series.front())->points();
+        QList<QPointF> out;
+        for (QAbstractSeries* s : find<QChartView>(chart)->chart()->series())
+            if (s->objectName() == QLatin1String("data")) out += qobject_cast<QLineSeries*>(s)->points();
+        std::stable_sort(out.begin(), out.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        return out;
+    }
+    QStringList seriesNames(const char* chart) {
+        QStringList out;
+        for (QAbstractSeries* s : find<QChartView>(chart)->chart()->series()) out << s->objectName() + QLatin1Char(' ') + s->name();
+        return out;
     }
 };
 
 qreal ms(const QDateTime& t) { return static_cast<qreal>(t.toMSecsSinceEpoch()); }
+qreal noon(int d) { return ms(day(d, 12)); }
 
 }  // namespace
 
@@ -167,6 +178,7 @@ private slots:
         QCOMPARE(v.points("accuracyChart").size(), 2);
         v.chooseKind(QStringLiteral("全部"));
         QCOMPARE(v.points("speedChart").size(), 4);
+        QVERIFY2(!v.seriesNames("speedChart").contains(QStringLiteral("data 背单词")), "no speed line for word drills");
         QCOMPARE(v.find<QLabel>("weakWords")->text(), QStringLiteral("最常拼错的单词：cat (3次)，book (1次)"));
         QVERIFY(v.find<QPushButton>("weakWordsButton")->isEnabled());
         QCOMPARE(v.view->weakWords(), (std::vector<ByteText>{"cat", "book"}));
@@ -251,32 +263,61 @@ private slots:
         QVERIFY(sentence->text().contains(QStringLiteral("无法打开")));
     }
 
+    // One point per kind and day, at the day's noon between midnight ticks: the median
+    // of the day's sessions; a trend per kind and the target line beside them.
     void chartsFollowTheSessions_data() {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<int>>("extraSpeeds");  // more Chinese sessions on day 3, all typed right
         QTest::addColumn<QList<QPointF>>("speed");
         QTest::addColumn<QList<QPointF>>("accuracy");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList chineseLines{"data 中文练习", "trend 中文练习趋势", "target 目标 60 个/分钟"};
         QTest::newRow("oldest to newest; accuracy is right over typed, none where nothing was typed")
-            << "中文练习" << QList<QPointF>{{ms(day(1)), 20}, {ms(day(3)), 30}, {ms(day(4)), 0}}
-            << QList<QPointF>{{ms(day(1)), 50}, {ms(day(3)), 90}};
-        QTest::newRow("one session of another kind") << "英文练习" << QList<QPointF>{{ms(day(5)), 80}}
-                                                    << QList<QPointF>{{ms(day(5)), 75}};
+            << "中文练习" << QList<int>{} << QList<QPointF>{{noon(1), 20}, {noon(3), 30}, {noon(4), 0}}
+            << QList<QPointF>{{noon(1), 50}, {noon(3), 90}} << chineseLines;
+        QTest::newRow("several sessions a day make one point, their median")
+            << "中文练习" << QList<int>{10, 70} << QList<QPointF>{{noon(1), 20}, {noon(3), 30}, {noon(4), 0}}
+            << QList<QPointF>{{noon(1), 50}, {noon(3), 100}} << chineseLines;
+        QTest::newRow("one session of another kind: no trend from one day")
+            << "英文练习" << QList<int>{} << QList<QPointF>{{noon(5), 80}} << QList<QPointF>{{noon(5), 75}}
+            << QStringList{"data 英文练习", "target 目标 60 个/分钟"};
+        QTest::newRow("every kind: a line each")
+            << "全部" << QList<int>{} << QList<QPointF>{{noon(1), 20}, {noon(3), 30}, {noon(4), 0}, {noon(5), 80}}
+            << QList<QPointF>{{noon(1), 50}, {noon(3), 90}, {noon(5), 75}}
+            << QStringList{"data 中文练习", "trend 中文练习趋势", "data 英文练习", "target 目标 60 个/分钟"};
     }
     void chartsFollowTheSessions() {
         QFETCH(QString, kind);
+        QFETCH(QList<int>, extraSpeeds);
         QFETCH(QList<QPointF>, speed);
         QFETCH(QList<QPointF>, accuracy);
-        View v(fill);
+        QFETCH(QStringList, lines);
+        View v([&](FakeStore& s) {
+            fill(s);
+            for (int i = 0; i < extraSpeeds.size(); ++i) {
+                history::Session extra = row(QStringLiteral("chinese"), QStringLiteral("高频字练习"), day(3, 15 + i), 100, 100,
+                                             extraSpeeds[i]);
+                s.record(extra);
+            }
+        });
         v.chooseKind(kind);
         QCOMPARE(v.points("speedChart"), speed);
         QCOMPARE(v.points("accuracyChart"), accuracy);
-        // Dated axes spanning every point; a summary for screen readers.
+        QCOMPARE(v.seriesNames("speedChart"), lines);
+        // Dated axes from the midnight before the first point to one after the last,
+        // ticks on midnights; the unit on the axis; a summary for screen readers.
         QChart* chart = v.find<QChartView>("speedChart")->chart();
         auto* x = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
         QVERIFY(x);
-        QVERIFY(ms(x->min()) <= speed.front().x() && ms(x->max()) >= speed.back().x());
+        QVERIFY(ms(x->min()) < speed.front().x() && ms(x->max()) > speed.back().x());
+        QCOMPARE(x->min().time(), QTime(0, 0));
+        const qint64 tickMs = (x->max().toMSecsSinceEpoch() - x->min().toMSecsSinceEpoch()) / (x->tickCount() - 1);
+        QCOMPARE(tickMs % (24LL * 3600 * 1000), 0);
+        auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY2(y->titleText().contains(QStringLiteral("个/分钟")), qPrintable(y->titleText()));
         const QString said = v.find<QChartView>("speedChart")->accessibleDescription();
-        QVERIFY2(said.contains(QStringLiteral("%1次练习").arg(speed.size())), qPrintable(said));
-        QVERIFY2(said.contains(kind), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("共%1天").arg(speed.size())), qPrintable(said));
+        QVERIFY2(said.contains(kind == QLatin1String("全部") ? QStringLiteral("全部练习") : kind), qPrintable(said));
     }
 
     void chartsOfAnEmptyKindSaySo() {
@@ -529,7 +570,7 @@ private slots:
         QCOMPARE(t.messages.errors, QStringList());
         // Newest first: the right answer, then the wrong one.
         QCOMPARE(kinds, (QStringList{QStringLiteral("字根练习1"), QStringLiteral("字根练习0")}));
-        QCOMPARE(speed.size(), 2);
+        QCOMPARE(speed.size(), 1);  // two drills of one day: one point
         QVERIFY2(weakRadicals.contains(wrongRadical + QStringLiteral(" 在")), qPrintable(weakRadicals));
         QVERIFY(!weakCharsOffered);
         // The drill over the missed radical.
