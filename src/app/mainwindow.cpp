@@ -365,11 +365,11 @@ void MainWindow::buildToolBar() {
     QToolButton* review = addButton(cool6, QStringLiteral("reviewButton"), tr("今日复习"), tr("今天到期要复习的字、键和单词..."), 67);
     review->setAccessibleName(tr("今日复习"));
     today_ = new Today(review, dropDown(review, "reviewMenu"), services_.appDir, this);
-    connect(today_, &Today::startReview, this, [this](ExerciseId id, const ByteText& text) {
+    connect(today_, &Today::startReview, this, [this](ExerciseId id, const ByteText& lesson) {
         const ExerciseKind& kind = exerciseKind(id);
-        if (kind.panel == ExercisePanel::Chinese) chinesePanel_->start(kind, &text);
-        if (kind.panel == ExercisePanel::English) englishPanel_->start(kind, &text);
-        if (kind.panel == ExercisePanel::Vocabulary) wordPanel_->start(kind, &text);
+        if (kind.panel == ExercisePanel::Chinese) chinesePanel_->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::English) englishPanel_->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::Vocabulary) wordPanel_->start(kind, &lesson);
     });
     connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &MainWindow::quitProgram);
 

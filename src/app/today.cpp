@@ -4,6 +4,7 @@
 #include "vocabulary/worddrill.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>

@@ -148,7 +148,11 @@ public:
                 if (!m.exec()) return fail(m);
             }
         }
-        if (QSqlQuery failed(db_); fresh && hasReviews_ && !schedule(s, failed)) return fail(failed);
+        if (QString why; fresh && hasReviews_ && !schedule(s, &why)) {
+            if (message) *message = QStringLiteral("成绩没有记入 %1：%2").arg(location_, why);
+            QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
         if (!q.exec(QStringLiteral("COMMIT"))) return fail(q);
         s.id = id;
         return true;
@@ -344,15 +348,15 @@ private:
         return r;
     }
 
-    static bool failedWith(QSqlQuery& out, const QSqlQuery& q) {
-        out = q;
+    static bool failedWith(QString* error, const QSqlQuery& q) {
+        *error = q.lastError().text();
         return false;
     }
 
     // Moves the schedule of what the session missed and reviewed, in its transaction: a
     // judged review item by its result, any other miss of a reviewed unit as a failure
     // (once a day: missing it again the same day does not push it further back).
-    bool schedule(const Session& s, QSqlQuery& failed) {
+    bool schedule(const Session& s, QString* failed) {
         const QDate day = s.startedAt.toLocalTime().date();
         QList<ReviewResult> results = s.reviewed;
         for (const Miss& m : s.misses) {

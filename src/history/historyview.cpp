@@ -31,9 +31,11 @@
 #include <QVBoxLayout>
 
 #include <QCursor>
+#include <QMap>
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -169,7 +171,7 @@ void drawChart(QChartView* view, const QString& title, const QString& unit, cons
         series->setObjectName(QStringLiteral("data"));
         series->setName(history::kindName(s.kind));
         series->setPointsVisible(true);
-        const QColor c = colours[colour++ % std::size(colours)];
+        const QColor c = colours[size_t(colour++) % std::size(colours)];
         series->setPen(QPen(c, 2));
         for (const Point& p : s.points) {
             series->append(static_cast<qreal>(p.ms), p.value);

@@ -88,7 +88,7 @@ QDate CalendarGrid::dayAt(const QPoint& p) const {
     return d <= today_ ? d : QDate();
 }
 
-void CalendarGrid::show(const QMap<QDate, DayTotal>& days, const Goal& goal, const QDate& today) {
+void CalendarGrid::showDays(const QMap<QDate, DayTotal>& days, const Goal& goal, const QDate& today) {
     days_ = days;
     goal_ = goal;
     today_ = today;
@@ -213,13 +213,13 @@ QString KeyHeatMap::fingerOf(char key) {
                                         QT_TRANSLATE_NOOP("PracticeTabs", "左手中指"), QT_TRANSLATE_NOOP("PracticeTabs", "左手食指"),
                                         QT_TRANSLATE_NOOP("PracticeTabs", "右手食指"), QT_TRANSLATE_NOOP("PracticeTabs", "右手中指"),
                                         QT_TRANSLATE_NOOP("PracticeTabs", "右手无名指"), QT_TRANSLATE_NOOP("PracticeTabs", "右手小指")};
-    if (key == ' ') return tr("拇指");
+    if (key == ' ') return QCoreApplication::translate("PracticeTabs", "拇指");
     for (int i = 0; i < 8; ++i)
-        if (key && std::strchr(fingers[i], key)) return tr(names[i]);
+        if (key && std::strchr(fingers[i], key)) return QCoreApplication::translate("PracticeTabs", names[i]);
     return {};
 }
 
-void KeyHeatMap::show(const QList<MissTally>& keys) {
+void KeyHeatMap::showMisses(const QList<MissTally>& keys) {
     counts_.clear();
     for (const MissTally& m : keys)
         if (m.expected.size() == 1)
@@ -368,21 +368,21 @@ void PracticeTabs::saveGoal() {
         return;
     }
     showGoal();
-    calendar_->show(days_, g, today_);
+    calendar_->showDays(days_, g, today_);
 }
 
 void PracticeTabs::fill(const Store* store, const QDate& today) {
     today_ = today;
     days_ = store ? dayTotals(store->sessions()) : QMap<QDate, DayTotal>();
     const Goal goal = readGoal();
-    calendar_->show(days_, goal, today);
+    calendar_->showDays(days_, goal, today);
     const int run = streak(days_, today);
     streakLabel_->setText(run ? tr("已连续练习 %1 天。").arg(run) : tr("今天还没有练习，练一次就开始连续天数。"));
     streakLabel_->setAccessibleName(streakLabel_->text());
     showGoal();
 
     const QList<MissTally> keys = store ? store->topMisses(QStringLiteral("key"), kRecentSessions, 0) : QList<MissTally>();
-    heat_->show(keys);
+    heat_->showMisses(keys);
     QMap<QString, int> byFinger;
     for (const MissTally& m : keys)
         if (m.expected.size() == 1)

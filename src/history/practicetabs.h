@@ -22,7 +22,7 @@ class CalendarGrid : public QWidget {
 public:
     static constexpr int kWeeks = 26;
     explicit CalendarGrid(QWidget* parent = nullptr);
-    void show(const QMap<QDate, DayTotal>& days, const Goal& goal, const QDate& today);
+    void showDays(const QMap<QDate, DayTotal>& days, const Goal& goal, const QDate& today);
     QDate chosen() const { return chosen_; }
     // The figures of a day, as written and said.
     QString dayText(const QDate& day) const;
@@ -55,7 +55,7 @@ class KeyHeatMap : public QWidget {
 public:
     explicit KeyHeatMap(QWidget* parent = nullptr);
     // Misses by key, as recorded (a shifted character counts on its key).
-    void show(const QList<MissTally>& keys);
+    void showMisses(const QList<MissTally>& keys);
     QSize sizeHint() const override;
     // The key a character is typed on ("A" and "a" on a, "!" on 1); 0 for none.
     static char keyOf(QChar c);
