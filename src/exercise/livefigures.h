@@ -14,8 +14,9 @@ namespace livefigures {
 inline constexpr int kTargetPerMinute = 60;  // the report's 优秀 starts above it
 inline constexpr int kTargetAccuracy = 95;
 
-// The line shown: "速度 42 个/分钟（目标 60）  正确率 96.0%（目标 95%）  未达标"; the speed
-// is left out where the exercise's report shows none, and until ten seconds have passed.
+// The two lines shown: "速度 42 个/分（目标 60）" and "正确率 96%（目标 95%） 未达标"; no
+// speed line where the exercise's report shows none, and a dash until ten seconds have
+// passed and something is counted.
 QString text(int right, int wrong, std::int64_t elapsedMs, bool withSpeed);
 
 // Puts the line on the panel (once) and keeps it up to date with every tick of timer.

@@ -18,6 +18,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -163,19 +165,28 @@ void drawChart(QChartView* view, const QString& title, const QString& unit, cons
     double top = std::max(floorMax, target);
     qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
     QList<QAbstractSeries*> lines;
+    // A kind keeps its colour in both charts, whatever else is drawn.
     static const QColor colours[] = {QColor(0x2f, 0x6f, 0xc4), QColor(0xc8, 0x32, 0x2a), QColor(0x2f, 0x8f, 0x3a),
-                                     QColor(0x8a, 0x4f, 0xb0), QColor(0xd0, 0x7a, 0x10), QColor(0x30, 0x8f, 0x9a)};
-    int colour = 0;
+                                     QColor(0x8a, 0x4f, 0xb0), QColor(0xd0, 0x7a, 0x10), QColor(0x30, 0x8f, 0x9a),
+                                     QColor(0x80, 0x60, 0x30), QColor(0xd0, 0x40, 0x90), QColor(0x50, 0x50, 0x58),
+                                     QColor(0x9a, 0x9a, 0x20), QColor(0x10, 0x40, 0x80), QColor(0xe0, 0x60, 0x50)};
+    const auto colourOf = [](const QString& kind) {
+        const auto& kinds = history::kindNames();
+        const auto it = std::find_if(kinds.begin(), kinds.end(), [&](const history::KindName& k) { return k.kind == kind; });
+        return colours[size_t(it - kinds.begin()) % std::size(colours)];
+    };
+    double bottom = floorMax;
     for (const Series& s : all) {
         auto* series = new QLineSeries;
         series->setObjectName(QStringLiteral("data"));
         series->setName(history::kindName(s.kind));
         series->setPointsVisible(true);
-        const QColor c = colours[size_t(colour++) % std::size(colours)];
+        const QColor c = colourOf(s.kind);
         series->setPen(QPen(c, 2));
         for (const Point& p : s.points) {
             series->append(static_cast<qreal>(p.ms), p.value);
             top = std::max(top, p.value);
+            bottom = std::min(bottom, p.value);
             first = std::min(first, p.ms);
             last = std::max(last, p.ms);
         }
@@ -220,6 +231,10 @@ void drawChart(QChartView* view, const QString& title, const QString& unit, cons
     goal->append(qreal(end.toMSecsSinceEpoch()), target);
     lines << goal;
     for (QAbstractSeries* l : lines) chart->addSeries(l);
+    // A trend is told by its dashes in its kind's colour: the legend names the kinds.
+    for (QAbstractSeries* l : lines)
+        if (l->objectName() == QLatin1String("trend"))
+            for (QLegendMarker* m : chart->legend()->markers(l)) m->setVisible(false);
 
     auto* x = new QDateTimeAxis;
     x->setFormat(days <= 300 ? QStringLiteral("M月d日") : QStringLiteral("yy年M月d日"));
@@ -231,7 +246,9 @@ void drawChart(QChartView* view, const QString& title, const QString& unit, cons
     chart->addAxis(x, Qt::AlignBottom);
 
     auto* y = new QValueAxis;
-    y->setRange(0, top * 1.1);
+    // From 0, unless every point and the target sit high (accuracy): then from a ten below them.
+    const double low = std::min(bottom, target) > 50 ? std::floor((std::min(bottom, target) - 5) / 10) * 10 : 0;
+    y->setRange(low, top * 1.1);
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(unit);
@@ -534,7 +551,7 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     QList<QWidget*> order = {kind_,   wholeClass_, exportSessions_, exportMisses_, empty_, tabs_, sessionsTable_,
                              chartEmpty_, speed_, accuracy_, weakChars_, weakKeys_, weakRadicalsLabel_,
                              weakWordsLabel_, weakCharsButton_, weakRadicalsButton_, weakWordsButton_};
-    order << practiceTabs_->tabOrder() << close_;
+    order << practiceTabs_->tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(kind_, &QComboBox::currentIndexChanged, this, [this] { reload(); });
@@ -645,8 +662,9 @@ void HistoryView::fillCharts() {
               kTargetAccuracy, tr("目标 %1%").arg(kTargetAccuracy), 100);
     // The percentage axis ends at 100.
     if (auto* y = qobject_cast<QValueAxis*>(accuracy_->chart()->axes(Qt::Vertical).value(0))) {
-        y->setRange(0, 100);
-        y->setTickCount(5);
+        y->setMax(100);
+        const int span = int(std::lround(100 - y->min()));
+        y->setTickCount(span <= 50 && span % 5 == 0 ? span / 5 + 1 : 5);
     }
     speed_->setAccessibleDescription(summary(QStringLiteral("%1的速度").arg(kind), perMinute, speed));
     accuracy_->setAccessibleDescription(summary(QStringLiteral("%1的正确率").arg(kind), QStringLiteral("%"), accuracy));

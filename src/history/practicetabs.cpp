@@ -339,7 +339,9 @@ PracticeTabs::PracticeTabs(QWidget* calendarTab, QWidget* keysTab) {
 }
 
 QList<QWidget*> PracticeTabs::tabOrder() const {
-    return {calendar_, dayLabel_, streakLabel_, goalAmount_, goalUnit_, heat_, fingers_, confusions_};
+    // The goal's spin box and list keep their place from being made after the labels:
+    // ordering a spin box, whose line edit takes the focus, breaks the window's chain.
+    return {calendar_, dayLabel_, streakLabel_};
 }
 
 void PracticeTabs::showGoal() {
