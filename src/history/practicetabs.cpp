@@ -383,7 +383,8 @@ void PracticeTabs::fill(const Store* store, const QDate& today) {
     streakLabel_->setAccessibleName(streakLabel_->text());
     showGoal();
 
-    const QList<MissTally> keys = store ? store->topMisses(QStringLiteral("key"), kRecentSessions, 0) : QList<MissTally>();
+    // Every key there is, and then some: the keyboard has fewer than a hundred.
+    const QList<MissTally> keys = store ? store->topMisses(QStringLiteral("key"), kRecentSessions, 100) : QList<MissTally>();
     heat_->showMisses(keys);
     QMap<QString, int> byFinger;
     for (const MissTally& m : keys)

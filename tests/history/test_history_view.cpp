@@ -5,6 +5,8 @@
 #include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
 #include "history/historyview.h"
+#include "history/practicetabs.h"
+#include "history/recorder.h"
 #include "radicals/radicalpanel.h"
 #include "support/fakestore.h"
 #include "support/testform.h"
@@ -17,6 +19,9 @@
 #include <QValueAxis>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -457,6 +462,94 @@ private slots:
         v.find<QCheckBox>("historyWholeClass")->setChecked(true);
         QCOMPARE(v.rows(), 5);
         QVERIFY(v.column(10).contains(QStringLiteral("zhang")));
+    }
+
+    // The calendar tab: each day's figures, the goal set there and kept in its file;
+    // the confusions tab: the heat map, the fingers and "typed X for Y", commonest first.
+    void calendarAndConfusions() {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        View v([](FakeStore& s) {
+            fill(s);
+            addMisses(s);
+        });
+        auto* calendar = v.find<history::CalendarGrid>("practiceCalendar");
+        QCOMPARE(calendar->dayText(QDate(2026, 12, 3)), QStringLiteral("2026-12-03：练习 1 分钟，1 次，打了 100 字"));
+        QCOMPARE(calendar->dayText(QDate(2026, 12, 2)), QStringLiteral("2026-12-02：没有练习"));
+        QVERIFY(!calendar->accessibleDescription().isEmpty());
+        auto* amount = v.find<QSpinBox>("goalAmount");
+        amount->setValue(45);
+        emit amount->editingFinished();
+        QFile goal(config.path() + QStringLiteral("/jaxo/dailygoal"));
+        QVERIFY(goal.open(QIODevice::ReadOnly));
+        QCOMPARE(goal.readAll(), QByteArray("minutes 45\n"));
+        QVERIFY2(v.find<QLabel>("goalState")->text().contains(QStringLiteral("/45 分钟")), qPrintable(v.find<QLabel>("goalState")->text()));
+
+        auto* table = v.find<QTableWidget>("confusionsTable");
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 0)->text() + QLatin1Char('>') + table->item(r, 1)->text() + QLatin1Char(' ') + table->item(r, 2)->text();
+        // A character left out (nothing typed) and the radicals are no confusions here.
+        QCOMPARE(rows, (QStringList{"经>轻 5", "空格># 4", "的>白 2"}));
+        QVERIFY2(v.find<QWidget>("keyHeatMap")->accessibleDescription().contains(QStringLiteral("空格 4次")),
+                 qPrintable(v.find<QWidget>("keyHeatMap")->accessibleDescription()));
+        QVERIFY(v.find<QLabel>("fingerMisses")->text().contains(QStringLiteral("拇指 4次")));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void keysAndFingers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<char>("key");
+        QTest::addColumn<QString>("finger");
+        QTest::newRow("a capital is its letter's key") << "A" << 'a' << "左手小指";
+        QTest::newRow("a shifted symbol is its digit's key") << "!" << '1' << "左手小指";
+        QTest::newRow("the home row's right little finger") << ";" << ';' << "右手小指";
+        QTest::newRow("the right forefinger reaches n") << "n" << 'n' << "右手食指";
+        QTest::newRow("the blank is the thumbs'") << " " << ' ' << "拇指";
+        QTest::newRow("a character is no key") << "中" << '\0' << "";
+    }
+    void keysAndFingers() {
+        QFETCH(QString, typed);
+        QFETCH(char, key);
+        QFETCH(QString, finger);
+        QCOMPARE(history::KeyHeatMap::keyOf(typed[0]), key);
+        QCOMPARE(history::KeyHeatMap::fingerOf(key), finger);
+    }
+
+    // 今日复习: keys missed yesterday are due, counted on the button and in its menu; a
+    // review typed right puts them off six days; the goal's progress is on the status bar.
+    void todayReviewFromTheToolBar() {
+        qunsetenv("JAXO_HISTORY_URL");
+        TestForm t;
+        {
+            auto store = history::Store::openFile(history::Store::localFile());
+            history::Session yesterday = row(QStringLiteral("english"), QStringLiteral("英文初级练习"),
+                                             QDateTime::currentDateTime().addDays(-1), 10, 8, 30);
+            yesterday.misses = {{QStringLiteral("key"), QStringLiteral("q"), QStringLiteral("w"), 1},
+                                {QStringLiteral("key"), QStringLiteral("p"), QStringLiteral("o"), 1}};
+            QVERIFY(store->record(yesterday));
+        }
+        QCoreApplication::processEvents();  // the first reading, queued at start
+        auto* button = t.find<QToolButton>(QStringLiteral("reviewButton"));
+        QCOMPARE(button->text(), QStringLiteral("复习 2"));
+        QVERIFY(button->accessibleDescription().contains(QStringLiteral("按键 2")));
+        QVERIFY(!button->menu()->findChild<QAction*>(QStringLiteral("review-char"))->isEnabled());
+        // Practised yesterday, not yet today: the run of days still stands.
+        QCOMPARE(t.find<QLabel>(QStringLiteral("dailyGoal"))->text(), QStringLiteral("今日目标 0/20 分钟，连续 1 天"));
+        t.form->show();
+        button->menu()->findChild<QAction*>(QStringLiteral("review-key"))->trigger();
+        const ByteText line = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
+        QVERIFY2(line.find('q') != ByteText::npos && line.find('p') != ByteText::npos, line.c_str());
+        QTest::keyClicks(t.find<KeyLineEdit>(QStringLiteral("englishput1")), QString::fromLatin1(line.c_str()));
+        QTest::keyClick(t.find<KeyLineEdit>(QStringLiteral("englishput2")), Qt::Key_Escape);
+        t.form->history().flush();
+        QCoreApplication::processEvents();
+        const auto store = history::Store::openFile(history::Store::localFile());
+        const QDate today = QDate::currentDate();
+        QCOMPARE(store->dueReviews(today.addDays(5)).size(), 0);
+        QCOMPARE(store->dueReviews(today.addDays(6)).size(), 2);
+        QCOMPARE(store->sessions({}, false, 1).value(0).kind, QStringLiteral("review-keys"));
+        QTRY_COMPARE(button->text(), QStringLiteral("今日复习"));
     }
 
     // The main window: the button on the 系统 tab and the two practices it leads to.
