@@ -13,6 +13,7 @@ namespace {
 
 // One review holds at most this many items of a unit; the rest stay due for the next.
 constexpr int kReviewBatch = 20;
+constexpr int kStreakSessions = 3000;
 
 QString unitName(const QString& unit) {
     if (unit == QLatin1String("char")) return QCoreApplication::translate("Today", "复习汉字");
@@ -51,7 +52,9 @@ void Today::refresh(const history::Store* store, const QDate& today) {
         for (const history::ReviewItem& r : store->dueReviews(today))
             for (Unit& u : units_)
                 if (u.unit == r.unit && u.due.size() < kReviewBatch) u.due << r.item;
-        sessions = store->sessions();
+        // The newest sessions only: enough for today and a long run of days, and quick
+        // after every report however long the history.
+        sessions = store->sessions({}, false, kStreakSessions);
     }
     for (Unit& u : units_) {
         u.action->setText(QCoreApplication::translate("Today", "%1（%2 项到期）").arg(unitName(u.unit)).arg(u.due.size()));

@@ -29,7 +29,7 @@ QString text(int right, int wrong, std::int64_t elapsedMs, bool withSpeed) {
     }
     if (typed > 0) {
         const double accuracy = 100.0 * right / typed;
-        parts << tr("正确率 %1%（目标 %2%）").arg(accuracy, 0, 'f', 0).arg(kTargetAccuracy);
+        parts << tr("正确率 %1%（目标 %2%）").arg(accuracy, 0, 'f', 1).arg(kTargetAccuracy);
         reached = reached && accuracy >= kTargetAccuracy;
     } else {
         parts << tr("正确率 —（目标 %1%）").arg(kTargetAccuracy);

@@ -14,7 +14,7 @@ namespace livefigures {
 inline constexpr int kTargetPerMinute = 60;  // the report's 优秀 starts above it
 inline constexpr int kTargetAccuracy = 95;
 
-// The two lines shown: "速度 42 个/分（目标 60）" and "正确率 96%（目标 95%） 未达标"; no
+// The two lines shown: "速度 42 个/分（目标 60）" and "正确率 96.0%（目标 95%） 未达标"; no
 // speed line where the exercise's report shows none, and a dash until ten seconds have
 // passed and something is counted.
 QString text(int right, int wrong, std::int64_t elapsedMs, bool withSpeed);
