@@ -2,6 +2,7 @@
 
 #include "history/weakspots.h"
 #include "vocabulary/worddrill.h"
+#include "widgets/icons.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ Today::Today(QToolButton* button, QMenu* menu, std::string appDir, QObject* pare
     for (Unit& u : units_) {
         u.action = menu->addAction(unitName(u.unit));
         u.action->setObjectName(QStringLiteral("review-") + u.unit);
+        u.action->setIcon(icons::forControl(u.action->objectName(), appDir_));
         connect(u.action, &QAction::triggered, this, [this, &u] { begin(u); });
     }
     goal_->setObjectName(QStringLiteral("dailyGoal"));
