@@ -19,6 +19,7 @@
 #include "history/recorder.h"
 #include "history/reportsession.h"
 #include "history/windowloader.h"
+#include "app/today.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "schemedrill/schemekeypanel.h"
@@ -376,6 +377,15 @@ void MainWindow::buildToolBar() {
                                      tr("查看历次练习的成绩、图表和薄弱环节..."), 67);
     history->setAccessibleName(tr("成绩记录"));
     connectClick(history, &MainWindow::showHistory);
+    QToolButton* review = addButton(cool6, QStringLiteral("reviewButton"), tr("今日复习"), tr("今天到期要复习的字、键和单词..."), 67);
+    review->setAccessibleName(tr("今日复习"));
+    today_ = new Today(review, dropDown(review, "reviewMenu"), services_.appDir, this);
+    connect(today_, &Today::startReview, this, [this](ExerciseId id, const ByteText& lesson) {
+        const ExerciseKind& kind = exerciseKind(id);
+        if (kind.panel == ExercisePanel::Chinese) chinesePanel_->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::English) englishPanel_->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::Vocabulary) wordPanel_->start(kind, &lesson);
+    });
     connectClick(addButton(cool6, "m5e", tr("退出软件"), tr("退出系统..."), 67), &MainWindow::quitProgram);
 
     toolBarTabs_->setCurrentIndex(0);
@@ -400,6 +410,11 @@ void MainWindow::buildStatusBar() {
         bar->addWidget(l, i == 4 ? 1 : 0);
         statusPanels_[i] = l;
     }
+    today_->goalLabel()->setFont(fonts::song(9));
+    bar->addPermanentWidget(today_->goalLabel());
+    // Read once the window is up, not on the way there; again after each session.
+    QTimer::singleShot(0, this, &MainWindow::refreshToday);
+    connect(history_, &history::Recorder::recorded, this, &MainWindow::refreshToday);
 }
 
 void MainWindow::registerHint(QWidget* widget, const QString& hint) {
@@ -452,7 +467,8 @@ void MainWindow::runModal(QDialog& dialog) {
 
 void MainWindow::openReport() {
     ReportDialog report(*this, this);
-    const history::Session row = history::sessionFromReport(score_, report.score(), QDateTime::currentDateTime());
+    history::Session row = history::sessionFromReport(score_, report.score(), QDateTime::currentDateTime());
+    today_->judge(row);
     // An exercise left with nothing typed is no result.
     if (row.typed > 0) {
         // Queued: it runs once the report is up, and the recorder's thread does the writing.
@@ -618,6 +634,8 @@ history::Store* MainWindow::historyStore() {
     return historyReader_.get();
 }
 
+void MainWindow::refreshToday() { today_->refresh(historyStore(), QDate::currentDate()); }
+
 void MainWindow::showHistory() {
     // The window comes from a module loaded at the first click; without it the main
     // screen stays as it was.
@@ -629,6 +647,8 @@ void MainWindow::showHistory() {
         return;
     }
     runModal(view->dialog());
+    // The goal may have been changed there.
+    refreshToday();
     // The practices start once the window has closed.
     if (view->practice() == history::Practice::WeakChars) {
         const ByteText lesson = view->weakLesson();

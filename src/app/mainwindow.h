@@ -31,6 +31,7 @@ class RadicalPanel;
 class SchemeKeyPanel;
 class WordPanel;
 class SettingsPanel;
+class Today;
 namespace history {
 class Recorder;
 }
@@ -156,6 +157,9 @@ private:
     WordPanel* wordPanel_ = nullptr;
     SettingsPanel* settingsPanel_ = nullptr;
     history::Recorder* history_ = nullptr;
+    Today* today_ = nullptr;  // the day's review and goal
+    // Reads the day's review and goal again from the history.
+    void refreshToday();
     std::unique_ptr<history::Store> historyReader_;
     bool reportOpen_ = false;
     // Reads the code books through once, off the start-up path, to name a damaged one.

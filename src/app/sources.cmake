@@ -4,4 +4,5 @@ list(APPEND JAXO_GUI_SOURCES
   src/app/mainwindow.cpp
   src/app/splash.cpp
   src/app/welcome.cpp
+  src/app/today.cpp
 )

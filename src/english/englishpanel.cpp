@@ -114,8 +114,8 @@ void EnglishPanel::loadPictures() {
     exitButton_->setIcon(icons::forControl(exitButton_->objectName(), dir));
 }
 
-void EnglishPanel::start(const ExerciseKind& kind) {
-    if (!run_->begin(kind)) return;
+void EnglishPanel::start(const ExerciseKind& kind, const ByteText* generated) {
+    if (!run_->begin(kind, generated)) return;
     running_ = true;
     ExerciseScore& s = host_.score();
     captions_.showTitles(s);

@@ -25,8 +25,9 @@ class EnglishPanel : public QFrame {
 public:
     EnglishPanel(ExerciseHost& host, QWidget* parent);
     QTimer* timer() const { return timer_; }
-    // An English lesson (the English tests run on the Chinese page).
-    void start(const ExerciseKind& kind);
+    // An English lesson (the English tests run on the Chinese page); generated: a text
+    // the program made (the key review) instead of the kind's file.
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
 
     // The next three lines of the lesson, as the page shows them.
     void showNextLines();

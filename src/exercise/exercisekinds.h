@@ -47,6 +47,9 @@ enum class ExerciseId {
     ToeflWords,
     Sentences,
     WeakWords,
+    ReviewChars,
+    ReviewKeys,
+    ReviewWords,
 };
 
 enum class ExercisePanel { Radicals, Chinese, English, Vocabulary, SchemeKeys };

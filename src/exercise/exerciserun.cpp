@@ -4,6 +4,7 @@
 #include "common/linestore.h"
 #include "common/platform.h"
 #include "exercise/exercisehost.h"
+#include "exercise/livefigures.h"
 #include "sound/music.h"
 
 #include <QTimer>
@@ -46,6 +47,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
     s.rightCount = 0;
     s.wrongCount = 0;
     s.misses.clear();
+    livefigures::attach(panel_, timer_, host_);
     panel_.show();
     panel_.raise();
     timer_.start();

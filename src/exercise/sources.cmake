@@ -4,5 +4,6 @@ list(APPEND JAXO_CORE_SOURCES
 )
 list(APPEND JAXO_GUI_SOURCES
   src/exercise/exerciserun.cpp
+  src/exercise/livefigures.cpp
   src/exercise/testdump.cpp
 )

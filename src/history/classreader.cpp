@@ -97,6 +97,12 @@ public:
         return local_->topMisses(unit, recentSessions, limit);
     }
 
+    QList<ReviewItem> dueReviews(const QDate& day) const override {
+        if (serving())
+            if (auto r = ask<QList<ReviewItem>>([=](Host& h) { return h.server->dueReviews(day); })) return *r;
+        return local_->dueReviews(day);
+    }
+
 private:
     struct Host {
         QObject object;

@@ -87,6 +87,7 @@ public:
         hasLearner_ = found.hasLearner;
         hasOutbox_ = found.hasOutbox;
         hasScheme_ = found.hasScheme;
+        hasReviews_ = found.hasReviews;
     }
 
     QString location() const override { return location_; }
@@ -152,9 +153,27 @@ public:
                 if (!m.exec()) return fail(m);
             }
         }
+        if (QString why; fresh && hasReviews_ && !schedule(s, &why)) {
+            if (message) *message = QStringLiteral("成绩没有记入 %1：%2").arg(location_, why);
+            QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
         if (!q.exec(QStringLiteral("COMMIT"))) return fail(q);
         s.id = id;
         return true;
+    }
+
+    QList<ReviewItem> dueReviews(const QDate& day) const override {
+        QList<ReviewItem> out;
+        if (!hasReviews_) return out;
+        QSqlQuery q(db_);
+        if (!read(q,
+                  QStringLiteral("SELECT unit, item, due, interval_days, ease, passes, lapses FROM reviews "
+                                 "WHERE learner = ? AND due <= ? ORDER BY due, unit, item"),
+                  {reviewer(), day.toString(Qt::ISODate)}))
+            return out;
+        while (q.next()) out.append(reviewFromRow(q));
+        return out;
     }
 
     QList<Session> sessions(const QString& kind, bool wholeClass, int limit) const override {
@@ -325,6 +344,76 @@ public:
     }
 
 private:
+    // A local file is one learner's; on a server each schedule row carries the login.
+    QString reviewer() const { return isClassServer() ? learner_ : QString(QLatin1String("")); }
+
+    static ReviewItem reviewFromRow(const QSqlQuery& q) {
+        ReviewItem r;
+        r.unit = q.value(0).toString();
+        r.item = q.value(1).toString();
+        r.due = QDate::fromString(q.value(2).toString(), Qt::ISODate);
+        r.intervalDays = q.value(3).toInt();
+        r.ease = q.value(4).toDouble();
+        r.passes = q.value(5).toInt();
+        r.lapses = q.value(6).toInt();
+        return r;
+    }
+
+    static bool failedWith(QString* error, const QSqlQuery& q) {
+        *error = q.lastError().text();
+        return false;
+    }
+
+    // Moves the schedule of what the session missed and reviewed, in its transaction: a
+    // judged review item by its result, any other miss of a reviewed unit as a failure
+    // (once a day: missing it again the same day does not push it further back).
+    bool schedule(const Session& s, QString* failed) {
+        const QDate day = s.startedAt.toLocalTime().date();
+        QList<ReviewResult> results = s.reviewed;
+        for (const Miss& m : s.misses) {
+            if (!reviewUnits().contains(m.unit) || m.expected.isEmpty()) continue;
+            const bool judged = std::any_of(results.begin(), results.end(), [&](const ReviewResult& r) {
+                return r.unit == m.unit && r.item == m.expected;
+            });
+            if (!judged) results.append({m.unit, m.expected, false});
+        }
+        for (qsizetype i = 0; i < results.size(); ++i) {
+            const ReviewResult& r = results[i];
+            const bool judged = i < s.reviewed.size();
+            QSqlQuery q(db_);
+            if (!q.prepare(QStringLiteral("SELECT unit, item, due, interval_days, ease, passes, lapses FROM reviews "
+                                          "WHERE learner = ? AND unit = ? AND item = ?")))
+                return failedWith(failed, q);
+            for (const QVariant& v : {text(reviewer()), text(r.unit), text(r.item)}) q.addBindValue(v);
+            if (!q.exec()) return failedWith(failed, q);
+            ReviewItem next;
+            if (q.next()) {
+                const ReviewItem before = reviewFromRow(q);
+                const bool missedToday = !r.passed && before.passes == 0 && before.due == day.addDays(1);
+                if (missedToday && !judged) continue;
+                next = scheduled(before, r.passed, day);
+            } else {
+                // Only a miss starts a schedule; a pass of an item no longer kept is nothing.
+                if (r.passed) continue;
+                next = firstMiss(r.unit, r.item, day);
+            }
+            q.finish();
+            QSqlQuery w(db_);
+            if (!w.prepare(QStringLiteral(
+                    "INSERT INTO reviews (learner, unit, item, due, interval_days, ease, passes, lapses) "
+                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (learner, unit, item) DO UPDATE SET "
+                    "due = excluded.due, interval_days = excluded.interval_days, ease = excluded.ease, "
+                    "passes = excluded.passes, lapses = excluded.lapses")))
+                return failedWith(failed, w);
+            for (const QVariant& v : {text(reviewer()), text(next.unit), text(next.item), text(next.due.toString(Qt::ISODate)),
+                                      QVariant(next.intervalDays), QVariant(next.ease), QVariant(next.passes),
+                                      QVariant(next.lapses)})
+                w.addBindValue(v);
+            if (!w.exec()) return failedWith(failed, w);
+        }
+        return true;
+    }
+
     // The rows sessions(kind, wholeClass) reads, as a condition with its binds.
     QString filter(const QString& kind, bool wholeClass, QVariantList& binds) const {
         QString where = QStringLiteral("1 = 1");
@@ -376,6 +465,7 @@ private:
     bool hasLearner_ = true;
     bool hasOutbox_ = true;
     bool hasScheme_ = true;
+    bool hasReviews_ = true;
     QString openProblem_;
     mutable QString readError_;
     // mutable: Qt's query API takes the connection by value but the store's readers are const.
@@ -694,6 +784,23 @@ QList<Session> Store::sessionsById(const QList<qint64>& ids) const {
     QList<Session> out;
     for (qint64 id : ids)
         if (const auto it = found.constFind(id); it != found.constEnd()) out.append(*it);
+    return out;
+}
+
+QList<Confusion> Store::confusions(const QString& unit, int recentSessions, int limit) const {
+    QList<Confusion> out;
+    for (const Session& s : sessions({}, false, recentSessions))
+        for (const Miss& m : misses(s.id)) {
+            if (m.unit != unit || m.typed.isEmpty() || m.typed == m.expected) continue;
+            auto it = std::find_if(out.begin(), out.end(),
+                                   [&](const Confusion& c) { return c.expected == m.expected && c.typed == m.typed; });
+            if (it == out.end())
+                out.append({unit, m.expected, m.typed, m.count});
+            else
+                it->count += m.count;
+        }
+    std::stable_sort(out.begin(), out.end(), [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
+    if (limit > 0 && out.size() > limit) out.resize(limit);
     return out;
 }
 

@@ -2,6 +2,8 @@
 // Results over time: one row per exercise whose score report opened, with what was
 // missed in it. SQLite in the user's data folder by default; a PostgreSQL server
 // when JAXO_HISTORY_URL names one. Practising never fails because of the history.
+#include "history/review.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -35,6 +37,16 @@ struct Session {
     QString outbox;          // in the local file: the server it still has to reach
     QString scheme = QStringLiteral("wubi86");  // the input scheme it was typed in
     QList<Miss> misses;
+    // A review session's judged items; their schedule moves with the session.
+    QList<ReviewResult> reviewed;
+};
+
+// One "typed X for Y", summed over recent sessions.
+struct Confusion {
+    QString unit;
+    QString expected;
+    QString typed;
+    int count = 0;
 };
 
 // How often one expected unit was missed over the recent sessions.
@@ -105,6 +117,15 @@ public:
     virtual QList<Miss> misses(qint64 sessionId) const = 0;
     // The most-missed units of one unit type over this learner's last `recentSessions` sessions.
     virtual QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const = 0;
+    // The review items due on or before `day`, earliest first: none where the store
+    // keeps no schedule (a database from before schedules, a store that only reads).
+    virtual QList<ReviewItem> dueReviews(const QDate& day) const {
+        Q_UNUSED(day);
+        return {};
+    }
+    // The commonest "typed X for Y" of one unit over this learner's last
+    // `recentSessions` sessions, commonest first; a miss with nothing typed is left out.
+    virtual QList<Confusion> confusions(const QString& unit, int recentSessions, int limit) const;
     // The sessions recorded here while `server` was away, oldest first, misses filled.
     virtual QList<Session> awaiting(const QString& server) const {
         Q_UNUSED(server);

@@ -6,6 +6,7 @@
 #include "common/platform.h"
 #include "history/historycsv.h"
 #include "history/kinds.h"
+#include "history/practicetabs.h"
 #include "history/weakspots.h"
 
 #include <QChart>
@@ -18,6 +19,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -30,7 +33,14 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <QCursor>
+#include <QMap>
+#include <QToolTip>
+
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -89,61 +99,167 @@ T* makeTable(QWidget* parent, const char* name, const QString& accessibleName) {
 struct Point {
     qint64 ms;
     double value;
-    int sessions = 1;  // more than one where a day's sessions make one point
+    int sessions = 1;  // the sessions of the day the point stands for
 };
 
-// One line over dated axes; points drawn as well, so a single session is visible.
-void drawChart(QChartView* view, const QString& title, const QString& seriesName, const QString& unit,
-               const QList<Point>& points, double floorMax) {
+// One kind's points: a day each, the median of its sessions.
+struct Series {
+    QString kind;
+    QList<Point> points;
+};
+
+constexpr qint64 kDayMs = 24LL * 3600 * 1000;
+
+double median(QList<double> v) {
+    std::sort(v.begin(), v.end());
+    const qsizetype n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// The sessions as one series per kind, one point per day at its noon, so that a day's
+// point stands between the day's ticks. value: the figure a session adds, or nothing.
+QList<Series> perDay(const QList<history::Session>& sessions,
+                     const std::function<std::optional<double>(const history::Session&)>& value) {
+    QMap<QString, QMap<QDate, QList<double>>> byKind;
+    for (const history::Session& s : sessions)
+        if (const auto v = value(s)) byKind[s.kind][s.startedAt.date()].append(*v);
+    QList<Series> out;
+    for (const history::KindName& k : history::kindNames()) {
+        const auto it = byKind.constFind(k.kind);
+        if (it == byKind.constEnd()) continue;
+        Series series{k.kind, {}};
+        for (auto d = it->begin(); d != it->end(); ++d)
+            series.points.append({QDateTime(d.key(), QTime(12, 0)).toMSecsSinceEpoch(), median(*d), int(d->size())});
+        out.append(series);
+    }
+    return out;
+}
+
+// The least-squares line through the points, as its two ends; none for fewer than two days.
+QList<QPointF> trend(const QList<Point>& points) {
+    if (points.size() < 2) return {};
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    const double n = double(points.size());
+    for (const Point& p : points) {
+        const double x = double(p.ms - points.front().ms) / kDayMs;
+        sx += x;
+        sy += p.value;
+        sxx += x * x;
+        sxy += x * p.value;
+    }
+    const double slope = (n * sxy - sx * sy) / std::max(1e-9, n * sxx - sx * sx), at0 = (sy - slope * sx) / n;
+    const double span = double(points.back().ms - points.front().ms) / kDayMs;
+    return {QPointF(qreal(points.front().ms), std::max(0.0, at0)),
+            QPointF(qreal(points.back().ms), std::max(0.0, at0 + slope * span))};
+}
+
+// One line per kind over dated axes with its trend and the target, ticks at midnight,
+// every point inside the axes; hovering a point shows its figures.
+void drawChart(QChartView* view, const QString& title, const QString& unit, const QString& figureUnit,
+               const QList<Series>& all, double target, const QString& targetName, double floorMax) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->setTitleFont(fonts::song(11));
-    chart->legend()->hide();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(fonts::song(8));
     chart->setMargins(QMargins(4, 4, 4, 4));
-    auto* series = new QLineSeries;
-    series->setName(seriesName);
-    series->setPointsVisible(true);
-    double top = floorMax;
-    qint64 first = points.isEmpty() ? 0 : points.front().ms, last = first;
-    for (const Point& p : points) {
-        series->append(static_cast<qreal>(p.ms), p.value);
-        top = std::max(top, p.value);
-        first = std::min(first, p.ms);
-        last = std::max(last, p.ms);
+    double top = std::max(floorMax, target);
+    qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
+    QList<QAbstractSeries*> lines;
+    // A kind keeps its colour in both charts, whatever else is drawn.
+    static const QColor colours[] = {QColor(0x2f, 0x6f, 0xc4), QColor(0xc8, 0x32, 0x2a), QColor(0x2f, 0x8f, 0x3a),
+                                     QColor(0x8a, 0x4f, 0xb0), QColor(0xd0, 0x7a, 0x10), QColor(0x30, 0x8f, 0x9a),
+                                     QColor(0x80, 0x60, 0x30), QColor(0xd0, 0x40, 0x90), QColor(0x50, 0x50, 0x58),
+                                     QColor(0x9a, 0x9a, 0x20), QColor(0x10, 0x40, 0x80), QColor(0xe0, 0x60, 0x50)};
+    const auto colourOf = [](const QString& kind) {
+        const auto& kinds = history::kindNames();
+        const auto it = std::find_if(kinds.begin(), kinds.end(), [&](const history::KindName& k) { return k.kind == kind; });
+        return colours[size_t(it - kinds.begin()) % std::size(colours)];
+    };
+    double bottom = floorMax;
+    for (const Series& s : all) {
+        auto* series = new QLineSeries;
+        series->setObjectName(QStringLiteral("data"));
+        series->setName(history::kindName(s.kind));
+        series->setPointsVisible(true);
+        const QColor c = colourOf(s.kind);
+        series->setPen(QPen(c, 2));
+        for (const Point& p : s.points) {
+            series->append(static_cast<qreal>(p.ms), p.value);
+            top = std::max(top, p.value);
+            bottom = std::min(bottom, p.value);
+            first = std::min(first, p.ms);
+            last = std::max(last, p.ms);
+        }
+        const QString name = series->name();
+        const QList<Point> points = s.points;
+        QObject::connect(series, &QLineSeries::hovered, view, [view, name, points, figureUnit](const QPointF& at, bool on) {
+            if (!on) return QToolTip::hideText();
+            const auto nearest = std::min_element(points.begin(), points.end(), [&](const Point& a, const Point& b) {
+                return std::abs(double(a.ms) - at.x()) < std::abs(double(b.ms) - at.x());
+            });
+            QToolTip::showText(QCursor::pos(),
+                               QCoreApplication::translate("HistoryView", "%1 %2：中位数 %3 %4，%5 次练习")
+                                   .arg(name, QDateTime::fromMSecsSinceEpoch(nearest->ms).toString(QStringLiteral("yyyy-MM-dd")))
+                                   .arg(nearest->value, 0, 'f', 0)
+                                   .arg(figureUnit)
+                                   .arg(nearest->sessions),
+                               view);
+        });
+        lines << series;
+        if (const QList<QPointF> t = trend(s.points); !t.isEmpty()) {
+            auto* line = new QLineSeries;
+            line->setObjectName(QStringLiteral("trend"));
+            line->setName(QCoreApplication::translate("HistoryView", "%1趋势").arg(name));
+            line->setPen(QPen(c, 1.2, Qt::DashLine));
+            line->append(t);
+            lines << line;
+        }
     }
-    chart->addSeries(series);
+    if (all.isEmpty()) first = last = QDateTime::currentDateTime().toMSecsSinceEpoch();
+    // Whole days: from the midnight before the first point to the one after the last,
+    // widened until the ticks fall on midnights, about six of them.
+    const QDate from = QDateTime::fromMSecsSinceEpoch(first).date();
+    qint64 days = from.daysTo(QDateTime::fromMSecsSinceEpoch(last).date()) + 1;
+    const qint64 step = std::max<qint64>(1, (days + 5) / 6);
+    days = (days + step - 1) / step * step;
+    const QDateTime start(from, QTime(0, 0)), end(from.addDays(days), QTime(0, 0));
+    auto* goal = new QLineSeries;
+    goal->setObjectName(QStringLiteral("target"));
+    goal->setName(targetName);
+    goal->setPen(QPen(QColor(0x40, 0x40, 0x48), 1.2, Qt::DotLine));
+    goal->append(qreal(start.toMSecsSinceEpoch()), target);
+    goal->append(qreal(end.toMSecsSinceEpoch()), target);
+    lines << goal;
+    for (QAbstractSeries* l : lines) chart->addSeries(l);
+    // A trend is told by its dashes in its kind's colour: the legend names the kinds.
+    for (QAbstractSeries* l : lines)
+        if (l->objectName() == QLatin1String("trend"))
+            for (QLegendMarker* m : chart->legend()->markers(l)) m->setVisible(false);
 
     auto* x = new QDateTimeAxis;
-    const qint64 day = 24LL * 3600 * 1000;
-    // One session, or several within minutes, still get a readable span.
-    if (last - first < 3600 * 1000) {
-        first -= 1800 * 1000;
-        last += 1800 * 1000;
-    }
-    // Short labels, so four of them fit under a chart half the window wide.
-    if (last - first <= 2 * day)
-        x->setFormat(QCoreApplication::translate("HistoryView", "d日 hh:mm"));
-    else if (last - first <= 300 * day)
-        x->setFormat(QCoreApplication::translate("HistoryView", "M月d日"));
-    else
-        x->setFormat(QCoreApplication::translate("HistoryView", "yyyy年M月"));
-    x->setTickCount(4);
-    x->setLabelsFont(fonts::song(9));
+    x->setFormat(days <= 300 ? QCoreApplication::translate("HistoryView", "M月d日") : QCoreApplication::translate("HistoryView", "yy年M月d日"));
+    x->setTickCount(int(days / step) + 1);
+    x->setLabelsFont(fonts::song(8));
     x->setTitleFont(fonts::song(9));
-    x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
-    x->setTitleText(QCoreApplication::translate("HistoryView", "日期"));
+    x->setRange(start, end);
+    x->setTitleText(QCoreApplication::translate("HistoryView", "日期（每格 %1 天）").arg(step));
     chart->addAxis(x, Qt::AlignBottom);
-    series->attachAxis(x);
 
     auto* y = new QValueAxis;
-    y->setRange(0, top * 1.1);
+    // From 0, unless every point and the target sit high (accuracy): then from a ten below them.
+    const double low = std::min(bottom, target) > 50 ? std::floor((std::min(bottom, target) - 5) / 10) * 10 : 0;
+    y->setRange(low, top * 1.1);
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(unit);
     y->setLabelsFont(fonts::song(9));
     y->setTitleFont(fonts::song(9));
     chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(y);
+    for (QAbstractSeries* l : lines) {
+        l->attachAxis(x);
+        l->attachAxis(y);
+    }
 
     QChart* old = view->chart();
     view->setChart(chart);
@@ -151,7 +267,10 @@ void drawChart(QChartView* view, const QString& title, const QString& seriesName
 }
 
 // What a screen reader says of a chart: how many sessions, when, lowest, highest, latest.
-QString summary(const QString& what, const QString& unit, const QList<Point>& points, bool perDay) {
+QString summary(const QString& what, const QString& unit, const QList<Series>& all) {
+    QList<Point> points;
+    for (const Series& s : all) points += s.points;
+    std::stable_sort(points.begin(), points.end(), [](const Point& a, const Point& b) { return a.ms < b.ms; });
     if (points.isEmpty()) return QCoreApplication::translate("HistoryView", "%1：没有数据。").arg(what);
     double lo = points.front().value, hi = lo;
     int sessions = 0;
@@ -161,20 +280,20 @@ QString summary(const QString& what, const QString& unit, const QList<Point>& po
         sessions += p.sessions;
     }
     const auto day = [](qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("yyyy-MM-dd")); };
-    return QCoreApplication::translate("HistoryView", "%1：%2次练习%3，从%4到%5；最低%6%7，最高%8%7，%9%10%7。")
+    return QCoreApplication::translate("HistoryView", "%1：%2次练习，按天取中位数，共%3天，从%4到%5；最低%6%7，最高%8%7，最近一天%9%7。")
         .arg(what)
         .arg(sessions)
-        .arg(perDay ? QCoreApplication::translate("HistoryView", "（按天平均，共%1天）").arg(points.size()) : QString())
+        .arg(points.size())
         .arg(day(points.front().ms), day(points.back().ms))
         .arg(lo, 0, 'f', 0)
         .arg(unit)
         .arg(hi, 0, 'f', 0)
-        .arg(perDay ? QCoreApplication::translate("HistoryView", "最近一天") : QCoreApplication::translate("HistoryView", "最近一次"))
         .arg(points.back().value, 0, 'f', 0);
 }
 
-// Drawn one point per session up to this many; a longer history one point per day.
-constexpr int kChartSessions = 1000;
+// The lines the charts hold up: the report's 优秀 starts above 60 a minute.
+constexpr double kTargetPerMinute = 60;
+constexpr double kTargetAccuracy = 95;
 
 }  // namespace
 
@@ -397,6 +516,13 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     side->addWidget(weakWordsButton_);
     weakLayout->addLayout(side, 2);
     tabs_->addTab(weak, tr("薄弱环节(&W)"));
+    auto* calendarTab = new QWidget(tabs_);
+    calendarTab->setObjectName(QStringLiteral("historyCalendar"));
+    auto* keysTab = new QWidget(tabs_);
+    keysTab->setObjectName(QStringLiteral("historyConfusions"));
+    practiceTabs_ = std::make_unique<history::PracticeTabs>(calendarTab, keysTab);
+    tabs_->addTab(calendarTab, tr("日历与目标(&L)"));
+    tabs_->addTab(keysTab, tr("打错的键与字(&T)"));
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("historyStatus"));
@@ -423,10 +549,11 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     }
 
     // Tab walks the window from the top left to the bottom right.
-    QWidget* order[] = {kind_,   wholeClass_, exportSessions_, exportMisses_, empty_, tabs_, sessionsTable_,
-                        chartEmpty_, speed_, accuracy_, weakChars_, weakKeys_, weakRadicalsLabel_,
-                        weakWordsLabel_, weakCharsButton_, weakRadicalsButton_, weakWordsButton_, close_};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QList<QWidget*> order = {kind_,   wholeClass_, exportSessions_, exportMisses_, empty_, tabs_, sessionsTable_,
+                             chartEmpty_, speed_, accuracy_, weakChars_, weakKeys_, weakRadicalsLabel_,
+                             weakWordsLabel_, weakCharsButton_, weakRadicalsButton_, weakWordsButton_};
+    order << practiceTabs_->tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(kind_, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     connect(wholeClass_, &QCheckBox::toggled, this, [this] { reload(); });
@@ -448,6 +575,7 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
 
     reload();
     fillWeakSpots();
+    practiceTabs_->fill(store_, QDate::currentDate());
     showTrouble();
     kind_->setFocus();
 }
@@ -510,17 +638,16 @@ void HistoryView::fillTable() {
 }
 
 void HistoryView::fillCharts() {
-    const QList<history::ChartPoint> points =
-        store_ ? store_->chartPoints(chosenKind(), wholeClass(), kChartSessions) : QList<history::ChartPoint>();
-    bool perDay = false;
-    QList<Point> speed, accuracy;
-    for (const history::ChartPoint& p : points) {
-        const qint64 ms = p.at.toMSecsSinceEpoch();
-        perDay = perDay || p.sessions > 1;
-        // The word drills count no speed: none is drawn for them.
-        if (p.speedSessions > 0) speed.append({ms, p.perMinute, p.speedSessions});
-        if (p.typed > 0) accuracy.append({ms, 100.0 * p.right / p.typed, p.sessions});
-    }
+    const QList<history::Session> sessions = allSessions();
+    // The word drills count no speed: none is drawn for them.
+    const QList<Series> speed = perDay(sessions, [](const history::Session& s) -> std::optional<double> {
+        if (!history::hasSpeed(s.kind)) return std::nullopt;
+        return s.perMinute;
+    });
+    const QList<Series> accuracy = perDay(sessions, [](const history::Session& s) -> std::optional<double> {
+        if (s.typed <= 0) return std::nullopt;
+        return 100.0 * s.right / s.typed;
+    });
     const QString kind = chosenKind().isEmpty() ? tr("全部练习") : history::kindName(chosenKind());
     if (sessions_->isEmpty()) {
         chartEmpty_->setText(tr("“%1”还没有成绩记录，做完一次就能在这里看到图表。").arg(kind));
@@ -529,16 +656,19 @@ void HistoryView::fillCharts() {
     } else {
         chartStack_->setCurrentIndex(1);
     }
-    const QString per = perDay ? tr("（每天平均）") : QString();
-    drawChart(speed_, tr("%1：速度%2").arg(kind, per), kind, tr("字/分钟"), speed, 10);
-    drawChart(accuracy_, tr("%1：正确率%2").arg(kind, per), kind, tr("正确率 %"), accuracy, 100);
+    const QString perMinute = tr("个/分钟");
+    drawChart(speed_, tr("%1：速度（每天的中位数）").arg(kind), tr("个/分钟（中文为字/分钟，英文为键/分钟）"), perMinute, speed,
+              kTargetPerMinute, tr("目标 %1 个/分钟").arg(kTargetPerMinute), 10);
+    drawChart(accuracy_, tr("%1：正确率（每天的中位数）").arg(kind), tr("正确率 %"), QStringLiteral("%"), accuracy,
+              kTargetAccuracy, tr("目标 %1%").arg(kTargetAccuracy), 100);
     // The percentage axis ends at 100.
     if (auto* y = qobject_cast<QValueAxis*>(accuracy_->chart()->axes(Qt::Vertical).value(0))) {
-        y->setRange(0, 100);
-        y->setTickCount(5);
+        y->setMax(100);
+        const int span = int(std::lround(100 - y->min()));
+        y->setTickCount(span <= 50 && span % 5 == 0 ? span / 5 + 1 : 5);
     }
-    speed_->setAccessibleDescription(summary(tr("%1的速度").arg(kind), tr("字/分钟"), speed, perDay));
-    accuracy_->setAccessibleDescription(summary(tr("%1的正确率").arg(kind), QStringLiteral("%"), accuracy, perDay));
+    speed_->setAccessibleDescription(summary(tr("%1的速度").arg(kind), perMinute, speed));
+    accuracy_->setAccessibleDescription(summary(tr("%1的正确率").arg(kind), QStringLiteral("%"), accuracy));
 }
 
 void HistoryView::fillWeakSpots() {

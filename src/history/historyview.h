@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Messages;
@@ -22,6 +23,9 @@ class QTableView;
 class QTableWidget;
 class HistorySessions;
 class QChartView;
+namespace history {
+class PracticeTabs;
+}
 
 class HistoryView : public QDialog, public history::Window {
     Q_OBJECT
@@ -88,6 +92,7 @@ private:
     QPushButton* weakCharsButton_ = nullptr;
     QPushButton* weakRadicalsButton_ = nullptr;
     QPushButton* weakWordsButton_ = nullptr;
+    std::unique_ptr<history::PracticeTabs> practiceTabs_;  // the calendar and the confusions
     QLabel* status_ = nullptr;
     QPushButton* close_ = nullptr;
 };

@@ -24,6 +24,9 @@ inline const QList<KindName>& kindNames() {
         {QStringLiteral("weak-chars"), QCoreApplication::translate("HistoryKind", "薄弱字练习")},
         {QStringLiteral("weak-radicals"), QCoreApplication::translate("HistoryKind", "薄弱字根练习")},
         {QStringLiteral("weak-words"), QCoreApplication::translate("HistoryKind", "薄弱单词练习")},
+        {QStringLiteral("review-chars"), QCoreApplication::translate("HistoryKind", "复习汉字")},
+        {QStringLiteral("review-keys"), QCoreApplication::translate("HistoryKind", "复习按键")},
+        {QStringLiteral("review-words"), QCoreApplication::translate("HistoryKind", "复习单词")},
     };
     return all;
 }
@@ -42,7 +45,8 @@ namespace history {
 // Whether the kind's report shows a speed: the word drills' do not, so their rows
 // have no speed to show or chart.
 inline bool hasSpeed(const QString& kind) {
-    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words");
+    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words") &&
+           kind != QLatin1String("review-words");
 }
 
 }  // namespace history

@@ -44,6 +44,15 @@ QStringList stepsTo(int v, Engine engine) {
     case 4:
         // With a default, so that an older version still adds rows.
         return {QStringLiteral("ALTER TABLE sessions ADD COLUMN scheme TEXT NOT NULL DEFAULT 'wubi86'")};
+    case 5:
+        // learner is empty in a local file (one learner's own) and the login on a server.
+        return {
+            QStringLiteral("CREATE TABLE reviews (learner TEXT NOT NULL DEFAULT '', unit TEXT NOT NULL, "
+                           "item TEXT NOT NULL, due TEXT NOT NULL, interval_days INTEGER NOT NULL, "
+                           "ease REAL NOT NULL, passes INTEGER NOT NULL, lapses INTEGER NOT NULL, "
+                           "PRIMARY KEY (learner, unit, item))"),
+            QStringLiteral("CREATE INDEX reviews_due ON reviews (learner, due)"),
+        };
     default:
         return {};
     }
@@ -132,6 +141,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
     QStringList tables;
     if (!tableNames(db, engine, &tables, error)) return false;
     const bool hasMeta = tables.contains(QLatin1String("meta"));
+    found->hasReviews = tables.contains(QLatin1String("reviews"));
     const bool hasOurs = tables.contains(QLatin1String("sessions")) || tables.contains(QLatin1String("misses"));
     auto notOurs = [&](const QString& why) {
         found->state = Found::NotOurs;
@@ -225,8 +235,11 @@ GRANT SELECT, INSERT ON sessions, misses TO jaxo_learner;
 GRANT UPDATE (outbox) ON sessions TO jaxo_learner;
 GRANT USAGE ON SEQUENCE sessions_id_seq TO jaxo_learner;
 GRANT SELECT ON sessions, misses TO jaxo_teacher;
+GRANT SELECT, INSERT, UPDATE ON reviews TO jaxo_learner;
+GRANT SELECT ON reviews TO jaxo_teacher;
 ALTER TABLE sessions ENABLE ROW LEVEL SECURITY;
 ALTER TABLE misses ENABLE ROW LEVEL SECURITY;
+ALTER TABLE reviews ENABLE ROW LEVEL SECURITY;
 DROP POLICY IF EXISTS learner_own ON sessions;
 DROP POLICY IF EXISTS teacher_all ON sessions;
 DROP POLICY IF EXISTS learner_own ON misses;
@@ -238,6 +251,11 @@ CREATE POLICY learner_own ON misses TO jaxo_learner
   USING (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user))
   WITH CHECK (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user));
 CREATE POLICY teacher_all ON misses FOR SELECT TO jaxo_teacher USING (true);
+DROP POLICY IF EXISTS learner_own ON reviews;
+DROP POLICY IF EXISTS teacher_all ON reviews;
+CREATE POLICY learner_own ON reviews TO jaxo_learner
+  USING (learner = session_user) WITH CHECK (learner = session_user);
+CREATE POLICY teacher_all ON reviews FOR SELECT TO jaxo_teacher USING (true);
 COMMIT;)");
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -20,7 +20,9 @@ enum class Engine { Sqlite, Postgres };
 // Version 3: sessions.uid (unique), so that a session sent twice is kept once, and
 // sessions.outbox, the server a row recorded during an outage still has to reach.
 // Version 4: sessions.scheme, the input scheme the session was typed in (older rows: Wubi).
-constexpr int kCurrent = 4;
+// Version 5: reviews, the spaced-review schedule of each missed character, key and word
+// (a table of its own, so older versions still add rows).
+constexpr int kCurrent = 5;
 // The oldest version that can add rows to a database at kCurrent.
 constexpr int kWritableBy = 1;
 
@@ -40,6 +42,7 @@ struct Found {
     bool hasLearner = true;  // sessions.learner is there (version 2 on)
     bool hasOutbox = true;   // sessions.outbox is there (version 3 on)
     bool hasScheme = true;   // sessions.scheme is there (version 4 on)
+    bool hasReviews = true;  // the reviews table is there (version 5 on)
     QString why;             // for ReadOnly, Broken and NotOurs: what was found
 };
 

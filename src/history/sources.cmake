@@ -6,6 +6,8 @@ list(APPEND JAXO_CORE_SOURCES
   src/history/schema.cpp
   src/history/historycsv.cpp
   src/history/weakspots.cpp
+  src/history/review.cpp
+  src/history/daily.cpp
 )
 list(APPEND JAXO_GUI_SOURCES
   src/history/windowloader.cpp
@@ -13,4 +15,5 @@ list(APPEND JAXO_GUI_SOURCES
 # The window itself, with its charts, is a module loaded on first use.
 set(JAXO_HISTORY_WINDOW_SOURCES
   src/history/historyview.cpp
+  src/history/practicetabs.cpp
 )

@@ -61,6 +61,11 @@ constexpr Entry kIcons[] = {
     {"m5d", "settings", "preferences-system"},
     {"m5e", "quit", "application-exit"},
     {"historyButton", "history", nullptr},
+    {"reviewButton", "review", nullptr},
+    // 今日复习's items: the exercise each review runs like.
+    {"review-char", "frequent-characters", nullptr},
+    {"review-key", "english-beginner", nullptr},
+    {"review-word", "words", nullptr},
     {"welcomeButton", "welcome", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},

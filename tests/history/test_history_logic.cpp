@@ -4,6 +4,8 @@
 #include "common/atomicwrite.h"
 #include "common/randomsource.h"
 #include "history/historycsv.h"
+#include "history/daily.h"
+#include "history/review.h"
 #include "history/weakspots.h"
 #include "radicals/radicaldrill.h"
 
@@ -122,6 +124,75 @@ private slots:
         QVERIFY(!atomicwrite::write(missing, "x", &message));
         QVERIFY(message.contains(missing));
         QVERIFY(!QFile::exists(missing));
+    }
+
+    // The day's practice: streaks, the goal's progress, the goal file.
+    void dailyGoal_data() {
+        QTest::addColumn<QList<int>>("practised");  // days before today with a session (0 is today)
+        QTest::addColumn<QByteArray>("file");       // the goal file; empty: none
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("complains");
+        QTest::newRow("no file: twenty minutes; the run goes on to today")
+            << QList<int>{0, 1, 2, 4} << QByteArray() << "今日目标 3/20 分钟，连续 3 天" << false;
+        QTest::newRow("today not yet practised keeps yesterday's run")
+            << QList<int>{1, 2} << QByteArray() << "今日目标 0/20 分钟，连续 2 天" << false;
+        QTest::newRow("a characters goal reached") << QList<int>{0} << QByteArray("characters 150\n")
+                                                   << "今日目标 300/150 字，已完成，连续 1 天" << false;
+        QTest::newRow("a file not understood: the default, the file left as it is")
+            << QList<int>{} << QByteArray("minutes lots\n") << "今日目标 0/20 分钟" << true;
+        QTest::newRow("a goal beyond reason is not taken") << QList<int>{} << QByteArray("minutes 100000\n")
+                                                           << "今日目标 0/20 分钟" << true;
+    }
+    void dailyGoal() {
+        QFETCH(QList<int>, practised);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
+        QFETCH(bool, complains);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("jaxo/dailygoal"));
+        if (!file.isEmpty()) QVERIFY(atomicwrite::makeFolder(dir.filePath(QStringLiteral("jaxo"))) && atomicwrite::write(path, file));
+        const QDate today(2026, 12, 7);
+        QList<history::Session> sessions;
+        for (int d : practised) {
+            history::Session s = session(QStringLiteral("课"), 300, 290);
+            s.startedAt = QDateTime(today.addDays(-d), QTime(20, 0));
+            s.seconds = 200;
+            sessions << s;
+        }
+        QString problem;
+        const history::Goal goal = history::readGoal(path, &problem);
+        const QMap<QDate, history::DayTotal> days = history::dayTotals(sessions);
+        QCOMPARE(history::goalText(goal, days.value(today), history::streak(days, today)), shown);
+        QCOMPARE(!problem.isEmpty(), complains);
+        if (!file.isEmpty()) QCOMPARE(readAll(path), file);
+        // Written and read back whole.
+        const history::Goal other{history::Goal::Characters, 800};
+        QVERIFY(history::writeGoal(path, other, &problem));
+        QCOMPARE(history::readGoal(path, &problem), other);
+    }
+
+    // A review judges its items by what was typed, only once every item came up.
+    void reviewResults_data() {
+        QTest::addColumn<bool>("reachedAll");
+        QTest::addColumn<QString>("results");
+        QTest::newRow("missed fails, the rest pass") << true << "国- 中+ 的+";
+        QTest::newRow("left before every item came up: none judged") << false << "";
+    }
+    void reviewResults() {
+        QFETCH(bool, reachedAll);
+        QFETCH(QString, results);
+        const QList<history::Miss> misses{{QStringLiteral("char"), QStringLiteral("国"), QStringLiteral("固"), 1},
+                                          {QStringLiteral("key"), QStringLiteral("中"), QStringLiteral("x"), 1}};
+        QStringList got;
+        for (const history::ReviewResult& r : history::reviewResults(
+                 QStringLiteral("char"), {QStringLiteral("国"), QStringLiteral("中"), QStringLiteral("的")}, reachedAll, misses))
+            got << r.item + (r.passed ? QLatin1Char('+') : QLatin1Char('-'));
+        QCOMPARE(got.join(QLatin1Char(' ')), results);
+        // Any stretch of the key review as long as its cycle holds every key.
+        const QStringList keys{QStringLiteral("q"), QStringLiteral(";"), QStringLiteral("z")};
+        const QByteArray lesson = history::keyReviewLesson(keys);
+        for (int from = 0; from < 9; ++from)
+            for (const QString& k : keys) QVERIFY(lesson.mid(from, history::keyCycle(keys)).contains(k.toLatin1()));
     }
 
     void weakCharacters_data() {

@@ -5,6 +5,8 @@
 #include "widgets/keylineedit.h"
 #include "chinese/chinesepanel.h"
 #include "history/historyview.h"
+#include "history/practicetabs.h"
+#include "history/recorder.h"
 #include "radicals/radicalpanel.h"
 #include "support/fakestore.h"
 #include "support/testform.h"
@@ -14,8 +16,12 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QDateTimeAxis>
+#include <QValueAxis>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -106,13 +112,23 @@ struct View {
         auto* kind = find<QComboBox>("historyKind");
         kind->setCurrentIndex(kind->findText(name));
     }
+    // The points of every kind's line (not the trends or the target), oldest first.
     QList<QPointF> points(const char* chart) {
-        const auto series = find<QChartView>(chart)->chart()->series();
-        return series.isEmpty() ? QList<QPointF>() : qobject_cast<QLineSeries*>(series.front())->points();
+        QList<QPointF> out;
+        for (QAbstractSeries* s : find<QChartView>(chart)->chart()->series())
+            if (s->objectName() == QLatin1String("data")) out += qobject_cast<QLineSeries*>(s)->points();
+        std::stable_sort(out.begin(), out.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        return out;
+    }
+    QStringList seriesNames(const char* chart) {
+        QStringList out;
+        for (QAbstractSeries* s : find<QChartView>(chart)->chart()->series()) out << s->objectName() + QLatin1Char(' ') + s->name();
+        return out;
     }
 };
 
 qreal ms(const QDateTime& t) { return static_cast<qreal>(t.toMSecsSinceEpoch()); }
+qreal noon(int d) { return ms(day(d, 12)); }
 
 }  // namespace
 
@@ -167,6 +183,7 @@ private slots:
         QCOMPARE(v.points("accuracyChart").size(), 2);
         v.chooseKind(QStringLiteral("全部"));
         QCOMPARE(v.points("speedChart").size(), 4);
+        QVERIFY2(!v.seriesNames("speedChart").contains(QStringLiteral("data 背单词")), "no speed line for word drills");
         QCOMPARE(v.find<QLabel>("weakWords")->text(), QStringLiteral("最常拼错的单词：cat (3次)，book (1次)"));
         QVERIFY(v.find<QPushButton>("weakWordsButton")->isEnabled());
         QCOMPARE(v.view->weakWords(), (std::vector<ByteText>{"cat", "book"}));
@@ -251,32 +268,61 @@ private slots:
         QVERIFY(sentence->text().contains(QStringLiteral("无法打开")));
     }
 
+    // One point per kind and day, at the day's noon between midnight ticks: the median
+    // of the day's sessions; a trend per kind and the target line beside them.
     void chartsFollowTheSessions_data() {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<int>>("extraSpeeds");  // more Chinese sessions on day 3, all typed right
         QTest::addColumn<QList<QPointF>>("speed");
         QTest::addColumn<QList<QPointF>>("accuracy");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList chineseLines{"data 中文练习", "trend 中文练习趋势", "target 目标 60 个/分钟"};
         QTest::newRow("oldest to newest; accuracy is right over typed, none where nothing was typed")
-            << "中文练习" << QList<QPointF>{{ms(day(1)), 20}, {ms(day(3)), 30}, {ms(day(4)), 0}}
-            << QList<QPointF>{{ms(day(1)), 50}, {ms(day(3)), 90}};
-        QTest::newRow("one session of another kind") << "英文练习" << QList<QPointF>{{ms(day(5)), 80}}
-                                                    << QList<QPointF>{{ms(day(5)), 75}};
+            << "中文练习" << QList<int>{} << QList<QPointF>{{noon(1), 20}, {noon(3), 30}, {noon(4), 0}}
+            << QList<QPointF>{{noon(1), 50}, {noon(3), 90}} << chineseLines;
+        QTest::newRow("several sessions a day make one point, their median")
+            << "中文练习" << QList<int>{10, 70} << QList<QPointF>{{noon(1), 20}, {noon(3), 30}, {noon(4), 0}}
+            << QList<QPointF>{{noon(1), 50}, {noon(3), 100}} << chineseLines;
+        QTest::newRow("one session of another kind: no trend from one day")
+            << "英文练习" << QList<int>{} << QList<QPointF>{{noon(5), 80}} << QList<QPointF>{{noon(5), 75}}
+            << QStringList{"data 英文练习", "target 目标 60 个/分钟"};
+        QTest::newRow("every kind: a line each")
+            << "全部" << QList<int>{} << QList<QPointF>{{noon(1), 20}, {noon(3), 30}, {noon(4), 0}, {noon(5), 80}}
+            << QList<QPointF>{{noon(1), 50}, {noon(3), 90}, {noon(5), 75}}
+            << QStringList{"data 中文练习", "trend 中文练习趋势", "data 英文练习", "target 目标 60 个/分钟"};
     }
     void chartsFollowTheSessions() {
         QFETCH(QString, kind);
+        QFETCH(QList<int>, extraSpeeds);
         QFETCH(QList<QPointF>, speed);
         QFETCH(QList<QPointF>, accuracy);
-        View v(fill);
+        QFETCH(QStringList, lines);
+        View v([&](FakeStore& s) {
+            fill(s);
+            for (int i = 0; i < extraSpeeds.size(); ++i) {
+                history::Session extra = row(QStringLiteral("chinese"), QStringLiteral("高频字练习"), day(3, 15 + i), 100, 100,
+                                             extraSpeeds[i]);
+                s.record(extra);
+            }
+        });
         v.chooseKind(kind);
         QCOMPARE(v.points("speedChart"), speed);
         QCOMPARE(v.points("accuracyChart"), accuracy);
-        // Dated axes spanning every point; a summary for screen readers.
+        QCOMPARE(v.seriesNames("speedChart"), lines);
+        // Dated axes from the midnight before the first point to one after the last,
+        // ticks on midnights; the unit on the axis; a summary for screen readers.
         QChart* chart = v.find<QChartView>("speedChart")->chart();
         auto* x = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
         QVERIFY(x);
-        QVERIFY(ms(x->min()) <= speed.front().x() && ms(x->max()) >= speed.back().x());
+        QVERIFY(ms(x->min()) < speed.front().x() && ms(x->max()) > speed.back().x());
+        QCOMPARE(x->min().time(), QTime(0, 0));
+        const qint64 tickMs = (x->max().toMSecsSinceEpoch() - x->min().toMSecsSinceEpoch()) / (x->tickCount() - 1);
+        QCOMPARE(tickMs % (24LL * 3600 * 1000), 0);
+        auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY2(y->titleText().contains(QStringLiteral("个/分钟")), qPrintable(y->titleText()));
         const QString said = v.find<QChartView>("speedChart")->accessibleDescription();
-        QVERIFY2(said.contains(QStringLiteral("%1次练习").arg(speed.size())), qPrintable(said));
-        QVERIFY2(said.contains(kind), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("共%1天").arg(speed.size())), qPrintable(said));
+        QVERIFY2(said.contains(kind == QLatin1String("全部") ? QStringLiteral("全部练习") : kind), qPrintable(said));
     }
 
     void chartsOfAnEmptyKindSaySo() {
@@ -418,6 +464,94 @@ private slots:
         QVERIFY(v.column(10).contains(QStringLiteral("zhang")));
     }
 
+    // The calendar tab: each day's figures, the goal set there and kept in its file;
+    // the confusions tab: the heat map, the fingers and "typed X for Y", commonest first.
+    void calendarAndConfusions() {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        View v([](FakeStore& s) {
+            fill(s);
+            addMisses(s);
+        });
+        auto* calendar = v.find<history::CalendarGrid>("practiceCalendar");
+        QCOMPARE(calendar->dayText(QDate(2026, 12, 3)), QStringLiteral("2026-12-03：练习 1 分钟，1 次，打了 100 字"));
+        QCOMPARE(calendar->dayText(QDate(2026, 12, 2)), QStringLiteral("2026-12-02：没有练习"));
+        QVERIFY(!calendar->accessibleDescription().isEmpty());
+        auto* amount = v.find<QSpinBox>("goalAmount");
+        amount->setValue(45);
+        emit amount->editingFinished();
+        QFile goal(config.path() + QStringLiteral("/jaxo/dailygoal"));
+        QVERIFY(goal.open(QIODevice::ReadOnly));
+        QCOMPARE(goal.readAll(), QByteArray("minutes 45\n"));
+        QVERIFY2(v.find<QLabel>("goalState")->text().contains(QStringLiteral("/45 分钟")), qPrintable(v.find<QLabel>("goalState")->text()));
+
+        auto* table = v.find<QTableWidget>("confusionsTable");
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 0)->text() + QLatin1Char('>') + table->item(r, 1)->text() + QLatin1Char(' ') + table->item(r, 2)->text();
+        // A character left out (nothing typed) and the radicals are no confusions here.
+        QCOMPARE(rows, (QStringList{"经>轻 5", "空格># 4", "的>白 2"}));
+        QVERIFY2(v.find<QWidget>("keyHeatMap")->accessibleDescription().contains(QStringLiteral("空格 4次")),
+                 qPrintable(v.find<QWidget>("keyHeatMap")->accessibleDescription()));
+        QVERIFY(v.find<QLabel>("fingerMisses")->text().contains(QStringLiteral("拇指 4次")));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void keysAndFingers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<char>("key");
+        QTest::addColumn<QString>("finger");
+        QTest::newRow("a capital is its letter's key") << "A" << 'a' << "左手小指";
+        QTest::newRow("a shifted symbol is its digit's key") << "!" << '1' << "左手小指";
+        QTest::newRow("the home row's right little finger") << ";" << ';' << "右手小指";
+        QTest::newRow("the right forefinger reaches n") << "n" << 'n' << "右手食指";
+        QTest::newRow("the blank is the thumbs'") << " " << ' ' << "拇指";
+        QTest::newRow("a character is no key") << "中" << '\0' << "";
+    }
+    void keysAndFingers() {
+        QFETCH(QString, typed);
+        QFETCH(char, key);
+        QFETCH(QString, finger);
+        QCOMPARE(history::KeyHeatMap::keyOf(typed[0]), key);
+        QCOMPARE(history::KeyHeatMap::fingerOf(key), finger);
+    }
+
+    // 今日复习: keys missed yesterday are due, counted on the button and in its menu; a
+    // review typed right puts them off six days; the goal's progress is on the status bar.
+    void todayReviewFromTheToolBar() {
+        qunsetenv("JAXO_HISTORY_URL");
+        TestForm t;
+        {
+            auto store = history::Store::openFile(history::Store::localFile());
+            history::Session yesterday = row(QStringLiteral("english"), QStringLiteral("英文初级练习"),
+                                             QDateTime::currentDateTime().addDays(-1), 10, 8, 30);
+            yesterday.misses = {{QStringLiteral("key"), QStringLiteral("q"), QStringLiteral("w"), 1},
+                                {QStringLiteral("key"), QStringLiteral("p"), QStringLiteral("o"), 1}};
+            QVERIFY(store->record(yesterday));
+        }
+        QCoreApplication::processEvents();  // the first reading, queued at start
+        auto* button = t.find<QToolButton>(QStringLiteral("reviewButton"));
+        QCOMPARE(button->text(), QStringLiteral("复习 2"));
+        QVERIFY(button->accessibleDescription().contains(QStringLiteral("按键 2")));
+        QVERIFY(!button->menu()->findChild<QAction*>(QStringLiteral("review-char"))->isEnabled());
+        // Practised yesterday, not yet today: the run of days still stands.
+        QCOMPARE(t.find<QLabel>(QStringLiteral("dailyGoal"))->text(), QStringLiteral("今日目标 0/20 分钟，连续 1 天"));
+        t.form->show();
+        button->menu()->findChild<QAction*>(QStringLiteral("review-key"))->trigger();
+        const ByteText line = t.find<ByteGridLabel>(QStringLiteral("englishtext1"))->bytes();
+        QVERIFY2(line.find('q') != ByteText::npos && line.find('p') != ByteText::npos, line.c_str());
+        QTest::keyClicks(t.find<KeyLineEdit>(QStringLiteral("englishput1")), QString::fromLatin1(line.c_str()));
+        QTest::keyClick(t.find<KeyLineEdit>(QStringLiteral("englishput2")), Qt::Key_Escape);
+        t.form->history().flush();
+        QCoreApplication::processEvents();
+        const auto store = history::Store::openFile(history::Store::localFile());
+        const QDate today = QDate::currentDate();
+        QCOMPARE(store->dueReviews(today.addDays(5)).size(), 0);
+        QCOMPARE(store->dueReviews(today.addDays(6)).size(), 2);
+        QCOMPARE(store->sessions({}, false, 1).value(0).kind, QStringLiteral("review-keys"));
+        QTRY_COMPARE(button->text(), QStringLiteral("今日复习"));
+    }
+
     // The main window: the button on the 系统 tab and the two practices it leads to.
     void mainWindowButton() {
         TestForm t;
@@ -529,7 +663,7 @@ private slots:
         QCOMPARE(t.messages.errors, QStringList());
         // Newest first: the right answer, then the wrong one.
         QCOMPARE(kinds, (QStringList{QStringLiteral("字根练习1"), QStringLiteral("字根练习0")}));
-        QCOMPARE(speed.size(), 2);
+        QCOMPARE(speed.size(), 1);  // two drills of one day: one point
         QVERIFY2(weakRadicals.contains(wrongRadical + QStringLiteral(" 在")), qPrintable(weakRadicals));
         QVERIFY(!weakCharsOffered);
         // The drill over the missed radical.

@@ -185,7 +185,7 @@ private slots:
             withRaw(file_, [](QSqlDatabase& db) {
                 QSqlQuery q(db);
                 q.exec(QStringLiteral("SET client_min_messages TO warning"));
-                for (const char* t : {"misses", "sessions", "meta"})
+                for (const char* t : {"reviews", "misses", "sessions", "meta"})
                     q.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(t)));
             });
     }
@@ -354,6 +354,58 @@ private slots:
         for (const MissTally& t : store->topMisses(unit, recent, limit))
             got << QStringLiteral("%1 %2 %3").arg(t.unit, t.expected).arg(t.count);
         QCOMPARE(got, expected);
+    }
+
+    // A scripted history, day by day ("<day> miss|pass|fail <unit>:<item>"; a pass or
+    // fail is a review session), and the review queue on the days asked
+    // ("<day>:<unit> <item>,..." lists what is due then).
+    void reviewQueue_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("queue");
+        QTest::newRow("a character missed today is due tomorrow")
+            << QStringList{"0 miss char:国"} << QStringList{"0:", "1:char 国", "5:char 国"};
+        QTest::newRow("a passed review puts it off six days")
+            << QStringList{"0 miss char:国", "1 pass char:国"} << QStringList{"1:", "6:", "7:char 国"};
+        QTest::newRow("a failed review brings it back the next day")
+            << QStringList{"0 miss char:国", "1 fail char:国"} << QStringList{"1:", "2:char 国"};
+        QTest::newRow("a second pass multiplies the interval by the ease")
+            << QStringList{"0 miss char:国", "1 pass char:国", "7 pass char:国"} << QStringList{"21:", "22:char 国"};
+        QTest::newRow("after a failure the passes start again from a day")
+            << QStringList{"0 miss char:国", "1 pass char:国", "7 fail char:国", "8 pass char:国"}
+            << QStringList{"8:", "13:", "14:char 国"};
+        QTest::newRow("missed again in practice after a pass: due the next day")
+            << QStringList{"0 miss char:国", "1 pass char:国", "3 miss char:国"} << QStringList{"3:", "4:char 国"};
+        QTest::newRow("missed twice the same day: due tomorrow all the same")
+            << QStringList{"0 miss char:国", "0 miss char:国"} << QStringList{"1:char 国", "2:char 国"};
+        QTest::newRow("keys and words are scheduled as well, radicals not, earliest due first")
+            << QStringList{"0 miss word:abandon", "1 miss key:q", "1 miss radical:钅"}
+            << QStringList{"1:word abandon", "2:word abandon,key q"};
+        QTest::newRow("a review of one item leaves the others due")
+            << QStringList{"0 miss char:国", "0 miss char:中", "1 pass char:国"} << QStringList{"1:char 中"};
+    }
+    void reviewQueue() {
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, queue);
+        auto store = openStore();
+        const QDate start(2026, 3, 14);
+        for (const QString& step : script) {
+            const QStringList p = step.split(QLatin1Char(' '));
+            const QString unit = p[2].section(QLatin1Char(':'), 0, 0), item = p[2].section(QLatin1Char(':'), 1);
+            const bool review = p[1] != QLatin1String("miss");
+            Session s = sample(review ? QStringLiteral("review-chars") : QStringLiteral("chinese"), 10, 0);
+            s.startedAt = QDateTime(start.addDays(p[0].toInt()), QTime(10, 0));
+            if (p[1] != QLatin1String("pass")) s.misses = {Miss{unit, item, QStringLiteral("x"), 1}};
+            if (review) s.reviewed = {ReviewResult{unit, item, p[1] == QLatin1String("pass")}};
+            QVERIFY2(store->record(s), qPrintable(step));
+        }
+        QStringList got;
+        for (const QString& probe : queue) {
+            const int day = probe.section(QLatin1Char(':'), 0, 0).toInt();
+            QStringList due;
+            for (const ReviewItem& r : store->dueReviews(start.addDays(day))) due << r.unit + QLatin1Char(' ') + r.item;
+            got << QStringLiteral("%1:%2").arg(day).arg(due.join(QLatin1Char(',')));
+        }
+        QCOMPARE(got, queue);
     }
 
     // A file written by the previous version (no learner column) opens, keeps its rows

@@ -1,5 +1,7 @@
 // The score report: its arithmetic on every worked example and edge case, and the
-// window, which gives the main screen back however it is closed.
+// window, which gives the main screen back however it is closed; the live figures that
+// foretell it while the learner types.
+#include "exercise/livefigures.h"
 #include "report/reportdialog.h"
 #include "report/scorereport.h"
 #include "support/testform.h"
@@ -86,6 +88,33 @@ private slots:
     }
 
     // The window on the real main window: its labels, and the main screen after it.
+    void liveFigures_data() {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("elapsedMs");
+        QTest::addColumn<bool>("withSpeed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nothing counted yet: dashes, not reached")
+            << 0 << 0 << 30000 << true << "速度 —（目标 60 个/分）\n正确率 —（目标 95%） 未达标";
+        QTest::newRow("the first ten seconds give no speed")
+            << 10 << 0 << 5000 << true << "速度 —（目标 60 个/分）\n正确率 100.0%（目标 95%） 未达标";
+        QTest::newRow("both targets reached") << 95 << 5 << 60000 << true
+                                              << "速度 100 个/分（目标 60）\n正确率 95.0%（目标 95%） 达标";
+        QTest::newRow("fast but careless") << 90 << 10 << 60000 << true
+                                           << "速度 100 个/分（目标 60）\n正确率 90.0%（目标 95%） 未达标";
+        QTest::newRow("careful but slow") << 50 << 0 << 60000 << true
+                                          << "速度 50 个/分（目标 60）\n正确率 100.0%（目标 95%） 未达标";
+        QTest::newRow("a word drill shows no speed") << 19 << 1 << 60000 << false << "正确率 95.0%（目标 95%） 达标";
+    }
+    void liveFigures() {
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(int, elapsedMs);
+        QFETCH(bool, withSpeed);
+        QFETCH(QString, shown);
+        QCOMPARE(livefigures::text(right, wrong, elapsedMs, withSpeed), shown);
+    }
+
     void window_data() {
         QTest::addColumn<QString>("close");
         QTest::addColumn<QString>("mode");
