@@ -171,7 +171,6 @@ const CodeBook& MainWindow::codeBook(int n) {
 }
 
 void MainWindow::startUp() {
-    ExerciseScore& s = score_;
     const std::string& appDir = services_.appDir;  // 1
     toolBarTabs_->setFixedHeight(kExpandedHeight);   // 2
     setFont(fonts::song(12));                    // 3 (the panels lay themselves out)
@@ -230,8 +229,6 @@ void MainWindow::startUp() {
     }
 
     // 13 to 15 depend on no file and always run: no timer may tick on the main screen.
-    s.wrongCount = 0;
-    s.rightCount = 0;
     chinesePanel_->timer()->stop();
     wordPanel_->timer()->stop();
     radicalPanel_->timer()->stop();
@@ -435,9 +432,9 @@ void MainWindow::runModal(QDialog& dialog) {
         dialog.exec();
 }
 
-void MainWindow::openReport() {
-    ReportDialog report(*this, this);
-    const history::Session row = history::sessionFromReport(score_, report.score(), QDateTime::currentDateTime());
+void MainWindow::openReport(const ExerciseScore& score) {
+    ReportDialog report(*this, score, this);
+    const history::Session row = history::sessionFromReport(score, report.score(), QDateTime::currentDateTime());
     // An exercise left with nothing typed is no result.
     if (row.typed > 0) {
         // Queued: it runs once the report is up, and the recorder's thread does the writing.

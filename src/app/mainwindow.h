@@ -1,6 +1,6 @@
 #pragma once
 // The main window: the tool bar, the status bar, the exercise panels, and what they
-// share: the running score, the settings in effect, the program folder.
+// share: the settings in effect, the program folder, the sound.
 #include "exercise/exercisehost.h"
 #include "exercise/exercisekinds.h"
 #include "chinese/codebook.h"
@@ -57,7 +57,6 @@ public:
     ~MainWindow() override;
 
     // ExerciseHost
-    ExerciseScore& score() override { return score_; }
     const Settings& settings() const override { return settings_.value(); }
     const std::string& appDirectory() const override { return services_.appDir; }
     RandomSource& random() override { return random_; }
@@ -69,7 +68,7 @@ public:
     void collapseToolBar() override;
     void setToolBarEnabled(bool on) override;
     void restoreMainScreen() override;
-    void openReport() override;
+    void openReport(const ExerciseScore& score) override;
     void setHint(const QString& text) override;
     void showError(const JaxoError& error) override;
 
@@ -128,7 +127,6 @@ private:
     history::Store* historyStore();
 
     MainWindowServices services_;
-    ExerciseScore score_;
     LiveSettings settings_;
     RandomSource random_;
     std::unique_ptr<SoundSystem> sound_;
