@@ -42,6 +42,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kExpandedHeight = 90;
@@ -132,13 +133,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildToolBar();
     buildStatusBar();
 
-    chinesePanel_ = new ChinesePanel(*this, desk_);
-    englishPanel_ = new EnglishPanel(*this, desk_);
-    radicalPanel_ = new RadicalPanel(*this, desk_);
-    wordPanel_ = new WordPanel(*this, desk_);
-    settingsPanel_ = new SettingsPanel(*this, settings_, settingsMemo_, services_.appDir, desk_);
     connect(&settings_, &LiveSettings::changed, this, [this] { sound_->mainScreenMusic(); });
-    for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::openHelp);
@@ -161,6 +156,25 @@ MainWindow::~MainWindow() {
     if (sound_) sound_->nomusic();
 }
 
+namespace {
+template <typename Panel, typename... Args>
+Panel* madeOnce(Panel*& panel, Args&&... args) {
+    if (!panel) {
+        panel = new Panel(std::forward<Args>(args)...);
+        panel->hide();
+    }
+    return panel;
+}
+}  // namespace
+
+ChinesePanel* MainWindow::chinesePanel() { return madeOnce(chinesePanel_, *this, desk_); }
+EnglishPanel* MainWindow::englishPanel() { return madeOnce(englishPanel_, *this, desk_); }
+RadicalPanel* MainWindow::radicalPanel() { return madeOnce(radicalPanel_, *this, desk_); }
+WordPanel* MainWindow::wordPanel() { return madeOnce(wordPanel_, *this, desk_); }
+SettingsPanel* MainWindow::settingsPanel() {
+    return madeOnce(settingsPanel_, *this, settings_, settingsMemo_, services_.appDir, desk_);
+}
+
 const CodeBook& MainWindow::codeBook(int n) {
     switch (n) {
     case 1: return codeBook1_;
@@ -174,7 +188,7 @@ void MainWindow::startUp() {
     const std::string& appDir = services_.appDir;  // 1
     toolBarTabs_->setFixedHeight(kExpandedHeight);   // 2
     setFont(fonts::song(12));                    // 3 (the panels lay themselves out)
-    chinesePanel_->timer()->stop();                // 4
+    // 4: no panel is made yet, so no exercise timer runs.
 
     // 5: each book on its own, so one missing file does not leave the others unloaded.
     const std::pair<CodeBook*, const char*> books[] = {
@@ -228,11 +242,8 @@ void MainWindow::startUp() {
             shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);
     }
 
-    // 13 to 15 depend on no file and always run: no timer may tick on the main screen.
-    chinesePanel_->timer()->stop();
-    wordPanel_->timer()->stop();
-    radicalPanel_->timer()->stop();
-    englishPanel_->timer()->stop();
+    // 13 to 15: no timer ticks on the main screen; the panels, made at their first use,
+    // start theirs with their exercise.
 }
 
 QToolButton* MainWindow::addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width) {
@@ -529,10 +540,10 @@ void MainWindow::focusNextControl() {
 void MainWindow::startExercise(ExerciseId id) {
     const ExerciseKind& kind = exerciseKind(id);
     switch (kind.panel) {
-    case ExercisePanel::Radicals: radicalPanel_->start(kind); break;
-    case ExercisePanel::Chinese: chinesePanel_->start(kind); break;
-    case ExercisePanel::English: englishPanel_->start(kind); break;
-    case ExercisePanel::Vocabulary: wordPanel_->start(kind); break;
+    case ExercisePanel::Radicals: radicalPanel()->start(kind); break;
+    case ExercisePanel::Chinese: chinesePanel()->start(kind); break;
+    case ExercisePanel::English: englishPanel()->start(kind); break;
+    case ExercisePanel::Vocabulary: wordPanel()->start(kind); break;
     }
 }
 
@@ -565,7 +576,7 @@ void MainWindow::minimiseWindow() {
         if (w->isVisible()) w->showMinimized();
 }
 
-void MainWindow::openSettings() { settingsPanel_->open(); }
+void MainWindow::openSettings() { settingsPanel()->open(); }
 
 void MainWindow::quitProgram() { close(); }
 
@@ -596,11 +607,11 @@ void MainWindow::showHistory() {
     // The practices start once the window has closed.
     if (view->practice() == history::Practice::WeakChars) {
         const ByteText lesson = view->weakLesson();
-        chinesePanel_->start(exerciseKind(ExerciseId::WeakChars), &lesson);
+        chinesePanel()->start(exerciseKind(ExerciseId::WeakChars), &lesson);
     } else if (view->practice() == history::Practice::WeakRadicals) {
-        radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
+        radicalPanel()->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
     } else if (view->practice() == history::Practice::WeakWords) {
         const ByteText list = weakWordList(view->weakWords(), services_.appDir);
-        wordPanel_->start(exerciseKind(ExerciseId::WeakWords), &list);
+        wordPanel()->start(exerciseKind(ExerciseId::WeakWords), &list);
     }
 }

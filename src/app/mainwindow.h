@@ -81,11 +81,12 @@ public:
     // The settings in effect, to change them other than through the settings panel.
     LiveSettings& liveSettings() { return settings_; }
     QTabWidget* toolBarTabs() const { return toolBarTabs_; }
-    ChinesePanel* chinesePanel() const { return chinesePanel_; }
-    EnglishPanel* englishPanel() const { return englishPanel_; }
-    RadicalPanel* radicalPanel() const { return radicalPanel_; }
-    WordPanel* wordPanel() const { return wordPanel_; }
-    SettingsPanel* settingsPanel() const { return settingsPanel_; }
+    // Each panel is made at its first use: a start draws none of them.
+    ChinesePanel* chinesePanel();
+    EnglishPanel* englishPanel();
+    RadicalPanel* radicalPanel();
+    WordPanel* wordPanel();
+    SettingsPanel* settingsPanel();
     // Writes a row for every score report that opens.
     history::Recorder& history() const { return *history_; }
 

@@ -99,8 +99,9 @@ void choose(TestForm& t, const QString& control) {
 
 QStringList panelsShown(TestForm& t) {
     QStringList shown;
+    // A panel is made at its first use: one not made yet is not shown.
     for (const char* p : kPanels)
-        if (t.find<QWidget>(QString::fromLatin1(p))->isVisible()) shown << QString::fromLatin1(p);
+        if (auto* w = t.find<QWidget>(QString::fromLatin1(p)); w && w->isVisible()) shown << QString::fromLatin1(p);
     return shown;
 }
 
