@@ -47,6 +47,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kExpandedHeight = 90;
@@ -137,19 +138,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildToolBar();
     buildStatusBar();
 
-    chinesePanel_ = new ChinesePanel(*this, desk_);
-    englishPanel_ = new EnglishPanel(*this, desk_);
-    radicalPanel_ = new RadicalPanel(*this, desk_);
-    schemeKeyPanel_ = new SchemeKeyPanel(*this, desk_);
-    wordPanel_ = new WordPanel(*this, desk_);
-    settingsPanel_ = new SettingsPanel(*this, settings_, settingsMemo_, services_.appDir, desk_);
     connect(&settings_, &LiveSettings::changed, this, [this] { sound_->mainScreenMusic(); });
-    connect(settingsPanel_, &SettingsPanel::schemeChosen, this, [this](const QString& id) {
-        const QByteArray b = id.toLatin1();
-        if (const scheme::Scheme* s = scheme::find(std::string_view(b.constData(), static_cast<size_t>(b.size()))))
-            applyScheme(*s);
-    });
-    for (QWidget* p : std::initializer_list<QWidget*>{chinesePanel_, englishPanel_, radicalPanel_, schemeKeyPanel_, wordPanel_, settingsPanel_}) p->hide();
 
     // The help, from anywhere in the window.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::openHelp);
@@ -172,6 +161,33 @@ MainWindow::~MainWindow() {
     if (sound_) sound_->nomusic();
 }
 
+namespace {
+template <typename Panel, typename... Args>
+Panel* madeOnce(Panel*& panel, Args&&... args) {
+    if (!panel) {
+        panel = new Panel(std::forward<Args>(args)...);
+        panel->hide();
+    }
+    return panel;
+}
+}  // namespace
+
+ChinesePanel* MainWindow::chinesePanel() { return madeOnce(chinesePanel_, *this, desk_); }
+EnglishPanel* MainWindow::englishPanel() { return madeOnce(englishPanel_, *this, desk_); }
+RadicalPanel* MainWindow::radicalPanel() { return madeOnce(radicalPanel_, *this, desk_); }
+SchemeKeyPanel* MainWindow::schemeKeyPanel() { return madeOnce(schemeKeyPanel_, *this, desk_); }
+WordPanel* MainWindow::wordPanel() { return madeOnce(wordPanel_, *this, desk_); }
+SettingsPanel* MainWindow::settingsPanel() {
+    if (settingsPanel_) return settingsPanel_;
+    madeOnce(settingsPanel_, *this, settings_, settingsMemo_, services_.appDir, desk_);
+    connect(settingsPanel_, &SettingsPanel::schemeChosen, this, [this](const QString& id) {
+        const QByteArray b = id.toLatin1();
+        if (const scheme::Scheme* s = scheme::find(std::string_view(b.constData(), static_cast<size_t>(b.size()))))
+            applyScheme(*s);
+    });
+    return settingsPanel_;
+}
+
 const CodeBook& MainWindow::codeBook(int n) {
     if (scheme_->style != scheme::CodeStyle::Wubi) return schemeBooks_.book(n);
     switch (n) {
@@ -183,11 +199,10 @@ const CodeBook& MainWindow::codeBook(int n) {
 }
 
 void MainWindow::startUp() {
-    ExerciseScore& s = score_;
     const std::string& appDir = services_.appDir;  // 1
     toolBarTabs_->setFixedHeight(kExpandedHeight);   // 2
     setFont(fonts::song(12));                    // 3 (the panels lay themselves out)
-    chinesePanel_->timer()->stop();                // 4
+    // 4: no panel is made yet, so no exercise timer runs.
 
     // 5: each book on its own, so one missing file does not leave the others unloaded.
     const std::pair<CodeBook*, const char*> books[] = {
@@ -243,14 +258,8 @@ void MainWindow::startUp() {
             shortcuts::createShortcut("PROGRAMS", target, "Jaxo4.00", iconPath);
     }
 
-    // 13 to 15 depend on no file and always run: no timer may tick on the main screen.
-    s.wrongCount = 0;
-    s.rightCount = 0;
-    chinesePanel_->timer()->stop();
-    wordPanel_->timer()->stop();
-    radicalPanel_->timer()->stop();
-    schemeKeyPanel_->timer()->stop();
-    englishPanel_->timer()->stop();
+    // 13 to 15: no timer ticks on the main screen; the panels, made at their first use,
+    // start theirs with their exercise.
 }
 
 QToolButton* MainWindow::addButton(QWidget* bar, const QString& name, const QString& caption, const QString& hint, int width) {
@@ -382,9 +391,9 @@ void MainWindow::buildToolBar() {
     today_ = new Today(review, dropDown(review, "reviewMenu"), services_.appDir, this);
     connect(today_, &Today::startReview, this, [this](ExerciseId id, const ByteText& lesson) {
         const ExerciseKind& kind = exerciseKind(id);
-        if (kind.panel == ExercisePanel::Chinese) chinesePanel_->start(kind, &lesson);
-        if (kind.panel == ExercisePanel::English) englishPanel_->start(kind, &lesson);
-        if (kind.panel == ExercisePanel::Vocabulary) wordPanel_->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::Chinese) chinesePanel()->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::English) englishPanel()->start(kind, &lesson);
+        if (kind.panel == ExercisePanel::Vocabulary) wordPanel()->start(kind, &lesson);
     });
     connectClick(addButton(cool6, "m5e", tr("退出软件"), tr("退出系统..."), 67), &MainWindow::quitProgram);
 
@@ -465,9 +474,9 @@ void MainWindow::runModal(QDialog& dialog) {
         dialog.exec();
 }
 
-void MainWindow::openReport() {
-    ReportDialog report(*this, this);
-    history::Session row = history::sessionFromReport(score_, report.score(), QDateTime::currentDateTime());
+void MainWindow::openReport(const ExerciseScore& score) {
+    ReportDialog report(*this, score, this);
+    history::Session row = history::sessionFromReport(score, report.score(), QDateTime::currentDateTime());
     today_->judge(row);
     // An exercise left with nothing typed is no result.
     if (row.typed > 0) {
@@ -580,11 +589,11 @@ void MainWindow::applyScheme(const scheme::Scheme& s) {
 void MainWindow::startExercise(ExerciseId id) {
     const ExerciseKind& kind = exerciseKind(id);
     switch (kind.panel) {
-    case ExercisePanel::Radicals: radicalPanel_->start(kind); break;
-    case ExercisePanel::Chinese: chinesePanel_->start(kind); break;
-    case ExercisePanel::English: englishPanel_->start(kind); break;
-    case ExercisePanel::Vocabulary: wordPanel_->start(kind); break;
-    case ExercisePanel::SchemeKeys: schemeKeyPanel_->start(kind); break;
+    case ExercisePanel::Radicals: radicalPanel()->start(kind); break;
+    case ExercisePanel::Chinese: chinesePanel()->start(kind); break;
+    case ExercisePanel::English: englishPanel()->start(kind); break;
+    case ExercisePanel::Vocabulary: wordPanel()->start(kind); break;
+    case ExercisePanel::SchemeKeys: schemeKeyPanel()->start(kind); break;
     }
 }
 
@@ -617,7 +626,7 @@ void MainWindow::minimiseWindow() {
         if (w->isVisible()) w->showMinimized();
 }
 
-void MainWindow::openSettings() { settingsPanel_->open(); }
+void MainWindow::openSettings() { settingsPanel()->open(); }
 
 void MainWindow::quitProgram() { close(); }
 
@@ -652,11 +661,11 @@ void MainWindow::showHistory() {
     // The practices start once the window has closed.
     if (view->practice() == history::Practice::WeakChars) {
         const ByteText lesson = view->weakLesson();
-        chinesePanel_->start(exerciseKind(ExerciseId::WeakChars), &lesson);
+        chinesePanel()->start(exerciseKind(ExerciseId::WeakChars), &lesson);
     } else if (view->practice() == history::Practice::WeakRadicals) {
-        radicalPanel_->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
+        radicalPanel()->start(exerciseKind(ExerciseId::WeakRadicalDrill), view->weakRadicals());
     } else if (view->practice() == history::Practice::WeakWords) {
         const ByteText list = weakWordList(view->weakWords(), services_.appDir);
-        wordPanel_->start(exerciseKind(ExerciseId::WeakWords), &list);
+        wordPanel()->start(exerciseKind(ExerciseId::WeakWords), &list);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The main window: the tool bar, the status bar, the exercise panels, and what they
-// share: the running score, the settings in effect, the program folder.
+// share: the settings in effect, the program folder, the sound.
 #include "exercise/exercisehost.h"
 #include "exercise/exercisekinds.h"
 #include "chinese/codebook.h"
@@ -60,7 +60,6 @@ public:
     ~MainWindow() override;
 
     // ExerciseHost
-    ExerciseScore& score() override { return score_; }
     const Settings& settings() const override { return settings_.value(); }
     const std::string& appDirectory() const override { return services_.appDir; }
     RandomSource& random() override { return random_; }
@@ -73,7 +72,7 @@ public:
     void collapseToolBar() override;
     void setToolBarEnabled(bool on) override;
     void restoreMainScreen() override;
-    void openReport() override;
+    void openReport(const ExerciseScore& score) override;
     void setHint(const QString& text) override;
     void showError(const JaxoError& error) override;
 
@@ -86,12 +85,13 @@ public:
     // The settings in effect, to change them other than through the settings panel.
     LiveSettings& liveSettings() { return settings_; }
     QTabWidget* toolBarTabs() const { return toolBarTabs_; }
-    ChinesePanel* chinesePanel() const { return chinesePanel_; }
-    EnglishPanel* englishPanel() const { return englishPanel_; }
-    RadicalPanel* radicalPanel() const { return radicalPanel_; }
-    SchemeKeyPanel* schemeKeyPanel() const { return schemeKeyPanel_; }
-    WordPanel* wordPanel() const { return wordPanel_; }
-    SettingsPanel* settingsPanel() const { return settingsPanel_; }
+    // Each panel is made at its first use: a start draws none of them.
+    ChinesePanel* chinesePanel();
+    EnglishPanel* englishPanel();
+    RadicalPanel* radicalPanel();
+    SchemeKeyPanel* schemeKeyPanel();
+    WordPanel* wordPanel();
+    SettingsPanel* settingsPanel();
     // Writes a row for every score report that opens.
     history::Recorder& history() const { return *history_; }
 
@@ -135,7 +135,6 @@ private:
     history::Store* historyStore();
 
     MainWindowServices services_;
-    ExerciseScore score_;
     LiveSettings settings_;
     RandomSource random_;
     std::unique_ptr<SoundSystem> sound_;

@@ -1,11 +1,9 @@
 #include "chinese/chinesepanel.h"
 
 #include "widgets/bytegridlabel.h"
-#include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
 #include "exercise/exerciserun.h"
 #include "widgets/fonts.h"
-#include "widgets/icons.h"
 #include "widgets/keylineedit.h"
 #include "widgets/labelpair.h"
 #include "widgets/pageinput.h"
@@ -40,7 +38,8 @@ const QString& question() {
 }
 }  // namespace
 
-ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent), host_(host) {
+ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent)
+    : QFrame(parent), host_(host), run_(host, *this, "chinatimerctr", [this] { onTimer(); }) {
     setObjectName(QStringLiteral("chinapanel"));
     setFont(fonts::song(11));
     setFrameShape(QFrame::StyledPanel);
@@ -48,8 +47,6 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
     setGeometry(110, 70, 600, 400);
 
-    timer_ = makeExerciseTimer(this, "chinatimerctr", &ChinesePanel::onTimer);
-    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
 
     for (int k = 0; k < chinese::kLineCount; ++k) {
         const QString n = QString::number(k + 1);
@@ -76,38 +73,28 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent) : QFrame(parent)
     input_->setCursor(Qt::PointingHandCursor);
     input_->setTarget(inputLines_[0]);
 
-    captions_ = ExerciseCaptions(this, {"chinatime1", "chinatime2", QPoint(270, 10)}, {"zzz1", "zzz1a", QPoint(420, 35)},
-                                 {"zzz2", "zzz2a", QPoint(480, 50)});
+    run_.placeCaptions({"chinatime1", "chinatime2", QPoint(270, 10)}, {"zzz1", "zzz1a", QPoint(420, 35)},
+                       {"zzz2", "zzz2a", QPoint(480, 50)});
 
-    const std::string appDir = host_.appDirectory();
-    auto button = [&](const char* name, const QString& caption, QRect place, const QString& hint) {
+    auto button = [&](const char* name, const QString& caption, QRect place) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(caption);
-        b->setIcon(icons::forControl(QString::fromLatin1(name), appDir));
         b->setIconSize(QSize(24, 24));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setAutoRaise(true);
         b->setFont(fonts::song(13));
-        b->setCursor(Qt::PointingHandCursor);
-        b->setFocusPolicy(Qt::NoFocus);  // flat buttons never take the focus from the lines
         b->setGeometry(place);
-        host_.registerHint(b, hint);
         return b;
     };
-    nextPageButton_ = button("chinanextpage", tr("下一页"), QRect(370, 340, 100, 40),
-                            tr("选择下一页作为练习内容..."));
-    exitButton_ = button("chinaexit", tr("退出"), QRect(480, 340, 90, 40),
-                        tr("退出练习并查看成绩..."));
-    forcedExitButton_ = button("exitexit", tr("退出"), QRect(480, 340, 90, 40),
-                       tr("强行退出测试状态..."));
-    // Keys for the flat buttons, which stay out of the focus chain.
+    nextPageButton_ = button("chinanextpage", tr("下一页"), QRect(370, 340, 100, 40));
+    exitButton_ = button("chinaexit", tr("退出"), QRect(480, 340, 90, 40));
+    forcedExitButton_ = button("exitexit", tr("退出"), QRect(480, 340, 90, 40));
+    run_.takeButton(nextPageButton_, [this] { nextPage(); }, tr("选择下一页作为练习内容..."));
+    // A key for the flat button, which stays out of the focus chain.
     nextPageButton_->setShortcut(QKeySequence(Qt::Key_PageDown));
-    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    forcedExitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    connect(nextPageButton_, &QToolButton::clicked, this, &ChinesePanel::nextPage);
-    connect(exitButton_, &QToolButton::clicked, this, &ChinesePanel::exitPractice);
-    connect(forcedExitButton_, &QToolButton::clicked, this, &ChinesePanel::forceExit);
+    run_.takeExitButton(exitButton_, [this] { exitPractice(); });
+    run_.takeExitButton(forcedExitButton_, [this] { forceExit(); }, tr("强行退出测试状态..."));
 
     hintFrame_ = new QFrame(this);
     hintFrame_->setObjectName(QStringLiteral("wbxhelp"));
@@ -130,8 +117,8 @@ ChinesePanel::~ChinesePanel() = default;
 // A lesson or a test of the Chinese page; `generated` is a text made by the program
 // (the weak characters), which starts at its first byte.
 void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_->begin(kind, generated)) return;
-    ExerciseScore& s = host_.score();
+    if (!run_.begin(kind, generated)) return;
+    const ExerciseScore& s = score();
     const bool test = kind.test;
     flags_.timerOn = true;
     flags_.panelVisible = true;
@@ -145,11 +132,11 @@ void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
     page_.lessonPos = (test && !kind.randomStart) || generated ? 0 : chinese::randomStart(page_.lessonSize, host_.random());
     chinese::fillPage(page_, host_.lessonStore().text());
     if (test) chinese::showTestButtons(flags_);
-    captions_.mode.setText(shownTitle(s.modeTitle));
+    run_.captions().mode.setText(shownTitle(s.modeTitle));
     if (test)
-        captions_.lesson.setText(kind.randomStart ? tr("随机测试") : tr("顺序测试"));
+        run_.captions().lesson.setText(kind.randomStart ? tr("随机测试") : tr("顺序测试"));
     else
-        captions_.lesson.setText(shownTitle(s.lessonTitle));
+        run_.captions().lesson.setText(shownTitle(s.lessonTitle));
     // A test shows no hints: its bar stays hidden until it ends.
     if (!test) chinese::showHintsFor(&host_.scheme(), books(), page_.text[0], 1, hints_);
     showPage();
@@ -184,7 +171,7 @@ void ChinesePanel::lineChanged(int k) {
     const QString text = put->text();
     const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
     const chinese::ChangeResult r = chinese::lineChanged(
-        page_, hints_, host_.score(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
+        page_, hints_, score(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
         englishTest_, &host_.scheme());
     showPage();
     showHints();
@@ -205,7 +192,7 @@ bool ChinesePanel::lineKeyPress(int ch) {
     }
     if (ch != 27) return true;
     // A held Escape repeats into the line the practice has left: it ends only once.
-    if (flags_.panelVisible && !runningTest(host_.score())) end(chinese::Ending::PracticeEscape);
+    if (flags_.panelVisible && !runningTest(score())) end(chinese::Ending::PracticeEscape);
     return false;
 }
 
@@ -228,15 +215,15 @@ void ChinesePanel::forceExit() {
 
 void ChinesePanel::onTimer() {
     if (!flags_.timerOn) return;
-    const chinese::TickResult t = chinese::tick(host_.score(), host_.settings(), host_.clock().msecs());
-    captions_.clock.setText(uni(t.caption));
+    const chinese::TickResult t = chinese::tick(score(), host_.settings(), host_.clock().msecs());
+    run_.showClock(t.caption);
     if (!t.ending) return;
     if (asking_) {
         // The question is open: stop the clock, close the question, and let the
         // question's caller end the test once.
         limitWhileAsking_ = true;
         flags_.timerOn = false;
-        timer_->stop();
+        run_.timer()->stop();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->text() == question()) box->done(QMessageBox::No);
         return;
@@ -246,8 +233,8 @@ void ChinesePanel::onTimer() {
 
 void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
-        chinese::endExercise(ending, host_.score(), page_, flags_, bytes::fromUnicode(captions_.clock.text()));
-    run_->end(fx, [this] {
+        chinese::endExercise(ending, score(), page_, flags_, bytes::fromUnicode(run_.captions().clock.text()));
+    run_.end(fx, [this] {
         showFlags();
         dumpStateForTests();
     });
@@ -274,9 +261,9 @@ void ChinesePanel::showHints() {
 
 void ChinesePanel::showFlags() {
     if (flags_.timerOn)
-        timer_->start();
+        run_.timer()->start();
     else
-        timer_->stop();
+        run_.timer()->stop();
     nextPageButton_->setVisible(flags_.nextPageVisible);
     exitButton_->setVisible(flags_.chinaExitVisible);
     forcedExitButton_->setVisible(flags_.exitExitVisible);
@@ -301,5 +288,5 @@ void ChinesePanel::dumpStateForTests() const {
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(QString::fromLatin1(QByteArray::fromStdString(page_.marks[k]).toHex()));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(uni(page_.input[k]));
     }
-    testdump::write(host_.score(), page_.writable + 1, flags_.panelVisible, out);
+    testdump::write(run_.score(), page_.writable + 1, flags_.panelVisible, out);
 }

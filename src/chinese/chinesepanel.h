@@ -3,14 +3,12 @@
 #include "chinese/chinesepage.h"
 #include "chinese/codehints.h"
 #include "common/bytetext.h"
-#include "exercise/exercisecaptions.h"
 #include "exercise/exerciserun.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <array>
 #include <functional>
-#include <memory>
 
 namespace chinese {
 // The status-bar hint when Latin letters reach a Chinese line as plain key presses.
@@ -35,7 +33,8 @@ class ChinesePanel : public QFrame {
 public:
     ChinesePanel(ExerciseHost& host, QWidget* parent);
     ~ChinesePanel() override;
-    QTimer* timer() const { return timer_; }
+    QTimer* timer() const { return run_.timer(); }
+    ExerciseScore& score() { return run_.score(); }
     // A lesson or a test of this page (also the English tests); `generated`: a text the
     // program made instead of the kind's file.
     void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
@@ -61,6 +60,7 @@ private:
     void dumpStateForTests() const;
 
     ExerciseHost& host_;
+    ExerciseRun run_;
     chinese::Page page_;
     chinese::HintBar hints_;
     chinese::PanelFlags flags_;
@@ -68,13 +68,10 @@ private:
     bool limitWhileAsking_ = false;  // and the test time limit came meanwhile
     bool imOffHintShown_ = false;    // the status bar says no input method is on
 
-    QTimer* timer_ = nullptr;
-    std::unique_ptr<ExerciseRun> run_;
     std::array<ByteGridLabel*, chinese::kLineCount> referenceLines_{};
     std::array<ByteGridLabel*, chinese::kLineCount> markLines_{};
     std::array<KeyLineEdit*, chinese::kLineCount> inputLines_{};
     PageInput* input_ = nullptr;  // the one focused input client of the page
-    ExerciseCaptions captions_;
     QToolButton* nextPageButton_ = nullptr;
     QToolButton* exitButton_ = nullptr;
     QToolButton* forcedExitButton_ = nullptr;

@@ -1,11 +1,9 @@
 #include "english/englishpanel.h"
 
 #include "widgets/bytegridlabel.h"
-#include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
 #include "exercise/exerciserun.h"
 #include "widgets/fonts.h"
-#include "widgets/icons.h"
 #include "widgets/keylineedit.h"
 #include "widgets/pictures.h"
 #include "exercise/testdump.h"
@@ -20,7 +18,6 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -30,7 +27,7 @@ constexpr int kInputTops[english::kPageLines] = {60, 110, 160};
 }  // namespace
 
 EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), practice_(host.score()) {
+    : QFrame(parent), host_(host), run_(host, *this, "englishtimer", [this] { onTimer(); }), practice_(run_.score()) {
     setObjectName(QStringLiteral("englishform"));
     setFont(fonts::song(11));
     setFrameShape(QFrame::StyledPanel);
@@ -38,8 +35,6 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     setAutoFillBackground(true);
     setGeometry(100, 60, 610, 440);
 
-    timer_ = makeExerciseTimer(this, "englishtimer", &EnglishPanel::onTimer);
-    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
 
     background_ = new QLabel(this);
     background_->setObjectName(QStringLiteral("engback"));
@@ -76,25 +71,19 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setIconSize(QSize(24, 24));
         b->setAutoRaise(true);
-        b->setCursor(Qt::PointingHandCursor);
         b->setGeometry(geometry);
-        // Flat buttons never take the focus from the line being typed: Enter leaves it
-        // there, and a space can never turn the page by accident.
-        b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
     nextButton_ = button("englishnext", tr("下一页"), QRect(380, 183, 100, 40));
     exitButton_ = button("englishexit", tr("退出"), QRect(485, 183, 90, 40));
-    // Keys for the flat buttons, which stay out of the focus chain.
+    // The flat buttons never take the focus from the line being typed: Enter leaves it
+    // there, and a space can never turn the page by accident. Keys for them instead.
+    run_.takeExitButton(exitButton_, [this] { exitPractice(); });
+    run_.takeButton(nextButton_, [this] { nextPage(); }, tr("选择下一页作为练习内容..."));
     nextButton_->setShortcut(QKeySequence(Qt::Key_PageDown));
-    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    connect(nextButton_, &QToolButton::clicked, this, &EnglishPanel::nextPage);
-    connect(exitButton_, &QToolButton::clicked, this, &EnglishPanel::exitPractice);
-    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
-    host_.registerHint(nextButton_, tr("选择下一页作为练习内容..."));
 
-    captions_ = ExerciseCaptions(this, {"englishtime1", "englishtime2", QPoint(270, 10)},
-                                 {"englishzz1", "englishzz1a", QPoint(50, 185)}, {"englishzz2", "englishzz2a", QPoint(120, 195)});
+    run_.placeCaptions({"englishtime1", "englishtime2", QPoint(270, 10)},
+                       {"englishzz1", "englishzz1a", QPoint(50, 185)}, {"englishzz2", "englishzz2a", QPoint(120, 195)});
     for (int k = 0; k < english::kPageLines; ++k) markLines_[k]->raise();
 }
 
@@ -110,15 +99,12 @@ void EnglishPanel::loadPictures() {
     const std::string& dir = host_.appDirectory();
     picture_->setPixmap(pictures::shared(QString::fromStdString(dir + "/keyboard.jpg")));
     background_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
-    nextButton_->setIcon(icons::forControl(nextButton_->objectName(), dir));
-    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), dir));
 }
 
 void EnglishPanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_->begin(kind, generated)) return;
+    if (!run_.begin(kind, generated)) return;
     running_ = true;
-    ExerciseScore& s = host_.score();
-    captions_.showTitles(s);
+    run_.captions().showTitles(score());
     practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
@@ -141,16 +127,16 @@ void EnglishPanel::exitPractice() { endEnglishPractice(); }
 
 void EnglishPanel::onTimer() {
     if (!running_) return;
-    const english::Tick t = english::tick(host_.score(), host_.settings(), host_.clock().msecs());
-    captions_.clock.setText(bytes::toUnicode(t.clockText));
+    const english::Tick t = english::tick(score(), host_.settings(), host_.clock().msecs());
+    run_.showClock(t.clockText);
     if (t.timeUp) endEnglishPractice();
 }
 
 void EnglishPanel::endEnglishPractice() {
     if (!running_) return;
     running_ = false;
-    run_->end({}, [this] {
-        host_.score().elapsedText = bytes::fromUnicode(captions_.clock.lower()->text());
+    run_.end({}, [this] {
+        score().elapsedText = bytes::fromUnicode(run_.captions().clock.lower()->text());
         practice_.finalCount();
         dumpStateForTests();
     });
@@ -179,7 +165,7 @@ void EnglishPanel::lineKeyUp(int line) {
 }
 
 void EnglishPanel::lineKeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && running_ && !runningTest(host_.score())) endEnglishPractice();
+    if (e->key() == Qt::Key_Escape && running_ && !runningTest(score())) endEnglishPractice();
 }
 
 bool EnglishPanel::lineKeyPress(int) {
@@ -224,5 +210,5 @@ void EnglishPanel::dumpStateForTests() const {
         out += QStringLiteral("marks%1=%2\n").arg(k + 1).arg(hex(practice_.marks(k)));
         out += QStringLiteral("input%1=%2\n").arg(k + 1).arg(hex(bytes::fromUnicode(inputLines_[k]->text())));
     }
-    testdump::write(host_.score(), practice_.activeLine() + 1, running_, out);
+    testdump::write(run_.score(), practice_.activeLine() + 1, running_, out);
 }

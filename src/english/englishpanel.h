@@ -1,5 +1,4 @@
 #pragma once
-#include "exercise/exercisecaptions.h"
 #include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "english/englishpractice.h"
@@ -7,7 +6,6 @@
 
 #include <QFrame>
 #include <array>
-#include <memory>
 
 class ExerciseHost;
 class ByteGridLabel;
@@ -24,7 +22,8 @@ class EnglishPanel : public QFrame {
     Q_OBJECT
 public:
     EnglishPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return timer_; }
+    QTimer* timer() const { return run_.timer(); }
+    ExerciseScore& score() { return run_.score(); }
     // An English lesson (the English tests run on the Chinese page); generated: a text
     // the program made (the key review) instead of the kind's file.
     void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
@@ -54,16 +53,14 @@ private:
     void dumpStateForTests() const;
 
     ExerciseHost& host_;
+    ExerciseRun run_;
     english::EnglishPractice practice_;
     bool running_ = false;
     bool picturesLoaded_ = false;
 
-    QTimer* timer_ = nullptr;
-    std::unique_ptr<ExerciseRun> run_;
     std::array<ByteGridLabel*, english::kPageLines> referenceLines_{};
     std::array<ByteGridLabel*, english::kPageLines> markLines_{};
     std::array<KeyLineEdit*, english::kPageLines> inputLines_{};
-    ExerciseCaptions captions_;
     QToolButton* nextButton_ = nullptr;
     QToolButton* exitButton_ = nullptr;
     QLabel* picture_ = nullptr;

@@ -2,7 +2,6 @@
 // The one-second clock every exercise runs against.
 #include "common/elapsed.h"
 
-#include <QTimer>
 #include <cstdint>
 
 struct ClockTick {
@@ -19,16 +18,4 @@ inline ClockTick clockTick(std::int64_t startMs, std::int64_t nowMs, int limitMi
     const std::int64_t limit = std::int64_t{limitMinutes} * 60;
     if (secs >= limit) return {elapsed::text(limit), true};
     return {elapsed::text(secs), false};
-}
-
-// The exercise's timer under its name, off until the exercise starts. Precise: a coarse
-// tick may come early and show the same second twice.
-template <typename Owner>
-QTimer* makeExerciseTimer(Owner* owner, const char* name, void (Owner::*tick)()) {
-    auto* t = new QTimer(owner);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(1000);
-    t->setTimerType(Qt::PreciseTimer);
-    QObject::connect(t, &QTimer::timeout, owner, tick);
-    return t;
 }

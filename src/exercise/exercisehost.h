@@ -18,8 +18,6 @@ class CodeBook;
 class ExerciseHost : public PanelHost {
 public:
     ~ExerciseHost() override = default;
-    // The score of the exercise in progress: only one runs at a time.
-    virtual ExerciseScore& score() = 0;
     // The settings in effect.
     virtual const Settings& settings() const = 0;
     // The program's data folder (UTF-8), without a trailing separator.
@@ -38,8 +36,8 @@ public:
     virtual void collapseToolBar() = 0;
     // Tool bar 90 high and enabled, main-screen music as set.
     virtual void restoreMainScreen() = 0;
-    // Creates a new score report and shows it modally; returns when it is closed.
-    virtual void openReport() = 0;
+    // Creates a new score report of `score` and shows it modally; returns when it is closed.
+    virtual void openReport(const ExerciseScore& score) = 0;
     // Status panel 1.
     virtual void setHint(const QString& text) = 0;
 };

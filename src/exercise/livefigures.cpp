@@ -38,7 +38,7 @@ QString text(int right, int wrong, std::int64_t elapsedMs, bool withSpeed) {
     return parts.join(QLatin1Char('\n'));
 }
 
-void attach(QWidget& panel, QTimer& timer, ExerciseHost& host) {
+void attach(QWidget& panel, QTimer& timer, const ExerciseScore& score, ExerciseHost& host) {
     if (panel.findChild<QLabel*>(QStringLiteral("liveFigures"))) return;
     auto* label = new QLabel(&panel);
     label->setObjectName(QStringLiteral("liveFigures"));
@@ -46,8 +46,8 @@ void attach(QWidget& panel, QTimer& timer, ExerciseHost& host) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFocusPolicy(Qt::NoFocus);
-    const auto update = [label, &panel, &host] {
-        const ExerciseScore& s = host.score();
+    const auto update = [label, &panel, &score, &host] {
+        const ExerciseScore& s = score;
         const bool withSpeed = !s.kind || s.kind->panel != ExercisePanel::Vocabulary;
         label->setText(text(s.rightCount, s.wrongCount, host.clock().msecs() - s.startMs, withSpeed));
         label->setAccessibleName(label->text());

@@ -6,6 +6,7 @@
 #include <QString>
 
 class ExerciseHost;
+struct ExerciseScore;
 class QTimer;
 class QWidget;
 
@@ -20,6 +21,6 @@ inline constexpr int kTargetAccuracy = 95;
 QString text(int right, int wrong, std::int64_t elapsedMs, bool withSpeed);
 
 // Puts the line on the panel (once) and keeps it up to date with every tick of timer.
-void attach(QWidget& panel, QTimer& timer, ExerciseHost& host);
+void attach(QWidget& panel, QTimer& timer, const ExerciseScore& score, ExerciseHost& host);
 
 }  // namespace livefigures

@@ -2,10 +2,8 @@
 
 #include "widgets/access.h"
 #include "widgets/bytegridlabel.h"
-#include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
 #include "widgets/fonts.h"
-#include "widgets/icons.h"
 #include "widgets/keylineedit.h"
 #include "widgets/releasesettler.h"
 #include "common/platform.h"
@@ -14,10 +12,10 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTimer>
 
 RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.random()) {
+    : QFrame(parent), host_(host), run_(host, *this, "zgtimerctr", [this] { onTimer(); }),
+      drill_(run_.score(), host.settings(), host.random()) {
     setObjectName(QStringLiteral("zgform"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -25,8 +23,6 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     setFont(fonts::song(11));
     setGeometry(90, 70, 636, 400);
 
-    timer_ = makeExerciseTimer(this, "zgtimerctr", &RadicalPanel::onTimer);
-    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
     releases_ = new ReleaseSettler(this, [this](long long id) { judgeRelease(id); });
 
     // The row: a light shadow under it, like the other label pairs.
@@ -53,8 +49,8 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     a11y::hideDecoration(markRow1_);
 
     keyHint_ = LabelPair(this, QStringLiteral("kjxsh1"), QStringLiteral("kjxsh2"), fonts::song(10), QPoint(50, 180));
-    captions_ = ExerciseCaptions(this, {"zgtime2", "zgtime1", QPoint(290, 10)}, {"zgzuang1", "zgzuang1a", QPoint(470, 35)},
-                                 {"zgzuang2", "zgzuang2a", QPoint(530, 50)});
+    run_.placeCaptions({"zgtime2", "zgtime1", QPoint(290, 10)}, {"zgzuang1", "zgzuang1a", QPoint(470, 35)},
+                       {"zgzuang2", "zgzuang2a", QPoint(530, 50)});
 
     // Below the visible part of the panel: it only takes the keys.
     input_ = new KeyLineEdit(this);
@@ -74,25 +70,18 @@ RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     exitButton_->setFont(fonts::song(13));
     exitButton_->setGeometry(530, 160, 90, 40);
     exitButton_->setFlat(true);
-    exitButton_->setCursor(Qt::PointingHandCursor);
-    // A flat button never takes the focus from the input box.
-    exitButton_->setFocusPolicy(Qt::NoFocus);
-    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    connect(exitButton_, &QPushButton::clicked, this, &RadicalPanel::exitDrill);
-    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
+    run_.takeExitButton(exitButton_, [this] { exitDrill(); });
 
     keyChart_ = new KeyChartView(radicals::table(), this);
     keyChart_->move(32, 206);
 }
 
 void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
-    if (!run_->begin(kind)) return;
-    ExerciseScore& s = host_.score();
-    // The program folder is known only once the window is built.
-    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
+    if (!run_.begin(kind)) return;
+    ExerciseScore& s = run_.score();
     drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
     input_->clear();
-    captions_.showTitles(s);
+    run_.captions().showTitles(s);
     showDrill();
     sayRadical(false);
     input_->setFocus();
@@ -155,18 +144,18 @@ void RadicalPanel::inputKeyUp(QKeyEvent* e) {
 
 void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
     if (!drill_.running()) return;
-    const int wrongBefore = host_.score().wrongCount;
-    const int judgedBefore = wrongBefore + host_.score().rightCount;
+    const int wrongBefore = score().wrongCount;
+    const int judgedBefore = wrongBefore + score().rightCount;
     drill_.keyUp(id);
     input_->setText(bytes::toUnicode(drill_.pendingText()));
     showDrill();
-    if (host_.score().wrongCount + host_.score().rightCount != judgedBefore) sayRadical(host_.score().wrongCount != wrongBefore);
+    if (score().wrongCount + score().rightCount != judgedBefore) sayRadical(score().wrongCount != wrongBefore);
 }
 
 void RadicalPanel::onTimer() {
     if (!drill_.running()) return;
     const bool limit = drill_.tick(host_.clock().msecs());
-    captions_.clock.setText(bytes::toUnicode(drill_.clock()));
+    run_.showClock(drill_.clock());
     if (limit) endRadicalDrill();
 }
 
@@ -176,7 +165,7 @@ void RadicalPanel::endRadicalDrill() {
     if (!drill_.running()) return;
     // A key released just before the end still counts.
     releases_->settleNow();
-    run_->end({}, [this] {
+    run_.end({}, [this] {
         drill_.finish();
         input_->clear();
     });

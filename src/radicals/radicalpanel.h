@@ -1,11 +1,9 @@
 #pragma once
-#include "exercise/exercisecaptions.h"
 #include "widgets/labelpair.h"
 #include "radicals/radicaldrill.h"
 #include "exercise/exerciserun.h"
 
 #include <QFrame>
-#include <memory>
 
 class ExerciseHost;
 class ByteGridLabel;
@@ -21,7 +19,8 @@ class RadicalPanel : public QFrame {
     Q_OBJECT
 public:
     RadicalPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return timer_; }
+    QTimer* timer() const { return run_.timer(); }
+    ExerciseScore& score() { return run_.score(); }
     const radicals::RadicalDrill& drill() const { return drill_; }
 
     // The radical drill; with entries (table places), over those radicals only (the
@@ -42,15 +41,13 @@ private:
     static radicals::RadicalDrill::KeyId keyId(const QKeyEvent* e);
 
     ExerciseHost& host_;
+    ExerciseRun run_;
     radicals::RadicalDrill drill_;
-    QTimer* timer_ = nullptr;
-    std::unique_ptr<ExerciseRun> run_;
     ByteGridLabel* radicalRow1_ = nullptr;
     ByteGridLabel* radicalRow2_ = nullptr;
     ByteGridLabel* markRow1_ = nullptr;
     ByteGridLabel* markRow2_ = nullptr;
     LabelPair keyHint_;
-    ExerciseCaptions captions_;
     KeyLineEdit* input_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     KeyChartView* keyChart_ = nullptr;

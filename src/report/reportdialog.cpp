@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent), host_(form) {
+ReportDialog::ReportDialog(ExerciseHost& form, const ExerciseScore& s, QWidget* parent) : QDialog(parent), host_(form) {
     setObjectName(QStringLiteral("cjreport"));
     setWindowTitle(tr("成绩报告单："));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -23,7 +23,6 @@ ReportDialog::ReportDialog(ExerciseHost& form, QWidget* parent) : QDialog(parent
     resize(520, 230);
     setMinimumSize(420, 210);
 
-    const ExerciseScore& s = form.score();
     score_ = computeScoreReport(s.rightCount, s.wrongCount, showsSpeed(s), s.elapsedText);
     const ScoreReport& r = score_;
     const QString texts[7] = {r.typed, r.right, r.wrong, r.time, r.speedText, r.rating, r.accuracy};

@@ -7,15 +7,16 @@
 #include <QSet>
 
 class ExerciseHost;
+struct ExerciseScore;
 
-// The score report: computed once when it is built, from what the ending exercise
-// left in the host's state. Closing it in any way gives the main screen back.
+// The score report: computed once when it is built, from the score the ending exercise
+// left. Closing it in any way gives the main screen back.
 // Keys still coming from the exercise's last moments never close it: it takes keys
 // only once the keyboard has been quiet for a moment.
 class ReportDialog : public QDialog {
     Q_OBJECT
 public:
-    ReportDialog(ExerciseHost& form, QWidget* parent = nullptr);
+    ReportDialog(ExerciseHost& form, const ExerciseScore& s, QWidget* parent = nullptr);
     ~ReportDialog() override;
 
     void closeReport();

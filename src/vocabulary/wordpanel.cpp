@@ -2,10 +2,8 @@
 
 #include "widgets/access.h"
 #include "widgets/bytegridlabel.h"
-#include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
 #include "widgets/fonts.h"
-#include "widgets/icons.h"
 #include "widgets/keylineedit.h"
 #include "widgets/pictures.h"
 #include "widgets/releasesettler.h"
@@ -58,20 +56,18 @@ void setText(QLabel* l, const ByteText& text) {
 }  // namespace
 
 WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.lessonStore(), host.random()) {
+    : QFrame(parent), host_(host), run_(host, *this, "bdcTimer1", [this] { onTimer(); }),
+      drill_(run_.score(), host.settings(), host.lessonStore(), host.random()) {
     setObjectName(QStringLiteral("bdcform"));
     setGeometry(100, 75, 610, 400);
     setFont(fonts::song(11));
     setAutoFillBackground(true);
 
-    timer_ = makeExerciseTimer(this, "bdcTimer1", &WordPanel::onTimer);
-    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
-
     background_ = makePicture(this, "bdcback", QPoint(0, 0));
     picture_ = makePicture(this, "bdctx", QPoint(40, 190));
 
-    captions_ = ExerciseCaptions(this, {"bdctime1", "bdctime2", QPoint(270, 10)}, {"bdczuang1", "bdczuang1a", QPoint(420, 35)},
-                                 {"bdczuang2", "bdczuang2a", QPoint(480, 50)});
+    run_.placeCaptions({"bdctime1", "bdctime2", QPoint(270, 10)}, {"bdczuang1", "bdczuang1a", QPoint(420, 35)},
+                       {"bdczuang2", "bdczuang2a", QPoint(480, 50)});
 
     wordLabel_ = makeLabel(this, "bdcdc", fonts::song(12), QPoint(60, 80));
     meaningLabel_ = makeLabel(this, "bdccy", fonts::song(12), QPoint(60, 135));
@@ -108,12 +104,8 @@ WordPanel::WordPanel(ExerciseHost& host, QWidget* parent)
     exitButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     exitButton_->setAutoRaise(true);
     exitButton_->setGeometry(500, 145, 90, 40);
-    exitButton_->setCursor(Qt::PointingHandCursor);
     // Not a tab stop: Enter must leave the focus on the answer line.
-    exitButton_->setFocusPolicy(Qt::NoFocus);
-    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
-    connect(exitButton_, &QToolButton::clicked, this, &WordPanel::exitDrill);
+    run_.takeExitButton(exitButton_, [this] { exitDrill(); });
 }
 
 void WordPanel::loadPictures() {
@@ -123,20 +115,19 @@ void WordPanel::loadPictures() {
     const QString appDir = QString::fromStdString(host_.appDirectory());
     loadPicture(background_, appDir + QStringLiteral("/strip.jpg"), 400);
     loadPicture(picture_, appDir + QStringLiteral("/keyboard.jpg"), 207);
-    exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
 }
 
 void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_->begin(kind, generated)) return;
-    ExerciseScore& s = host_.score();
+    if (!run_.begin(kind, generated)) return;
+    const ExerciseScore& s = score();
     loadPictures();
     drill_.clearMark();
     showMark();
     input_->clear();
     enterDown_ = false;
     drill_.start(s.startMs, s.lessonTitle);
-    captions_.clock.setText(bytes::toUnicode(drill_.clockText()));
-    captions_.showTitles(s);
+    run_.showClock(drill_.clockText());
+    run_.captions().showTitles(s);
     showEntry();
     input_->setFocus(Qt::OtherFocusReason);
 }
@@ -209,11 +200,11 @@ void WordPanel::answer() {
 
 void WordPanel::onTimer() {
     if (!drill_.running()) {
-        timer_->stop();
+        run_.timer()->stop();
         return;
     }
     const bool atLimit = drill_.tick(host_.clock().msecs());
-    captions_.clock.setText(bytes::toUnicode(drill_.clockText()));
+    run_.showClock(drill_.clockText());
     if (atLimit) endWordDrill();
 }
 
@@ -223,5 +214,5 @@ void WordPanel::endWordDrill() {
     if (!drill_.running()) return;
     // An Enter let go just before the end still answers.
     releases_->settleNow();
-    run_->end({}, [this] { drill_.finish(); });
+    run_.end({}, [this] { drill_.finish(); });
 }

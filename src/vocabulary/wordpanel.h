@@ -1,12 +1,10 @@
 #pragma once
-#include "exercise/exercisecaptions.h"
 #include "widgets/labelpair.h"
 #include "common/bytetext.h"
 #include "vocabulary/worddrill.h"
 #include "exercise/exerciserun.h"
 
 #include <QFrame>
-#include <memory>
 
 class ExerciseHost;
 class KeyLineEdit;
@@ -21,7 +19,8 @@ class WordPanel : public QFrame {
     Q_OBJECT
 public:
     WordPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return timer_; }
+    QTimer* timer() const { return run_.timer(); }
+    ExerciseScore& score() { return run_.score(); }
     const WordDrill& drill() const { return drill_; }
 
     // One of the nine word lists, or a list the program made (`generated`).
@@ -40,10 +39,8 @@ private:
     void loadPictures();
 
     ExerciseHost& host_;
+    ExerciseRun run_;
     WordDrill drill_;
-    QTimer* timer_ = nullptr;
-    std::unique_ptr<ExerciseRun> run_;
-    ExerciseCaptions captions_;
     QLabel* wordLabel_ = nullptr;
     KeyLineEdit* input_ = nullptr;
     QLabel* markLabel_ = nullptr;

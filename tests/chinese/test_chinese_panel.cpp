@@ -103,7 +103,7 @@ private slots:
         for (int k = 2; k <= 5; ++k) QCOMPARE(put(*tf, k)->focusPolicy(), Qt::NoFocus);
         QVERIFY(shown(*tf, "chinanextpage") && shown(*tf, "chinaexit") && shown(*tf, "wbxhelp"));
         QVERIFY(!shown(*tf, "exitexit"));
-        QCOMPARE(tf->form->score().rightCount, 0);
+        QCOMPARE(tf->form->chinesePanel()->score().rightCount, 0);
     }
 
     // A lesson or test file that cannot be read: a message naming it, and the main
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(line->text(), text);
         QCOMPARE(tf->find<QLabel>(QStringLiteral("chinapd1"))->text(), bytes::toUnicode(m));
         // Nothing is counted before the line is full.
-        QCOMPARE(tf->form->score().rightCount + tf->form->score().wrongCount, 0);
+        QCOMPARE(tf->form->chinesePanel()->score().rightCount + tf->form->chinesePanel()->score().wrongCount, 0);
     }
 
     void hintsFollowTheCaret() {
@@ -207,7 +207,7 @@ private slots:
     void finishedLinesHandOverAndStayFinished() {
         auto tf = makeForm();
         orderedTest(*tf);
-        const ExerciseScore& s = tf->form->score();
+        const ExerciseScore& s = tf->form->chinesePanel()->score();
         // Line 1 in one commit with one wrong character and one too many.
         QString typed = kLine1;
         typed[4] = QChar(0x4E00);
@@ -259,7 +259,7 @@ private slots:
     void nextPageDiscardsTheTypingButNotTheCounts() {
         auto tf = makeForm();
         tf->form->startExercise(ExerciseId::HighFrequency);
-        ExerciseScore& s = tf->form->score();
+        ExerciseScore& s = tf->form->chinesePanel()->score();
         const QString line1 = label(*tf, QStringLiteral("chinatext1"));
         commit(put(*tf, 1), line1);  // a full line: counted
         commit(put(*tf, 2), QStringLiteral("中文"));
@@ -295,7 +295,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, toolBarDuringReport);
         auto tf = makeForm();
-        ExerciseScore& s = tf->form->score();
+        ExerciseScore& s = tf->form->chinesePanel()->score();
         Settings& cfg = tf->form->liveSettings().edit();
         cfg.practiceMinutes = 2;
         cfg.testMinutes = 2;
@@ -355,7 +355,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, name);
         auto tf = makeForm();
-        ExerciseScore& s = tf->form->score();
+        ExerciseScore& s = tf->form->chinesePanel()->score();
         Settings& cfg = tf->form->liveSettings().edit();
         cfg.testMusic = false;
         cfg.chineseMusic = true;
@@ -430,7 +430,7 @@ private slots:
         QFETCH(bool, yes);
         auto tf = makeForm();
         orderedTest(*tf);
-        ExerciseScore& s = tf->form->score();
+        ExerciseScore& s = tf->form->chinesePanel()->score();
         Settings& cfg = tf->form->liveSettings().edit();
         cfg.mainMusic = false;
         commit(put(*tf, 1), kLine1.left(3));
@@ -474,7 +474,7 @@ private slots:
         tf->find<QToolButton>(QStringLiteral("exitexit"))->click();
         QCOMPARE(tf->modalCount, 1);
         QCOMPARE(tf->lastModal, QStringLiteral("cjreport"));
-        QCOMPARE(QString::fromStdString(tf->form->score().elapsedText), QStringLiteral("0:01:00"));
+        QCOMPARE(QString::fromStdString(tf->form->chinesePanel()->score().elapsedText), QStringLiteral("0:01:00"));
         checkMainScreen(*tf);
     }
 
@@ -498,12 +498,12 @@ private slots:
         commit(put(*tf, 2), QStringLiteral("中文"));  // read-only: ignored
         // Line 1 is 我们..., so type line 2's start into line 1's place by finishing it.
         commit(put(*tf, 1), kLine1);
-        const int right = tf->form->score().rightCount;
+        const int right = tf->form->chinesePanel()->score().rightCount;
         commit(put(*tf, 2), QStringLiteral("中文"));
         tickAfter(*tf, 1);
         QCOMPARE(tf->modalCount, 1);
-        QCOMPARE(tf->form->score().rightCount, right + 1);
-        QCOMPARE(tf->form->score().wrongCount, 1);
+        QCOMPARE(tf->form->chinesePanel()->score().rightCount, right + 1);
+        QCOMPARE(tf->form->chinesePanel()->score().wrongCount, 1);
     }
 };
 

@@ -28,7 +28,9 @@ struct Lesson {
         t.form->activateWindow();
         QVERIFY2(QTest::qWaitForWindowActive(t.form.get()), "window not active");
     }
-    ExerciseScore& s() { return t.form->score(); }
+    ExerciseScore& s() { return t.form->englishPanel()->score(); }
+    // The English tests run on the Chinese page.
+    ExerciseScore& testScore() { return t.form->chinesePanel()->score(); }
     EnglishPanel* panel() { return t.form->englishPanel(); }
     KeyLineEdit* put(int k) { return t.find<KeyLineEdit>(QStringLiteral("englishput%1").arg(k)); }
     ByteGridLabel* text(int k) { return t.find<ByteGridLabel>(QStringLiteral("englishtext%1").arg(k)); }
@@ -454,8 +456,8 @@ void TestEnglishPanel::englishTests() {
     QVERIFY(page->isVisible());
     QVERIFY(!l.panel()->isVisible());
     QVERIFY(page->timer()->isActive());
-    QCOMPARE(u(l.s().modeTitle), QStringLiteral("英文练习"));
-    QCOMPARE(u(l.s().lessonTitle), QStringLiteral("测试"));
+    QCOMPARE(u(l.testScore().modeTitle), QStringLiteral("英文练习"));
+    QCOMPARE(u(l.testScore().lessonTitle), QStringLiteral("测试"));
     QCOMPARE(l.label("zzz2a"), name);
     QCOMPARE(l.label("zzz1a"), QStringLiteral("英文练习"));
     QFile f(l.t.file(QStringLiteral("etest.txt")));
@@ -481,8 +483,8 @@ void TestEnglishPanel::englishTestCountsByteParts() {
     l.t.clock.advanceSeconds(1);
     QMetaObject::invokeMethod(l.t.form->chinesePanel()->timer(), "timeout", Qt::DirectConnection);
     QCOMPARE(l.t.modalCount, 1);
-    QCOMPARE(l.s().rightCount, 1);
-    QCOMPARE(l.s().wrongCount, 1);
+    QCOMPARE(l.testScore().rightCount, 1);
+    QCOMPARE(l.testScore().wrongCount, 1);
 }
 
 void TestEnglishPanel::englishTestLineEndsAfterItsLastByte() {
@@ -496,13 +498,13 @@ void TestEnglishPanel::englishTestLineEndsAfterItsLastByte() {
     QCOMPARE(ref.size(), size_t(66));
     QTest::keyClicks(put, u(ref.substr(0, 65)));
     QVERIFY(!put->isReadOnly());  // one byte short of the end: still typing
-    QCOMPARE(l.s().rightCount + l.s().wrongCount, 0);
+    QCOMPARE(l.testScore().rightCount + l.testScore().wrongCount, 0);
     QTest::keyClicks(put, u(ref.substr(65)));
     QVERIFY(put->isReadOnly());
-    QCOMPARE(l.s().rightCount, 33);
-    QCOMPARE(l.s().wrongCount, 0);
+    QCOMPARE(l.testScore().rightCount, 33);
+    QCOMPARE(l.testScore().wrongCount, 0);
     // A Chinese lesson afterwards has its input method back.
-    l.s().lessonTitle.clear();
+    l.testScore().lessonTitle.clear();
     l.t.form->startExercise(ExerciseId::HighFrequency);
     QCOMPARE(put->inputMethodQuery(Qt::ImEnabled).toBool(), true);
 }

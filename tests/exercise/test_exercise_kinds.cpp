@@ -1,6 +1,7 @@
 // Every exercise of the tool bar, started as the learner starts it (its button, or the
 // item of its drop-down menu) on the real main window: the page it opens, its music,
 // what a text that cannot be read does, its report and its history row.
+#include "chinese/chinesepanel.h"
 #include "history/historystore.h"
 #include "history/recorder.h"
 #include "support/testform.h"
@@ -98,8 +99,9 @@ void choose(TestForm& t, const QString& control) {
 
 QStringList panelsShown(TestForm& t) {
     QStringList shown;
+    // A panel is made at its first use: one not made yet is not shown.
     for (const char* p : kPanels)
-        if (t.find<QWidget>(QString::fromLatin1(p))->isVisible()) shown << QString::fromLatin1(p);
+        if (auto* w = t.find<QWidget>(QString::fromLatin1(p)); w && w->isVisible()) shown << QString::fromLatin1(p);
     return shown;
 }
 
@@ -118,7 +120,7 @@ void typeSomething(TestForm& t, const char* panel) {
     QVERIFY2(line, panel);
     if (QByteArray(panel) == "chinapanel") {
         QInputMethodEvent e;
-        e.setCommitString(t.form->score().kind->latinText ? QStringLiteral("a") : QStringLiteral("的"));
+        e.setCommitString(t.form->chinesePanel()->score().kind->latinText ? QStringLiteral("a") : QStringLiteral("的"));
         QApplication::sendEvent(line, &e);
         QTest::keyRelease(line, Qt::Key_Space);
     } else {

@@ -33,7 +33,7 @@ Loader loaderOf(const QString& name) {
 }
 
 bool mainScreen(const TestForm& t) {
-    const MainWindow& f = *t.form;
+    MainWindow& f = *t.form;
     return f.toolBarTabs()->height() == 90 && f.toolBarTabs()->isEnabled() && f.chinesePanel()->isHidden() &&
            f.englishPanel()->isHidden() && f.wordPanel()->isHidden() && !f.chinesePanel()->timer()->isActive() &&
            !f.englishPanel()->timer()->isActive() && !f.wordPanel()->timer()->isActive();

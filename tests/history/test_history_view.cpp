@@ -610,7 +610,7 @@ private slots:
         }
         QVERIFY2(asked.contains(QStringLiteral("cat=n. 猫")) && asked.contains(QStringLiteral("book=n. 书")),
                  qPrintable(asked.join(QLatin1Char('|'))));
-        QCOMPARE(t.form->score().rightCount, 3);
+        QCOMPARE(t.form->wordPanel()->score().rightCount, 3);
     }
 
     void closingStartsNothing() {

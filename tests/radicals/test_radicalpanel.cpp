@@ -29,7 +29,7 @@ struct Drill {
         panel->start(exerciseKind(ExerciseId::RadicalDrill));
         zgput = t.find<KeyLineEdit>(QStringLiteral("zgput"));
     }
-    ExerciseScore& s() { return t.score(); }
+    ExerciseScore& s() { return t.find<RadicalPanel>(QStringLiteral("zgform"))->score(); }
     QString marks() { return text(t, "zgxsh2"); }
     // The radical (from 0) the arrow on the mark line stands under.
     int arrowAt() { return marks().endsWith(QStringLiteral("↑")) ? int(marks().size()) - 1 : -1; }

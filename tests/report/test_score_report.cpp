@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(bool, mainMusic);
         TestForm tf;
-        ExerciseScore& s = tf.form->score();
+        ExerciseScore s;
         Settings& cfg = tf.form->liveSettings().edit();
         s.rightCount = 95;
         s.wrongCount = 5;
@@ -177,7 +177,7 @@ private slots:
             for (const char* n : {"pig5", "pig5a", "pig6", "pig6a"})
                 QVERIFY(!d.findChild<QLabel*>(QString::fromLatin1(n))->isHidden());
         };
-        tf.form->openReport();
+        tf.form->openReport(s);
         QCOMPARE(tf.modalCount, 1);
         QCOMPARE(tf.form->toolBarTabs()->height(), 90);
         QVERIFY(tf.form->toolBarTabs()->isEnabled());
@@ -241,14 +241,14 @@ private slots:
     // Each showing builds a new window from the state of that moment.
     void aNewWindowEachTime() {
         TestForm tf;
-        ExerciseScore& s = tf.form->score();
+        ExerciseScore s;
         s.elapsedText = "0:01:00";
         QStringList seen;
         tf.onModal = [&](QDialog& d) { seen << d.findChild<QLabel*>(QStringLiteral("pig2a"))->text(); };
         s.rightCount = 1;
-        tf.form->openReport();
+        tf.form->openReport(s);
         s.rightCount = 2;
-        tf.form->openReport();
+        tf.form->openReport(s);
         QCOMPARE(seen, (QStringList{QStringLiteral("正确:　1　个字！"), QStringLiteral("正确:　2　个字！")}));
     }
 };

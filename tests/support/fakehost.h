@@ -34,7 +34,6 @@ public:
         desk.resize(800, 600);
     }
 
-    ExerciseScore& score() override { return score_; }
     const Settings& settings() const override { return settings_.value(); }
     const std::string& appDirectory() const override { return appDir_; }
     LiveSettings& liveSettings() { return settings_; }
@@ -64,8 +63,8 @@ public:
         sound_->mainScreenMusic();
     }
     // The report as the main window opens it: modal, closed here unless onModal closed it.
-    void openReport() override {
-        ReportDialog report(*this, &desk);
+    void openReport(const ExerciseScore& score) override {
+        ReportDialog report(*this, score, &desk);
         ++modalCount;
         lastModal = report.objectName();
         lastReport = report.accessibleDescription();

@@ -52,6 +52,14 @@ public:
         s.historyModule = historyModule.isEmpty() ? appDir_ + QLatin1Char('/') + QLatin1String(install::kHistoryModule)
                                                   : historyModule;
         form = std::make_unique<MainWindow>(s);
+        // Every panel made, as once the learner has opened each: the tests find their
+        // controls by name before they start.
+        form->chinesePanel();
+        form->englishPanel();
+        form->radicalPanel();
+        form->schemeKeyPanel();
+        form->wordPanel();
+        form->settingsPanel();
     }
 
     QString appDir() const { return appDir_; }

@@ -78,7 +78,7 @@ private:
     QString shown(const char* name) const { return t->find<QLabel>(QString::fromLatin1(name))->text(); }
     WordPanel* panel() const { return t->form->wordPanel(); }
     QLineEdit* bdcput() const { return t->find<QLineEdit>(QStringLiteral("bdcput")); }
-    ExerciseScore& st() const { return t->form->score(); }
+    ExerciseScore& st() const { return t->form->wordPanel()->score(); }
 
     std::unique_ptr<TestForm> t;
 };
