@@ -17,6 +17,7 @@
 #include "history/recorder.h"
 #include "history/reportsession.h"
 #include "history/windowloader.h"
+#include "owntexts/owntextsdialog.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "report/reportdialog.h"
@@ -361,6 +362,10 @@ void MainWindow::buildToolBar() {
                                      QStringLiteral("查看历次练习的成绩、图表和薄弱环节..."), 67);
     history->setAccessibleName(QStringLiteral("成绩记录"));
     connectClick(history, &MainWindow::showHistory);
+    QToolButton* own = addButton(cool6, "ownTextsButton", QStringLiteral("自定义练习"),
+                                 QStringLiteral("用自己的文章或单词表练习：从文件导入或粘贴..."), 67);
+    own->setAccessibleName(QStringLiteral("自定义练习"));
+    connectClick(own, &MainWindow::openOwnTexts);
     connectClick(addButton(cool6, "m5e", QStringLiteral("退出软件"), QStringLiteral("退出系统..."), 67), &MainWindow::quitProgram);
 
     toolBarTabs_->setCurrentIndex(0);
@@ -605,5 +610,22 @@ void MainWindow::showHistory() {
     } else if (view->practice() == history::Practice::WeakWords) {
         const ByteText list = weakWordList(view->weakWords(), services_.appDir);
         wordPanel_->start(exerciseKind(ExerciseId::WeakWords), &list);
+    }
+}
+
+void MainWindow::openOwnTexts() {
+    owntexts::Library library;
+    const chinese::CodeBooks books{&codeBook(1), &codeBook(2), &codeBook(3), &codeBook(4)};
+    owntexts::OwnTextsDialog dialog(library, books, *services_.messages, [this](QDialog& d) { runModal(d); }, this);
+    runModal(dialog);
+    const auto& lesson = dialog.chosen();
+    if (!lesson) return;
+    // Started once the window has closed, like the practices of the results history.
+    const ByteText text = owntexts::lessonText(lesson->body, lesson->kind);
+    const ByteText title = bytes::fromUnicode(lesson->title);
+    switch (lesson->kind) {
+    case owntexts::Kind::Chinese: chinesePanel_->start(exerciseKind(ExerciseId::OwnChinese), &text, &title); break;
+    case owntexts::Kind::English: englishPanel_->start(exerciseKind(ExerciseId::OwnEnglish), &text, &title); break;
+    case owntexts::Kind::Words: wordPanel_->start(exerciseKind(ExerciseId::OwnWords), &text, &title); break;
     }
 }

@@ -114,12 +114,12 @@ void EnglishPanel::loadPictures() {
     exitButton_->setIcon(icons::forControl(exitButton_->objectName(), dir));
 }
 
-void EnglishPanel::start(const ExerciseKind& kind) {
-    if (!run_->begin(kind)) return;
+void EnglishPanel::start(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
+    if (!run_->begin(kind, generated, title)) return;
     running_ = true;
     ExerciseScore& s = host_.score();
     captions_.showTitles(s);
-    practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
+    practice_.start(host_.lessonStore().text(), host_.random(), generated != nullptr);  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
     dumpStateForTests();

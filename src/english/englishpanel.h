@@ -25,8 +25,9 @@ class EnglishPanel : public QFrame {
 public:
     EnglishPanel(ExerciseHost& host, QWidget* parent);
     QTimer* timer() const { return timer_; }
-    // An English lesson (the English tests run on the Chinese page).
-    void start(const ExerciseKind& kind);
+    // An English lesson (the English tests run on the Chinese page); `generated`: the
+    // learner's own text, started at its beginning, with its name `title`.
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr, const ByteText* title = nullptr);
 
     // The next three lines of the lesson, as the page shows them.
     void showNextLines();

@@ -70,6 +70,13 @@ constexpr std::array kKinds = {
                  "weak-radicals", {}, {}, {}, {}, {}},
     ExerciseKind{I::WeakWords, P::Vocabulary, M::Word, false, false, false, kWords, "薄弱单词练习", {}, "weak-words",
                  {}, {}, {}, {}, {}},
+    // The learner's own texts: recorded under their own kinds, by the lesson's name.
+    ExerciseKind{I::OwnChinese, P::Chinese, M::Chinese, false, false, false, kChinese, "自定义练习", {}, "own-chinese",
+                 {}, {}, {}, {}, {}},
+    ExerciseKind{I::OwnEnglish, P::English, M::English, false, false, false, kEnglish, "自定义练习", {}, "own-english",
+                 {}, {}, {}, {}, {}},
+    ExerciseKind{I::OwnWords, P::Vocabulary, M::Word, false, false, false, kWords, "自定义练习", {}, "own-words",
+                 {}, {}, {}, {}, {}},
 };
 }  // namespace
 

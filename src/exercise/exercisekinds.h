@@ -36,6 +36,10 @@ enum class ExerciseId {
     ToeflWords,
     Sentences,
     WeakWords,
+    // The learner's own lessons, started from the 自定义练习 window.
+    OwnChinese,
+    OwnEnglish,
+    OwnWords,
 };
 
 enum class ExercisePanel { Radicals, Chinese, English, Vocabulary };

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
+bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
     ExerciseScore& s = host_.score();
     // Read into a store of its own, so a failure leaves the current one as it was.
     LineStore text;
@@ -40,7 +40,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
     host_.sound().keySoundAhead(kind.panel != ExercisePanel::Chinese);
     s.kind = &kind;
     s.modeTitle = bytes::gb(kind.modeTitle);
-    s.lessonTitle = bytes::gb(kind.lessonTitle);
+    s.lessonTitle = title ? *title : bytes::gb(kind.lessonTitle);
     s.startMs = host_.clock().msecs();
     s.rightCount = 0;
     s.wrongCount = 0;

@@ -22,6 +22,9 @@ inline const QList<KindName>& kindNames() {
         {QStringLiteral("weak-chars"), QStringLiteral("薄弱字练习")},
         {QStringLiteral("weak-radicals"), QStringLiteral("薄弱字根练习")},
         {QStringLiteral("weak-words"), QStringLiteral("薄弱单词练习")},
+        {QStringLiteral("own-chinese"), QStringLiteral("自定义中文练习")},
+        {QStringLiteral("own-english"), QStringLiteral("自定义英文练习")},
+        {QStringLiteral("own-words"), QStringLiteral("自定义单词表")},
     };
     return all;
 }
@@ -40,7 +43,8 @@ namespace history {
 // Whether the kind's report shows a speed: the word drills' do not, so their rows
 // have no speed to show or chart.
 inline bool hasSpeed(const QString& kind) {
-    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words");
+    return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words") &&
+           kind != QLatin1String("own-words");
 }
 
 }  // namespace history

@@ -126,8 +126,8 @@ void WordPanel::loadPictures() {
     exitButton_->setIcon(icons::forControl(exitButton_->objectName(), host_.appDirectory()));
 }
 
-void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_->begin(kind, generated)) return;
+void WordPanel::start(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
+    if (!run_->begin(kind, generated, title)) return;
     ExerciseScore& s = host_.score();
     loadPictures();
     drill_.clearMark();

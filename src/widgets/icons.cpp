@@ -55,6 +55,7 @@ constexpr Entry kIcons[] = {
     {"m5e", "quit", "application-exit"},
     {"historyButton", "history", nullptr},
     {"welcomeButton", "welcome", nullptr},
+    {"ownTextsButton", "own-texts", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},
     {"englishexit", "exercise-exit", nullptr},
