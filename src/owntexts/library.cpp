@@ -11,8 +11,6 @@
 namespace owntexts {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("OwnTexts", text); }
-
 constexpr QByteArrayView kMagic = "jaxo-lesson=1\n";
 constexpr int kTitleMax = 80;
 
@@ -32,19 +30,31 @@ QByteArray readHead(const QString& path) {
 std::optional<QByteArray> readAll(const QString& path, QString* error) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        if (error) *error = tr("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), f.errorString());
+        if (error) *error = QCoreApplication::translate("OwnTexts", "无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), f.errorString());
         return std::nullopt;
     }
     if (f.size() > Library::kMaxBytes) {
-        if (error) *error = tr("文件 %1 太大（超过 16 MB）。").arg(QDir::toNativeSeparators(path));
+        if (error) *error = QCoreApplication::translate("OwnTexts", "文件 %1 太大（超过 16 MB）。").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError) {
-        if (error) *error = tr("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), f.errorString());
+        if (error) *error = QCoreApplication::translate("OwnTexts", "无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), f.errorString());
         return std::nullopt;
     }
     return data;
+}
+
+constexpr const char* kDamaged = QT_TRANSLATE_NOOP("OwnTexts", "课文文件 %1 已损坏：%2");
+
+// The lesson in the file; when it is none, `what` (%1 the file, %2 the reason) in *error.
+std::optional<Lesson> readLesson(const QString& path, const char* what, QString* error) {
+    const auto data = readAll(path, error);
+    if (!data) return std::nullopt;
+    QString why;
+    auto l = parse(*data, &why);
+    if (!l && error) *error = QCoreApplication::translate("OwnTexts", what).arg(QDir::toNativeSeparators(path), why);
+    return l;
 }
 }  // namespace
 
@@ -62,7 +72,7 @@ std::optional<Lesson> parse(QByteArrayView data, QString* why) {
         if (why) *why = reason;
         return std::nullopt;
     };
-    if (!data.startsWith(kMagic)) return fail(tr("它不是 Jaxo 课文文件（第一行应为 jaxo-lesson=1）。"));
+    if (!data.startsWith(kMagic)) return fail(QCoreApplication::translate("OwnTexts", "它不是 Jaxo 课文文件（第一行应为 jaxo-lesson=1）。"));
     const qsizetype end = data.indexOf(QByteArrayView("\n\n"));
     const QByteArrayView head = end < 0 ? data : data.first(end);
     Lesson l;
@@ -70,17 +80,17 @@ std::optional<Lesson> parse(QByteArrayView data, QString* why) {
     for (const QByteArray& line : head.toByteArray().split('\n')) {
         if (line.startsWith("kind=")) {
             const auto k = kindFromKey(QString::fromUtf8(line.mid(5)));
-            if (!k) return fail(tr("它的课文类型“%1”不认识。").arg(QString::fromUtf8(line.mid(5))));
+            if (!k) return fail(QCoreApplication::translate("OwnTexts", "它的课文类型“%1”不认识。").arg(QString::fromUtf8(line.mid(5))));
             l.kind = *k;
             kindFound = true;
         } else if (line.startsWith("title=")) {
             l.title = cleanTitle(QString::fromUtf8(line.mid(6)));
         }
     }
-    if (!kindFound || l.title.isEmpty()) return fail(tr("它缺少课文类型或名称。"));
+    if (!kindFound || l.title.isEmpty()) return fail(QCoreApplication::translate("OwnTexts", "它缺少课文类型或名称。"));
     if (end >= 0) {
         const auto body = decode(data.sliced(end + 2), Encoding::Utf8);
-        if (!body) return fail(tr("它的正文不是 UTF-8 文本。"));
+        if (!body) return fail(QCoreApplication::translate("OwnTexts", "它的正文不是 UTF-8 文本。"));
         l.body = *body;
     }
     return l;
@@ -110,18 +120,12 @@ QList<LessonInfo> Library::list() const {
 }
 
 std::optional<Lesson> Library::load(const QString& file, QString* error) const {
-    const auto data = readAll(file, error);
-    if (!data) return std::nullopt;
-    QString why;
-    auto l = parse(*data, &why);
-    if (!l) {
-        if (error) *error = tr("课文文件 %1 已损坏：%2").arg(QDir::toNativeSeparators(file), why);
-        return std::nullopt;
-    }
+    auto l = readLesson(file, kDamaged, error);
+    if (!l) return std::nullopt;
     // A file edited by hand is cut to what the page takes, as an import is.
     l->body = prepare(l->body, l->kind, nullptr).body;
     if (l->body.isEmpty()) {
-        if (error) *error = tr("课文“%1”里没有可以练习的内容。").arg(l->title);
+        if (error) *error = QCoreApplication::translate("OwnTexts", "课文“%1”里没有可以练习的内容。").arg(l->title);
         return std::nullopt;
     }
     return l;
@@ -146,10 +150,10 @@ bool Library::write(const QString& file, const Lesson& lesson, QString* error) c
 
 bool Library::add(Lesson lesson, QString* error, QString* file) {
     if (lesson.body.trimmed().isEmpty()) {
-        if (error) *error = tr("没有可以练习的内容，未保存。");
+        if (error) *error = QCoreApplication::translate("OwnTexts", "没有可以练习的内容，未保存。");
         return false;
     }
-    lesson.title = uniqueTitle(lesson.title.trimmed().isEmpty() ? tr("我的课文") : lesson.title);
+    lesson.title = uniqueTitle(lesson.title.trimmed().isEmpty() ? QCoreApplication::translate("OwnTexts", "我的课文") : lesson.title);
     // Named by the time it was made, so two lessons never share a file.
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path = folder_ + QLatin1Char('/') + stamp + QStringLiteral(".lesson");
@@ -160,16 +164,10 @@ bool Library::add(Lesson lesson, QString* error, QString* file) {
 }
 
 bool Library::rename(const QString& file, const QString& title, QString* error) {
-    const auto data = readAll(file, error);
-    if (!data) return false;
-    QString why;
-    auto l = parse(*data, &why);
-    if (!l) {
-        if (error) *error = tr("课文文件 %1 已损坏：%2").arg(QDir::toNativeSeparators(file), why);
-        return false;
-    }
+    auto l = readLesson(file, kDamaged, error);
+    if (!l) return false;
     if (cleanTitle(title).isEmpty()) {
-        if (error) *error = tr("名称不能为空。");
+        if (error) *error = QCoreApplication::translate("OwnTexts", "名称不能为空。");
         return false;
     }
     l->title = uniqueTitle(title, file);
@@ -179,7 +177,7 @@ bool Library::rename(const QString& file, const QString& title, QString* error) 
 bool Library::remove(const QString& file, QString* error) {
     QFile f(file);
     if (f.remove()) return true;
-    if (error) *error = tr("无法删除文件 %1：%2").arg(QDir::toNativeSeparators(file), f.errorString());
+    if (error) *error = QCoreApplication::translate("OwnTexts", "无法删除文件 %1：%2").arg(QDir::toNativeSeparators(file), f.errorString());
     return false;
 }
 
@@ -190,14 +188,8 @@ bool Library::exportTo(const QString& file, const QString& target, QString* erro
 }
 
 bool Library::importFrom(const QString& path, QString* error, QString* file) {
-    const auto data = readAll(path, error);
-    if (!data) return false;
-    QString why;
-    auto l = parse(*data, &why);
-    if (!l) {
-        if (error) *error = tr("无法导入 %1：%2").arg(QDir::toNativeSeparators(path), why);
-        return false;
-    }
+    auto l = readLesson(path, QT_TRANSLATE_NOOP("OwnTexts", "无法导入 %1：%2"), error);
+    if (!l) return false;
     l->body = prepare(l->body, l->kind, nullptr).body;
     return add(*l, error, file);
 }

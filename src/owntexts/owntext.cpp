@@ -10,8 +10,6 @@
 namespace owntexts {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("OwnTexts", text); }
-
 bool validUtf16(QByteArrayView data, bool littleEndian, long long* bad) {
     if (data.size() % 2 != 0) {
         if (bad) *bad = data.size() - 1;
@@ -107,7 +105,7 @@ QString plainOf(char32_t c) {
 QString encodingName(Encoding e) {
     switch (e) {
     case Encoding::Utf8: return QStringLiteral("UTF-8");
-    case Encoding::Utf8Bom: return tr("UTF-8（带BOM）");
+    case Encoding::Utf8Bom: return QCoreApplication::translate("OwnTexts", "UTF-8（带BOM）");
     case Encoding::Utf16Le: return QStringLiteral("UTF-16 LE");
     case Encoding::Utf16Be: return QStringLiteral("UTF-16 BE");
     case Encoding::Gb18030: return QStringLiteral("GB18030");
@@ -178,9 +176,9 @@ std::optional<QString> decode(QByteArrayView data, Encoding e, long long* badOff
 
 QString kindName(Kind k) {
     switch (k) {
-    case Kind::Chinese: return tr("中文课文");
-    case Kind::English: return tr("英文课文");
-    case Kind::Words: return tr("单词表");
+    case Kind::Chinese: return QCoreApplication::translate("OwnTexts", "中文课文");
+    case Kind::English: return QCoreApplication::translate("OwnTexts", "英文课文");
+    case Kind::Words: return QCoreApplication::translate("OwnTexts", "单词表");
     }
     return {};
 }

@@ -28,8 +28,12 @@ constexpr qsizetype kPreviewChars = 20000;
 // Of a long list of characters, the notes name the first ones.
 constexpr qsizetype kListedChars = 120;
 
-QString listed(const QStringList& chars) {
-    QString out = chars.mid(0, kListedChars).join(QString());
+// withCodes: each with its code point, for characters no font may draw.
+QString listed(const QStringList& chars, bool withCodes = false) {
+    QStringList shown = chars.mid(0, kListedChars);
+    if (withCodes)
+        for (QString& c : shown) c += QStringLiteral("(U+%1) ").arg(c.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
+    QString out = shown.join(QString()).trimmed();
     if (chars.size() > kListedChars) out += QCoreApplication::translate("OwnTexts", "……等 %1 个").arg(chars.size());
     return out;
 }
@@ -179,7 +183,7 @@ void ImportDialog::prepareAgain() {
     if (!prepared_.uncodable.isEmpty())
         notes << tr("以下汉字在编码表中查不到编码，练习时提示栏不显示它们的编码：%1").arg(listed(prepared_.uncodable));
     if (!prepared_.dropped.isEmpty())
-        notes << tr("以下字符在这种练习中无法输入，将被删去：%1").arg(listed(prepared_.dropped));
+        notes << tr("以下字符在这种练习中无法输入，将被删去：%1").arg(listed(prepared_.dropped, true));
     if (prepared_.units == 0) notes << tr("没有可以练习的内容。");
     notes_->setText(notes.join(QLatin1Char('\n')));
     save_->setEnabled(prepared_.units > 0 && !name_->text().trimmed().isEmpty());
@@ -326,6 +330,8 @@ void OwnTextsDialog::runImport(ImportDialog& dialog) {
         return;
     }
     refresh(file);
+    // On the new lesson, so Enter starts it.
+    list_->setFocus();
 }
 
 void OwnTextsDialog::renameLesson() {

@@ -1,5 +1,6 @@
 // Own texts on a novel of 1 MB: each step from the file's bytes to the lesson the page
 // takes, and the list of lessons. Prints wall-clock figures; run by hand.
+#include "chinese/chinesecheck.h"
 #include "chinese/codebook.h"
 #include "owntexts/library.h"
 
@@ -7,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 #include <functional>
 
 using namespace owntexts;
@@ -48,6 +51,29 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 50; ++i) library.add({QStringLiteral("短文"), Kind::English, QStringLiteral("abc")}, nullptr);
     std::printf("list 51 lessons: %.1f ms\n", ms([&] { (void)library.list(); }));
     std::printf("load the novel to start it: %.1f ms\n", ms([&] { loaded = library.load(file, nullptr); }));
-    std::printf("its text for the page: %.1f ms\n", ms([&] { (void)lessonText(loaded->body, loaded->kind); }));
+    ByteText lesson;
+    std::printf("its text for the page: %.1f ms\n", ms([&] { lesson = lessonText(loaded->body, loaded->kind); }));
+
+    // The key path: a character committed into the page's line, on the novel and on its
+    // first 10 KB, with the hints at the caret. Pages turn as lines fill.
+    for (const size_t size : {size_t(10 * 1024), lesson.size()}) {
+        const std::string_view part(lesson.data(), size);
+        chinese::Page page;
+        page.lessonSize = static_cast<int>(size);
+        chinese::fillPage(page, part);
+        chinese::HintBar hints;
+        ExerciseScore score;
+        std::vector<double> each;
+        for (int key = 0; key < 20000; ++key) {
+            const int k = page.writable;
+            const ByteText typed = page.input[k] + page.text[k].substr(page.input[k].size(), 2);
+            each.push_back(ms([&] {
+                chinese::lineChanged(page, hints, score, part, books, k, typed, static_cast<int>(typed.size()));
+            }));
+        }
+        std::sort(each.begin(), each.end());
+        std::printf("a committed character on a lesson of %zu bytes: median %.1f us, 99th percentile %.1f us\n", size,
+                    each[each.size() / 2] * 1000, each[each.size() * 99 / 100] * 1000);
+    }
     return 0;
 }
