@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -116,12 +118,12 @@ ImportDialog::ImportDialog(const QByteArray& bytes, std::optional<Encoding> enco
         pasteTimer_ = new QTimer(this);
         pasteTimer_->setSingleShot(true);
         pasteTimer_->setInterval(250);
-        connect(text_, &QPlainTextEdit::textChanged, pasteTimer_, qOverload<>(&QTimer::start));
-        connect(pasteTimer_, &QTimer::timeout, this, [this] {
-            const bool first = prepared_.units == 0;
-            if (first) kind_->setCurrentIndex(kind_->findData(int(guessKind(currentText()))));
-            prepareAgain();
+        connect(text_, &QPlainTextEdit::textChanged, this, [this] {
+            pasteTimer_->start();
+            // Saving right after a paste prepares the text first (accept).
+            save_->setEnabled(!text_->document()->isEmpty() && !name_->text().trimmed().isEmpty());
         });
+        connect(pasteTimer_, &QTimer::timeout, this, &ImportDialog::followPaste);
         decodedOk_ = true;
         text_->setFocus();
     } else {
@@ -135,6 +137,21 @@ ImportDialog::ImportDialog(const QByteArray& bytes, std::optional<Encoding> enco
         name_->setFocus();
     }
     connect(kind_, &QComboBox::currentIndexChanged, this, &ImportDialog::prepareAgain);
+    prepareAgain();
+}
+
+void ImportDialog::accept() {
+    if (pasteTimer_ && pasteTimer_->isActive()) {
+        pasteTimer_->stop();
+        followPaste();
+        if (prepared_.units == 0) return;  // the notes say why
+    }
+    QDialog::accept();
+}
+
+void ImportDialog::followPaste() {
+    // The kind is guessed from the first text that holds anything; later the learner's choice stands.
+    if (prepared_.units == 0) kind_->setCurrentIndex(kind_->findData(int(guessKind(currentText()))));
     prepareAgain();
 }
 
@@ -357,7 +374,9 @@ void OwnTextsDialog::deleteLesson() {
 void OwnTextsDialog::exportLesson() {
     const LessonInfo* l = current();
     if (!l) return;
-    const QString target = choosePath(tr("导出课文"), tr("Jaxo 课文 (*.lesson)"), true, l->title + QStringLiteral(".lesson"));
+    const QString target = choosePath(tr("导出课文"), tr("Jaxo 课文 (*.lesson)"), true,
+                                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                                          QLatin1Char('/') + l->title + QStringLiteral(".lesson"));
     if (target.isEmpty()) return;
     QString error;
     if (!library_.exportTo(l->file, target, &error)) messages_.showError(error);

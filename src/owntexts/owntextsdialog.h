@@ -30,10 +30,12 @@ public:
                  const chinese::CodeBooks& books, QWidget* parent);
     // The lesson as it will be saved: the prepared text.
     Lesson lesson() const;
+    void accept() override;
 
 private:
     void decodeText();
     void prepareAgain();
+    void followPaste();
     QString currentText() const;
 
     QByteArray data_;

@@ -1,6 +1,7 @@
 // The learner's own texts: encodings found, texts cut to what each page takes, and
 // lessons made from files through the 自定义练习 window and typed in the main window.
 #include "chinese/chinesepanel.h"
+#include "english/englishpanel.h"
 #include "owntexts/owntextsdialog.h"
 #include "support/testform.h"
 #include "vocabulary/wordpanel.h"
@@ -212,6 +213,23 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(shown(*t, "bdcpd"), QStringLiteral("√"));
         QCOMPARE(t->form->score().rightCount, 1);
+    }
+
+    // Pasted Latin text saved at once, before the window has followed the paste, is an
+    // English lesson that starts at its first word.
+    void pastedTextSavedAtOnce() {
+        openForm();
+        inOwnTexts([&](OwnTextsDialog& d) {
+            t->onModal = [](QDialog& imp) {
+                imp.findChild<QPlainTextEdit*>(QStringLiteral("ownText"))->setPlainText(QStringLiteral("Dear diary,\ntoday"));
+                imp.findChild<QPushButton*>(QStringLiteral("ownSave"))->click();
+            };
+            click(d, "ownPaste");
+            click(d, "ownStart");
+        });
+        QVERIFY(t->form->englishPanel()->isVisible());
+        QCOMPARE(shown(*t, "englishtext1"), QStringLiteral("Dear diary, today"));
+        QCOMPARE(shown(*t, "englishzz2"), QStringLiteral("我的课文"));
     }
 
     void brokenEncodingSavesNothing() {
