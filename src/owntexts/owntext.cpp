@@ -114,7 +114,9 @@ QString encodingName(Encoding e) {
 }
 
 std::optional<Encoding> detect(QByteArrayView data) {
-    if (data.startsWith("\xEF\xBB\xBF")) return Encoding::Utf8Bom;
+    // A mark promises an encoding; text that breaks it is broken, not another encoding.
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return firstBadUtf8(data.sliced(3)) < 0 ? std::optional(Encoding::Utf8Bom) : std::nullopt;
     if (data.startsWith("\xFF\xFE")) return validUtf16(data.sliced(2), true, nullptr) ? std::optional(Encoding::Utf16Le) : std::nullopt;
     if (data.startsWith("\xFE\xFF")) return validUtf16(data.sliced(2), false, nullptr) ? std::optional(Encoding::Utf16Be) : std::nullopt;
     // Without a mark, UTF-16 shows as zero bytes on one side: Latin text has one in every

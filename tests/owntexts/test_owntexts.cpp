@@ -94,6 +94,8 @@ private slots:
         QTest::newRow("GB18030 that is no UTF-8") << gbBytes(zh) << int(Encoding::Gb18030) << zh;
         QTest::newRow("broken: a lead byte cut off at the end, in neither")
             << gbBytes(zh) + "\x81\xFF" << -1 << "";
+        QTest::newRow("broken: a UTF-8 mark before bytes that are no UTF-8")
+            << QByteArray("\xEF\xBB\xBF") + gbBytes(zh) << -1 << "";
         QTest::newRow("broken: UTF-16 with its mark and half a unit") << utf16(zh, true, true) + 'x' << -1 << "";
     }
     void encodings() {
