@@ -20,6 +20,7 @@
 #include "history/reportsession.h"
 #include "history/windowloader.h"
 #include "app/today.h"
+#include "owntexts/owntextsdialog.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "schemedrill/schemekeypanel.h"
@@ -395,6 +396,10 @@ void MainWindow::buildToolBar() {
         if (kind.panel == ExercisePanel::English) englishPanel()->start(kind, &lesson);
         if (kind.panel == ExercisePanel::Vocabulary) wordPanel()->start(kind, &lesson);
     });
+    QToolButton* own = addButton(cool6, "ownTextsButton", tr("自定义练习"),
+                                 tr("用自己的文章或单词表练习：从文件导入或粘贴..."), 67);
+    own->setAccessibleName(tr("自定义练习"));
+    connectClick(own, &MainWindow::openOwnTexts);
     connectClick(addButton(cool6, "m5e", tr("退出软件"), tr("退出系统..."), 67), &MainWindow::quitProgram);
 
     toolBarTabs_->setCurrentIndex(0);
@@ -667,5 +672,22 @@ void MainWindow::showHistory() {
     } else if (view->practice() == history::Practice::WeakWords) {
         const ByteText list = weakWordList(view->weakWords(), services_.appDir);
         wordPanel()->start(exerciseKind(ExerciseId::WeakWords), &list);
+    }
+}
+
+void MainWindow::openOwnTexts() {
+    owntexts::Library library;
+    const chinese::CodeBooks books{&codeBook(1), &codeBook(2), &codeBook(3), &codeBook(4)};
+    owntexts::OwnTextsDialog dialog(library, books, *services_.messages, [this](QDialog& d) { runModal(d); }, this);
+    runModal(dialog);
+    const auto& lesson = dialog.chosen();
+    if (!lesson) return;
+    // Started once the window has closed, like the practices of the results history.
+    const ByteText text = owntexts::lessonText(lesson->body, lesson->kind);
+    const ByteText title = bytes::fromUnicode(lesson->title);
+    switch (lesson->kind) {
+    case owntexts::Kind::Chinese: chinesePanel_->start(exerciseKind(ExerciseId::OwnChinese), &text, &title); break;
+    case owntexts::Kind::English: englishPanel_->start(exerciseKind(ExerciseId::OwnEnglish), &text, &title); break;
+    case owntexts::Kind::Words: wordPanel_->start(exerciseKind(ExerciseId::OwnWords), &text, &title); break;
     }
 }

@@ -108,6 +108,8 @@ public slots:
     void openSettings();
     void quitProgram();
     void showHistory();
+    // The learner's own lessons (自定义练习); the one chosen starts when the window closes.
+    void openOwnTexts();
     // The welcome, from the tool bar.
     void openWelcome();
     // At start-up: the welcome, unless this user has seen it (app/welcome.h).

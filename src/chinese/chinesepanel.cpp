@@ -116,8 +116,8 @@ ChinesePanel::~ChinesePanel() = default;
 
 // A lesson or a test of the Chinese page; `generated` is a text made by the program
 // (the weak characters), which starts at its first byte.
-void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_.begin(kind, generated)) return;
+void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
+    if (!run_.begin(kind, generated, title)) return;
     const ExerciseScore& s = score();
     const bool test = kind.test;
     flags_.timerOn = true;

@@ -36,8 +36,8 @@ public:
     QTimer* timer() const { return run_.timer(); }
     ExerciseScore& score() { return run_.score(); }
     // A lesson or a test of this page (also the English tests); `generated`: a text the
-    // program made instead of the kind's file.
-    void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
+    // program made or the learner's own text, instead of the kind's file; `title` its name.
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr, const ByteText* title = nullptr);
 
     void nextPage();
     void exitPractice();

@@ -22,6 +22,10 @@ void showCodeHints(const CodeBooks& books, std::string_view line, int column, Hi
     }
 }
 
+bool hasCode(const CodeBooks& books, std::string_view character) {
+    return !character.empty() && books[0] && books[0]->find(character) >= 0;
+}
+
 ByteText displayCaption(std::string_view caption) {
     size_t end = 0;
     for (size_t i = 0; i < caption.size();) {

@@ -24,6 +24,10 @@ constexpr std::array<int, 4> kCodeDistance{8, 5, 7, 9};
 // its caption empty.
 void showCodeHints(const CodeBooks& books, std::string_view line, int column, HintBar& bar);
 
+// Whether the books give a code for the character (a GB18030 byte text): the one
+// look-up of a single character, wherever the books come from.
+bool hasCode(const CodeBooks& books, std::string_view character);
+
 // What a one-line label can show of a caption: the 5 bytes after an item found inside a
 // longer entry may run into the entry's line break, so the caption ends before the
 // first control byte, and a character cut in half there is left out.

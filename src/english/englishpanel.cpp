@@ -101,11 +101,11 @@ void EnglishPanel::loadPictures() {
     background_->setPixmap(pictures::shared(QString::fromStdString(dir + "/strip.jpg")));
 }
 
-void EnglishPanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_.begin(kind, generated)) return;
+void EnglishPanel::start(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
+    if (!run_.begin(kind, generated, title)) return;
     running_ = true;
     run_.captions().showTitles(score());
-    practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
+    practice_.start(host_.lessonStore().text(), host_.random(), generated != nullptr);  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
     dumpStateForTests();

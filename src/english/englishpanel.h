@@ -25,8 +25,9 @@ public:
     QTimer* timer() const { return run_.timer(); }
     ExerciseScore& score() { return run_.score(); }
     // An English lesson (the English tests run on the Chinese page); generated: a text
-    // the program made (the key review) instead of the kind's file.
-    void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
+    // the program made (the key review) or the learner's own text, started at its
+    // beginning, with its name `title`, instead of the kind's file.
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr, const ByteText* title = nullptr);
 
     // The next three lines of the lesson, as the page shows them.
     void showNextLines();

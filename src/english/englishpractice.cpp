@@ -55,13 +55,13 @@ Tick tick(const ExerciseScore& s, const Settings& settings, std::int64_t nowMs) 
     return {c.text, c.limitReached};
 }
 
-void EnglishPractice::start(const ByteText& lesson, RandomSource& random) {
+void EnglishPractice::start(const ByteText& lesson, RandomSource& random, bool fromStart) {
     s_.rightCount = 0;
     s_.wrongCount = 0;
     s_.misses.clear();
     lesson_ = lesson;
     lessonSize = bytes::length(lesson_);
-    lessonPos = randomStart(lessonSize, random);
+    lessonPos = fromStart ? 0 : randomStart(lessonSize, random);
     fillPage();
 }
 

@@ -51,8 +51,8 @@ class EnglishPractice {
 public:
     explicit EnglishPractice(ExerciseScore& state) : s_(state) {}
 
-    // A new lesson on this text: counts to 0, a random start, the first page.
-    void start(const ByteText& lesson, RandomSource& random);
+    // A new lesson on this text: counts to 0, a random start (or the first byte), the first page.
+    void start(const ByteText& lesson, RandomSource& random, bool fromStart = false);
     // showNextLines: the next three lines from lessonPos, marks emptied, line 1 takes input.
     void fillPage();
 

@@ -83,12 +83,19 @@ constexpr std::array kKinds = {
     ExerciseKind{I::WeakWords, P::Vocabulary, M::Word, false, false, false, kWords, QT_TRANSLATE_NOOP("ExerciseKind", "薄弱单词练习"), {}, "weak-words",
                  {}, {}, {}, {}, {}},
     // The day's spaced review (今日复习), built from the schedule in the history.
-    ExerciseKind{I::ReviewChars, P::Chinese, M::Chinese, false, false, false, kChinese, "今日复习：汉字", {},
+    ExerciseKind{I::ReviewChars, P::Chinese, M::Chinese, false, false, false, kChinese, QT_TRANSLATE_NOOP("ExerciseKind", "今日复习：汉字"), {},
                  "review-chars", {}, {}, {}, {}, {}},
-    ExerciseKind{I::ReviewKeys, P::English, M::English, false, false, false, kEnglish, "今日复习：按键", {},
+    ExerciseKind{I::ReviewKeys, P::English, M::English, false, false, false, kEnglish, QT_TRANSLATE_NOOP("ExerciseKind", "今日复习：按键"), {},
                  "review-keys", {}, {}, {}, {}, {}},
-    ExerciseKind{I::ReviewWords, P::Vocabulary, M::Word, false, false, false, kWords, "今日复习：单词", {},
+    ExerciseKind{I::ReviewWords, P::Vocabulary, M::Word, false, false, false, kWords, QT_TRANSLATE_NOOP("ExerciseKind", "今日复习：单词"), {},
                  "review-words", {}, {}, {}, {}, {}},
+    // The learner's own texts: recorded under their own kinds, by the lesson's name.
+    ExerciseKind{I::OwnChinese, P::Chinese, M::Chinese, false, false, false, kChinese, QT_TRANSLATE_NOOP("ExerciseKind", "自定义练习"), {}, "own-chinese",
+                 {}, {}, {}, {}, {}},
+    ExerciseKind{I::OwnEnglish, P::English, M::English, false, false, false, kEnglish, QT_TRANSLATE_NOOP("ExerciseKind", "自定义练习"), {}, "own-english",
+                 {}, {}, {}, {}, {}},
+    ExerciseKind{I::OwnWords, P::Vocabulary, M::Word, false, false, false, kWords, QT_TRANSLATE_NOOP("ExerciseKind", "自定义练习"), {}, "own-words",
+                 {}, {}, {}, {}, {}},
 };
 }  // namespace
 

@@ -50,6 +50,10 @@ enum class ExerciseId {
     ReviewChars,
     ReviewKeys,
     ReviewWords,
+    // The learner's own lessons, started from the 自定义练习 window.
+    OwnChinese,
+    OwnEnglish,
+    OwnWords,
 };
 
 enum class ExercisePanel { Radicals, Chinese, English, Vocabulary, SchemeKeys };

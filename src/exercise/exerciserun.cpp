@@ -42,7 +42,7 @@ void ExerciseRun::takeExitButton(QAbstractButton* button, const std::function<vo
     button->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
 }
 
-bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
+bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
     ExerciseScore& s = score_;
     // Read into a store of its own, so a failure leaves the current one as it was.
     LineStore text;
@@ -74,7 +74,7 @@ bool ExerciseRun::begin(const ExerciseKind& kind, const ByteText* generated) {
     s.kind = &kind;
     s.scheme = host_.scheme().id;
     s.modeTitle = bytes::gb(kind.modeTitle);
-    s.lessonTitle = bytes::gb(kind.lessonTitle);
+    s.lessonTitle = title ? *title : bytes::gb(kind.lessonTitle);
     s.startMs = host_.clock().msecs();
     s.rightCount = 0;
     s.wrongCount = 0;

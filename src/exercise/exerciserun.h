@@ -40,8 +40,8 @@ public:
     // program made). A text that cannot be read is named in a message and nothing else
     // changes: false. Then: the tool bar collapsed, the kind's music, the score reset
     // (kind, titles, start time, counts, misses), the key click readied where keys click,
-    // the panel shown, its timer on.
-    bool begin(const ExerciseKind& kind, const ByteText* generated = nullptr);
+    // the panel shown, its timer on. `title`: the lesson's own name instead of the kind's.
+    bool begin(const ExerciseKind& kind, const ByteText* generated = nullptr, const ByteText* title = nullptr);
 
     // The timer off, `finish` (the final count and the elapsed text), the panel hidden,
     // then what `how` asks for; the report reads this score.

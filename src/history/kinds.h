@@ -27,6 +27,9 @@ inline const QList<KindName>& kindNames() {
         {QStringLiteral("review-chars"), QCoreApplication::translate("HistoryKind", "复习汉字")},
         {QStringLiteral("review-keys"), QCoreApplication::translate("HistoryKind", "复习按键")},
         {QStringLiteral("review-words"), QCoreApplication::translate("HistoryKind", "复习单词")},
+        {QStringLiteral("own-chinese"), QCoreApplication::translate("HistoryKind", "自定义中文练习")},
+        {QStringLiteral("own-english"), QCoreApplication::translate("HistoryKind", "自定义英文练习")},
+        {QStringLiteral("own-words"), QCoreApplication::translate("HistoryKind", "自定义单词表")},
     };
     return all;
 }
@@ -46,7 +49,7 @@ namespace history {
 // have no speed to show or chart.
 inline bool hasSpeed(const QString& kind) {
     return kind != QLatin1String("vocabulary") && kind != QLatin1String("weak-words") &&
-           kind != QLatin1String("review-words");
+           kind != QLatin1String("review-words") && kind != QLatin1String("own-words");
 }
 
 }  // namespace history

@@ -117,8 +117,8 @@ void WordPanel::loadPictures() {
     loadPicture(picture_, appDir + QStringLiteral("/keyboard.jpg"), 207);
 }
 
-void WordPanel::start(const ExerciseKind& kind, const ByteText* generated) {
-    if (!run_.begin(kind, generated)) return;
+void WordPanel::start(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
+    if (!run_.begin(kind, generated, title)) return;
     const ExerciseScore& s = score();
     loadPictures();
     drill_.clearMark();

@@ -24,7 +24,7 @@ public:
     const WordDrill& drill() const { return drill_; }
 
     // One of the nine word lists, or a list the program made (`generated`).
-    void start(const ExerciseKind& kind, const ByteText* generated = nullptr);
+    void start(const ExerciseKind& kind, const ByteText* generated = nullptr, const ByteText* title = nullptr);
     void onTimer();
     void exitDrill();
     void endWordDrill();

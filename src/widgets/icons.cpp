@@ -67,6 +67,7 @@ constexpr Entry kIcons[] = {
     {"review-key", "english-beginner", nullptr},
     {"review-word", "words", nullptr},
     {"welcomeButton", "welcome", nullptr},
+    {"ownTextsButton", "own-texts", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},
     {"englishexit", "exercise-exit", nullptr},

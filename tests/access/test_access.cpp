@@ -330,7 +330,7 @@ void TestAccess::arrowsAmongButtons_data() {
     QTest::newRow("Left from the first wraps to the last") << "m1a" << int(Qt::Key_Left) << "m1f";
     QTest::newRow("Right from the last wraps to the first") << "m2d" << int(Qt::Key_Right) << "m2a";
     QTest::newRow("Down on a plain button goes on") << "m4a" << int(Qt::Key_Down) << "m4b";
-    QTest::newRow("Up goes back") << "m5e" << int(Qt::Key_Up) << "reviewButton";
+    QTest::newRow("Up goes back") << "m5e" << int(Qt::Key_Up) << "ownTextsButton";
     QTest::newRow("Tab goes on too") << "m5a" << int(Qt::Key_Tab) << "welcomeButton";
 }
 
@@ -455,7 +455,7 @@ void TestAccess::forcedExitQuestionDefaultsToNo() {
 void TestAccess::everyControlHasAName_data() {
     QTest::addColumn<QString>("screen");
     for (const char* s : {"main window", "Chinese page", "Chinese test", "English page", "radical drill",
-                          "vocabulary drill", "settings panel", "report"})
+                          "vocabulary drill", "settings panel", "report", "own lessons", "own lesson import"})
         QTest::newRow(s) << QString::fromLatin1(s);
 }
 
@@ -481,6 +481,22 @@ void TestAccess::everyControlHasAName() {
         f.startExercise(ExerciseId::EnglishBeginner);
         press(Qt::Key_Escape);
         QVERIFY(opened);
+    } else if (screen.startsWith(QLatin1String("own"))) {
+        // The import window opens from the window of own lessons.
+        const QString wanted = screen == QLatin1String("own lessons") ? QStringLiteral("ownTextsDialog")
+                                                                       : QStringLiteral("ownImportDialog");
+        bool reached = false;
+        t.onModal = [&](QDialog& d) {
+            d.show();
+            if (d.objectName() == wanted) {
+                reached = true;
+                unnamed = unnamedControls(QAccessible::queryAccessibleInterface(&d));
+            } else {
+                d.findChild<QPushButton*>(QStringLiteral("ownPaste"))->click();
+            }
+        };
+        t.find<QToolButton>(QStringLiteral("ownTextsButton"))->click();
+        QVERIFY(reached);
     } else {
         unnamed = unnamedControls(QAccessible::queryAccessibleInterface(&f));
     }

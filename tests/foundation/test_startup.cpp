@@ -106,7 +106,7 @@ private slots:
         for (int i = 0; i < tabs.size(); ++i) QCOMPARE(m->tabText(i), tabs[i]);
         const QStringList buttons = {"m1a", "m1b", "m1c", "m1d", "m1e", "m1f", "m2a", "m2b", "m2c",
                                      "m2d", "m3a", "m3b", "m4a", "m4b", "m4e", "m4c", "m4d", "m4f",
-                                     "m4g", "m4h", "m5a", "welcomeButton", "m5b", "m5c", "m5d", "m5e"};
+                                     "m4g", "m4h", "m5a", "welcomeButton", "m5b", "m5c", "m5d", "ownTextsButton", "m5e"};
         for (const QString& b : buttons) {
             auto* button = t.find<QToolButton>(b);
             QVERIFY2(button, qPrintable(b));

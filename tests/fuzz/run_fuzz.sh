@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/skip.sh"
 build=${1:-$here/../../build/fuzz-clang}
 seconds=${JAXO_FUZZ_SECONDS:-20}
-targets=(bytetext linestore settings codebook wordlist chinesepage english)
+targets=(bytetext linestore settings codebook wordlist chinesepage english owntexts)
 
 if ! command -v clang++ >/dev/null 2>&1; then
   missing "clang++ not found (Debian package clang); the parsers were not fuzzed"

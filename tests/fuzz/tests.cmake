@@ -1,7 +1,7 @@
 # Fuzz targets of the parsers. The normal build replays each target's corpus through a
 # small driver; fuzz/run_fuzz.sh builds the same targets with clang's libFuzzer in a
 # build of their own and fuzzes each for a while.
-set(JAXO_FUZZ_TARGETS bytetext linestore settings codebook wordlist chinesepage english)
+set(JAXO_FUZZ_TARGETS bytetext linestore settings codebook wordlist chinesepage english owntexts)
 foreach(t ${JAXO_FUZZ_TARGETS})
   add_executable(fuzz_${t}_replay ${CMAKE_CURRENT_LIST_DIR}/fuzz_${t}.cpp ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp)
   target_link_libraries(fuzz_${t}_replay PRIVATE jaxo_core)

@@ -72,6 +72,9 @@ private slots:
         row("the weak-character lesson", ExerciseId::WeakChars, "weak-chars");
         row("the weak-radical drill", ExerciseId::WeakRadicalDrill, "weak-radicals");
         row("the weak-word drill", ExerciseId::WeakWords, "weak-words");
+        row("the learner's own Chinese text, apart from the program's", ExerciseId::OwnChinese, "own-chinese");
+        row("the learner's own English text", ExerciseId::OwnEnglish, "own-english");
+        row("the learner's own word list", ExerciseId::OwnWords, "own-words");
     }
     void kinds() {
         QFETCH(int, exercise);
@@ -103,6 +106,7 @@ private slots:
         QTest::newRow("a word drill shows no speed or rating, and keeps none")
             << int(ExerciseId::PrimaryWords) << "0:01:00" << 60 << 0 << "";
         QTest::newRow("so does the weak-word drill") << int(ExerciseId::WeakWords) << "0:01:00" << 60 << 0 << "";
+        QTest::newRow("and the learner's own word list") << int(ExerciseId::OwnWords) << "0:01:00" << 60 << 0 << "";
     }
     void rowOfReport() {
         QFETCH(int, exercise);

@@ -1,0 +1,7 @@
+list(APPEND JAXO_CORE_SOURCES
+  src/owntexts/owntext.cpp
+  src/owntexts/library.cpp
+)
+list(APPEND JAXO_GUI_SOURCES
+  src/owntexts/owntextsdialog.cpp
+)
