@@ -101,6 +101,8 @@ public slots:
     void openAbout();
     void minimiseWindow();
     void openSettings();
+    // The adaptive drills' targets and the live keyboard switch.
+    void openTargets();
     void quitProgram();
     void showHistory();
     // The welcome, from the tool bar.

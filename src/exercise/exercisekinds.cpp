@@ -50,6 +50,9 @@ constexpr std::array kKinds = {
     english(I::EnglishIntermediate, "英文中级练习", "/ywzj.jxo", "m2b", "英文中级", "单击进入英文中级指法练习..."),
     english(I::EnglishAdvanced, "英文高级练习", "/ywgj.jxo", "m2c", "英文高级", "单击进入英文高级指法练习..."),
     english(I::EnglishArticles, "英文文章练习", "/elesson.txt", "m2d", "文章练习", "单击进入英文文章练习..."),
+    // Lines made as it goes from the learner's figures for each key (adaptive/).
+    ExerciseKind{I::EnglishAdaptive, P::English, M::English, false, false, false, kEnglish, "英文智能练习", {},
+                 "english-adaptive", "cool2", {}, "m2e", "智能练习", "单击进入英文智能练习：键按熟练程度逐个加入..."},
     test(I::ChineseTestFromStart, false, false, "MenuItem4", "顺序测试"),
     test(I::ChineseTestAtRandom, false, true, "MenuItem6", "随机测试"),
     test(I::EnglishTestFromStart, true, false, "MenuItem1", "顺序测试"),

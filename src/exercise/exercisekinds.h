@@ -26,6 +26,7 @@ enum class ExerciseId {
     EnglishIntermediate,
     EnglishAdvanced,
     EnglishArticles,
+    EnglishAdaptive,
     PrimaryWords,
     JuniorWords,
     SeniorWords,

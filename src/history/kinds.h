@@ -1,5 +1,6 @@
 #pragma once
 // The exercise kinds a session is recorded under, with the names the learner sees.
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -16,6 +17,7 @@ inline const QList<KindName>& kindNames() {
         {QStringLiteral("radicals"), QStringLiteral("字根练习")},
         {QStringLiteral("chinese"), QStringLiteral("中文练习")},
         {QStringLiteral("english"), QStringLiteral("英文练习")},
+        {QStringLiteral("english-adaptive"), QCoreApplication::translate("history", "英文智能练习")},
         {QStringLiteral("chinese-test"), QStringLiteral("中文测试")},
         {QStringLiteral("english-test"), QStringLiteral("英文测试")},
         {QStringLiteral("vocabulary"), QStringLiteral("背单词")},
