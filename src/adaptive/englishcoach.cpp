@@ -85,10 +85,10 @@ void EnglishCoach::pageShown() {
     keyboard_->setProgress(progress);
     const QString focus = QString(QLatin1Char(drill_->focus())).toUpper();
     const adaptive::ItemStats& f = m.stats(m.indexOf(std::string(1, drill_->focus())));
-    QString text = tr("重点键 %1：%2 字/分，正确率 %3%　已学 %4/%5 键，达标 %6　目标 %7 字/分、%8%")
-                       .arg(focus)
-                       .arg(qRound(f.charsPerMinute()))
-                       .arg(f.typed ? f.accuracyPercent() : 0)
+    const QString figures = f.timed ? tr("%1 字/分，正确率 %2%").arg(qRound(f.charsPerMinute())).arg(f.accuracyPercent())
+                                    : tr("还没有成绩");
+    QString text = tr("重点键 %1：%2　已学 %3/%4 键，达标 %5　目标 %6 字/分、%7%")
+                       .arg(focus, figures)
                        .arg(m.inPlay())
                        .arg(m.size())
                        .arg(reached)

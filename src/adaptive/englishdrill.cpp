@@ -38,9 +38,10 @@ void WordPool::addText(std::string_view text) {
         // A run touching a byte of a Chinese character is no English word.
         const bool clean = (i == 0 || static_cast<unsigned char>(text[i - 1]) < 0x80) &&
                            (j == text.size() || static_cast<unsigned char>(text[j]) < 0x80);
-        if (clean && j - i >= 2 && j - i <= 10) {
-            std::string w(text.substr(i, j - i));
-            std::transform(w.begin(), w.end(), w.begin(), lower);
+        std::string w(text.substr(i, j - i));
+        std::transform(w.begin(), w.end(), w.begin(), lower);
+        // No vowel: an abbreviation, not a word to type.
+        if (clean && j - i >= 2 && j - i <= 10 && w.find_first_of("aeiouy") != std::string::npos) {
             if (seen_.insert(w).second) {
                 masks_.push_back(letterMask(w));
                 words_.push_back(std::move(w));
@@ -101,9 +102,9 @@ ByteText WordPool::line(std::uint32_t allowed, char focus, int maxBytes, RandomS
 }
 
 void addProgramWords(WordPool& pool, const std::string& appDir) {
-    static constexpr std::string_view kSources[] = {"/elesson.txt", "/ywcj.jxo",  "/ywzj.jxo",   "/ywgj.jxo",
-                                                    "/xxyy.eng",    "/czhyy.eng", "/gzhyy.eng",  "/yy14.eng",
-                                                    "/yy56.eng",    "/tf6000.eng", "/gre.eng",   "/gmat.eng"};
+    // Not the fingering lessons: their runs of letters are drills, not words.
+    static constexpr std::string_view kSources[] = {"/elesson.txt", "/xxyy.eng", "/czhyy.eng", "/gzhyy.eng", "/yy14.eng",
+                                                    "/yy56.eng",    "/tf6000.eng", "/gre.eng", "/gmat.eng"};
     for (std::string_view name : kSources) {
         std::ifstream in(appDir + std::string(name), std::ios::binary);
         if (!in) continue;

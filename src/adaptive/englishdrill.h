@@ -25,7 +25,7 @@ Model englishModel();
 // Words of plain letters from the program's own English texts and word lists.
 class WordPool {
 public:
-    // Every run of 2 to 10 ASCII letters in text, lower-cased, once each.
+    // Every run of 2 to 10 ASCII letters in text holding a vowel, lower-cased, once each.
     void addText(std::string_view text);
     // A word list: the word (or sentence) before the '*' of each line.
     void addWordList(std::string_view list);
@@ -48,8 +48,7 @@ private:
 
 std::uint32_t letterMask(std::string_view letters);
 
-// The program's own English, read from its data folder: the articles, the fingering
-// lessons and the word lists. A file that cannot be read gives fewer words.
+// The program's own English, read from its data folder: the articles and the word lists. A file that cannot be read gives fewer words.
 void addProgramWords(WordPool& pool, const std::string& appDir);
 
 class EnglishDrill {

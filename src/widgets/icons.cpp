@@ -29,6 +29,7 @@ constexpr Entry kIcons[] = {
     {"m2b", "english-intermediate", nullptr},
     {"m2c", "english-advanced", nullptr},
     {"m2d", "english-article", nullptr},
+    {"m2e", "english-adaptive", nullptr},
     // Tests
     {"m3a", "chinese-test", nullptr},
     {"MenuItem4", "chinese-test-in-order", nullptr},
@@ -55,6 +56,7 @@ constexpr Entry kIcons[] = {
     {"m5e", "quit", "application-exit"},
     {"historyButton", "history", nullptr},
     {"welcomeButton", "welcome", nullptr},
+    {"targetsButton", "targets", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},
     {"englishexit", "exercise-exit", nullptr},

@@ -50,6 +50,7 @@ const Exercise kExercises[] = {
     {"m2b", "englishform", "英文中级练习", "英文练习", "英文中级练习", "ywzj.jxo", kEnglish, "english"},
     {"m2c", "englishform", "英文高级练习", "英文练习", "英文高级练习", "ywgj.jxo", kEnglish, "english"},
     {"m2d", "englishform", "英文文章练习", "英文练习", "英文文章练习", "elesson.txt", kEnglish, "english"},
+    {"m2e", "englishform", "英文智能练习", "英文练习", "英文智能练习", "", kEnglish, "english-adaptive"},
     {"MenuItem4", "chinapanel", "顺序测试", "中文练习", "测试", "ctest.txt", kTest, "chinese-test"},
     {"MenuItem6", "chinapanel", "随机测试", "中文练习", "测试", "ctest.txt", kTest, "chinese-test"},
     {"MenuItem1", "chinapanel", "顺序测试", "英文练习", "测试", "etest.txt", kTest, "english-test"},
