@@ -31,6 +31,8 @@ Preferences parsePreferences(const QByteArray& text) {
         const int v = f[1].toInt(&ok);
         if (f[0] == "speed" && ok)
             p.targets.charsPerMinute = std::clamp(v, kMinSpeed, kMaxSpeed);
+        else if (f[0] == "chinese-speed" && ok)
+            p.chineseSpeed = std::clamp(v, kMinSpeed, kMaxSpeed);
         else if (f[0] == "accuracy" && ok)
             p.targets.accuracyPercent = std::clamp(v, kMinAccuracy, kMaxAccuracy);
         else if (f[0] == "keyboard" && (f[1] == "on" || f[1] == "off"))
@@ -41,7 +43,8 @@ Preferences parsePreferences(const QByteArray& text) {
 
 QByteArray formatPreferences(const Preferences& p) {
     return "speed " + QByteArray::number(p.targets.charsPerMinute) + "\naccuracy " +
-           QByteArray::number(p.targets.accuracyPercent) + "\nkeyboard " + (p.liveKeyboard ? "on" : "off") + "\n";
+           QByteArray::number(p.targets.accuracyPercent) + "\nchinese-speed " +
+           QByteArray::number(p.chineseSpeed) + "\nkeyboard " + (p.liveKeyboard ? "on" : "off") + "\n";
 }
 
 QString preferencesPath() {

@@ -10,6 +10,8 @@ namespace adaptive {
 
 struct Preferences {
     Targets targets;
+    // Characters a minute for the Chinese drill: a character takes several keys.
+    int chineseSpeed = 60;
     bool liveKeyboard = true;
     bool operator==(const Preferences&) const = default;
 };

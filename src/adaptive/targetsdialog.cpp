@@ -24,14 +24,22 @@ TargetsDialog::TargetsDialog(const adaptive::Preferences& current, QWidget* pare
     speed_->setSingleStep(5);
     speed_->setSuffix(tr(" 字/分"));
     speed_->setValue(current.targets.charsPerMinute);
-    speed_->setAccessibleName(tr("目标速度，每分钟字数"));
+    speed_->setAccessibleName(tr("英文目标速度，每分钟字数"));
     accuracy_ = new QSpinBox(this);
     accuracy_->setObjectName(QStringLiteral("targetAccuracy"));
     accuracy_->setRange(adaptive::kMinAccuracy, adaptive::kMaxAccuracy);
     accuracy_->setSuffix(QStringLiteral(" %"));
     accuracy_->setValue(current.targets.accuracyPercent);
     accuracy_->setAccessibleName(tr("目标正确率，百分比"));
-    form->addRow(tr("目标速度(&S)："), speed_);
+    chineseSpeed_ = new QSpinBox(this);
+    chineseSpeed_->setObjectName(QStringLiteral("targetChineseSpeed"));
+    chineseSpeed_->setRange(adaptive::kMinSpeed, adaptive::kMaxSpeed);
+    chineseSpeed_->setSingleStep(5);
+    chineseSpeed_->setSuffix(tr(" 字/分"));
+    chineseSpeed_->setValue(current.chineseSpeed);
+    chineseSpeed_->setAccessibleName(tr("中文目标速度，每分钟字数"));
+    form->addRow(tr("英文目标速度(&S)："), speed_);
+    form->addRow(tr("中文目标速度(&C)："), chineseSpeed_);
     form->addRow(tr("目标正确率(&A)："), accuracy_);
     layout->addLayout(form);
     keyboard_ = new QCheckBox(tr("练习时显示实时键盘(&K)"), this);
@@ -50,6 +58,7 @@ adaptive::Preferences TargetsDialog::preferences() const {
     adaptive::Preferences p;
     p.targets.charsPerMinute = speed_->value();
     p.targets.accuracyPercent = accuracy_->value();
+    p.chineseSpeed = chineseSpeed_->value();
     p.liveKeyboard = keyboard_->isChecked();
     return p;
 }

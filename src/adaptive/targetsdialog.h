@@ -16,5 +16,6 @@ public:
 private:
     QSpinBox* speed_ = nullptr;
     QSpinBox* accuracy_ = nullptr;
+    QSpinBox* chineseSpeed_ = nullptr;
     QCheckBox* keyboard_ = nullptr;
 };

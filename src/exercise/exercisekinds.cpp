@@ -46,6 +46,9 @@ constexpr std::array kKinds = {
     lesson(I::ThreeCharPhrases, "三字词组练习", "/shzcz.jxo", "czPopupMenu", "N9", "三字词组", {}),
     lesson(I::FourCharPhrases, "四字词组练习", "/szcz.jxo", "czPopupMenu", "N11", "四字词组", {}),
     lesson(I::ChineseArticles, "文章练习", "/clesson.txt", {}, "m1f", "文章练习", "单击此键进入文章练习状态..."),
+    // A lesson made from the learner's figures for each character (adaptive/).
+    ExerciseKind{I::ChineseAdaptive, P::Chinese, M::Chinese, false, false, false, kChinese, "中文智能练习", {},
+                 "chinese-adaptive", "cool1", {}, "m1g", "智能练习", "单击进入中文智能练习：字按熟练程度逐个加入..."},
     english(I::EnglishBeginner, "英文初级练习", "/ywcj.jxo", "m2a", "英文初级", "单击进入英文初级指法练习..."),
     english(I::EnglishIntermediate, "英文中级练习", "/ywzj.jxo", "m2b", "英文中级", "单击进入英文中级指法练习..."),
     english(I::EnglishAdvanced, "英文高级练习", "/ywgj.jxo", "m2c", "英文高级", "单击进入英文高级指法练习..."),

@@ -17,6 +17,7 @@ enum class ExerciseId {
     ThreeCharPhrases,
     FourCharPhrases,
     ChineseArticles,
+    ChineseAdaptive,
     WeakChars,
     ChineseTestFromStart,
     ChineseTestAtRandom,

@@ -16,6 +16,7 @@ inline const QList<KindName>& kindNames() {
     static const QList<KindName> all = {
         {QStringLiteral("radicals"), QStringLiteral("字根练习")},
         {QStringLiteral("chinese"), QStringLiteral("中文练习")},
+        {QStringLiteral("chinese-adaptive"), QCoreApplication::translate("history", "中文智能练习")},
         {QStringLiteral("english"), QStringLiteral("英文练习")},
         {QStringLiteral("english-adaptive"), QCoreApplication::translate("history", "英文智能练习")},
         {QStringLiteral("chinese-test"), QStringLiteral("中文测试")},

@@ -24,6 +24,7 @@ constexpr Entry kIcons[] = {
     {"N9", "words-three", nullptr},
     {"N11", "words-four", nullptr},
     {"m1f", "chinese-article", nullptr},
+    {"m1g", "chinese-adaptive", nullptr},
     // English practice
     {"m2a", "english-beginner", nullptr},
     {"m2b", "english-intermediate", nullptr},

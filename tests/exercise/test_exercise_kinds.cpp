@@ -46,6 +46,7 @@ const Exercise kExercises[] = {
     {"N9", "chinapanel", "三字词组练习", "中文练习", "三字词组练习", "shzcz.jxo", kChinese, "chinese"},
     {"N11", "chinapanel", "四字词组练习", "中文练习", "四字词组练习", "szcz.jxo", kChinese, "chinese"},
     {"m1f", "chinapanel", "文章练习", "中文练习", "文章练习", "clesson.txt", kChinese, "chinese"},
+    {"m1g", "chinapanel", "中文智能练习", "中文练习", "中文智能练习", "", kChinese, "chinese-adaptive"},
     {"m2a", "englishform", "英文初级练习", "英文练习", "英文初级练习", "ywcj.jxo", kEnglish, "english"},
     {"m2b", "englishform", "英文中级练习", "英文练习", "英文中级练习", "ywzj.jxo", kEnglish, "english"},
     {"m2c", "englishform", "英文高级练习", "英文练习", "英文高级练习", "ywgj.jxo", kEnglish, "english"},
