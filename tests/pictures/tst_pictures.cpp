@@ -55,7 +55,7 @@ private slots:
                 for (QAction* a : b->menu()->actions())
                     if (!a->isSeparator()) names << a->objectName();
         }
-        QCOMPARE(names.size(), 27 + 9);
+        QCOMPARE(names.size(), 30 + 9);
         for (const QString& n : names) QVERIFY2(drawsSomething(icons::forControl(n, t.appDir().toStdString())), qPrintable(n));
     }
 
