@@ -43,6 +43,8 @@ const CodeBook& emptyBook() {
 class TestChineseLogic : public QObject {
     Q_OBJECT
 private slots:
+    void adaptiveCommitsTimed_data();
+    void adaptiveCommitsTimed();
     void adaptiveLessonFavoursTheWeakest_data();
     void adaptiveLessonFavoursTheWeakest();
     void pageFilling_data() {
@@ -427,6 +429,40 @@ void TestChineseLogic::adaptiveLessonFavoursTheWeakest() {
     // The easy ones are at 120 a minute, the pauses left out.
     const adaptive::ItemStats& easy = drill.model().stats(weak == 0 ? 1 : 0);
     QCOMPARE(qRound(easy.charsPerMinute()), 120);
+}
+
+void TestChineseLogic::adaptiveCommitsTimed_data() {
+    QTest::addColumn<QList<int>>("sizes");  // characters in each commit, every one 啊
+    QTest::addColumn<QList<int>>("gaps");   // ms before each commit
+    QTest::addColumn<int>("timed");
+    QTest::addColumn<int>("perMinute");
+
+    QTest::newRow("one a second: 60 a minute, the line's first commit not timed")
+        << QList<int>{1, 1, 1} << QList<int>{0, 1000, 1000} << 2 << 60;
+    QTest::newRow("a word of two in 1.2 s: 0.6 s each") << QList<int>{1, 2} << QList<int>{0, 1200} << 2 << 100;
+    QTest::newRow("a pause of 10 s is no typing time") << QList<int>{1, 1, 1} << QList<int>{0, 10000, 1000} << 1 << 60;
+    QTest::newRow("7 s for two characters is a pause too") << QList<int>{1, 2} << QList<int>{0, 7000} << 0 << 0;
+    QTest::newRow("5 s for two characters is typing") << QList<int>{1, 2} << QList<int>{0, 5000} << 2 << 24;
+}
+
+void TestChineseLogic::adaptiveCommitsTimed() {
+    QFETCH(QList<int>, sizes);
+    QFETCH(QList<int>, gaps);
+    QFETCH(int, timed);
+    QFETCH(int, perMinute);
+    const ByteText a = "\xB0\xA1";  // 啊
+    adaptive::ChineseDrill drill(adaptive::ItemSource{{a, "\xB0\xA2"}, {}});
+    drill.lineStarted();
+    std::int64_t now = 0;
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        now += gaps[i];
+        const std::vector<ByteText> chars(static_cast<size_t>(sizes[i]), a);
+        drill.committed(chars, chars, now);
+    }
+    QCOMPARE(drill.model().stats(0).timed, timed);
+    QCOMPARE(qRound(drill.model().stats(0).charsPerMinute()), perMinute);
+    // One character whatever its length in bytes, a four-byte one included.
+    QCOMPARE(adaptive::characters(ByteText("\x81\x30\x81\x30") + a + "x").size(), size_t(3));
 }
 
 QTEST_GUILESS_MAIN(TestChineseLogic)

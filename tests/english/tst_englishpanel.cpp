@@ -73,6 +73,8 @@ private slots:
     void lessonCommands();
     void liveKeyboard_data();
     void liveKeyboard();
+    void fingers_data();
+    void fingers();
     void musicFollowsTheEnglishSwitch_data();
     void musicFollowsTheEnglishSwitch();
     void missingLessonFile();
@@ -578,6 +580,25 @@ void TestEnglishPanel::liveKeyboard() {
     const ByteText page = l.page();
     QVERIFY2(page.find_first_not_of("etaoin ") == ByteText::npos, page.c_str());
     for (const QString& w : u(line).split(QLatin1Char(' '), Qt::SkipEmptyParts)) QVERIFY2(w.contains(QLatin1Char('n')), qPrintable(w));
+}
+
+void TestEnglishPanel::fingers_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("finger");
+    QTest::newRow("a home key") << "f" << "左手食指";
+    QTest::newRow("a capital: the letter's own finger") << "J" << "右手食指";
+    QTest::newRow("the next one over, by the index finger too") << "b" << "左手食指";
+    QTest::newRow("the blank: a thumb") << " " << "拇指";
+    QTest::newRow("a shifted sign: the finger of its key") << "~" << "左手小指";
+    QTest::newRow("a sign on the right") << "?" << "右手小指";
+    QTest::newRow("the middle finger's digit") << "8" << "右手中指";
+    QTest::newRow("no key of the chart: no finger") << "\t" << "";
+}
+
+void TestEnglishPanel::fingers() {
+    QFETCH(QString, key);
+    QFETCH(QString, finger);
+    QCOMPARE(KeyboardView::fingerName(key.at(0).toLatin1()), finger);
 }
 
 QTEST_MAIN(TestEnglishPanel)
