@@ -3,7 +3,6 @@
 #include "adaptive/keyboardview.h"
 #include "common/errors.h"
 #include "common/platform.h"
-#include "english/englishpractice.h"
 #include "exercise/exercisehost.h"
 #include "exercise/exercisekinds.h"
 #include "common/randomsource.h"
@@ -26,7 +25,7 @@ EnglishCoach::EnglishCoach(ExerciseHost& host, QWidget* panel, QLabel* picture)
 
 EnglishCoach::~EnglishCoach() = default;
 
-void EnglishCoach::begin(const ExerciseKind& kind, english::EnglishPractice& practice) {
+std::function<ByteText()> EnglishCoach::begin(const ExerciseKind& kind, int lineBytes) {
     preferences_ = adaptive::loadPreferences();
     adaptive_ = kind.id == ExerciseId::EnglishAdaptive;
     if (adaptive_) {
@@ -39,9 +38,6 @@ void EnglishCoach::begin(const ExerciseKind& kind, english::EnglishPractice& pra
         adaptive::loadModel(drill_->model(), QStringLiteral("english"));
         drill_->targets() = preferences_.targets;
         drill_->lineStarted();
-        practice.setLineSource([this] { return drill_->nextLine(english::kLineBytes, host_.random()); });
-    } else {
-        practice.setLineSource({});
     }
     const bool live = preferences_.liveKeyboard;
     const QRect area = picture_->geometry();
@@ -50,6 +46,8 @@ void EnglishCoach::begin(const ExerciseKind& kind, english::EnglishPractice& pra
     keyboard_->setVisible(live);
     picture_->setVisible(!live);
     status_->setVisible(adaptive_);
+    if (!adaptive_) return {};
+    return [this, lineBytes] { return drill_->nextLine(lineBytes, host_.random()); };
 }
 
 void EnglishCoach::keyPressed(const ByteText& reference, int caret, int ch) {

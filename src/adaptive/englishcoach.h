@@ -7,6 +7,7 @@
 #include "common/bytetext.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class ExerciseHost;
@@ -14,9 +15,6 @@ class KeyboardView;
 class QLabel;
 class QWidget;
 struct ExerciseKind;
-namespace english {
-class EnglishPractice;
-}
 
 class EnglishCoach : public QObject {
     Q_OBJECT
@@ -26,8 +24,9 @@ public:
     ~EnglishCoach() override;
 
     // At every start of the page: the preferences read afresh; for the adaptive drill
-    // the model and the words are loaded and the practice takes its lines from here.
-    void begin(const ExerciseKind& kind, english::EnglishPractice& practice);
+    // the model and the words are loaded, and the source of its lines of at most
+    // lineBytes is returned (empty for any other exercise).
+    std::function<ByteText()> begin(const ExerciseKind& kind, int lineBytes);
     // A character key in the line that takes input, with the caret before it.
     void keyPressed(const ByteText& reference, int caret, int ch);
     // The line that takes input and its caret after a change: the next key lights.

@@ -121,7 +121,7 @@ void EnglishPanel::start(const ExerciseKind& kind) {
     running_ = true;
     ExerciseScore& s = host_.score();
     captions_.showTitles(s);
-    coach_->begin(kind, practice_);
+    practice_.setLineSource(coach_->begin(kind, english::kLineBytes));
     practice_.start(host_.lessonStore().text(), host_.random());  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
