@@ -2,6 +2,8 @@
 
 #include "scheme/schemefile.h"
 
+#include "adaptive/targetsdialog.h"
+
 #include "widgets/access.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
@@ -383,6 +385,9 @@ void MainWindow::buildToolBar() {
     connectClick(addButton(cool6, "m5b", tr("关于"), tr("关于本软件的一点说明..."), 67), &MainWindow::openAbout);
     connectClick(addButton(cool6, "m5c", tr("最小化"), tr("最小化系统..."), 67), &MainWindow::minimiseWindow);
     connectClick(addButton(cool6, "m5d", tr("设置"), tr("单击此键可进行系统设置..."), 67), &MainWindow::openSettings);
+    QToolButton* targets = addButton(cool6, "targetsButton", tr("练习目标"), tr("智能练习的目标速度、正确率和实时键盘..."), 67);
+    targets->setAccessibleName(tr("练习目标"));
+    connectClick(targets, &MainWindow::openTargets);
     QToolButton* history = addButton(cool6, "historyButton", tr("成绩记录"),
                                      tr("查看历次练习的成绩、图表和薄弱环节..."), 67);
     history->setAccessibleName(tr("成绩记录"));
@@ -632,6 +637,14 @@ void MainWindow::minimiseWindow() {
 }
 
 void MainWindow::openSettings() { settingsPanel()->open(); }
+
+void MainWindow::openTargets() {
+    TargetsDialog dialog(adaptive::loadPreferences(), this);
+    runModal(dialog);
+    if (dialog.result() != QDialog::Accepted) return;
+    QString error;
+    if (!adaptive::savePreferences(dialog.preferences(), &error)) showError(JaxoError(error));
+}
 
 void MainWindow::quitProgram() { close(); }
 

@@ -106,6 +106,8 @@ public slots:
     void openAbout();
     void minimiseWindow();
     void openSettings();
+    // The adaptive drills' targets and the live keyboard switch.
+    void openTargets();
     void quitProgram();
     void showHistory();
     // The learner's own lessons (自定义练习); the one chosen starts when the window closes.

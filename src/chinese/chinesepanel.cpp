@@ -1,5 +1,6 @@
 #include "chinese/chinesepanel.h"
 
+#include "adaptive/chinesecoach.h"
 #include "widgets/bytegridlabel.h"
 #include "exercise/exercisehost.h"
 #include "exercise/exerciserun.h"
@@ -109,6 +110,7 @@ ChinesePanel::ChinesePanel(ExerciseHost& host, QWidget* parent)
         l->setGeometry(10, j == 0 ? 8 : 30, 185, 22);
         hintLabels_[j] = l;
     }
+    coach_ = new ChineseCoach(host_, this, QRect(40, 35, 370, 42));
     showFlags();
 }
 
@@ -117,6 +119,12 @@ ChinesePanel::~ChinesePanel() = default;
 // A lesson or a test of the Chinese page; `generated` is a text made by the program
 // (the weak characters), which starts at its first byte.
 void ChinesePanel::start(const ExerciseKind& kind, const ByteText* generated, const ByteText* title) {
+    // The adaptive drill makes its lesson from what the learner can do.
+    ByteText made;
+    if (coach_->begin(kind, made))
+        generated = &made;
+    else if (kind.id == ExerciseId::ChineseAdaptive)
+        return;
     if (!run_.begin(kind, generated, title)) return;
     const ExerciseScore& s = score();
     const bool test = kind.test;
@@ -170,9 +178,13 @@ void ChinesePanel::lineChanged(int k) {
     if (put->isReadOnly() || !flags_.panelVisible) return;
     const QString text = put->text();
     const int caret = bytes::length(bytes::fromUnicode(text.left(put->cursorPosition())));
+    const QString before = uni(page_.input[k]);
+    const QString reference = uni(page_.text[k]);
     const chinese::ChangeResult r = chinese::lineChanged(
         page_, hints_, score(), host_.lessonStore().text(), books(), k, bytes::fromUnicode(text), caret,
         englishTest_, &host_.scheme());
+    coach_->changed(reference, before, text);
+    if (page_.writable != k) coach_->lineStarted();
     showPage();
     showHints();
     if (r.full) focusWritable();
@@ -235,6 +247,7 @@ void ChinesePanel::end(chinese::Ending ending) {
     const chinese::EndingEffect fx =
         chinese::endExercise(ending, score(), page_, flags_, bytes::fromUnicode(run_.captions().clock.text()));
     run_.end(fx, [this] {
+        coach_->end();
         showFlags();
         dumpStateForTests();
     });

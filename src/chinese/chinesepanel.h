@@ -16,6 +16,7 @@ inline const QString kInputMethodOffHint =
     QCoreApplication::translate("ChinesePanel", "输入法未打开：fcitx5 按 Ctrl+空格，IBus 按 Super+空格（详见帮助 F1）...");
 }  // namespace chinese
 
+class ChineseCoach;
 class ExerciseHost;
 class ByteGridLabel;
 class KeyLineEdit;
@@ -76,5 +77,6 @@ private:
     QToolButton* exitButton_ = nullptr;
     QToolButton* forcedExitButton_ = nullptr;
     QFrame* hintFrame_ = nullptr;
+    ChineseCoach* coach_ = nullptr;
     std::array<QLabel*, 4> hintLabels_{};
 };

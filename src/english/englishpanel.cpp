@@ -1,5 +1,6 @@
 #include "english/englishpanel.h"
 
+#include "adaptive/englishcoach.h"
 #include "widgets/bytegridlabel.h"
 #include "exercise/exercisehost.h"
 #include "exercise/exerciserun.h"
@@ -57,7 +58,7 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
         put->setDragEnabled(false);
         put->setAcceptDrops(false);
         put->onKeyDown = [this](QKeyEvent* e) { lineKeyDown(e); };
-        put->onKeyPress = [this](QKeyEvent*, int ch) { return lineKeyPress(ch); };
+        put->onKeyPress = [this, k](QKeyEvent*, int ch) { return lineKeyPress(k, ch); };
         put->onKeyUp = [this, k](QKeyEvent*) { lineKeyUp(k); };
         inputLines_[k] = put;
     }
@@ -85,6 +86,7 @@ EnglishPanel::EnglishPanel(ExerciseHost& host, QWidget* parent)
     run_.placeCaptions({"englishtime1", "englishtime2", QPoint(270, 10)},
                        {"englishzz1", "englishzz1a", QPoint(50, 185)}, {"englishzz2", "englishzz2a", QPoint(120, 195)});
     for (int k = 0; k < english::kPageLines; ++k) markLines_[k]->raise();
+    coach_ = new EnglishCoach(host_, this, picture_);
 }
 
 void EnglishPanel::showEvent(QShowEvent* e) {
@@ -105,6 +107,7 @@ void EnglishPanel::start(const ExerciseKind& kind, const ByteText* generated, co
     if (!run_.begin(kind, generated, title)) return;
     running_ = true;
     run_.captions().showTitles(score());
+    practice_.setLineSource(coach_->begin(kind, english::kLineBytes));
     practice_.start(host_.lessonStore().text(), host_.random(), generated != nullptr);  // counts, start, first page
     showPage();
     inputLines_[0]->setFocus(Qt::OtherFocusReason);
@@ -138,6 +141,7 @@ void EnglishPanel::endEnglishPractice() {
     run_.end({}, [this] {
         score().elapsedText = bytes::fromUnicode(run_.captions().clock.lower()->text());
         practice_.finalCount();
+        coach_->end();
         dumpStateForTests();
     });
 }
@@ -155,22 +159,30 @@ void EnglishPanel::lineKeyUp(int line) {
     case english::EnglishPractice::KeyUpResult::LineFinished:
         showMarks(line);
         takeInputOn(line + 1);
+        coach_->lineStarted();
         break;
     case english::EnglishPractice::KeyUpResult::PageFilled:
         showPage();
         inputLines_[0]->setFocus(Qt::OtherFocusReason);
         break;
     }
+    showNextKey();
     dumpStateForTests();
+}
+
+void EnglishPanel::showNextKey() {
+    const int line = practice_.activeLine();
+    coach_->show(practice_.reference(line), inputLines_[line]->cursorPosition());
 }
 
 void EnglishPanel::lineKeyDown(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && running_ && !runningTest(score())) endEnglishPractice();
 }
 
-bool EnglishPanel::lineKeyPress(int) {
+bool EnglishPanel::lineKeyPress(int line, int ch) {
     // Nothing reaches a line once its practice has ended (the Escape that ended it).
     if (!running_) return false;
+    if (line == practice_.activeLine()) coach_->keyPressed(practice_.reference(line), inputLines_[line]->cursorPosition(), ch);
     host_.sound().playKeySound();
     return true;
 }
@@ -182,6 +194,9 @@ void EnglishPanel::showPage() {
         showMarks(k);
     }
     takeInputOn(practice_.activeLine());
+    coach_->lineStarted();
+    coach_->pageShown();
+    showNextKey();
 }
 
 void EnglishPanel::showMarks(int line) { markLines_[line]->setBytes(practice_.marks(line)); }

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <array>
 
+class EnglishCoach;
 class ExerciseHost;
 class ByteGridLabel;
 class KeyLineEdit;
@@ -39,6 +40,7 @@ public:
 
     bool running() const { return running_; }
     const english::EnglishPractice& practice() const { return practice_; }
+    const EnglishCoach& coach() const { return *coach_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -46,7 +48,8 @@ protected:
 private:
     void lineKeyUp(int line);
     void lineKeyDown(QKeyEvent* e);
-    bool lineKeyPress(int ch);
+    bool lineKeyPress(int line, int ch);
+    void showNextKey();
     void showPage();
     void showMarks(int line);
     void takeInputOn(int line);
@@ -66,4 +69,5 @@ private:
     QToolButton* exitButton_ = nullptr;
     QLabel* picture_ = nullptr;
     QLabel* background_ = nullptr;
+    EnglishCoach* coach_ = nullptr;
 };

@@ -66,7 +66,10 @@ void EnglishPractice::start(const ByteText& lesson, RandomSource& random, bool f
 }
 
 void EnglishPractice::fillPage() {
-    reference_ = cutPage(lesson_, lessonPos);
+    if (lineSource_)
+        for (ByteText& line : reference_) line = lineSource_();
+    else
+        reference_ = cutPage(lesson_, lessonPos);
     for (ByteText& m : marks_) m.clear();
     active_ = 0;
     // The typing of the page that goes is not counted at the end.

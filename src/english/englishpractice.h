@@ -8,6 +8,7 @@
 #include "common/bytetext.h"
 
 #include <array>
+#include <functional>
 
 class RandomSource;
 
@@ -55,6 +56,9 @@ public:
     void start(const ByteText& lesson, RandomSource& random, bool fromStart = false);
     // showNextLines: the next three lines from lessonPos, marks emptied, line 1 takes input.
     void fillPage();
+    // A drill that makes each line as it goes (the adaptive drill) instead of cutting
+    // them from the lesson; empty: the lesson again.
+    void setLineSource(std::function<ByteText()> source) { lineSource_ = std::move(source); }
 
     enum class KeyUpResult { Ignored, Checked, LineFinished, PageFilled };
     // A key released in input line `line` (0 to 2) holding `input`, caret after
@@ -78,6 +82,7 @@ private:
     void clearSnapshot();
 
     ExerciseScore& s_;
+    std::function<ByteText()> lineSource_;
     ByteText lesson_;
     std::array<ByteText, kPageLines> reference_{};
     std::array<ByteText, kPageLines> marks_{};

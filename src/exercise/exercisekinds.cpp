@@ -58,10 +58,16 @@ constexpr std::array kKinds = {
     schemeKeys(I::QuickKeys, QT_TRANSLATE_NOOP("ExerciseKind", "速成键位练习"), "jw5", QT_TRANSLATE_NOOP("ExerciseKind", "速成")),
     schemeKeys(I::ZhuyinKeys, QT_TRANSLATE_NOOP("ExerciseKind", "注音键位练习"), "jw6", QT_TRANSLATE_NOOP("ExerciseKind", "注音")),
     lesson(I::ChineseArticles, QT_TRANSLATE_NOOP("ExerciseKind", "文章练习"), "/clesson.txt", {}, "m1f", QT_TRANSLATE_NOOP("ExerciseKind", "文章练习"), QT_TRANSLATE_NOOP("ExerciseKind", "单击此键进入文章练习状态...")),
+    // A lesson made from the learner's figures for each character (adaptive/).
+    ExerciseKind{I::ChineseAdaptive, P::Chinese, M::Chinese, false, false, false, kChinese, QT_TRANSLATE_NOOP("ExerciseKind", "中文智能练习"), {},
+                 "chinese-adaptive", "cool1", {}, "m1h", QT_TRANSLATE_NOOP("ExerciseKind", "智能练习"), QT_TRANSLATE_NOOP("ExerciseKind", "单击进入中文智能练习：字按熟练程度逐个加入...")},
     english(I::EnglishBeginner, QT_TRANSLATE_NOOP("ExerciseKind", "英文初级练习"), "/ywcj.jxo", "m2a", QT_TRANSLATE_NOOP("ExerciseKind", "英文初级"), QT_TRANSLATE_NOOP("ExerciseKind", "单击进入英文初级指法练习...")),
     english(I::EnglishIntermediate, QT_TRANSLATE_NOOP("ExerciseKind", "英文中级练习"), "/ywzj.jxo", "m2b", QT_TRANSLATE_NOOP("ExerciseKind", "英文中级"), QT_TRANSLATE_NOOP("ExerciseKind", "单击进入英文中级指法练习...")),
     english(I::EnglishAdvanced, QT_TRANSLATE_NOOP("ExerciseKind", "英文高级练习"), "/ywgj.jxo", "m2c", QT_TRANSLATE_NOOP("ExerciseKind", "英文高级"), QT_TRANSLATE_NOOP("ExerciseKind", "单击进入英文高级指法练习...")),
     english(I::EnglishArticles, QT_TRANSLATE_NOOP("ExerciseKind", "英文文章练习"), "/elesson.txt", "m2d", QT_TRANSLATE_NOOP("ExerciseKind", "文章练习"), QT_TRANSLATE_NOOP("ExerciseKind", "单击进入英文文章练习...")),
+    // Lines made as it goes from the learner's figures for each key (adaptive/).
+    ExerciseKind{I::EnglishAdaptive, P::English, M::English, false, false, false, kEnglish, QT_TRANSLATE_NOOP("ExerciseKind", "英文智能练习"), {},
+                 "english-adaptive", "cool2", {}, "m2e", QT_TRANSLATE_NOOP("ExerciseKind", "智能练习"), QT_TRANSLATE_NOOP("ExerciseKind", "单击进入英文智能练习：键按熟练程度逐个加入...")},
     test(I::ChineseTestFromStart, false, false, "MenuItem4", QT_TRANSLATE_NOOP("ExerciseKind", "顺序测试")),
     test(I::ChineseTestAtRandom, false, true, "MenuItem6", QT_TRANSLATE_NOOP("ExerciseKind", "随机测试")),
     test(I::EnglishTestFromStart, true, false, "MenuItem1", QT_TRANSLATE_NOOP("ExerciseKind", "顺序测试")),

@@ -31,11 +31,13 @@ constexpr Entry kIcons[] = {
     {"jw5", "keys-quick", nullptr},
     {"jw6", "keys-zhuyin", nullptr},
     {"m1f", "chinese-article", nullptr},
+    {"m1h", "chinese-adaptive", nullptr},
     // English practice
     {"m2a", "english-beginner", nullptr},
     {"m2b", "english-intermediate", nullptr},
     {"m2c", "english-advanced", nullptr},
     {"m2d", "english-article", nullptr},
+    {"m2e", "english-adaptive", nullptr},
     // Tests
     {"m3a", "chinese-test", nullptr},
     {"MenuItem4", "chinese-test-in-order", nullptr},
@@ -68,6 +70,7 @@ constexpr Entry kIcons[] = {
     {"review-word", "words", nullptr},
     {"welcomeButton", "welcome", nullptr},
     {"ownTextsButton", "own-texts", nullptr},
+    {"targetsButton", "targets", nullptr},
     // Panels, the report, the About box and the settings panel
     {"chinaexit", "exercise-exit", nullptr},
     {"englishexit", "exercise-exit", nullptr},

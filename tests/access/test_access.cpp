@@ -327,8 +327,8 @@ void TestAccess::arrowsAmongButtons_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("to");
     QTest::newRow("Right goes to the next button") << "m1a" << int(Qt::Key_Right) << "m1b";
-    QTest::newRow("Left from the first wraps to the last") << "m1a" << int(Qt::Key_Left) << "m1f";
-    QTest::newRow("Right from the last wraps to the first") << "m2d" << int(Qt::Key_Right) << "m2a";
+    QTest::newRow("Left from the first wraps to the last") << "m1a" << int(Qt::Key_Left) << "m1g";
+    QTest::newRow("Right from the last wraps to the first") << "m2e" << int(Qt::Key_Right) << "m2a";
     QTest::newRow("Down on a plain button goes on") << "m4a" << int(Qt::Key_Down) << "m4b";
     QTest::newRow("Up goes back") << "m5e" << int(Qt::Key_Up) << "ownTextsButton";
     QTest::newRow("Tab goes on too") << "m5a" << int(Qt::Key_Tab) << "welcomeButton";

@@ -1,10 +1,12 @@
 // Page filling, the line check, the final count, the clock and the endings.
+#include "adaptive/chinesedrill.h"
 #include "chinese/chinesecheck.h"
 #include "chinese/chineseclock.h"
 #include "chinese/chinesepage.h"
 #include "common/randomsource.h"
 
 #include <QtTest>
+#include <map>
 
 using namespace chinese;
 
@@ -41,6 +43,10 @@ const CodeBook& emptyBook() {
 class TestChineseLogic : public QObject {
     Q_OBJECT
 private slots:
+    void adaptiveCommitsTimed_data();
+    void adaptiveCommitsTimed();
+    void adaptiveLessonFavoursTheWeakest_data();
+    void adaptiveLessonFavoursTheWeakest();
     void pageFilling_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("start");
@@ -376,6 +382,88 @@ private slots:
         QVERIFY(!f.exitExitVisible);
     }
 };
+
+void TestChineseLogic::adaptiveLessonFavoursTheWeakest_data() {
+    QTest::addColumn<int>("weak");       // which of the starting characters the learner finds hard
+    QTest::addColumn<int>("slowMs");     // its time (the others take 500 ms)
+    QTest::addColumn<int>("missEvery");  // one commit of it in so many wrong (0: none)
+
+    QTest::newRow("slow on the fifth character: it opens the lesson and comes back most") << 4 << 2500 << 0;
+    QTest::newRow("quick on the first but often wrong: the same") << 0 << 500 << 3;
+    QTest::newRow("slow on the last starting character") << adaptive::kChineseStarting - 1 << 2000 << 0;
+}
+
+// A simulated learner types the lessons the drill makes, a character a commit; a
+// pause before a commit and each line's first commit are not counted as typing time.
+void TestChineseLogic::adaptiveLessonFavoursTheWeakest() {
+    QFETCH(int, weak);
+    QFETCH(int, slowMs);
+    QFETCH(int, missEvery);
+    adaptive::ChineseDrill drill(adaptive::wubiSource(JAXO_BUILD_APPDIR));
+    QVERIFY2(drill.model().size() == adaptive::kChineseItems, "the high-frequency characters are read");
+    const ByteText hard = drill.model().item(weak);
+    RandomSource random;
+    std::int64_t now = 0;
+    int misses = 0;
+    std::vector<ByteText> lesson;
+    for (int round = 0; round < 6; ++round) {
+        lesson = adaptive::characters(drill.lesson(300, random));
+        drill.lineStarted();
+        now += 60000;  // a break between lessons
+        for (const ByteText& c : lesson) {
+            const bool isHard = c == hard;
+            now += isHard ? slowMs : 500;
+            const bool wrong = isHard && missEvery && ++misses % missEvery == 0;
+            drill.committed({c}, {wrong ? ByteText("\xA1\xA1") : c}, now);
+        }
+    }
+    lesson = adaptive::characters(drill.lesson(300, random));
+    QCOMPARE(drill.focus(), hard);
+    // It opens the lesson, alone or in a word of up to four characters.
+    QVERIFY(std::find(lesson.begin(), lesson.begin() + 4, hard) != lesson.begin() + 4);
+    // Drawn most among the characters in play (words bring in others besides).
+    std::map<ByteText, int> count;
+    for (const ByteText& c : lesson) ++count[c];
+    for (int i = 0; i < drill.model().inPlay(); ++i)
+        if (i != weak) QVERIFY2(count[hard] > count[drill.model().item(i)], qPrintable(QString::number(i)));
+    // The easy ones are at 120 a minute, the pauses left out.
+    const adaptive::ItemStats& easy = drill.model().stats(weak == 0 ? 1 : 0);
+    QCOMPARE(qRound(easy.charsPerMinute()), 120);
+}
+
+void TestChineseLogic::adaptiveCommitsTimed_data() {
+    QTest::addColumn<QList<int>>("sizes");  // characters in each commit, every one 啊
+    QTest::addColumn<QList<int>>("gaps");   // ms before each commit
+    QTest::addColumn<int>("timed");
+    QTest::addColumn<int>("perMinute");
+
+    QTest::newRow("one a second: 60 a minute, the line's first commit not timed")
+        << QList<int>{1, 1, 1} << QList<int>{0, 1000, 1000} << 2 << 60;
+    QTest::newRow("a word of two in 1.2 s: 0.6 s each") << QList<int>{1, 2} << QList<int>{0, 1200} << 2 << 100;
+    QTest::newRow("a pause of 10 s is no typing time") << QList<int>{1, 1, 1} << QList<int>{0, 10000, 1000} << 1 << 60;
+    QTest::newRow("7 s for two characters is a pause too") << QList<int>{1, 2} << QList<int>{0, 7000} << 0 << 0;
+    QTest::newRow("5 s for two characters is typing") << QList<int>{1, 2} << QList<int>{0, 5000} << 2 << 24;
+}
+
+void TestChineseLogic::adaptiveCommitsTimed() {
+    QFETCH(QList<int>, sizes);
+    QFETCH(QList<int>, gaps);
+    QFETCH(int, timed);
+    QFETCH(int, perMinute);
+    const ByteText a = "\xB0\xA1";  // 啊
+    adaptive::ChineseDrill drill(adaptive::ItemSource{{a, "\xB0\xA2"}, {}});
+    drill.lineStarted();
+    std::int64_t now = 0;
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        now += gaps[i];
+        const std::vector<ByteText> chars(static_cast<size_t>(sizes[i]), a);
+        drill.committed(chars, chars, now);
+    }
+    QCOMPARE(drill.model().stats(0).timed, timed);
+    QCOMPARE(qRound(drill.model().stats(0).charsPerMinute()), perMinute);
+    // One character whatever its length in bytes, a four-byte one included.
+    QCOMPARE(adaptive::characters(ByteText("\x81\x30\x81\x30") + a + "x").size(), size_t(3));
+}
 
 QTEST_GUILESS_MAIN(TestChineseLogic)
 #include "test_chinese_logic.moc"

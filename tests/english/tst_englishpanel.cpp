@@ -4,6 +4,7 @@
 #include "chinese/chinesepanel.h"
 #include "widgets/bytegridlabel.h"
 #include "english/englishpanel.h"
+#include "adaptive/keyboardview.h"
 #include "support/testform.h"
 #include "common/randomsource.h"
 
@@ -72,6 +73,10 @@ class TestEnglishPanel : public QObject {
 private slots:
     void lessonCommands_data();
     void lessonCommands();
+    void liveKeyboard_data();
+    void liveKeyboard();
+    void fingers_data();
+    void fingers();
     void musicFollowsTheEnglishSwitch_data();
     void musicFollowsTheEnglishSwitch();
     void missingLessonFile();
@@ -528,6 +533,74 @@ void TestEnglishPanel::marksLieOverTheirBytes() {
         QVERIFY2(qAbs(caretX - columnX) <= 1.0, qPrintable(QStringLiteral("byte %1: caret %2, column %3").arg(i).arg(caretX).arg(columnX)));
     }
     QCOMPARE(text->columnWidth() * 2, QFontMetricsF(text->font()).horizontalAdvance(QStringLiteral("中")));
+}
+
+void TestEnglishPanel::liveKeyboard_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("setting");  // the keyboard line of the preferences; empty: no file
+    QTest::addColumn<int>("typed");        // keys typed, the second one wrong
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("on by default: in the picture's place, naming the first key and its finger") << "m2a" << "" << 0 << true;
+    QTest::newRow("after two keys, one wrong: the third key") << "m2a" << "keyboard on" << 2 << true;
+    QTest::newRow("switched off: the picture as before") << "m2a" << "keyboard off" << 0 << false;
+    QTest::newRow("in 智能练习 too, with the keys in play and the key in focus above it") << "m2e" << "" << 1 << true;
+}
+
+void TestEnglishPanel::liveKeyboard() {
+    QFETCH(QString, button);
+    QFETCH(QString, setting);
+    QFETCH(int, typed);
+    QFETCH(bool, shown);
+    Lesson l;
+    if (!setting.isEmpty()) {
+        QDir().mkpath(l.t.home() + QStringLiteral("/.config/jaxo"));
+        QFile f(l.t.home() + QStringLiteral("/.config/jaxo/adaptive"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(setting.toLatin1() + '\n');
+    }
+    l.start(button.toLatin1().constData());
+    const ByteText line = l.reference(1);
+    for (int i = 0; i < typed; ++i) {
+        const char c = line[static_cast<size_t>(i)];
+        l.type(1, ByteText(1, i == 1 ? otherThan(c) : c));
+    }
+    auto* keyboard = l.t.find<KeyboardView>(QStringLiteral("liveKeyboard"));
+    QCOMPARE(keyboard->isVisible(), shown);
+    QCOMPARE(l.t.find<QLabel>(QStringLiteral("engmage"))->isVisible(), !shown);
+    if (!shown) return;
+    const char next = line[static_cast<size_t>(typed)];
+    const QString key = next == ' ' ? QStringLiteral("空格") : QString(QLatin1Char(next));
+    QCOMPARE(keyboard->accessibleDescription(),
+             QStringLiteral("下一个键：%1，%2").arg(key, KeyboardView::fingerName(next)));
+    auto* status = l.t.find<QLabel>(QStringLiteral("adaptiveStatus"));
+    QCOMPARE(status->isVisible(), button == QLatin1String("m2e"));
+    if (button != QLatin1String("m2e")) return;
+    // A first drill: the six starting keys, the last of them in focus and in every word.
+    QVERIFY2(status->text().startsWith(QStringLiteral("重点键 N")), qPrintable(status->text()));
+    QVERIFY2(status->text().contains(QStringLiteral("已学 6/26 键")), qPrintable(status->text()));
+    const ByteText page = l.page();
+    QVERIFY2(page.find_first_not_of("etaoin ") == ByteText::npos, page.c_str());
+    for (const QString& w : u(line).split(QLatin1Char(' '), Qt::SkipEmptyParts)) QVERIFY2(w.contains(QLatin1Char('n')), qPrintable(w));
+}
+
+void TestEnglishPanel::fingers_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("finger");
+    QTest::newRow("a home key") << "f" << "左手食指";
+    QTest::newRow("a capital: the letter's own finger") << "J" << "右手食指";
+    QTest::newRow("the next one over, by the index finger too") << "b" << "左手食指";
+    QTest::newRow("the blank: a thumb") << " " << "拇指";
+    QTest::newRow("a shifted sign: the finger of its key") << "~" << "左手小指";
+    QTest::newRow("a sign on the right") << "?" << "右手小指";
+    QTest::newRow("the middle finger's digit") << "8" << "右手中指";
+    QTest::newRow("no key of the chart: no finger") << "\t" << "";
+}
+
+void TestEnglishPanel::fingers() {
+    QFETCH(QString, key);
+    QFETCH(QString, finger);
+    QCOMPARE(KeyboardView::fingerName(key.at(0).toLatin1()), finger);
 }
 
 QTEST_MAIN(TestEnglishPanel)

@@ -1,4 +1,5 @@
 // English practice without widgets: page cutting, the byte check, counting, the clock.
+#include "adaptive/englishdrill.h"
 #include "common/randomsource.h"
 #include "english/englishpractice.h"
 
@@ -37,6 +38,12 @@ ByteText line66() {
     return t;
 }
 
+// Whether every word of a line holds the key.
+bool everyWordHolds(const ByteText& line, char key) {
+    const QStringList words = QString::fromStdString(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return !words.isEmpty() && std::all_of(words.begin(), words.end(), [key](const QString& w) { return w.contains(QLatin1Char(key)); });
+}
+
 qint64 at(int h, int m, int s) { return (h * 3600 + m * 60 + s) * qint64{1000}; }
 }  // namespace
 
@@ -62,6 +69,11 @@ private slots:
 
     void clock_data();
     void clock();
+
+    void adaptiveDrillFollowsTheSlowKey_data();
+    void adaptiveDrillFollowsTheSlowKey();
+    void adaptiveFiguresSurviveTheirFile_data();
+    void adaptiveFiguresSurviveTheirFile();
 };
 
 void TestEnglishPractice::cutPage_data() {
@@ -308,6 +320,115 @@ void TestEnglishPractice::clock() {
     const auto t = english::tick(s, cfg, now);
     QCOMPARE(QString::fromStdString(t.clockText), text);
     QCOMPARE(t.timeUp, timeUp);
+}
+
+
+void TestEnglishPractice::adaptiveDrillFollowsTheSlowKey_data() {
+    QTest::addColumn<QString>("slowKey");
+    QTest::addColumn<int>("slowMs");     // the learner's time for it until the learner improves
+    QTest::addColumn<int>("missEvery");  // and one stroke of it in so many wrong (0: none)
+    QTest::addColumn<int>("speed");      // the targets
+    QTest::addColumn<int>("accuracy");
+
+    QTest::newRow("slow on n: n in focus and in every word until 175 a minute, then s enters")
+        << "n" << 600 << 0 << 175 << 95;
+    QTest::newRow("slow on e, the commonest key") << "e" << 500 << 0 << 175 << 95;
+    QTest::newRow("quick on o but one stroke in four wrong: o in focus until 95% right") << "o" << 150 << 4 << 175 << 95;
+    QTest::newRow("a higher target holds t longer") << "t" << 330 << 0 << 250 << 90;
+}
+
+// A simulated learner types the lines the drill makes, through the page's own
+// checking: every key at 150 ms, one key slower (or missed) for the first 40 lines.
+void TestEnglishPractice::adaptiveDrillFollowsTheSlowKey() {
+    QFETCH(QString, slowKey);
+    QFETCH(int, slowMs);
+    QFETCH(int, missEvery);
+    QFETCH(int, speed);
+    QFETCH(int, accuracy);
+    const char slow = slowKey.at(0).toLatin1();
+    const char entering = adaptive::kEnglishOrder[adaptive::kEnglishStarting];
+
+    adaptive::EnglishDrill drill;
+    adaptive::addProgramWords(drill.pool(), JAXO_BUILD_APPDIR);
+    QVERIFY2(drill.pool().size() > 5000, "the program's word lists are read");
+    drill.targets() = {speed, accuracy};
+    RandomSource random;
+    ExerciseScore s;
+    EnglishPractice p(s);
+    p.setLineSource([&] { return drill.nextLine(english::kLineBytes, random); });
+    p.start({}, random);
+
+    std::int64_t now = 0;
+    int lines = 0, slowStrokes = 0, focusedPages = 0;
+    bool unlocked = false;
+    while (!unlocked && lines < 300) {
+        const int line = p.activeLine();
+        const ByteText reference = p.reference(line);
+        ByteText typed;
+        drill.lineStarted();
+        for (char c : reference) {
+            const bool improved = lines >= 40;
+            const bool isSlow = c == slow;
+            now += isSlow && !improved ? slowMs : 150;
+            char key = c;
+            if (isSlow && !improved && missEvery && ++slowStrokes % missEvery == 0) key = '#';
+            drill.stroke(c, key, now);
+            typed += key;
+        }
+        ++lines;
+        if (p.keyUp(line, typed, static_cast<int>(typed.size())) != KeyUp::PageFilled) continue;
+
+        // A new page: what the learner sees of the drill now.
+        const adaptive::Model& m = drill.model();
+        const bool slowReached = m.progress(m.stats(m.indexOf(slowKey.toStdString())), drill.targets()) >= 1.0;
+        const ByteText page = pageText(p);
+        if (m.inPlay() > adaptive::kEnglishStarting) {
+            // The next key enters only once the slow one is at the targets, and takes the focus.
+            QVERIFY(slowReached);
+            QCOMPARE(drill.focus(), entering);
+            for (int k = 0; k < english::kPageLines; ++k) QVERIFY(everyWordHolds(p.reference(k), entering));
+            unlocked = true;
+        } else if (!slowReached && lines > 6) {
+            QCOMPARE(drill.focus(), slow);
+            for (int k = 0; k < english::kPageLines; ++k)
+                QVERIFY2(everyWordHolds(p.reference(k), slow), p.reference(k).c_str());
+            ++focusedPages;
+        }
+        // Only the keys in play are asked for, and only real words.
+        const std::string allowed = drill.inPlay() + ' ';
+        QVERIFY2(page.find_first_not_of(allowed) == ByteText::npos, page.c_str());
+    }
+    QVERIFY2(focusedPages >= 5, "the slow key held the focus while it was slow");
+    QVERIFY2(unlocked, "the next key entered once the slow key reached the targets");
+}
+
+void TestEnglishPractice::adaptiveFiguresSurviveTheirFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("inPlay");
+    QTest::addColumn<int>("speedOfE");  // characters a minute, as the page shows them
+
+    QTest::newRow("a saved model reads back") << "in-play 8\nitem e 2400 500 12 20\n" << 8 << 250;
+    QTest::newRow("more keys in play than there are: all of them") << "in-play 99\n" << 26 << 0;
+    QTest::newRow("fewer than the starting keys: the starting keys") << "in-play 2\n" << 6 << 0;
+    QTest::newRow("a line cut short is left out") << "in-play 7\nitem e 2400 500\n" << 7 << 0;
+    QTest::newRow("an unknown key and a negative time are left out")
+        << "item ~ 2400 0 12 20\nitem e -5 0 12 20\n" << 6 << 0;
+    QTest::newRow("more timed strokes than strokes is no model of ours") << "item e 2400 0 30 20\n" << 6 << 0;
+    QTest::newRow("not text at all") << QStringLiteral("\x01\x02 \xff") << 6 << 0;
+}
+
+void TestEnglishPractice::adaptiveFiguresSurviveTheirFile() {
+    QFETCH(QString, file);
+    QFETCH(int, inPlay);
+    QFETCH(int, speedOfE);
+    adaptive::Model m = adaptive::englishModel();
+    m.load(file.toStdString());
+    QCOMPARE(m.inPlay(), inPlay);
+    QCOMPARE(qRound(m.stats(m.indexOf("e")).charsPerMinute()), speedOfE);
+    // And what is saved reads back the same.
+    adaptive::Model again = adaptive::englishModel();
+    again.load(m.save());
+    QCOMPARE(again.save(), m.save());
 }
 
 QTEST_GUILESS_MAIN(TestEnglishPractice)

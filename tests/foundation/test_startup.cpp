@@ -104,9 +104,9 @@ private slots:
         const QStringList tabs = {"中文练习", "英文练习", " 测   试 ", " 背 单 词 ", " 系  统 "};
         QCOMPARE(m->count(), tabs.size());
         for (int i = 0; i < tabs.size(); ++i) QCOMPARE(m->tabText(i), tabs[i]);
-        const QStringList buttons = {"m1a", "m1b", "m1c", "m1d", "m1e", "m1f", "m2a", "m2b", "m2c",
-                                     "m2d", "m3a", "m3b", "m4a", "m4b", "m4e", "m4c", "m4d", "m4f",
-                                     "m4g", "m4h", "m5a", "welcomeButton", "m5b", "m5c", "m5d", "ownTextsButton", "m5e"};
+        const QStringList buttons = {"m1a", "m1b", "m1c", "m1d", "m1e", "m1f", "m1h", "m2a", "m2b", "m2c",
+                                     "m2d", "m2e", "m3a", "m3b", "m4a", "m4b", "m4e", "m4c", "m4d", "m4f",
+                                     "m4g", "m4h", "m5a", "welcomeButton", "m5b", "m5c", "m5d", "targetsButton", "ownTextsButton", "m5e"};
         for (const QString& b : buttons) {
             auto* button = t.find<QToolButton>(b);
             QVERIFY2(button, qPrintable(b));
@@ -156,8 +156,10 @@ private slots:
             {"m1a", "单击进入五笔字根练习..."},       {"m1b", "单击此键进入高频字练习状态..."},
             {"m1c", "单击此键进入二级简码练习状态..."}, {"m1d", "单击此键进入三级简码练习状态..."},
             {"m1e", "单击此键进入词组练习状态..."},     {"m1f", "单击此键进入文章练习状态..."},
+            {"m1h", "单击进入中文智能练习：字按熟练程度逐个加入..."},
             {"m2a", "单击进入英文初级指法练习..."},     {"m2b", "单击进入英文中级指法练习..."},
             {"m2c", "单击进入英文高级指法练习..."},     {"m2d", "单击进入英文文章练习..."},
+            {"m2e", "单击进入英文智能练习：键按熟练程度逐个加入..."},
             {"m3a", "单击进入中文测试选择菜单..."},     {"m3b", "单击进入英文测试选择菜单..."},
             {"m4a", "单击进入小学英文单词练习..."},     {"m4b", "单击进入初中英文单词练习..."},
             {"m4e", "单击进入高中英文单词练习..."},     {"m4c", "单击进入大学英文单词选择菜单..."},

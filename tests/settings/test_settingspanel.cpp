@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
 #include <unistd.h>
@@ -397,6 +399,67 @@ private slots:
         p.press("sys2");
         QVERIFY(!p.shown());
         QVERIFY(!t.form->settings().mainMusic);
+    }
+
+    // 练习目标 on the 系统 tab: the adaptive drills' targets and the live keyboard switch,
+    // kept in a file of their own; the eleven lines of the settings file stay as they are.
+    void practiceTargets_data() {
+        QTest::addColumn<QString>("before");  // the file beforehand; "dir": a folder in its place
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("shown");   // English speed, Chinese speed, accuracy, switch as the dialog opens
+        QTest::addColumn<QString>("after");   // the file afterwards
+        QTest::addColumn<int>("errors");
+        const QString changed = QStringLiteral("speed 200\naccuracy 97\nchinese-speed 80\nkeyboard off\n");
+        QTest::newRow("none yet: the defaults shown, the changes written on 确定")
+            << "" << true << "175 60 95 on" << changed << 0;
+        QTest::newRow("取消 writes nothing") << "" << false << "175 60 95 on" << "<missing>" << 0;
+        QTest::newRow("a file of ours read back") << changed << false << "200 80 97 off" << changed << 0;
+        QTest::newRow("out of bounds or garbled: held to the bounds, the rest the defaults")
+            << "speed 9999\naccuracy x\n\x01\x02\nkeyboard maybe\n" << false << "600 60 95 on"
+            << "speed 9999\naccuracy x\n\x01\x02\nkeyboard maybe\n" << 0;
+        QTest::newRow("a folder in the file's place: one message, the folder left") << "dir" << true << "175 60 95 on" << "<missing>" << 1;
+    }
+    void practiceTargets() {
+        QFETCH(QString, before);
+        QFETCH(bool, confirm);
+        QFETCH(QString, shown);
+        QFETCH(QString, after);
+        QFETCH(int, errors);
+        TestForm t;
+        const QString path = t.home() + QStringLiteral("/.config/jaxo/adaptive");
+        QVERIFY(QDir().mkpath(t.home() + QStringLiteral("/.config/jaxo")));
+        if (before == QLatin1String("dir")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (!before.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(before.toLatin1());
+        }
+        QString seen;
+        t.onModal = [&](QDialog& d) {
+            auto spin = [&](const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name)); };
+            auto* keyboard = d.findChild<QCheckBox*>(QStringLiteral("liveKeyboardSwitch"));
+            seen = QStringLiteral("%1 %2 %3 %4")
+                       .arg(spin("targetSpeed")->value())
+                       .arg(spin("targetChineseSpeed")->value())
+                       .arg(spin("targetAccuracy")->value())
+                       .arg(keyboard->isChecked() ? "on" : "off");
+            for (auto* w : {spin("targetSpeed"), spin("targetChineseSpeed"), spin("targetAccuracy")})
+                QVERIFY(!w->accessibleName().isEmpty());
+            spin("targetSpeed")->setValue(200);
+            spin("targetChineseSpeed")->setValue(80);
+            spin("targetAccuracy")->setValue(97);
+            keyboard->setChecked(false);
+            if (confirm) d.accept();
+            else d.reject();
+        };
+        const QByteArray settings = readFile(t.appDir() + QStringLiteral("/sysctr.jxo"));
+        t.find<QToolButton>(QStringLiteral("targetsButton"))->click();
+        QCOMPARE(seen, shown);
+        QCOMPARE(t.messages.errors.size(), errors);
+        if (before != QLatin1String("dir")) QCOMPARE(QString::fromLatin1(readFile(path)), after);
+        QVERIFY(QFileInfo(path).isDir() == (before == QLatin1String("dir")));
+        QCOMPARE(readFile(t.appDir() + QStringLiteral("/sysctr.jxo")), settings);
     }
 
     // The user's settings cannot be written: the error names the user's file, and the

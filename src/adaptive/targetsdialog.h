@@ -1,0 +1,21 @@
+#pragma once
+// The adaptive drills' targets and the live keyboard switch, as the learner sets them.
+#include "adaptive/adaptivefiles.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QSpinBox;
+
+class TargetsDialog : public QDialog {
+    Q_OBJECT
+public:
+    TargetsDialog(const adaptive::Preferences& current, QWidget* parent);
+    adaptive::Preferences preferences() const;
+
+private:
+    QSpinBox* speed_ = nullptr;
+    QSpinBox* accuracy_ = nullptr;
+    QSpinBox* chineseSpeed_ = nullptr;
+    QCheckBox* keyboard_ = nullptr;
+};
