@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChineseCoach</name>
+    <message>
+        <source>智能练习找不到高频字表：%1</source>
+        <translation>Adaptive practice cannot find the frequent-character list: %1</translation>
+    </message>
+    <message>
+        <source>%1 字/分，正确率 %2%</source>
+        <translation>%1 per min, accuracy %2%</translation>
+    </message>
+    <message>
+        <source>还没有成绩</source>
+        <translation>no results yet</translation>
+    </message>
+    <message>
+        <source>重点字「%1」：%2&#x3000;已学 %3/%4 字，达标 %5&#x3000;目标 %6 字/分、%7%</source>
+        <translation>Focus character “%1”: %2　learnt %3/%4 characters, %5 on target　target %6 per min, %7%</translation>
+    </message>
+    <message>
+        <source>新字「%1」加入练习</source>
+        <translation>New character “%1” added to the practice</translation>
+    </message>
+</context>
+<context>
     <name>ChinesePanel</name>
     <message>
         <source>这样退出将没有成绩,您确定吗?</source>
@@ -52,10 +75,6 @@
     <message>
         <source>退出</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>Stop practising and see your score...</translation>
     </message>
     <message>
         <source>强行退出测试状态...</source>
@@ -77,6 +96,64 @@
         <source>输入法未打开：fcitx5 按 Ctrl+空格，IBus 按 Super+空格（详见帮助 F1）...</source>
         <translation>The input method is off: Ctrl+Space in fcitx5, Super+Space in IBus (see Help, F1)...</translation>
     </message>
+    <message>
+        <source>输入法未打开：%1（见帮助 F1）...</source>
+        <translation>The input method is off: %1 (see Help, F1)...</translation>
+    </message>
+</context>
+<context>
+    <name>DailyGoal</name>
+    <message>
+        <source>每日目标文件 %1 %2，现用默认目标（每天 20 分钟）</source>
+        <translation>The daily goal file %1 %2; the default goal (20 minutes a day) is used instead</translation>
+    </message>
+    <message>
+        <source>无法读取（%1）</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>的内容看不懂</source>
+        <translation>could not be understood</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>字</source>
+        <translation>characters</translation>
+    </message>
+    <message>
+        <source>今日目标 %1/%2 %3</source>
+        <translation>Today&apos;s goal: %1/%2 %3</translation>
+    </message>
+    <message>
+        <source>，已完成</source>
+        <translation>, done</translation>
+    </message>
+    <message>
+        <source>，连续 %1 天</source>
+        <translation>, %1 days in a row</translation>
+    </message>
+</context>
+<context>
+    <name>EnglishCoach</name>
+    <message>
+        <source>%1 字/分，正确率 %2%</source>
+        <translation>%1 per min, accuracy %2%</translation>
+    </message>
+    <message>
+        <source>还没有成绩</source>
+        <translation>no results yet</translation>
+    </message>
+    <message>
+        <source>重点键 %1：%2&#x3000;已学 %3/%4 键，达标 %5&#x3000;目标 %6 字/分、%7%</source>
+        <translation>Focus key %1: %2　learnt %3/%4 keys, %5 on target　target %6 per min, %7%</translation>
+    </message>
+    <message>
+        <source>新键 %1 加入练习</source>
+        <translation>New key %1 added to the practice</translation>
+    </message>
 </context>
 <context>
     <name>EnglishPanel</name>
@@ -87,10 +164,6 @@
     <message>
         <source>退出</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>Stop practising and see your score...</translation>
     </message>
     <message>
         <source>选择下一页作为练习内容...</source>
@@ -347,6 +420,97 @@
         <source>薄弱单词练习</source>
         <translation>Weak words</translation>
     </message>
+    <message>
+        <source>全拼键位练习</source>
+        <translation>Full Pinyin key drill</translation>
+    </message>
+    <message>
+        <source>全拼</source>
+        <translation>Full Pinyin</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）键位练习</source>
+        <translation>Shuangpin (Xiaohe) key drill</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>Shuangpin (Xiaohe)</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）键位练习</source>
+        <translation>Shuangpin (Ziranma) key drill</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>Shuangpin (Ziranma)</translation>
+    </message>
+    <message>
+        <source>仓颉五代键位练习</source>
+        <translation>Cangjie 5 key drill</translation>
+    </message>
+    <message>
+        <source>仓颉五代</source>
+        <translation>Cangjie 5</translation>
+    </message>
+    <message>
+        <source>速成键位练习</source>
+        <translation>Quick key drill</translation>
+    </message>
+    <message>
+        <source>速成</source>
+        <translation>Quick</translation>
+    </message>
+    <message>
+        <source>注音键位练习</source>
+        <translation>Zhuyin key drill</translation>
+    </message>
+    <message>
+        <source>注音</source>
+        <translation>Zhuyin</translation>
+    </message>
+    <message>
+        <source>中文智能练习</source>
+        <translation>Adaptive Chinese</translation>
+    </message>
+    <message>
+        <source>智能练习</source>
+        <translation>Adaptive</translation>
+    </message>
+    <message>
+        <source>单击进入中文智能练习：字按熟练程度逐个加入...</source>
+        <translation>Click for adaptive Chinese practice: characters are added one by one as you master them...</translation>
+    </message>
+    <message>
+        <source>英文智能练习</source>
+        <translation>Adaptive English</translation>
+    </message>
+    <message>
+        <source>单击进入英文智能练习：键按熟练程度逐个加入...</source>
+        <translation>Click for adaptive English practice: keys are added one by one as you master them...</translation>
+    </message>
+    <message>
+        <source>今日复习：汉字</source>
+        <translation>Review: characters</translation>
+    </message>
+    <message>
+        <source>今日复习：按键</source>
+        <translation>Review: keys</translation>
+    </message>
+    <message>
+        <source>今日复习：单词</source>
+        <translation>Review: words</translation>
+    </message>
+    <message>
+        <source>自定义练习</source>
+        <translation>Own text</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRun</name>
+    <message>
+        <source>退出练习并查看成绩...</source>
+        <translation>Stop practising and see your score...</translation>
+    </message>
 </context>
 <context>
     <name>HistoryKind</name>
@@ -386,44 +550,52 @@
         <source>薄弱单词练习</source>
         <translation>Weak words</translation>
     </message>
+    <message>
+        <source>键位练习</source>
+        <translation>Key drill</translation>
+    </message>
+    <message>
+        <source>中文智能练习</source>
+        <translation>Adaptive Chinese</translation>
+    </message>
+    <message>
+        <source>英文智能练习</source>
+        <translation>Adaptive English</translation>
+    </message>
+    <message>
+        <source>复习汉字</source>
+        <translation>Character review</translation>
+    </message>
+    <message>
+        <source>复习按键</source>
+        <translation>Key review</translation>
+    </message>
+    <message>
+        <source>复习单词</source>
+        <translation>Word review</translation>
+    </message>
+    <message>
+        <source>自定义中文练习</source>
+        <translation>Own Chinese text</translation>
+    </message>
+    <message>
+        <source>自定义英文练习</source>
+        <translation>Own English text</translation>
+    </message>
+    <message>
+        <source>自定义单词表</source>
+        <translation>Own word list</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
-    <message>
-        <source>d日 hh:mm</source>
-        <translation>d, hh:mm</translation>
-    </message>
     <message>
         <source>M月d日</source>
         <translation>MMM d</translation>
     </message>
     <message>
-        <source>yyyy年M月</source>
-        <translation>MMM yyyy</translation>
-    </message>
-    <message>
-        <source>日期</source>
-        <translation>Date</translation>
-    </message>
-    <message>
         <source>%1：没有数据。</source>
         <translation>%1: no data.</translation>
-    </message>
-    <message>
-        <source>%1：%2次练习%3，从%4到%5；最低%6%7，最高%8%7，%9%10%7。</source>
-        <translation>%1: %2 sessions%3, from %4 to %5; lowest %6 %7, highest %8 %7, %9 %10 %7.</translation>
-    </message>
-    <message>
-        <source>（按天平均，共%1天）</source>
-        <translation> (daily averages, %1 days)</translation>
-    </message>
-    <message>
-        <source>最近一天</source>
-        <translation>the last day</translation>
-    </message>
-    <message>
-        <source>最近一次</source>
-        <translation>the last one</translation>
     </message>
     <message>
         <source>时间</source>
@@ -606,22 +778,6 @@
         <translation>No results for “%1” yet: finish one and its chart appears here.</translation>
     </message>
     <message>
-        <source>（每天平均）</source>
-        <translation> (daily averages)</translation>
-    </message>
-    <message>
-        <source>%1：速度%2</source>
-        <translation>%1: speed%2</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>per minute</translation>
-    </message>
-    <message>
-        <source>%1：正确率%2</source>
-        <translation>%1: accuracy%2</translation>
-    </message>
-    <message>
         <source>正确率 %</source>
         <translation>Accuracy %</translation>
     </message>
@@ -709,6 +865,58 @@
         <source>导出错误明细</source>
         <translation>Export mistakes</translation>
     </message>
+    <message>
+        <source>%1 %2：中位数 %3 %4，%5 次练习</source>
+        <translation>%1 %2: median %3 %4, %5 sessions</translation>
+    </message>
+    <message>
+        <source>%1趋势</source>
+        <translation>%1 trend</translation>
+    </message>
+    <message>
+        <source>yy年M月d日</source>
+        <translation>MMM d &apos;&apos;yy</translation>
+    </message>
+    <message>
+        <source>日期（每格 %1 天）</source>
+        <translation>Date (%1 days a step)</translation>
+    </message>
+    <message>
+        <source>%1：%2次练习，按天取中位数，共%3天，从%4到%5；最低%6%7，最高%8%7，最近一天%9%7。</source>
+        <translation>%1: %2 sessions, median per day, %3 days from %4 to %5; lowest %6%7, highest %8%7, latest day %9%7.</translation>
+    </message>
+    <message>
+        <source>日历与目标(&amp;L)</source>
+        <translation>Ca&amp;lendar and goal</translation>
+    </message>
+    <message>
+        <source>打错的键与字(&amp;T)</source>
+        <translation>Mis&amp;typed keys and characters</translation>
+    </message>
+    <message>
+        <source>个/分钟</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>%1：速度（每天的中位数）</source>
+        <translation>%1: speed (median per day)</translation>
+    </message>
+    <message>
+        <source>个/分钟（中文为字/分钟，英文为键/分钟）</source>
+        <translation>per minute (characters for Chinese, keystrokes for English)</translation>
+    </message>
+    <message>
+        <source>目标 %1 个/分钟</source>
+        <translation>Target %1 per minute</translation>
+    </message>
+    <message>
+        <source>%1：正确率（每天的中位数）</source>
+        <translation>%1: accuracy (median per day)</translation>
+    </message>
+    <message>
+        <source>目标 %1%</source>
+        <translation>Target %1%</translation>
+    </message>
 </context>
 <context>
     <name>HomeRowPicture</name>
@@ -755,6 +963,69 @@
     <message>
         <source>空格：两个大拇指</source>
         <translation>Space: both thumbs</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardView</name>
+    <message>
+        <source>左手小指</source>
+        <translation>left little finger</translation>
+    </message>
+    <message>
+        <source>左手无名指</source>
+        <translation>left ring finger</translation>
+    </message>
+    <message>
+        <source>左手中指</source>
+        <translation>left middle finger</translation>
+    </message>
+    <message>
+        <source>左手食指</source>
+        <translation>left index finger</translation>
+    </message>
+    <message>
+        <source>右手食指</source>
+        <translation>right index finger</translation>
+    </message>
+    <message>
+        <source>右手中指</source>
+        <translation>right middle finger</translation>
+    </message>
+    <message>
+        <source>右手无名指</source>
+        <translation>right ring finger</translation>
+    </message>
+    <message>
+        <source>右手小指</source>
+        <translation>right little finger</translation>
+    </message>
+    <message>
+        <source>拇指</source>
+        <translation>thumb</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>键盘</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>下一个键：%1，%2</source>
+        <translation>Next key: %1, %2</translation>
+    </message>
+    <message>
+        <source>，另一只手按上档键</source>
+        <translation>, the other hand holds Shift</translation>
+    </message>
+    <message>
+        <source>下一个键：%1&#x3000;手指：%2</source>
+        <translation>Next key: %1　finger: %2</translation>
+    </message>
+    <message>
+        <source>（加上档键）</source>
+        <translation> (with Shift)</translation>
     </message>
 </context>
 <context>
@@ -914,6 +1185,38 @@
         <source>按F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <source>键位练习</source>
+        <translation>Key maps</translation>
+    </message>
+    <message>
+        <source>单击进入全拼、双拼、仓颉、速成、注音的键位练习...</source>
+        <translation>Click to drill the key maps of Full Pinyin, Shuangpin, Cangjie, Quick and Zhuyin...</translation>
+    </message>
+    <message>
+        <source>练习目标</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>智能练习的目标速度、正确率和实时键盘...</source>
+        <translation>Target speed and accuracy of adaptive practice, and the live keyboard...</translation>
+    </message>
+    <message>
+        <source>今日复习</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>今天到期要复习的字、键和单词...</source>
+        <translation>The characters, keys and words due for review today...</translation>
+    </message>
+    <message>
+        <source>自定义练习</source>
+        <translation>My texts</translation>
+    </message>
+    <message>
+        <source>用自己的文章或单词表练习：从文件导入或粘贴...</source>
+        <translation>Practise with your own texts or word lists: import a file or paste...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -931,6 +1234,124 @@
     </message>
 </context>
 <context>
+    <name>OwnTexts</name>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>Cannot open the file %1: %2</translation>
+    </message>
+    <message>
+        <source>文件 %1 太大（超过 16 MB）。</source>
+        <translation>The file %1 is too big (over 16 MB).</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>课文文件 %1 已损坏：%2</source>
+        <translation>The lesson file %1 is damaged: %2</translation>
+    </message>
+    <message>
+        <source>它不是 Jaxo 课文文件（第一行应为 jaxo-lesson=1）。</source>
+        <translation>It is not a Jaxo lesson file (the first line should be jaxo-lesson=1).</translation>
+    </message>
+    <message>
+        <source>它的课文类型“%1”不认识。</source>
+        <translation>Its lesson kind “%1” is unknown.</translation>
+    </message>
+    <message>
+        <source>它缺少课文类型或名称。</source>
+        <translation>It lacks the lesson kind or name.</translation>
+    </message>
+    <message>
+        <source>它的正文不是 UTF-8 文本。</source>
+        <translation>Its text is not UTF-8.</translation>
+    </message>
+    <message>
+        <source>课文“%1”里没有可以练习的内容。</source>
+        <translation>The lesson “%1” has nothing to practise.</translation>
+    </message>
+    <message>
+        <source>没有可以练习的内容，未保存。</source>
+        <translation>Nothing to practise; not saved.</translation>
+    </message>
+    <message>
+        <source>我的课文</source>
+        <translation>My lesson</translation>
+    </message>
+    <message>
+        <source>名称不能为空。</source>
+        <translation>The name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>无法删除文件 %1：%2</source>
+        <translation>Cannot delete the file %1: %2</translation>
+    </message>
+    <message>
+        <source>无法导入 %1：%2</source>
+        <translation>Cannot import %1: %2</translation>
+    </message>
+    <message>
+        <source>UTF-8（带BOM）</source>
+        <translation>UTF-8 (with BOM)</translation>
+    </message>
+    <message>
+        <source>中文课文</source>
+        <translation>Chinese lesson</translation>
+    </message>
+    <message>
+        <source>英文课文</source>
+        <translation>English lesson</translation>
+    </message>
+    <message>
+        <source>单词表</source>
+        <translation>Word list</translation>
+    </message>
+    <message>
+        <source>……等 %1 个</source>
+        <translation>... %1 in all</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTabs</name>
+    <message>
+        <source>左手小指</source>
+        <translation>left little finger</translation>
+    </message>
+    <message>
+        <source>左手无名指</source>
+        <translation>left ring finger</translation>
+    </message>
+    <message>
+        <source>左手中指</source>
+        <translation>left middle finger</translation>
+    </message>
+    <message>
+        <source>左手食指</source>
+        <translation>left index finger</translation>
+    </message>
+    <message>
+        <source>右手食指</source>
+        <translation>right index finger</translation>
+    </message>
+    <message>
+        <source>右手中指</source>
+        <translation>right middle finger</translation>
+    </message>
+    <message>
+        <source>右手无名指</source>
+        <translation>right ring finger</translation>
+    </message>
+    <message>
+        <source>右手小指</source>
+        <translation>right little finger</translation>
+    </message>
+    <message>
+        <source>拇指</source>
+        <translation>thumb</translation>
+    </message>
+</context>
+<context>
     <name>RadicalPanel</name>
     <message>
         <source>字根输入</source>
@@ -939,10 +1360,6 @@
     <message>
         <source>退出</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>Stop practising and see your score...</translation>
     </message>
     <message>
         <source>%1：%2键。%3</source>
@@ -970,6 +1387,141 @@
     <message>
         <source>，</source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Scheme</name>
+    <message>
+        <source>五笔86</source>
+        <translation>Wubi 86</translation>
+    </message>
+    <message>
+        <source>全拼</source>
+        <translation>Full Pinyin</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>Shuangpin (Xiaohe)</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>Shuangpin (Ziranma)</translation>
+    </message>
+    <message>
+        <source>仓颉五代</source>
+        <translation>Cangjie 5</translation>
+    </message>
+    <message>
+        <source>速成</source>
+        <translation>Quick</translation>
+    </message>
+    <message>
+        <source>注音</source>
+        <translation>Zhuyin</translation>
+    </message>
+    <message>
+        <source>fcitx5 用“%1”，IBus 用“%2”</source>
+        <translation>“%1” in fcitx5, “%2” in IBus</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeHints</name>
+    <message>
+        <source>选第%1个</source>
+        <translation>candidate %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeKeyPanel</name>
+    <message>
+        <source>逗号</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>句号</source>
+        <translation>full stop</translation>
+    </message>
+    <message>
+        <source>分号</source>
+        <translation>semicolon</translation>
+    </message>
+    <message>
+        <source>斜杠</source>
+        <translation>slash</translation>
+    </message>
+    <message>
+        <source>减号</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>键位输入</source>
+        <translation>Key input</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>%1：%2键</source>
+        <translation>%1: type %2</translation>
+    </message>
+    <message>
+        <source>已打：%1</source>
+        <translation>typed: %1</translation>
+    </message>
+    <message>
+        <source>%1：%2键。</source>
+        <translation>%1: type %2. </translation>
+    </message>
+    <message>
+        <source>错。</source>
+        <translation>Wrong. </translation>
+    </message>
+</context>
+<context>
+    <name>SchemeKeys</name>
+    <message>
+        <source>%1键位练习</source>
+        <translation>%1 key drill</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>Shuangpin (Xiaohe)</translation>
+    </message>
+    <message>
+        <source>小鹤双拼键位图：每个键上的声母和韵母</source>
+        <translation>Xiaohe Shuangpin key map: the initials and finals on each key</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>Shuangpin (Ziranma)</translation>
+    </message>
+    <message>
+        <source>自然码双拼键位图：每个键上的声母和韵母</source>
+        <translation>Ziranma Shuangpin key map: the initials and finals on each key</translation>
+    </message>
+</context>
+<context>
+    <name>SchemePage</name>
+    <message>
+        <source>输入方案</source>
+        <translation>Input scheme</translation>
+    </message>
+    <message>
+        <source>练习%1时要打开的输入法：</source>
+        <translation>To practise %1, switch on this input method: </translation>
+    </message>
+    <message>
+        <source>课文为繁体字。</source>
+        <translation>The lessons are in traditional characters. </translation>
+    </message>
+    <message>
+        <source>课文为简体字。</source>
+        <translation>The lessons are in simplified characters. </translation>
+    </message>
+    <message>
+        <source>确定后，中文练习、编码提示和成绩记录都按此方案。</source>
+        <translation>After you confirm, Chinese practice, code hints and results all follow this scheme.</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1749,108 @@ above. Choose what suits you.</translation>
         <source>界面语言没有保存：%1</source>
         <translation>The interface language was not saved: %1</translation>
     </message>
+    <message>
+        <source>输入方案</source>
+        <translation>Input scheme</translation>
+    </message>
+    <message>
+        <source>选择练习的中文输入方案...</source>
+        <translation>Choose the Chinese input scheme to practise...</translation>
+    </message>
+    <message>
+        <source>输入方案未能保存：%1</source>
+        <translation>The input scheme was not saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsDialog</name>
+    <message>
+        <source>练习目标</source>
+        <translation>Practice targets</translation>
+    </message>
+    <message>
+        <source>智能练习里，每个键（或每个字）的速度和正确率都达到目标后，才加入下一个新键；离目标最远的键总在重点练习之中。</source>
+        <translation>In adaptive practice, a new key is added only when every key (or character) has reached the target speed and accuracy; the key furthest from the target is always in focus.</translation>
+    </message>
+    <message>
+        <source> 字/分</source>
+        <translation> per min</translation>
+    </message>
+    <message>
+        <source>英文目标速度，每分钟字数</source>
+        <translation>English target speed, characters per minute</translation>
+    </message>
+    <message>
+        <source>目标正确率，百分比</source>
+        <translation>Target accuracy, percent</translation>
+    </message>
+    <message>
+        <source>中文目标速度，每分钟字数</source>
+        <translation>Chinese target speed, characters per minute</translation>
+    </message>
+    <message>
+        <source>英文目标速度(&amp;S)：</source>
+        <translation>English target &amp;speed:</translation>
+    </message>
+    <message>
+        <source>中文目标速度(&amp;C)：</source>
+        <translation>&amp;Chinese target speed:</translation>
+    </message>
+    <message>
+        <source>目标正确率(&amp;A)：</source>
+        <translation>Target &amp;accuracy:</translation>
+    </message>
+    <message>
+        <source>练习时显示实时键盘(&amp;K)</source>
+        <translation>Show the live &amp;keyboard while practising</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Today</name>
+    <message>
+        <source>复习汉字</source>
+        <translation>Review characters</translation>
+    </message>
+    <message>
+        <source>复习按键</source>
+        <translation>Review keys</translation>
+    </message>
+    <message>
+        <source>复习单词</source>
+        <translation>Review words</translation>
+    </message>
+    <message>
+        <source>%1（%2 项到期）</source>
+        <translation>%1 (%2 due)</translation>
+    </message>
+    <message>
+        <source>今天有 %1 项到期要复习：汉字 %2，按键 %3，单词 %4...</source>
+        <translation>%1 items due for review today: %2 characters, %3 keys, %4 words...</translation>
+    </message>
+    <message>
+        <source>今天没有到期要复习的字、键或单词...</source>
+        <translation>No characters, keys or words are due for review today...</translation>
+    </message>
+    <message>
+        <source>复习 %1</source>
+        <translation>Review %1</translation>
+    </message>
+    <message>
+        <source>今日复习</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>每日目标在 成绩记录 的 日历 页设置</source>
+        <translation>Set the daily goal on the “Calendar and goal” page of “Results”</translation>
+    </message>
 </context>
 <context>
     <name>TypingLine</name>
@@ -1297,10 +1951,6 @@ above. Choose what suits you.</translation>
     <message>
         <source>退出</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>Stop practising and see your score...</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -1464,6 +2114,457 @@ above. Choose what suits you.</translation>
     <message>
         <source>成绩记录窗口打不开：模块文件%1不是本程序这一版的模块，请重新安装本程序</source>
         <translation>The results window cannot open: the module file %1 is not this version&apos;s. Please reinstall the program</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>Space</translation>
+    </message>
+</context>
+<context>
+    <name>history::CalendarGrid</name>
+    <message>
+        <source>练习日历</source>
+        <translation>Practice calendar</translation>
+    </message>
+    <message>
+        <source>最近 %1 周里练习了 %2 天，共 %3 分钟。用方向键选日子。</source>
+        <translation>Practised on %2 days in the last %1 weeks, %3 minutes in all. Choose a day with the arrow keys.</translation>
+    </message>
+    <message>
+        <source>%1：没有练习</source>
+        <translation>%1: no practice</translation>
+    </message>
+    <message>
+        <source>%1：练习 %2 分钟，%3 次，打了 %4 字</source>
+        <translation>%1: practised %2 minutes, %3 sessions, typed %4 characters</translation>
+    </message>
+    <message>
+        <source>，达到每日目标</source>
+        <translation>, daily goal reached</translation>
+    </message>
+    <message>
+        <source>一</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>五</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
+</context>
+<context>
+    <name>history::KeyHeatMap</name>
+    <message>
+        <source>打错的键（键盘热图）</source>
+        <translation>Mistyped keys (keyboard heat map)</translation>
+    </message>
+    <message>
+        <source>%1 %2次</source>
+        <translation>%1: %2 times</translation>
+    </message>
+    <message>
+        <source>最近没有打错的键。</source>
+        <translation>No mistyped keys lately.</translation>
+    </message>
+    <message>
+        <source>最近打错的键：</source>
+        <translation>Keys mistyped lately: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>Space</translation>
+    </message>
+</context>
+<context>
+    <name>history::PracticeTabs</name>
+    <message>
+        <source>颜色越深练得越久：不到 15 分钟、不到 30 分钟、不到 1 小时、1 小时以上；白点：达到每日目标。</source>
+        <translation>The darker, the longer the practice: under 15 minutes, under 30 minutes, under 1 hour, 1 hour or more; white dot: daily goal reached.</translation>
+    </message>
+    <message>
+        <source>每日目标(&amp;O):</source>
+        <translation>Daily g&amp;oal:</translation>
+    </message>
+    <message>
+        <source>每日目标的数量</source>
+        <translation>Amount of the daily goal</translation>
+    </message>
+    <message>
+        <source>每日目标的单位</source>
+        <translation>Unit of the daily goal</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>字</source>
+        <translation>characters</translation>
+    </message>
+    <message>
+        <source>练习日历，</source>
+        <translation>Practice calendar, </translation>
+    </message>
+    <message>
+        <source>最常见的打错：应打的与打成的</source>
+        <translation>Most common mistakes: what was expected and what was typed</translation>
+    </message>
+    <message>
+        <source>应打</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>打成</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <source>次数</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>每日目标没有保存：%1</source>
+        <translation>The daily goal was not saved: %1</translation>
+    </message>
+    <message>
+        <source>已连续练习 %1 天。</source>
+        <translation>Practised %1 days in a row.</translation>
+    </message>
+    <message>
+        <source>今天还没有练习，练一次就开始连续天数。</source>
+        <translation>No practice yet today: one session starts a streak.</translation>
+    </message>
+    <message>
+        <source>%1 %2次</source>
+        <translation>%1: %2 times</translation>
+    </message>
+    <message>
+        <source>最近 %1 次练习各手指打错的键：</source>
+        <translation>Mistyped keys per finger in the last %1 sessions: </translation>
+    </message>
+    <message>
+        <source>还没有。</source>
+        <translation>none yet.</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>livefigures</name>
+    <message>
+        <source>速度 %1 个/分（目标 %2）</source>
+        <translation>Speed %1 per min (target %2)</translation>
+    </message>
+    <message>
+        <source>速度 —（目标 %1 个/分）</source>
+        <translation>Speed — (target %1 per min)</translation>
+    </message>
+    <message>
+        <source>正确率 %1%（目标 %2%）</source>
+        <translation>Accuracy %1% (target %2%)</translation>
+    </message>
+    <message>
+        <source>正确率 —（目标 %1%）</source>
+        <translation>Accuracy — (target %1%)</translation>
+    </message>
+    <message>
+        <source>达标</source>
+        <translation>on target</translation>
+    </message>
+    <message>
+        <source>未达标</source>
+        <translation>below target</translation>
+    </message>
+</context>
+<context>
+    <name>owntexts::ImportDialog</name>
+    <message>
+        <source>新建自定义课文</source>
+        <translation>New lesson of your own</translation>
+    </message>
+    <message>
+        <source>课文名称</source>
+        <translation>Lesson name</translation>
+    </message>
+    <message>
+        <source>名称(&amp;N):</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>文件编码</source>
+        <translation>File encoding</translation>
+    </message>
+    <message>
+        <source>编码(&amp;E):</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>检测到的编码：%1</source>
+        <translation>Detected encoding: %1</translation>
+    </message>
+    <message>
+        <source>课文类型</source>
+        <translation>Lesson kind</translation>
+    </message>
+    <message>
+        <source>类型(&amp;K):</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>要导入的文本</source>
+        <translation>Text to import</translation>
+    </message>
+    <message>
+        <source>文件内容预览</source>
+        <translation>Preview of the file</translation>
+    </message>
+    <message>
+        <source>把课文或单词表粘贴到这里（单词表每行一个单词和它的释义，用 Tab 或空格隔开）</source>
+        <translation>Paste a lesson or a word list here (a word list has one word and its meaning a line, separated by a Tab or spaces)</translation>
+    </message>
+    <message>
+        <source>文本(&amp;T):</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>预览(&amp;P):</source>
+        <translation>&amp;Preview:</translation>
+    </message>
+    <message>
+        <source>导入说明</source>
+        <translation>Import notes</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>
+……（预览到此为止，全文共 %1 个字符）</source>
+        <translation>
+... (the preview ends here; the whole text has %1 characters)</translation>
+    </message>
+    <message>
+        <source>这个文件不是 %1 文本：第 %2 字节起无法按这种编码读出。请选择别的编码；不会保存任何内容。</source>
+        <translation>This file is not %1 text: from byte %2 on it cannot be read in this encoding. Please choose another encoding; nothing will be saved.</translation>
+    </message>
+    <message>
+        <source>没有可以练习的内容。</source>
+        <translation>Nothing to practise.</translation>
+    </message>
+    <message>
+        <source>将保存 %1 个词条。</source>
+        <translation>%1 entries will be saved.</translation>
+    </message>
+    <message>
+        <source>将保存 %1 个字符。</source>
+        <translation>%1 characters will be saved.</translation>
+    </message>
+    <message>
+        <source>%1 行没有“单词 + 释义”，不会保存（单词只能是英文字母和符号，与释义之间用 Tab 或空格隔开）。</source>
+        <translation>%1 lines have no “word + meaning” and will not be saved (a word may only have English letters and symbols, separated from its meaning by a Tab or spaces).</translation>
+    </message>
+    <message>
+        <source>以下汉字在编码表中查不到编码，练习时提示栏不显示它们的编码：%1</source>
+        <translation>These characters have no code in the code table, so the hint bar shows no code for them: %1</translation>
+    </message>
+    <message>
+        <source>以下字符在这种练习中无法输入，将被删去：%1</source>
+        <translation>These characters cannot be typed in this kind of practice and will be removed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>owntexts::OwnTextsDialog</name>
+    <message>
+        <source>自定义练习</source>
+        <translation>Own texts</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>我的课文</source>
+        <translation>My lessons</translation>
+    </message>
+    <message>
+        <source>我的课文(&amp;L):</source>
+        <translation>My &amp;lessons:</translation>
+    </message>
+    <message>
+        <source>还没有自定义课文。用“从文件导入”或“粘贴文本”新建一篇：中文课文、英文课文或单词表。</source>
+        <translation>No lessons of your own yet. Make one with “Import from file” or “Paste text”: a Chinese lesson, an English lesson or a word list.</translation>
+    </message>
+    <message>
+        <source>开始练习(&amp;S)</source>
+        <translation>&amp;Start practising</translation>
+    </message>
+    <message>
+        <source>从文件导入(&amp;F)...</source>
+        <translation>Import from &amp;file...</translation>
+    </message>
+    <message>
+        <source>粘贴文本(&amp;P)...</source>
+        <translation>&amp;Paste text...</translation>
+    </message>
+    <message>
+        <source>重命名(&amp;R)...</source>
+        <translation>&amp;Rename...</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>导出(&amp;E)...</source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message>
+        <source>导入课文文件(&amp;I)...</source>
+        <translation>&amp;Import lesson file...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1（%2，%3）</source>
+        <translation>%1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>从文件导入课文或单词表</source>
+        <translation>Import a lesson or word list from a file</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt);;所有文件 (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>Cannot open the file %1: %2</translation>
+    </message>
+    <message>
+        <source>文件 %1 太大（超过 16 MB），没有导入。</source>
+        <translation>The file %1 is too big (over 16 MB); it was not imported.</translation>
+    </message>
+    <message>
+        <source>无法识别文件 %1 的编码：它不是完整的 UTF-8、UTF-16 或 GB18030 文本（可能已损坏，或是别的编码）。没有保存任何内容。</source>
+        <translation>Cannot tell the encoding of the file %1: it is not complete UTF-8, UTF-16 or GB18030 text (it may be damaged or in another encoding). Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>新名称：</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除课文“%1”吗？删除后无法恢复。</source>
+        <translation>Delete the lesson “%1”? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>导出课文</source>
+        <translation>Export lesson</translation>
+    </message>
+    <message>
+        <source>Jaxo 课文 (*.lesson)</source>
+        <translation>Jaxo lessons (*.lesson)</translation>
+    </message>
+    <message>
+        <source>导入课文文件</source>
+        <translation>Import lesson file</translation>
+    </message>
+    <message>
+        <source>Jaxo 课文 (*.lesson);;所有文件 (*)</source>
+        <translation>Jaxo lessons (*.lesson);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>schemedrill</name>
+    <message>
+        <source>全拼</source>
+        <translation>Full Pinyin</translation>
+    </message>
+    <message>
+        <source>全拼键位图：声母与韵母从哪个键打起</source>
+        <translation>Full Pinyin key map: which key each initial and final starts on</translation>
+    </message>
+    <message>
+        <source>声母</source>
+        <translation>initial</translation>
+    </message>
+    <message>
+        <source>韵母，ü 用 V 键</source>
+        <translation>final, ü on the V key</translation>
+    </message>
+    <message>
+        <source>韵母</source>
+        <translation>final</translation>
+    </message>
+    <message>
+        <source>零声母：%1</source>
+        <translation>zero initial: %1</translation>
+    </message>
+    <message>
+        <source>声母 %1 → %2，韵母 %3 → %4</source>
+        <translation>initial %1 → %2, final %3 → %4</translation>
+    </message>
+    <message>
+        <source>辅助字形：%1</source>
+        <translation>auxiliary shapes: %1</translation>
+    </message>
+    <message>
+        <source>注音</source>
+        <translation>Zhuyin</translation>
+    </message>
+    <message>
+        <source>注音键位图：大千式键盘上的注音符号和声调</source>
+        <translation>Zhuyin key map: the Zhuyin symbols and tones on the Dachen keyboard</translation>
+    </message>
+    <message>
+        <source>介音</source>
+        <translation>medial</translation>
+    </message>
+    <message>
+        <source>声调</source>
+        <translation>tone</translation>
+    </message>
+    <message>
+        <source>仓颉五代</source>
+        <translation>Cangjie 5</translation>
+    </message>
+    <message>
+        <source>仓颉键位图：字母键上的字根和辅助字形</source>
+        <translation>Cangjie key map: the radicals and auxiliary shapes on the letter keys</translation>
+    </message>
+    <message>
+        <source>速成</source>
+        <translation>Quick</translation>
+    </message>
+    <message>
+        <source>速成键位图：字母键上的仓颉字根和辅助字形</source>
+        <translation>Quick key map: the Cangjie radicals and auxiliary shapes on the letter keys</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>ChineseCoach</name>
+    <message>
+        <source>智能练习找不到高频字表：%1</source>
+        <translation>智慧練習找不到高頻字表：%1</translation>
+    </message>
+    <message>
+        <source>%1 字/分，正确率 %2%</source>
+        <translation>%1 字/分，正確率 %2%</translation>
+    </message>
+    <message>
+        <source>还没有成绩</source>
+        <translation>還沒有成績</translation>
+    </message>
+    <message>
+        <source>重点字「%1」：%2&#x3000;已学 %3/%4 字，达标 %5&#x3000;目标 %6 字/分、%7%</source>
+        <translation>重點字「%1」：%2　已學 %3/%4 字，達標 %5　目標 %6 字/分、%7%</translation>
+    </message>
+    <message>
+        <source>新字「%1」加入练习</source>
+        <translation>新字「%1」加入練習</translation>
+    </message>
+</context>
+<context>
     <name>ChinesePanel</name>
     <message>
         <source>这样退出将没有成绩,您确定吗?</source>
@@ -52,10 +75,6 @@
     <message>
         <source>退出</source>
         <translation>退出</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>退出練習並檢視成績...</translation>
     </message>
     <message>
         <source>强行退出测试状态...</source>
@@ -77,6 +96,64 @@
         <source>输入法未打开：fcitx5 按 Ctrl+空格，IBus 按 Super+空格（详见帮助 F1）...</source>
         <translation>輸入法未開啟：fcitx5 按 Ctrl+空白鍵，IBus 按 Super+空白鍵（詳見說明 F1）...</translation>
     </message>
+    <message>
+        <source>输入法未打开：%1（见帮助 F1）...</source>
+        <translation>輸入法未開啟：%1（見說明 F1）...</translation>
+    </message>
+</context>
+<context>
+    <name>DailyGoal</name>
+    <message>
+        <source>每日目标文件 %1 %2，现用默认目标（每天 20 分钟）</source>
+        <translation>每日目標檔案 %1 %2，目前使用預設目標（每天 20 分鐘）</translation>
+    </message>
+    <message>
+        <source>无法读取（%1）</source>
+        <translation>無法讀取（%1）</translation>
+    </message>
+    <message>
+        <source>的内容看不懂</source>
+        <translation>的內容看不懂</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>字</source>
+        <translation>字</translation>
+    </message>
+    <message>
+        <source>今日目标 %1/%2 %3</source>
+        <translation>今日目標 %1/%2 %3</translation>
+    </message>
+    <message>
+        <source>，已完成</source>
+        <translation>，已完成</translation>
+    </message>
+    <message>
+        <source>，连续 %1 天</source>
+        <translation>，連續 %1 天</translation>
+    </message>
+</context>
+<context>
+    <name>EnglishCoach</name>
+    <message>
+        <source>%1 字/分，正确率 %2%</source>
+        <translation>%1 字/分，正確率 %2%</translation>
+    </message>
+    <message>
+        <source>还没有成绩</source>
+        <translation>還沒有成績</translation>
+    </message>
+    <message>
+        <source>重点键 %1：%2&#x3000;已学 %3/%4 键，达标 %5&#x3000;目标 %6 字/分、%7%</source>
+        <translation>重點鍵 %1：%2　已學 %3/%4 鍵，達標 %5　目標 %6 字/分、%7%</translation>
+    </message>
+    <message>
+        <source>新键 %1 加入练习</source>
+        <translation>新鍵 %1 加入練習</translation>
+    </message>
 </context>
 <context>
     <name>EnglishPanel</name>
@@ -87,10 +164,6 @@
     <message>
         <source>退出</source>
         <translation>退出</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>退出練習並檢視成績...</translation>
     </message>
     <message>
         <source>选择下一页作为练习内容...</source>
@@ -347,6 +420,97 @@
         <source>薄弱单词练习</source>
         <translation>薄弱單字練習</translation>
     </message>
+    <message>
+        <source>全拼键位练习</source>
+        <translation>全拼鍵位練習</translation>
+    </message>
+    <message>
+        <source>全拼</source>
+        <translation>全拼</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）键位练习</source>
+        <translation>雙拼（小鶴）鍵位練習</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>雙拼（小鶴）</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）键位练习</source>
+        <translation>雙拼（自然碼）鍵位練習</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>雙拼（自然碼）</translation>
+    </message>
+    <message>
+        <source>仓颉五代键位练习</source>
+        <translation>倉頡五代鍵位練習</translation>
+    </message>
+    <message>
+        <source>仓颉五代</source>
+        <translation>倉頡五代</translation>
+    </message>
+    <message>
+        <source>速成键位练习</source>
+        <translation>速成鍵位練習</translation>
+    </message>
+    <message>
+        <source>速成</source>
+        <translation>速成</translation>
+    </message>
+    <message>
+        <source>注音键位练习</source>
+        <translation>注音鍵位練習</translation>
+    </message>
+    <message>
+        <source>注音</source>
+        <translation>注音</translation>
+    </message>
+    <message>
+        <source>中文智能练习</source>
+        <translation>中文智慧練習</translation>
+    </message>
+    <message>
+        <source>智能练习</source>
+        <translation>智慧練習</translation>
+    </message>
+    <message>
+        <source>单击进入中文智能练习：字按熟练程度逐个加入...</source>
+        <translation>按一下進入中文智慧練習：字按熟練程度逐個加入...</translation>
+    </message>
+    <message>
+        <source>英文智能练习</source>
+        <translation>英文智慧練習</translation>
+    </message>
+    <message>
+        <source>单击进入英文智能练习：键按熟练程度逐个加入...</source>
+        <translation>按一下進入英文智慧練習：鍵按熟練程度逐個加入...</translation>
+    </message>
+    <message>
+        <source>今日复习：汉字</source>
+        <translation>今日複習：漢字</translation>
+    </message>
+    <message>
+        <source>今日复习：按键</source>
+        <translation>今日複習：按鍵</translation>
+    </message>
+    <message>
+        <source>今日复习：单词</source>
+        <translation>今日複習：單字</translation>
+    </message>
+    <message>
+        <source>自定义练习</source>
+        <translation>自訂練習</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRun</name>
+    <message>
+        <source>退出练习并查看成绩...</source>
+        <translation>退出練習並檢視成績...</translation>
+    </message>
 </context>
 <context>
     <name>HistoryKind</name>
@@ -386,44 +550,52 @@
         <source>薄弱单词练习</source>
         <translation>薄弱單字練習</translation>
     </message>
+    <message>
+        <source>键位练习</source>
+        <translation>鍵位練習</translation>
+    </message>
+    <message>
+        <source>中文智能练习</source>
+        <translation>中文智慧練習</translation>
+    </message>
+    <message>
+        <source>英文智能练习</source>
+        <translation>英文智慧練習</translation>
+    </message>
+    <message>
+        <source>复习汉字</source>
+        <translation>複習漢字</translation>
+    </message>
+    <message>
+        <source>复习按键</source>
+        <translation>複習按鍵</translation>
+    </message>
+    <message>
+        <source>复习单词</source>
+        <translation>複習單字</translation>
+    </message>
+    <message>
+        <source>自定义中文练习</source>
+        <translation>自訂中文練習</translation>
+    </message>
+    <message>
+        <source>自定义英文练习</source>
+        <translation>自訂英文練習</translation>
+    </message>
+    <message>
+        <source>自定义单词表</source>
+        <translation>自訂單字表</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
-    <message>
-        <source>d日 hh:mm</source>
-        <translation>d日 hh:mm</translation>
-    </message>
     <message>
         <source>M月d日</source>
         <translation>M月d日</translation>
     </message>
     <message>
-        <source>yyyy年M月</source>
-        <translation>yyyy年M月</translation>
-    </message>
-    <message>
-        <source>日期</source>
-        <translation>日期</translation>
-    </message>
-    <message>
         <source>%1：没有数据。</source>
         <translation>%1：沒有資料。</translation>
-    </message>
-    <message>
-        <source>%1：%2次练习%3，从%4到%5；最低%6%7，最高%8%7，%9%10%7。</source>
-        <translation>%1：%2次練習%3，從%4到%5；最低%6%7，最高%8%7，%9%10%7。</translation>
-    </message>
-    <message>
-        <source>（按天平均，共%1天）</source>
-        <translation>（按天平均，共%1天）</translation>
-    </message>
-    <message>
-        <source>最近一天</source>
-        <translation>最近一天</translation>
-    </message>
-    <message>
-        <source>最近一次</source>
-        <translation>最近一次</translation>
     </message>
     <message>
         <source>时间</source>
@@ -606,22 +778,6 @@
         <translation>「%1」還沒有成績記錄，做完一次就能在這裡看到圖表。</translation>
     </message>
     <message>
-        <source>（每天平均）</source>
-        <translation>（每天平均）</translation>
-    </message>
-    <message>
-        <source>%1：速度%2</source>
-        <translation>%1：速度%2</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>字/分鐘</translation>
-    </message>
-    <message>
-        <source>%1：正确率%2</source>
-        <translation>%1：正確率%2</translation>
-    </message>
-    <message>
         <source>正确率 %</source>
         <translation>正確率 %</translation>
     </message>
@@ -709,6 +865,58 @@
         <source>导出错误明细</source>
         <translation>匯出錯誤明細</translation>
     </message>
+    <message>
+        <source>%1 %2：中位数 %3 %4，%5 次练习</source>
+        <translation>%1 %2：中位數 %3 %4，%5 次練習</translation>
+    </message>
+    <message>
+        <source>%1趋势</source>
+        <translation>%1趨勢</translation>
+    </message>
+    <message>
+        <source>yy年M月d日</source>
+        <translation>yy年M月d日</translation>
+    </message>
+    <message>
+        <source>日期（每格 %1 天）</source>
+        <translation>日期（每格 %1 天）</translation>
+    </message>
+    <message>
+        <source>%1：%2次练习，按天取中位数，共%3天，从%4到%5；最低%6%7，最高%8%7，最近一天%9%7。</source>
+        <translation>%1：%2次練習，按天取中位數，共%3天，從%4到%5；最低%6%7，最高%8%7，最近一天%9%7。</translation>
+    </message>
+    <message>
+        <source>日历与目标(&amp;L)</source>
+        <translation>日曆與目標(&amp;L)</translation>
+    </message>
+    <message>
+        <source>打错的键与字(&amp;T)</source>
+        <translation>打錯的鍵與字(&amp;T)</translation>
+    </message>
+    <message>
+        <source>个/分钟</source>
+        <translation>個/分鐘</translation>
+    </message>
+    <message>
+        <source>%1：速度（每天的中位数）</source>
+        <translation>%1：速度（每天的中位數）</translation>
+    </message>
+    <message>
+        <source>个/分钟（中文为字/分钟，英文为键/分钟）</source>
+        <translation>個/分鐘（中文為字/分鐘，英文為鍵/分鐘）</translation>
+    </message>
+    <message>
+        <source>目标 %1 个/分钟</source>
+        <translation>目標 %1 個/分鐘</translation>
+    </message>
+    <message>
+        <source>%1：正确率（每天的中位数）</source>
+        <translation>%1：正確率（每天的中位數）</translation>
+    </message>
+    <message>
+        <source>目标 %1%</source>
+        <translation>目標 %1%</translation>
+    </message>
 </context>
 <context>
     <name>HomeRowPicture</name>
@@ -755,6 +963,69 @@
     <message>
         <source>空格：两个大拇指</source>
         <translation>空白鍵：兩個大拇指</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardView</name>
+    <message>
+        <source>左手小指</source>
+        <translation>左手小指</translation>
+    </message>
+    <message>
+        <source>左手无名指</source>
+        <translation>左手無名指</translation>
+    </message>
+    <message>
+        <source>左手中指</source>
+        <translation>左手中指</translation>
+    </message>
+    <message>
+        <source>左手食指</source>
+        <translation>左手食指</translation>
+    </message>
+    <message>
+        <source>右手食指</source>
+        <translation>右手食指</translation>
+    </message>
+    <message>
+        <source>右手中指</source>
+        <translation>右手中指</translation>
+    </message>
+    <message>
+        <source>右手无名指</source>
+        <translation>右手無名指</translation>
+    </message>
+    <message>
+        <source>右手小指</source>
+        <translation>右手小指</translation>
+    </message>
+    <message>
+        <source>拇指</source>
+        <translation>拇指</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>空白</translation>
+    </message>
+    <message>
+        <source>键盘</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>下一个键：%1，%2</source>
+        <translation>下一個鍵：%1，%2</translation>
+    </message>
+    <message>
+        <source>，另一只手按上档键</source>
+        <translation>，另一隻手按 Shift 鍵</translation>
+    </message>
+    <message>
+        <source>下一个键：%1&#x3000;手指：%2</source>
+        <translation>下一個鍵：%1　手指：%2</translation>
+    </message>
+    <message>
+        <source>（加上档键）</source>
+        <translation>（加按 Shift 鍵）</translation>
     </message>
 </context>
 <context>
@@ -914,6 +1185,38 @@
         <source>按F1</source>
         <translation>按F1</translation>
     </message>
+    <message>
+        <source>键位练习</source>
+        <translation>鍵位練習</translation>
+    </message>
+    <message>
+        <source>单击进入全拼、双拼、仓颉、速成、注音的键位练习...</source>
+        <translation>按一下進入全拼、雙拼、倉頡、速成、注音的鍵位練習...</translation>
+    </message>
+    <message>
+        <source>练习目标</source>
+        <translation>練習目標</translation>
+    </message>
+    <message>
+        <source>智能练习的目标速度、正确率和实时键盘...</source>
+        <translation>智慧練習的目標速度、正確率和即時鍵盤...</translation>
+    </message>
+    <message>
+        <source>今日复习</source>
+        <translation>今日複習</translation>
+    </message>
+    <message>
+        <source>今天到期要复习的字、键和单词...</source>
+        <translation>今天到期要複習的字、鍵和單字...</translation>
+    </message>
+    <message>
+        <source>自定义练习</source>
+        <translation>自訂練習</translation>
+    </message>
+    <message>
+        <source>用自己的文章或单词表练习：从文件导入或粘贴...</source>
+        <translation>用自己的文章或單字表練習：從檔案匯入或貼上...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -931,6 +1234,124 @@
     </message>
 </context>
 <context>
+    <name>OwnTexts</name>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>無法開啟檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>文件 %1 太大（超过 16 MB）。</source>
+        <translation>檔案 %1 太大（超過 16 MB）。</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>無法讀取檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>课文文件 %1 已损坏：%2</source>
+        <translation>課文檔案 %1 已損壞：%2</translation>
+    </message>
+    <message>
+        <source>它不是 Jaxo 课文文件（第一行应为 jaxo-lesson=1）。</source>
+        <translation>它不是 Jaxo 課文檔案（第一行應為 jaxo-lesson=1）。</translation>
+    </message>
+    <message>
+        <source>它的课文类型“%1”不认识。</source>
+        <translation>它的課文類型「%1」不認識。</translation>
+    </message>
+    <message>
+        <source>它缺少课文类型或名称。</source>
+        <translation>它缺少課文類型或名稱。</translation>
+    </message>
+    <message>
+        <source>它的正文不是 UTF-8 文本。</source>
+        <translation>它的正文不是 UTF-8 文字。</translation>
+    </message>
+    <message>
+        <source>课文“%1”里没有可以练习的内容。</source>
+        <translation>課文「%1」裡沒有可以練習的內容。</translation>
+    </message>
+    <message>
+        <source>没有可以练习的内容，未保存。</source>
+        <translation>沒有可以練習的內容，未儲存。</translation>
+    </message>
+    <message>
+        <source>我的课文</source>
+        <translation>我的課文</translation>
+    </message>
+    <message>
+        <source>名称不能为空。</source>
+        <translation>名稱不能為空。</translation>
+    </message>
+    <message>
+        <source>无法删除文件 %1：%2</source>
+        <translation>無法刪除檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>无法导入 %1：%2</source>
+        <translation>無法匯入 %1：%2</translation>
+    </message>
+    <message>
+        <source>UTF-8（带BOM）</source>
+        <translation>UTF-8（含BOM）</translation>
+    </message>
+    <message>
+        <source>中文课文</source>
+        <translation>中文課文</translation>
+    </message>
+    <message>
+        <source>英文课文</source>
+        <translation>英文課文</translation>
+    </message>
+    <message>
+        <source>单词表</source>
+        <translation>單字表</translation>
+    </message>
+    <message>
+        <source>……等 %1 个</source>
+        <translation>……等 %1 個</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeTabs</name>
+    <message>
+        <source>左手小指</source>
+        <translation>左手小指</translation>
+    </message>
+    <message>
+        <source>左手无名指</source>
+        <translation>左手無名指</translation>
+    </message>
+    <message>
+        <source>左手中指</source>
+        <translation>左手中指</translation>
+    </message>
+    <message>
+        <source>左手食指</source>
+        <translation>左手食指</translation>
+    </message>
+    <message>
+        <source>右手食指</source>
+        <translation>右手食指</translation>
+    </message>
+    <message>
+        <source>右手中指</source>
+        <translation>右手中指</translation>
+    </message>
+    <message>
+        <source>右手无名指</source>
+        <translation>右手無名指</translation>
+    </message>
+    <message>
+        <source>右手小指</source>
+        <translation>右手小指</translation>
+    </message>
+    <message>
+        <source>拇指</source>
+        <translation>拇指</translation>
+    </message>
+</context>
+<context>
     <name>RadicalPanel</name>
     <message>
         <source>字根输入</source>
@@ -939,10 +1360,6 @@
     <message>
         <source>退出</source>
         <translation>退出</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>退出練習並檢視成績...</translation>
     </message>
     <message>
         <source>%1：%2键。%3</source>
@@ -970,6 +1387,141 @@
     <message>
         <source>，</source>
         <translation>，</translation>
+    </message>
+</context>
+<context>
+    <name>Scheme</name>
+    <message>
+        <source>五笔86</source>
+        <translation>五筆86</translation>
+    </message>
+    <message>
+        <source>全拼</source>
+        <translation>全拼</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>雙拼（小鶴）</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>雙拼（自然碼）</translation>
+    </message>
+    <message>
+        <source>仓颉五代</source>
+        <translation>倉頡五代</translation>
+    </message>
+    <message>
+        <source>速成</source>
+        <translation>速成</translation>
+    </message>
+    <message>
+        <source>注音</source>
+        <translation>注音</translation>
+    </message>
+    <message>
+        <source>fcitx5 用“%1”，IBus 用“%2”</source>
+        <translation>fcitx5 用「%1」，IBus 用「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeHints</name>
+    <message>
+        <source>选第%1个</source>
+        <translation>選第%1個</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeKeyPanel</name>
+    <message>
+        <source>逗号</source>
+        <translation>逗號</translation>
+    </message>
+    <message>
+        <source>句号</source>
+        <translation>句號</translation>
+    </message>
+    <message>
+        <source>分号</source>
+        <translation>分號</translation>
+    </message>
+    <message>
+        <source>斜杠</source>
+        <translation>斜線</translation>
+    </message>
+    <message>
+        <source>减号</source>
+        <translation>減號</translation>
+    </message>
+    <message>
+        <source>键位输入</source>
+        <translation>鍵位輸入</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>%1：%2键</source>
+        <translation>%1：%2鍵</translation>
+    </message>
+    <message>
+        <source>已打：%1</source>
+        <translation>已打：%1</translation>
+    </message>
+    <message>
+        <source>%1：%2键。</source>
+        <translation>%1：%2鍵。</translation>
+    </message>
+    <message>
+        <source>错。</source>
+        <translation>錯。</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeKeys</name>
+    <message>
+        <source>%1键位练习</source>
+        <translation>%1鍵位練習</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>雙拼（小鶴）</translation>
+    </message>
+    <message>
+        <source>小鹤双拼键位图：每个键上的声母和韵母</source>
+        <translation>小鶴雙拼鍵位圖：每個鍵上的聲母和韻母</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>雙拼（自然碼）</translation>
+    </message>
+    <message>
+        <source>自然码双拼键位图：每个键上的声母和韵母</source>
+        <translation>自然碼雙拼鍵位圖：每個鍵上的聲母和韻母</translation>
+    </message>
+</context>
+<context>
+    <name>SchemePage</name>
+    <message>
+        <source>输入方案</source>
+        <translation>輸入方案</translation>
+    </message>
+    <message>
+        <source>练习%1时要打开的输入法：</source>
+        <translation>練習%1時要開啟的輸入法：</translation>
+    </message>
+    <message>
+        <source>课文为繁体字。</source>
+        <translation>課文為繁體字。</translation>
+    </message>
+    <message>
+        <source>课文为简体字。</source>
+        <translation>課文為簡體字。</translation>
+    </message>
+    <message>
+        <source>确定后，中文练习、编码提示和成绩记录都按此方案。</source>
+        <translation>確定後，中文練習、編碼提示和成績記錄都按此方案。</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1749,108 @@
         <source>界面语言没有保存：%1</source>
         <translation>介面語言沒有儲存：%1</translation>
     </message>
+    <message>
+        <source>输入方案</source>
+        <translation>輸入方案</translation>
+    </message>
+    <message>
+        <source>选择练习的中文输入方案...</source>
+        <translation>選擇練習的中文輸入方案...</translation>
+    </message>
+    <message>
+        <source>输入方案未能保存：%1</source>
+        <translation>輸入方案未能儲存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TargetsDialog</name>
+    <message>
+        <source>练习目标</source>
+        <translation>練習目標</translation>
+    </message>
+    <message>
+        <source>智能练习里，每个键（或每个字）的速度和正确率都达到目标后，才加入下一个新键；离目标最远的键总在重点练习之中。</source>
+        <translation>智慧練習裡，每個鍵（或每個字）的速度和正確率都達到目標後，才加入下一個新鍵；離目標最遠的鍵總在重點練習之中。</translation>
+    </message>
+    <message>
+        <source> 字/分</source>
+        <translation> 字/分</translation>
+    </message>
+    <message>
+        <source>英文目标速度，每分钟字数</source>
+        <translation>英文目標速度，每分鐘字數</translation>
+    </message>
+    <message>
+        <source>目标正确率，百分比</source>
+        <translation>目標正確率，百分比</translation>
+    </message>
+    <message>
+        <source>中文目标速度，每分钟字数</source>
+        <translation>中文目標速度，每分鐘字數</translation>
+    </message>
+    <message>
+        <source>英文目标速度(&amp;S)：</source>
+        <translation>英文目標速度(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>中文目标速度(&amp;C)：</source>
+        <translation>中文目標速度(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>目标正确率(&amp;A)：</source>
+        <translation>目標正確率(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>练习时显示实时键盘(&amp;K)</source>
+        <translation>練習時顯示即時鍵盤(&amp;K)</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Today</name>
+    <message>
+        <source>复习汉字</source>
+        <translation>複習漢字</translation>
+    </message>
+    <message>
+        <source>复习按键</source>
+        <translation>複習按鍵</translation>
+    </message>
+    <message>
+        <source>复习单词</source>
+        <translation>複習單字</translation>
+    </message>
+    <message>
+        <source>%1（%2 项到期）</source>
+        <translation>%1（%2 項到期）</translation>
+    </message>
+    <message>
+        <source>今天有 %1 项到期要复习：汉字 %2，按键 %3，单词 %4...</source>
+        <translation>今天有 %1 項到期要複習：漢字 %2，按鍵 %3，單字 %4...</translation>
+    </message>
+    <message>
+        <source>今天没有到期要复习的字、键或单词...</source>
+        <translation>今天沒有到期要複習的字、鍵或單字...</translation>
+    </message>
+    <message>
+        <source>复习 %1</source>
+        <translation>複習 %1</translation>
+    </message>
+    <message>
+        <source>今日复习</source>
+        <translation>今日複習</translation>
+    </message>
+    <message>
+        <source>每日目标在 成绩记录 的 日历 页设置</source>
+        <translation>每日目標在「成績記錄」的「日曆」頁設定</translation>
+    </message>
 </context>
 <context>
     <name>TypingLine</name>
@@ -1297,10 +1951,6 @@
     <message>
         <source>退出</source>
         <translation>退出</translation>
-    </message>
-    <message>
-        <source>退出练习并查看成绩...</source>
-        <translation>退出練習並檢視成績...</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -1464,6 +2114,457 @@
     <message>
         <source>成绩记录窗口打不开：模块文件%1不是本程序这一版的模块，请重新安装本程序</source>
         <translation>成績記錄視窗打不開：模組檔案%1不是本程式這一版的模組，請重新安裝本程式</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>空白</translation>
+    </message>
+</context>
+<context>
+    <name>history::CalendarGrid</name>
+    <message>
+        <source>练习日历</source>
+        <translation>練習日曆</translation>
+    </message>
+    <message>
+        <source>最近 %1 周里练习了 %2 天，共 %3 分钟。用方向键选日子。</source>
+        <translation>最近 %1 週裡練習了 %2 天，共 %3 分鐘。用方向鍵選擇日期。</translation>
+    </message>
+    <message>
+        <source>%1：没有练习</source>
+        <translation>%1：沒有練習</translation>
+    </message>
+    <message>
+        <source>%1：练习 %2 分钟，%3 次，打了 %4 字</source>
+        <translation>%1：練習 %2 分鐘，%3 次，打了 %4 字</translation>
+    </message>
+    <message>
+        <source>，达到每日目标</source>
+        <translation>，達到每日目標</translation>
+    </message>
+    <message>
+        <source>一</source>
+        <translation>一</translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation>三</translation>
+    </message>
+    <message>
+        <source>五</source>
+        <translation>五</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>%1月</translation>
+    </message>
+</context>
+<context>
+    <name>history::KeyHeatMap</name>
+    <message>
+        <source>打错的键（键盘热图）</source>
+        <translation>打錯的鍵（鍵盤熱度圖）</translation>
+    </message>
+    <message>
+        <source>%1 %2次</source>
+        <translation>%1 %2次</translation>
+    </message>
+    <message>
+        <source>最近没有打错的键。</source>
+        <translation>最近沒有打錯的鍵。</translation>
+    </message>
+    <message>
+        <source>最近打错的键：</source>
+        <translation>最近打錯的鍵：</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>空白</translation>
+    </message>
+</context>
+<context>
+    <name>history::PracticeTabs</name>
+    <message>
+        <source>颜色越深练得越久：不到 15 分钟、不到 30 分钟、不到 1 小时、1 小时以上；白点：达到每日目标。</source>
+        <translation>顏色越深練得越久：不到 15 分鐘、不到 30 分鐘、不到 1 小時、1 小時以上；白點：達到每日目標。</translation>
+    </message>
+    <message>
+        <source>每日目标(&amp;O):</source>
+        <translation>每日目標(&amp;O):</translation>
+    </message>
+    <message>
+        <source>每日目标的数量</source>
+        <translation>每日目標的數量</translation>
+    </message>
+    <message>
+        <source>每日目标的单位</source>
+        <translation>每日目標的單位</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>字</source>
+        <translation>字</translation>
+    </message>
+    <message>
+        <source>练习日历，</source>
+        <translation>練習日曆，</translation>
+    </message>
+    <message>
+        <source>最常见的打错：应打的与打成的</source>
+        <translation>最常見的打錯：應打的與打成的</translation>
+    </message>
+    <message>
+        <source>应打</source>
+        <translation>應打</translation>
+    </message>
+    <message>
+        <source>打成</source>
+        <translation>打成</translation>
+    </message>
+    <message>
+        <source>次数</source>
+        <translation>次數</translation>
+    </message>
+    <message>
+        <source>每日目标没有保存：%1</source>
+        <translation>每日目標沒有儲存：%1</translation>
+    </message>
+    <message>
+        <source>已连续练习 %1 天。</source>
+        <translation>已連續練習 %1 天。</translation>
+    </message>
+    <message>
+        <source>今天还没有练习，练一次就开始连续天数。</source>
+        <translation>今天還沒有練習，練一次就開始連續天數。</translation>
+    </message>
+    <message>
+        <source>%1 %2次</source>
+        <translation>%1 %2次</translation>
+    </message>
+    <message>
+        <source>最近 %1 次练习各手指打错的键：</source>
+        <translation>最近 %1 次練習各手指打錯的鍵：</translation>
+    </message>
+    <message>
+        <source>还没有。</source>
+        <translation>還沒有。</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
+    <name>livefigures</name>
+    <message>
+        <source>速度 %1 个/分（目标 %2）</source>
+        <translation>速度 %1 個/分（目標 %2）</translation>
+    </message>
+    <message>
+        <source>速度 —（目标 %1 个/分）</source>
+        <translation>速度 —（目標 %1 個/分）</translation>
+    </message>
+    <message>
+        <source>正确率 %1%（目标 %2%）</source>
+        <translation>正確率 %1%（目標 %2%）</translation>
+    </message>
+    <message>
+        <source>正确率 —（目标 %1%）</source>
+        <translation>正確率 —（目標 %1%）</translation>
+    </message>
+    <message>
+        <source>达标</source>
+        <translation>達標</translation>
+    </message>
+    <message>
+        <source>未达标</source>
+        <translation>未達標</translation>
+    </message>
+</context>
+<context>
+    <name>owntexts::ImportDialog</name>
+    <message>
+        <source>新建自定义课文</source>
+        <translation>新增自訂課文</translation>
+    </message>
+    <message>
+        <source>课文名称</source>
+        <translation>課文名稱</translation>
+    </message>
+    <message>
+        <source>名称(&amp;N):</source>
+        <translation>名稱(&amp;N):</translation>
+    </message>
+    <message>
+        <source>文件编码</source>
+        <translation>檔案編碼</translation>
+    </message>
+    <message>
+        <source>编码(&amp;E):</source>
+        <translation>編碼(&amp;E):</translation>
+    </message>
+    <message>
+        <source>检测到的编码：%1</source>
+        <translation>偵測到的編碼：%1</translation>
+    </message>
+    <message>
+        <source>课文类型</source>
+        <translation>課文類型</translation>
+    </message>
+    <message>
+        <source>类型(&amp;K):</source>
+        <translation>類型(&amp;K):</translation>
+    </message>
+    <message>
+        <source>要导入的文本</source>
+        <translation>要匯入的文字</translation>
+    </message>
+    <message>
+        <source>文件内容预览</source>
+        <translation>檔案內容預覽</translation>
+    </message>
+    <message>
+        <source>把课文或单词表粘贴到这里（单词表每行一个单词和它的释义，用 Tab 或空格隔开）</source>
+        <translation>把課文或單字表貼上到這裡（單字表每行一個單字和它的釋義，用 Tab 或空白隔開）</translation>
+    </message>
+    <message>
+        <source>文本(&amp;T):</source>
+        <translation>文字(&amp;T):</translation>
+    </message>
+    <message>
+        <source>预览(&amp;P):</source>
+        <translation>預覽(&amp;P):</translation>
+    </message>
+    <message>
+        <source>导入说明</source>
+        <translation>匯入說明</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>
+……（预览到此为止，全文共 %1 个字符）</source>
+        <translation>
+……（預覽到此為止，全文共 %1 個字元）</translation>
+    </message>
+    <message>
+        <source>这个文件不是 %1 文本：第 %2 字节起无法按这种编码读出。请选择别的编码；不会保存任何内容。</source>
+        <translation>這個檔案不是 %1 文字：第 %2 位元組起無法按這種編碼讀出。請選擇別的編碼；不會儲存任何內容。</translation>
+    </message>
+    <message>
+        <source>没有可以练习的内容。</source>
+        <translation>沒有可以練習的內容。</translation>
+    </message>
+    <message>
+        <source>将保存 %1 个词条。</source>
+        <translation>將儲存 %1 個詞條。</translation>
+    </message>
+    <message>
+        <source>将保存 %1 个字符。</source>
+        <translation>將儲存 %1 個字元。</translation>
+    </message>
+    <message>
+        <source>%1 行没有“单词 + 释义”，不会保存（单词只能是英文字母和符号，与释义之间用 Tab 或空格隔开）。</source>
+        <translation>%1 行沒有「單字 + 釋義」，不會儲存（單字只能是英文字母和符號，與釋義之間用 Tab 或空白隔開）。</translation>
+    </message>
+    <message>
+        <source>以下汉字在编码表中查不到编码，练习时提示栏不显示它们的编码：%1</source>
+        <translation>以下漢字在編碼表中查不到編碼，練習時提示欄不顯示它們的編碼：%1</translation>
+    </message>
+    <message>
+        <source>以下字符在这种练习中无法输入，将被删去：%1</source>
+        <translation>以下字元在這種練習中無法輸入，將被刪去：%1</translation>
+    </message>
+</context>
+<context>
+    <name>owntexts::OwnTextsDialog</name>
+    <message>
+        <source>自定义练习</source>
+        <translation>自訂練習</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>我的课文</source>
+        <translation>我的課文</translation>
+    </message>
+    <message>
+        <source>我的课文(&amp;L):</source>
+        <translation>我的課文(&amp;L):</translation>
+    </message>
+    <message>
+        <source>还没有自定义课文。用“从文件导入”或“粘贴文本”新建一篇：中文课文、英文课文或单词表。</source>
+        <translation>還沒有自訂課文。用「從檔案匯入」或「貼上文字」新增一篇：中文課文、英文課文或單字表。</translation>
+    </message>
+    <message>
+        <source>开始练习(&amp;S)</source>
+        <translation>開始練習(&amp;S)</translation>
+    </message>
+    <message>
+        <source>从文件导入(&amp;F)...</source>
+        <translation>從檔案匯入(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>粘贴文本(&amp;P)...</source>
+        <translation>貼上文字(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>重命名(&amp;R)...</source>
+        <translation>重新命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>导出(&amp;E)...</source>
+        <translation>匯出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>导入课文文件(&amp;I)...</source>
+        <translation>匯入課文檔案(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1（%2，%3）</source>
+        <translation>%1（%2，%3）</translation>
+    </message>
+    <message>
+        <source>从文件导入课文或单词表</source>
+        <translation>從檔案匯入課文或單字表</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt);;所有文件 (*)</source>
+        <translation>文字檔案 (*.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>無法開啟檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>文件 %1 太大（超过 16 MB），没有导入。</source>
+        <translation>檔案 %1 太大（超過 16 MB），沒有匯入。</translation>
+    </message>
+    <message>
+        <source>无法识别文件 %1 的编码：它不是完整的 UTF-8、UTF-16 或 GB18030 文本（可能已损坏，或是别的编码）。没有保存任何内容。</source>
+        <translation>無法識別檔案 %1 的編碼：它不是完整的 UTF-8、UTF-16 或 GB18030 文字（可能已損壞，或是別的編碼）。沒有儲存任何內容。</translation>
+    </message>
+    <message>
+        <source>新名称：</source>
+        <translation>新名稱：</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>删除课文“%1”吗？删除后无法恢复。</source>
+        <translation>刪除課文「%1」嗎？刪除後無法恢復。</translation>
+    </message>
+    <message>
+        <source>导出课文</source>
+        <translation>匯出課文</translation>
+    </message>
+    <message>
+        <source>Jaxo 课文 (*.lesson)</source>
+        <translation>Jaxo 課文 (*.lesson)</translation>
+    </message>
+    <message>
+        <source>导入课文文件</source>
+        <translation>匯入課文檔案</translation>
+    </message>
+    <message>
+        <source>Jaxo 课文 (*.lesson);;所有文件 (*)</source>
+        <translation>Jaxo 課文 (*.lesson);;所有檔案 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>schemedrill</name>
+    <message>
+        <source>全拼</source>
+        <translation>全拼</translation>
+    </message>
+    <message>
+        <source>全拼键位图：声母与韵母从哪个键打起</source>
+        <translation>全拼鍵位圖：聲母與韻母從哪個鍵打起</translation>
+    </message>
+    <message>
+        <source>声母</source>
+        <translation>聲母</translation>
+    </message>
+    <message>
+        <source>韵母，ü 用 V 键</source>
+        <translation>韻母，ü 用 V 鍵</translation>
+    </message>
+    <message>
+        <source>韵母</source>
+        <translation>韻母</translation>
+    </message>
+    <message>
+        <source>零声母：%1</source>
+        <translation>零聲母：%1</translation>
+    </message>
+    <message>
+        <source>声母 %1 → %2，韵母 %3 → %4</source>
+        <translation>聲母 %1 → %2，韻母 %3 → %4</translation>
+    </message>
+    <message>
+        <source>辅助字形：%1</source>
+        <translation>輔助字形：%1</translation>
+    </message>
+    <message>
+        <source>注音</source>
+        <translation>注音</translation>
+    </message>
+    <message>
+        <source>注音键位图：大千式键盘上的注音符号和声调</source>
+        <translation>注音鍵位圖：大千式鍵盤上的注音符號和聲調</translation>
+    </message>
+    <message>
+        <source>介音</source>
+        <translation>介音</translation>
+    </message>
+    <message>
+        <source>声调</source>
+        <translation>聲調</translation>
+    </message>
+    <message>
+        <source>仓颉五代</source>
+        <translation>倉頡五代</translation>
+    </message>
+    <message>
+        <source>仓颉键位图：字母键上的字根和辅助字形</source>
+        <translation>倉頡鍵位圖：字母鍵上的字根和輔助字形</translation>
+    </message>
+    <message>
+        <source>速成</source>
+        <translation>速成</translation>
+    </message>
+    <message>
+        <source>速成键位图：字母键上的仓颉字根和辅助字形</source>
+        <translation>速成鍵位圖：字母鍵上的倉頡字根和輔助字形</translation>
     </message>
 </context>
 </TS>

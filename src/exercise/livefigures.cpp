@@ -13,7 +13,7 @@ namespace livefigures {
 
 QString text(int right, int wrong, std::int64_t elapsedMs, bool withSpeed) {
     const int typed = right + wrong;
-    const auto tr = [](const char* t) { return QCoreApplication::translate("LiveFigures", t); };
+    const auto tr = [](const char* t) { return QCoreApplication::translate("livefigures", t); };
     QStringList parts;
     bool reached = typed > 0;
     if (withSpeed) {

@@ -35,7 +35,8 @@ QString keyNames(const QString& keys, bool spoken = false) {
 }  // namespace
 
 SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
-    : QFrame(parent), host_(host), drill_(host.score(), host.settings(), host.random()) {
+    : QFrame(parent), host_(host), run_(host, *this, "jwtimerctr", [this] { onTimer(); }),
+      drill_(run_.score(), host.settings(), host.random()) {
     setObjectName(QStringLiteral("jwform"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -43,10 +44,8 @@ SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
     setFont(fonts::song(11));
     setGeometry(90, 70, 636, 440);
 
-    timer_ = makeExerciseTimer(this, "jwtimerctr", &SchemeKeyPanel::onTimer);
-    run_ = std::make_unique<ExerciseRun>(host_, *this, *timer_);
-    captions_ = ExerciseCaptions(this, {"jwtime2", "jwtime1", QPoint(520, 12)}, {"jwzuang1", "jwzuang1a", QPoint(30, 12)},
-                                 {"jwzuang2", "jwzuang2a", QPoint(30, 38)});
+    run_.placeCaptions({"jwtime2", "jwtime1", QPoint(520, 12)}, {"jwzuang1", "jwzuang1a", QPoint(30, 12)},
+                       {"jwzuang2", "jwzuang2a", QPoint(30, 38)});
 
     row_ = new QLabel(this);
     row_->setObjectName(QStringLiteral("jwrow"));
@@ -74,11 +73,7 @@ SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
     exitButton_->setFont(fonts::song(13));
     exitButton_->setGeometry(530, 154, 90, 40);
     exitButton_->setFlat(true);
-    exitButton_->setCursor(Qt::PointingHandCursor);
-    exitButton_->setFocusPolicy(Qt::NoFocus);
-    exitButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Q));
-    connect(exitButton_, &QPushButton::clicked, this, &SchemeKeyPanel::exitDrill);
-    host_.registerHint(exitButton_, tr("退出练习并查看成绩..."));
+    run_.takeExitButton(exitButton_, [this] { exitDrill(); });
 
     chart_ = new SchemeChartView(this);
     chart_->move(16, 200);
@@ -86,13 +81,12 @@ SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
 
 void SchemeKeyPanel::start(const ExerciseKind& kind) {
     const auto scheme = schemedrill::schemeKeys(schemedrill::drillScheme(kind.id));
-    if (!scheme || !run_->begin(kind)) return;
-    if (exitButton_->icon().isNull()) exitButton_->setIcon(icons::forControl(QStringLiteral("zgexit"), host_.appDirectory()));
-    drill_.begin(*scheme, host_.score().startMs);
+    if (!scheme || !run_.begin(kind)) return;
+    drill_.begin(*scheme, score().startMs);
     chart_->setScheme(*scheme);
     chart_->move((width() - chart_->width()) / 2, 200);
     input_->clear();
-    captions_.showTitles(host_.score());
+    run_.captions().showTitles(score());
     showDrill();
     saySymbol(false);
     input_->setFocus();
@@ -149,23 +143,23 @@ bool SchemeKeyPanel::inputKeyPress(QKeyEvent* e, int ch) {
     }
     // Printable keys only; Shift does not change which key it was.
     if (ch <= 0x20 || ch >= 0x7F) return false;
-    const int judged = host_.score().rightCount + host_.score().wrongCount;
+    const int judged = score().rightCount + score().wrongCount;
     drill_.type(QChar(ch).toLower());
     showDrill();
-    if (host_.score().rightCount + host_.score().wrongCount != judged) saySymbol(drill_.lastWrong());
+    if (score().rightCount + score().wrongCount != judged) saySymbol(drill_.lastWrong());
     return false;
 }
 
 void SchemeKeyPanel::onTimer() {
     if (!drill_.running()) return;
     const bool limit = drill_.tick(host_.clock().msecs());
-    captions_.clock.setText(bytes::toUnicode(drill_.clock()));
+    run_.showClock(drill_.clock());
     if (limit) exitDrill();
 }
 
 void SchemeKeyPanel::exitDrill() {
     if (!drill_.running()) return;
-    run_->end({}, [this] {
+    run_.end({}, [this] {
         drill_.finish();
         input_->clear();
     });

@@ -21,7 +21,8 @@ class SchemeKeyPanel : public QFrame {
     Q_OBJECT
 public:
     SchemeKeyPanel(ExerciseHost& host, QWidget* parent);
-    QTimer* timer() const { return timer_; }
+    QTimer* timer() const { return run_.timer(); }
+    ExerciseScore& score() { return run_.score(); }
     const schemedrill::SchemeKeyDrill& drill() const { return drill_; }
 
     // The drill of the kind's scheme (schemedrill::drillScheme).
@@ -36,10 +37,8 @@ private:
     void saySymbol(bool wrong);
 
     ExerciseHost& host_;
+    ExerciseRun run_;
     schemedrill::SchemeKeyDrill drill_;
-    QTimer* timer_ = nullptr;
-    std::unique_ptr<ExerciseRun> run_;
-    ExerciseCaptions captions_;
     QLabel* row_ = nullptr;
     QLabel* hint_ = nullptr;
     KeyLineEdit* input_ = nullptr;

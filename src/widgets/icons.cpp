@@ -75,6 +75,7 @@ constexpr Entry kIcons[] = {
     {"chinaexit", "exercise-exit", nullptr},
     {"englishexit", "exercise-exit", nullptr},
     {"zgexit", "exercise-exit", nullptr},
+    {"jwexit", "exercise-exit", nullptr},
     {"bdcexit", "exercise-exit", nullptr},
     {"exitexit", "test-exit", nullptr},
     {"chinanextpage", "next-page", "go-next"},

@@ -192,9 +192,9 @@ private slots:
         e.setCommitString(first);
         QApplication::sendEvent(put, &e);
         QTest::keyRelease(put, Qt::Key_Shift);
-        QCOMPARE(t->form->score().rightCount, 33);
-        QCOMPARE(t->form->score().wrongCount, 0);
-        QCOMPARE(bytes::toUnicode(t->form->score().lessonTitle), QStringLiteral("小说"));
+        QCOMPARE(t->form->chinesePanel()->score().rightCount, 33);
+        QCOMPARE(t->form->chinesePanel()->score().wrongCount, 0);
+        QCOMPARE(bytes::toUnicode(t->form->chinesePanel()->score().lessonTitle), QStringLiteral("小说"));
     }
 
     // A word list in GB18030 becomes a vocabulary drill; a word typed right is marked so.
@@ -214,7 +214,7 @@ private slots:
         QTest::keyClicks(answer, word);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(shown(*t, "bdcpd"), QStringLiteral("√"));
-        QCOMPARE(t->form->score().rightCount, 1);
+        QCOMPARE(t->form->wordPanel()->score().rightCount, 1);
     }
 
     // Pasted Latin text saved at once, before the window has followed the paste, is an

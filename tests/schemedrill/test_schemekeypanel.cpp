@@ -15,9 +15,10 @@ namespace {
 struct Drill {
     FakeHost t;
     KeyLineEdit* input = nullptr;
+    SchemeKeyPanel* panel = nullptr;
 
     explicit Drill(ExerciseId id) {
-        auto* panel = new SchemeKeyPanel(t, &t.desk);
+        panel = new SchemeKeyPanel(t, &t.desk);
         panel->hide();
         t.desk.show();
         panel->start(exerciseKind(id));
@@ -72,8 +73,8 @@ private slots:
         const QString right = d.hintedKeys();
         QVERIFY2(!right.isEmpty(), qPrintable(d.hint()));
         d.type(right);
-        QCOMPARE(t.score().rightCount, 1);
-        QCOMPARE(t.score().wrongCount, 0);
+        QCOMPARE(d.panel->score().rightCount, 1);
+        QCOMPARE(d.panel->score().wrongCount, 0);
         QVERIFY(d.row().contains(QStringLiteral("✓")));
 
         // Other keys as many: wrong, a cross, and the miss kept with what was typed.
@@ -86,11 +87,11 @@ private slots:
             QTest::keyClick(d.input, Qt::Key_Backspace);
         }
         d.type(wrong);
-        QCOMPARE(t.score().rightCount, 1);
-        QCOMPARE(t.score().wrongCount, 1);
+        QCOMPARE(d.panel->score().rightCount, 1);
+        QCOMPARE(d.panel->score().wrongCount, 1);
         QVERIFY(d.row().contains(QStringLiteral("×")));
-        QCOMPARE(t.score().misses.entries().size(), size_t(1));
-        QCOMPARE(QString::fromStdString(t.score().misses.entries()[0].typed), wrong);
+        QCOMPARE(d.panel->score().misses.entries().size(), size_t(1));
+        QCOMPARE(QString::fromStdString(d.panel->score().misses.entries()[0].typed), wrong);
 
         // Escape: the report with the two answers.
         QTest::keyClick(d.input, Qt::Key_Escape);
@@ -104,7 +105,7 @@ private slots:
         Drill d(ExerciseId::CangjieKeys);
         const QString first = d.row();
         for (int i = 0; i < schemedrill::kRowItems; ++i) d.type(d.hintedKeys());
-        QCOMPARE(d.t.score().rightCount, schemedrill::kRowItems);
+        QCOMPARE(d.panel->score().rightCount, schemedrill::kRowItems);
         QVERIFY(!d.row().contains(QStringLiteral("✓")));
         QVERIFY(d.row() != first);
     }
