@@ -66,7 +66,9 @@ ReportDialog::ReportDialog(ExerciseHost& form, const ExerciseScore& s, QWidget* 
     for (int i = 0; i < (r.showSpeedAndRating ? 6 : 4); ++i) figures << texts[i].trimmed();
     figures << r.accuracy;
     figures << shownTitle(s.modeTitle) + shownTitle(s.lessonTitle);
-    setAccessibleDescription(figures.join(tr("，")));
+    // Said once, as the report comes up: as the dialog's description a reader would say
+    // them again each time the dialog is shown and activated.
+    figures_ = figures.join(tr("，"));
     connect(this, &QDialog::finished, this, &ReportDialog::recordAndClose);
     quiet_.start();
     qApp->installEventFilter(this);
@@ -83,9 +85,8 @@ void ReportDialog::showEvent(QShowEvent* e) {
     closeButton_->setFocus(Qt::ActiveWindowFocusReason);
     quiet_.restart();
     // A screen reader is told the report is up and reads its figures.
-    const QString figures = accessibleDescription();
     a11y::announce(this, QString());
-    a11y::announce(this, figures);
+    a11y::announce(this, figures_);
 }
 
 bool ReportDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -36,6 +36,7 @@ private:
     QWidget* closeButton_ = nullptr;
     LabelPair figureCaptions_[7];
     ScoreReport score_;
+    QString figures_;  // the figures as a reader is told them
     bool closed_ = false;
     QElapsedTimer quiet_;    // since it opened, or since the last key it ignored
     QSet<int> ignoredDown_;  // keys whose press it ignored: their release is ignored too

@@ -114,7 +114,7 @@ history_window() { xdotool search --onlyvisible --name '^成绩记录$' | head -
 for round in 1 2 3; do
     xdotool mousemove --window "$WID" 378 18 click 1
     sleep 1
-    xdotool mousemove --window "$WID" 374 62 click 1
+    xdotool mousemove --window "$WID" 441 62 click 1
     wait_for 50 '[ -n "$(history_window)" ]' && break
     echo "round $round: no history window yet"
 done
