@@ -638,7 +638,8 @@ void HistoryView::fillTable() {
 }
 
 void HistoryView::fillCharts() {
-    const QList<history::Session> sessions = allSessions();
+    const QList<history::Session> sessions =
+        store_ ? store_->sessions(chosenKind(), wholeClass(), history::kChartSessions) : QList<history::Session>();
     // The word drills count no speed: none is drawn for them.
     const QList<Series> speed = perDay(sessions, [](const history::Session& s) -> std::optional<double> {
         if (!history::hasSpeed(s.kind)) return std::nullopt;

@@ -375,7 +375,7 @@ void PracticeTabs::saveGoal() {
 
 void PracticeTabs::fill(const Store* store, const QDate& today) {
     today_ = today;
-    days_ = store ? dayTotals(store->sessions()) : QMap<QDate, DayTotal>();
+    days_ = store ? dayTotals(store->sessions({}, false, kChartSessions)) : QMap<QDate, DayTotal>();
     const Goal goal = readGoal();
     calendar_->showDays(days_, goal, today);
     const int run = streak(days_, today);

@@ -12,6 +12,9 @@ namespace history {
 
 // How much history the weak spots look at, and how many of each they show.
 inline constexpr int kRecentSessions = 50;
+// The charts and the calendar read the newest sessions only: a long history opens at
+// once, and this many reach back months even for a learner who practises all day.
+inline constexpr int kChartSessions = 10000;
 inline constexpr int kWeakChars = 20;
 inline constexpr int kWeakKeys = 10;
 inline constexpr int kWeakRadicals = 10;
