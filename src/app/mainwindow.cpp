@@ -699,8 +699,8 @@ void MainWindow::openOwnTexts() {
     const ByteText text = owntexts::lessonText(lesson->body, lesson->kind);
     const ByteText title = bytes::fromUnicode(lesson->title);
     switch (lesson->kind) {
-    case owntexts::Kind::Chinese: chinesePanel_->start(exerciseKind(ExerciseId::OwnChinese), &text, &title); break;
-    case owntexts::Kind::English: englishPanel_->start(exerciseKind(ExerciseId::OwnEnglish), &text, &title); break;
-    case owntexts::Kind::Words: wordPanel_->start(exerciseKind(ExerciseId::OwnWords), &text, &title); break;
+    case owntexts::Kind::Chinese: chinesePanel()->start(exerciseKind(ExerciseId::OwnChinese), &text, &title); break;
+    case owntexts::Kind::English: englishPanel()->start(exerciseKind(ExerciseId::OwnEnglish), &text, &title); break;
+    case owntexts::Kind::Words: wordPanel()->start(exerciseKind(ExerciseId::OwnWords), &text, &title); break;
     }
 }

@@ -69,6 +69,8 @@ private:
     // The main window, for the tests that use it.
     void openForm() {
         t = std::make_unique<TestForm>();
+        // A lesson starts on a panel not made yet, as in the program.
+        t->build(false);
         t->form->show();
         QVERIFY(QTest::qWaitForWindowActive(t->form.get()));
     }
