@@ -668,7 +668,9 @@ void MainWindow::showHistory() {
     // screen stays as it was.
     QString problem;
     const std::unique_ptr<history::Window> view = history::openWindow(
-        services_.historyModule, historyStore(), codeBook1_, radicals::table(), *services_.messages, this, &problem);
+        services_.historyModule, historyStore(), codeBook(1),
+        QString::fromLatin1(scheme_->id.data(), static_cast<qsizetype>(scheme_->id.size())), radicals::table(),
+        *services_.messages, this, &problem);
     if (!view) {
         services_.messages->showError(errors::displayText(problem));
         return;

@@ -90,11 +90,12 @@ public:
             if (auto r = ask<QList<Miss>>([=](Host& h) { return h.server->misses(sessionId); })) return *r;
         return local_->misses(sessionId);
     }
-    QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const override {
+    QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit,
+                               const QString& scheme = QString()) const override {
         if (serving())
-            if (auto r = ask<QList<MissTally>>([=](Host& h) { return h.server->topMisses(unit, recentSessions, limit); }))
+            if (auto r = ask<QList<MissTally>>([=](Host& h) { return h.server->topMisses(unit, recentSessions, limit, scheme); }))
                 return *r;
-        return local_->topMisses(unit, recentSessions, limit);
+        return local_->topMisses(unit, recentSessions, limit, scheme);
     }
 
     QList<ReviewItem> dueReviews(const QDate& day) const override {

@@ -297,12 +297,17 @@ public:
         return out;
     }
 
-    QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const override {
-        QString recent = QStringLiteral("SELECT id FROM sessions");
+    QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit,
+                               const QString& scheme = QString()) const override {
+        QString recent = QStringLiteral("SELECT id FROM sessions WHERE 1 = 1");
         QVariantList binds{unit};
         if (isClassServer()) {
-            recent += QStringLiteral(" WHERE learner = ?");
+            recent += QStringLiteral(" AND learner = ?");
             binds << learner_;
+        }
+        if (!scheme.isEmpty() && hasScheme_) {
+            recent += QStringLiteral(" AND scheme = ?");
+            binds << scheme;
         }
         recent += QStringLiteral(" ORDER BY id DESC LIMIT %1").arg(qMax(recentSessions, 0));
         QString sql = QStringLiteral("SELECT expected, SUM(count) AS n FROM misses WHERE unit = ? AND session_id IN (%1) "

@@ -116,7 +116,9 @@ public:
     // The misses of one session.
     virtual QList<Miss> misses(qint64 sessionId) const = 0;
     // The most-missed units of one unit type over this learner's last `recentSessions` sessions.
-    virtual QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit) const = 0;
+    // scheme: only sessions typed in that input scheme (empty: all).
+    virtual QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit,
+                                       const QString& scheme = QString()) const = 0;
     // The review items due on or before `day`, earliest first: none where the store
     // keeps no schedule (a database from before schedules, a store that only reads).
     virtual QList<ReviewItem> dueReviews(const QDate& day) const {

@@ -392,8 +392,8 @@ QString HistoryView::emptySentence() {
 }
 
 HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const radicals::Table& table,
-                         Messages& messages, QWidget* parent)
-    : QDialog(parent), store_(store), book1_(book1), table_(table), messages_(messages) {
+                         Messages& messages, QWidget* parent, const QString& scheme)
+    : QDialog(parent), store_(store), book1_(book1), scheme_(scheme), table_(table), messages_(messages) {
     setObjectName(QStringLiteral("historyView"));
     setWindowTitle(tr("成绩记录"));
     setFont(fonts::song(10));
@@ -676,7 +676,7 @@ void HistoryView::fillWeakSpots() {
     QList<history::MissTally> chars, keys, radicalMisses, words;
     if (store_) {
         words = store_->topMisses(QStringLiteral("word"), history::kRecentSessions, history::kWeakWords);
-        chars = store_->topMisses(QStringLiteral("char"), history::kRecentSessions, history::kWeakChars);
+        chars = store_->topMisses(QStringLiteral("char"), history::kRecentSessions, history::kWeakChars, scheme_);
         keys = store_->topMisses(QStringLiteral("key"), history::kRecentSessions, history::kWeakKeys);
         radicalMisses = store_->topMisses(QStringLiteral("radical"), history::kRecentSessions, history::kWeakRadicals);
     }
@@ -690,7 +690,9 @@ void HistoryView::fillWeakSpots() {
         weakChars_->insertRow(r);
         weakChars_->setItem(r, 0, cell(m.expected));
         weakChars_->setItem(r, 1, cell(code.empty() ? tr("(码表中没有)") : bytes::toUnicode(code)));
-        weakChars_->setItem(r, 2, cell(bytes::toUnicode(history::codeKeys(code, table_))));
+        // The radicals' keys are Wubi's: another scheme's code is its keys already.
+        const bool wubi = scheme_.isEmpty() || scheme_ == QLatin1String("wubi86");
+        weakChars_->setItem(r, 2, cell(wubi ? bytes::toUnicode(history::codeKeys(code, table_)) : QString()));
         weakChars_->setItem(r, 3, cell(QString::number(m.count), true));
     }
     weakChars_->resizeColumnsToContents();

@@ -33,8 +33,10 @@ public:
     using Practice = history::Practice;
 
     // store may be null (no history could be opened): the window says so.
+    // scheme: the input scheme the weak characters are counted in (empty: every scheme);
+    // book1 is its first code book.
     HistoryView(history::Store* store, const CodeBook& book1, const radicals::Table& table, Messages& messages,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, const QString& scheme = QString());
     ~HistoryView() override;
 
     // Asks for the file to write; the default is the file dialog. An empty answer cancels.
@@ -65,6 +67,7 @@ private:
 
     history::Store* store_;
     const CodeBook& book1_;
+    const QString scheme_;
     const radicals::Table& table_;
     Messages& messages_;
     HistorySessions* sessions_ = nullptr;  // the table's rows, read from the store a page at a time

@@ -34,8 +34,8 @@ public:
 // The module's one entry point, found by this name; the number changes whenever this
 // interface or the types it passes change, so that a stale module is refused, not run.
 // store may be null (no history could be opened): the window says so.
-using MakeWindow = Window* (*)(Store* store, const CodeBook& book1, const radicals::Table& table, Messages& messages,
+using MakeWindow = Window* (*)(Store* store, const CodeBook& book1, const QString& scheme, const radicals::Table& table, Messages& messages,
                                QWidget* parent);
-inline constexpr const char* kMakeWindow = "jaxo_history_window_3";
+inline constexpr const char* kMakeWindow = "jaxo_history_window_4";
 
 }  // namespace history

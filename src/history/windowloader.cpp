@@ -78,12 +78,12 @@ MakeWindow entryPoint(const QString& file, QString* problem) {
 
 }  // namespace
 
-std::unique_ptr<Window> openWindow(const QString& moduleFile, Store* store, const CodeBook& book1,
+std::unique_ptr<Window> openWindow(const QString& moduleFile, Store* store, const CodeBook& book1, const QString& scheme,
                                    const radicals::Table& table, Messages& messages, QWidget* parent,
                                    QString* problem) {
     const MakeWindow make = entryPoint(moduleFile, problem);
     if (!make) return nullptr;
-    return std::unique_ptr<Window>(make(store, book1, table, messages, parent));
+    return std::unique_ptr<Window>(make(store, book1, scheme, table, messages, parent));
 }
 
 }  // namespace history

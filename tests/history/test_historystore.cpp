@@ -327,18 +327,26 @@ private slots:
         QTest::addColumn<int>("recent");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("expected");  // "unit expected count"
+        QTest::addColumn<QString>("scheme");         // the older session is Wubi's, the newer pinyin's
         QTest::newRow("summed over sessions, most missed first") << "char" << 10 << 0
-                                                                  << QStringList{"char 国 5", "char 的 2", "char 中 1"};
-        QTest::newRow("only the recent sessions count") << "char" << 1 << 0 << QStringList{"char 国 2", "char 的 2"};
-        QTest::newRow("limited") << "char" << 10 << 1 << QStringList{"char 国 5"};
-        QTest::newRow("one unit type only") << "key" << 10 << 0 << QStringList{"key q 4"};
-        QTest::newRow("a unit type never missed") << "word" << 10 << 0 << QStringList{};
+                                                                  << QStringList{"char 国 5", "char 的 2", "char 中 1"} << "";
+        QTest::newRow("only the recent sessions count") << "char" << 1 << 0 << QStringList{"char 国 2", "char 的 2"} << "";
+        QTest::newRow("limited") << "char" << 10 << 1 << QStringList{"char 国 5"} << "";
+        QTest::newRow("one unit type only") << "key" << 10 << 0 << QStringList{"key q 4"} << "";
+        QTest::newRow("a unit type never missed") << "word" << 10 << 0 << QStringList{} << "";
+        QTest::newRow("a scheme's weak spots come from its own sessions") << "char" << 10 << 0
+                                                                           << QStringList{"char 国 3", "char 中 1"} << "wubi86";
+        QTest::newRow("the recent sessions are the scheme's own") << "char" << 1 << 0
+                                                                  << QStringList{"char 国 3", "char 中 1"} << "wubi86";
+        QTest::newRow("the pinyin sessions for pinyin") << "char" << 10 << 0 << QStringList{"char 国 2", "char 的 2"}
+                                                        << "pinyin";
     }
     void topMisses() {
         QFETCH(QString, unit);
         QFETCH(int, recent);
         QFETCH(int, limit);
         QFETCH(QStringList, expected);
+        QFETCH(QString, scheme);
         auto store = openStore();
         const auto m = [](const char* u, const QString& e, const char* t, int n) {
             return Miss{QString::fromLatin1(u), e, QString::fromLatin1(t), n};
@@ -348,10 +356,12 @@ private slots:
                                 m("char", QStringLiteral("中"), "", 1), m("key", QStringLiteral("q"), "w", 4)});
         Session newer = sample(QStringLiteral("chinese"), 10, 4,
                                {m("char", QStringLiteral("国"), "x", 2), m("char", QStringLiteral("的"), "", 2)});
+        older.scheme = QStringLiteral("wubi86");
+        newer.scheme = QStringLiteral("pinyin");
         QVERIFY(store->record(older));
         QVERIFY(store->record(newer));
         QStringList got;
-        for (const MissTally& t : store->topMisses(unit, recent, limit))
+        for (const MissTally& t : store->topMisses(unit, recent, limit, scheme))
             got << QStringLiteral("%1 %2 %3").arg(t.unit, t.expected).arg(t.count);
         QCOMPARE(got, expected);
     }

@@ -42,11 +42,12 @@ public:
         return {};
     }
 
-    QList<history::MissTally> topMisses(const QString& unit, int recent, int limit) const override {
+    QList<history::MissTally> topMisses(const QString& unit, int recent, int limit,
+                                        const QString& scheme = QString()) const override {
         QList<history::MissTally> out;
         int seen = 0;
         for (const history::Session& s : newestFirst()) {
-            if (s.learner != me) continue;
+            if (s.learner != me || (!scheme.isEmpty() && s.scheme != scheme)) continue;
             if (++seen > recent) break;
             for (const history::Miss& m : s.misses) {
                 if (m.unit != unit) continue;
