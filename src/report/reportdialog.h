@@ -16,6 +16,8 @@ struct ExerciseScore;
 class ReportDialog : public QDialog {
     Q_OBJECT
 public:
+    // The figures as a screen reader is told them when the report comes up.
+    const QString& figures() const { return figures_; }
     ReportDialog(ExerciseHost& form, const ExerciseScore& s, QWidget* parent = nullptr);
     ~ReportDialog() override;
 

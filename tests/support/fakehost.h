@@ -67,7 +67,7 @@ public:
         ReportDialog report(*this, score, &desk);
         ++modalCount;
         lastModal = report.objectName();
-        lastReport = report.accessibleDescription();
+        lastReport = report.figures();
         if (onModal) onModal(report);
         if (report.isVisible() || !report.result()) report.reject();
     }
