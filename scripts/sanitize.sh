@@ -23,7 +23,10 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$logs/report"
 status=0
 # Not the screen-reader test: Orca drops a spoken line that a focus change overtakes,
 # which a build several times slower makes happen; it runs in the plain suite.
-(cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 -E '^e2e_orca$' "$@") || status=$?
+# Not tst_englishpanel: every case passes, but at its exit LeakSanitizer's tracer
+# crashes reading glibc's dynamic TLS ("DTLS 10 at 0x4ce9-0x800005deb", signal 11)
+# once enough libraries with TLS have been loaded; each of its cases alone is clean.
+(cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 -E '^(e2e_orca|tst_englishpanel)$' "$@") || status=$?
 if compgen -G "$logs/report*" >/dev/null; then
   echo "FAIL: sanitizer reports:"
   for f in "$logs"/report*; do echo "---- $f"; cat "$f"; done
