@@ -184,9 +184,7 @@ SettingsPanel* MainWindow::settingsPanel() {
     if (settingsPanel_) return settingsPanel_;
     madeOnce(settingsPanel_, *this, settings_, settingsMemo_, services_.appDir, desk_);
     connect(settingsPanel_, &SettingsPanel::schemeChosen, this, [this](const QString& id) {
-        const QByteArray b = id.toLatin1();
-        if (const scheme::Scheme* s = scheme::find(std::string_view(b.constData(), static_cast<size_t>(b.size()))))
-            applyScheme(*s);
+        if (const scheme::Scheme* s = scheme::find(id.toStdString())) applyScheme(*s);
     });
     return settingsPanel_;
 }

@@ -98,7 +98,6 @@ void send(QObject* o, QAccessible::Event type) {
 // notification for the next, so "line done" followed by "next: x" would lose the first.
 class LiveRegion : public QWidget {
 public:
-    using QWidget::QWidget;
     explicit LiveRegion(QWidget* parent) : QWidget(parent) {
         quiet_.setSingleShot(true);
         quiet_.setInterval(kQuietMs);
