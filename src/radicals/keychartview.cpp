@@ -92,8 +92,8 @@ void KeyChartView::flashWrong(char typed) {
 
 void KeyChartView::describe() {
     // The caption and the description say what the colour says: colour is never the
-    // only sign of the key due.
-    // The corner is narrow: the key on one line, the finger on the next.
+    // only sign of the key due. The corner is narrow: the key on one line, the finger
+    // on the next.
     QString caption = live_ && next_ ? KeyboardView::nextKeyCaption(next_, shown(next_)) : QString();
     caption.replace(QChar(0x3000), QLatin1Char('\n'));
     caption_->setText(caption);
