@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>重点字「%1」：%2&#x3000;已学 %3/%4 字，达标 %5&#x3000;目标 %6 字/分、%7%</source>
-        <translation>Focus character “%1”: %2　learnt %3/%4 characters, %5 on target　target %6 per min, %7%</translation>
+        <translation>Focus character “%1”: %2&#x3000;learnt %3/%4 characters, %5 on target&#x3000;target %6 per min, %7%</translation>
     </message>
     <message>
         <source>新字「%1」加入练习</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>重点键 %1：%2&#x3000;已学 %3/%4 键，达标 %5&#x3000;目标 %6 字/分、%7%</source>
-        <translation>Focus key %1: %2　learnt %3/%4 keys, %5 on target　target %6 per min, %7%</translation>
+        <translation>Focus key %1: %2&#x3000;learnt %3/%4 keys, %5 on target&#x3000;target %6 per min, %7%</translation>
     </message>
     <message>
         <source>新键 %1 加入练习</source>
@@ -966,6 +966,17 @@
     </message>
 </context>
 <context>
+    <name>KeyChartView</name>
+    <message>
+        <source>字根键盘图</source>
+        <translation>Wubi radical key chart</translation>
+    </message>
+    <message>
+        <source>%1；按错的键：%2</source>
+        <translation>%1; wrong key: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeyboardView</name>
     <message>
         <source>左手小指</source>
@@ -1021,7 +1032,7 @@
     </message>
     <message>
         <source>下一个键：%1&#x3000;手指：%2</source>
-        <translation>Next key: %1　finger: %2</translation>
+        <translation>Next key: %1&#x3000;finger: %2</translation>
     </message>
     <message>
         <source>（加上档键）</source>

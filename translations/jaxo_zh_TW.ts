@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>重点字「%1」：%2&#x3000;已学 %3/%4 字，达标 %5&#x3000;目标 %6 字/分、%7%</source>
-        <translation>重點字「%1」：%2　已學 %3/%4 字，達標 %5　目標 %6 字/分、%7%</translation>
+        <translation>重點字「%1」：%2&#x3000;已學 %3/%4 字，達標 %5&#x3000;目標 %6 字/分、%7%</translation>
     </message>
     <message>
         <source>新字「%1」加入练习</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>重点键 %1：%2&#x3000;已学 %3/%4 键，达标 %5&#x3000;目标 %6 字/分、%7%</source>
-        <translation>重點鍵 %1：%2　已學 %3/%4 鍵，達標 %5　目標 %6 字/分、%7%</translation>
+        <translation>重點鍵 %1：%2&#x3000;已學 %3/%4 鍵，達標 %5&#x3000;目標 %6 字/分、%7%</translation>
     </message>
     <message>
         <source>新键 %1 加入练习</source>
@@ -966,6 +966,17 @@
     </message>
 </context>
 <context>
+    <name>KeyChartView</name>
+    <message>
+        <source>字根键盘图</source>
+        <translation>字根鍵盤圖</translation>
+    </message>
+    <message>
+        <source>%1；按错的键：%2</source>
+        <translation>%1；按錯的鍵：%2</translation>
+    </message>
+</context>
+<context>
     <name>KeyboardView</name>
     <message>
         <source>左手小指</source>
@@ -1021,7 +1032,7 @@
     </message>
     <message>
         <source>下一个键：%1&#x3000;手指：%2</source>
-        <translation>下一個鍵：%1　手指：%2</translation>
+        <translation>下一個鍵：%1&#x3000;手指：%2</translation>
     </message>
     <message>
         <source>（加上档键）</source>

@@ -126,17 +126,32 @@ void KeyboardView::setProgress(const QHash<char, double>& progress) {
     update();
 }
 
-void KeyboardView::describe() {
-    bool shift = false;
-    const Key* k = next_ ? keyOf(next_, &shift) : nullptr;
-    if (!k) {
-        setAccessibleDescription(QString());
-        return;
-    }
-    QString text = tr("下一个键：%1，%2").arg(keyText(next_), fingerText(k->finger));
-    if (shift) text += tr("，另一只手按上档键");
-    setAccessibleDescription(text);
+QColor KeyboardView::keyColour(char c) {
+    const Key* k = c ? keyOf(c, nullptr) : nullptr;
+    return k ? fingerColour(k->finger) : QColor();
 }
+
+bool KeyboardView::isHomeKey(char c) { return homeKey(c); }
+
+QString KeyboardView::nextKeyCaption(char c, const QString& label) {
+    bool shift = false;
+    const Key* k = c ? keyOf(c, &shift) : nullptr;
+    if (!k) return {};
+    QString text = tr("下一个键：%1　手指：%2").arg(label.isEmpty() ? keyText(c) : label, fingerText(k->finger));
+    if (shift) text += tr("（加上档键）");
+    return text;
+}
+
+QString KeyboardView::nextKeyDescription(char c, const QString& label) {
+    bool shift = false;
+    const Key* k = c ? keyOf(c, &shift) : nullptr;
+    if (!k) return {};
+    QString text = tr("下一个键：%1，%2").arg(label.isEmpty() ? keyText(c) : label, fingerText(k->finger));
+    if (shift) text += tr("，另一只手按上档键");
+    return text;
+}
+
+void KeyboardView::describe() { setAccessibleDescription(nextKeyDescription(next_)); }
 
 void KeyboardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -199,8 +214,7 @@ void KeyboardView::paintEvent(QPaintEvent*) {
         }
     }
     if (due) {
-        QString text = tr("下一个键：%1　手指：%2").arg(keyText(next_), fingerText(due->finger));
-        if (shiftDue) text += tr("（加上档键）");
+        const QString text = nextKeyCaption(next_);
         QFont cf = f;
         cf.setPixelSize(std::max(8, static_cast<int>(caption * 0.7)));
         p.setFont(cf);

@@ -2,6 +2,7 @@
 // The live keyboard: the key due next lit in its finger's colour, outlined and named
 // with its finger beneath, the home keys marked, a wrong key flashed. Drawn to fit
 // whatever size it is given.
+#include <QColor>
 #include <QHash>
 #include <QWidget>
 
@@ -23,6 +24,14 @@ public:
     // The finger that types a character, as the learner is told ("左手食指"); empty for
     // a character on no key of the chart.
     static QString fingerName(char c);
+    // Shared with the Wubi key chart, so both keyboards speak and colour alike: the
+    // colour of the finger that types c (invalid: no key), whether c is a home key,
+    // and the caption and description naming c as the key due next (label: the key
+    // as shown there; empty: c itself). Empty texts for a character on no key.
+    static QColor keyColour(char c);
+    static bool isHomeKey(char c);
+    static QString nextKeyCaption(char c, const QString& label = {});
+    static QString nextKeyDescription(char c, const QString& label = {});
 
     QSize sizeHint() const override { return {530, 200}; }
     bool hasHeightForWidth() const override { return true; }

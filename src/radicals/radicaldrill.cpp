@@ -69,6 +69,18 @@ bool RadicalDrill::isDown(KeyId key) const {
     return false;
 }
 
+ByteText RadicalDrill::typedBy(KeyId key) const {
+    for (const auto& [k, t] : held_)
+        if (k == key) return t;
+    return {};
+}
+
+char RadicalDrill::nextKey() const {
+    if (!running_) return 0;
+    const int found = scan(table(), bytes::copy(row_, unitPos, 2));
+    return found >= 0 ? keyOf(table()[static_cast<size_t>(found)]) : '\0';
+}
+
 ByteText RadicalDrill::pendingText() const {
     ByteText all;
     for (const auto& [k, t] : held_) all += t;

@@ -48,6 +48,10 @@ public:
     const ByteText& hint() const { return hint_; }
     const ByteText& clock() const { return clock_; }
     bool isDown(KeyId key) const;
+    // What a key still down has typed; empty for a key not down.
+    ByteText typedBy(KeyId key) const;
+    // The key (lower case) of the radical under the arrow; 0 when no drill runs.
+    char nextKey() const;
     // What the keys still held have typed (the input box's text).
     ByteText pendingText() const;
 

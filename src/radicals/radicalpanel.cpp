@@ -1,5 +1,6 @@
 #include "radicals/radicalpanel.h"
 
+#include "adaptive/adaptivefiles.h"
 #include "widgets/access.h"
 #include "widgets/bytegridlabel.h"
 #include "exercise/exercisehost.h"
@@ -12,6 +13,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <cctype>
 
 RadicalPanel::RadicalPanel(ExerciseHost& host, QWidget* parent)
     : QFrame(parent), host_(host), run_(host, *this, "zgtimerctr", [this] { onTimer(); }),
@@ -80,6 +82,8 @@ void RadicalPanel::start(const ExerciseKind& kind, std::vector<int> entries) {
     if (!run_.begin(kind)) return;
     ExerciseScore& s = run_.score();
     drill_.begin(s.startMs, std::move(entries), s.lessonTitle);
+    // The live keyboard switch is read afresh: it may have changed since the last drill.
+    keyChart_->setLive(adaptive::loadPreferences().liveKeyboard);
     input_->clear();
     run_.captions().showTitles(s);
     showDrill();
@@ -93,6 +97,7 @@ void RadicalPanel::showDrill() {
     markRow1_->setBytes(drill_.markLine());
     markRow2_->setBytes(drill_.markLine());
     keyHint_.setText(bytes::toUnicode(drill_.hint()));
+    keyChart_->setNextKey(drill_.nextKey());
 }
 
 void RadicalPanel::sayRadical(bool wrong) {
@@ -146,9 +151,13 @@ void RadicalPanel::judgeRelease(radicals::RadicalDrill::KeyId id) {
     if (!drill_.running()) return;
     const int wrongBefore = score().wrongCount;
     const int judgedBefore = wrongBefore + score().rightCount;
+    const ByteText typed = drill_.typedBy(id);
     drill_.keyUp(id);
     input_->setText(bytes::toUnicode(drill_.pendingText()));
     showDrill();
+    // A letter in capital (Caps Lock) was still typed on that letter's key.
+    if (score().wrongCount != wrongBefore && typed.size() == 1)
+        keyChart_->flashWrong(static_cast<char>(std::tolower(static_cast<unsigned char>(typed[0]))));
     if (score().wrongCount + score().rightCount != judgedBefore) sayRadical(score().wrongCount != wrongBefore);
 }
 

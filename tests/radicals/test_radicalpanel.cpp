@@ -1,11 +1,16 @@
 // The radical drill panel on a fake host: start, keys as the keyboard sends
-// them (auto-repeats included), the endings and the report, the chart and the marks.
+// them (auto-repeats included), the endings and the report, the chart and the marks,
+// the live keyboard on the chart.
+#include "adaptive/adaptivefiles.h"
+#include "adaptive/keyboardview.h"
 #include "widgets/keylineedit.h"
 #include "widgets/bytegridlabel.h"
 #include "radicals/radicalpanel.h"
 #include "radicals/radicaltable.h"
 #include "support/fakehost.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -21,7 +26,13 @@ struct Drill {
     FakeHost t;
     KeyLineEdit* zgput = nullptr;
 
-    Drill() {
+    // preferences: the live keyboard line of the learner's file; empty: no file.
+    explicit Drill(const QByteArray& preferences = {}) {
+        if (!preferences.isEmpty()) {
+            QDir().mkpath(QFileInfo(adaptive::preferencesPath()).absolutePath());
+            QFile f(adaptive::preferencesPath());
+            if (f.open(QIODevice::WriteOnly)) f.write(preferences + '\n');
+        }
         t.liveSettings().edit().keySound = true;
         auto* panel = new RadicalPanel(t, &t.desk);
         panel->hide();
@@ -57,6 +68,16 @@ struct Drill {
 };
 
 int keyFor(char c) { return Qt::Key_A + (c - 'a'); }
+
+QString upper(char c) { return QString(QChar::fromLatin1(char(c - 'a' + 'A'))); }
+
+// How many pixels of the grab have exactly this colour: a key's face.
+int pixelsOf(const QImage& img, QColor colour) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == colour;
+    return n;
+}
 
 }  // namespace
 
@@ -311,6 +332,53 @@ private slots:
         // Keys that still arrive count nothing.
         d.letter('q');
         QCOMPARE(d.s().rightCount + d.s().wrongCount, 0);
+    }
+
+    void liveChart_data() {
+        QTest::addColumn<QByteArray>("setting");  // the keyboard line of the preferences; empty: no file
+        QTest::addColumn<QString>("how");          // what is typed before looking
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<bool>("flashed");         // the key typed wrong is named and shown crossed out
+        QTest::newRow("on by default: the next radical's key and finger named in the chart's description and caption")
+            << QByteArray() << "" << true << false;
+        QTest::newRow("after a right answer: the key of the next radical named") << QByteArray("keyboard on") << "right" << true << false;
+        QTest::newRow("a wrong key is named as flashed, and the next key still named") << QByteArray() << "wrong" << true << true;
+        QTest::newRow("a capital is flashed on its letter's key") << QByteArray() << "capital" << true << true;
+        QTest::newRow("Shift alone is wrong but no key of the chart: none flashed") << QByteArray() << "shift" << true << false;
+        QTest::newRow("a moment later the flash is gone") << QByteArray() << "wrong, wait" << true << false;
+        QTest::newRow("switched off: no key named, no caption, no key lit") << QByteArray("keyboard off") << "wrong" << false << false;
+    }
+    void liveChart() {
+        QFETCH(QByteArray, setting);
+        QFETCH(QString, how);
+        QFETCH(bool, live);
+        QFETCH(bool, flashed);
+        Drill d(setting);
+        auto* chart = d.t.find<QWidget>(QStringLiteral("zgbiao"));
+        auto* caption = d.t.find<QLabel>(QStringLiteral("zgnextkey"));
+        char typed = 0;
+        if (how.startsWith(QLatin1String("wrong"))) d.letter(typed = d.wrongKey());
+        if (how == QLatin1String("right")) d.letter(d.rightKey());
+        if (how == QLatin1String("shift")) QTest::keyClick(d.zgput, Qt::Key_Shift);
+        if (how == QLatin1String("capital")) {
+            typed = d.rightKey();
+            d.send(QEvent::KeyPress, keyFor(typed), upper(typed));
+            d.send(QEvent::KeyRelease, keyFor(typed), upper(typed));
+        }
+        QCOMPARE(d.answers(), how.isEmpty() ? 0 : 1);
+        const char next = d.rightKey();
+        QString described = live ? QStringLiteral("下一个键：%1，%2").arg(upper(next), KeyboardView::fingerName(next)) : QString();
+        if (flashed) described += QStringLiteral("；按错的键：") + upper(typed);
+        if (how.endsWith(QLatin1String("wait"))) QTRY_COMPARE(chart->accessibleDescription(), described);
+        QCOMPARE(chart->accessibleDescription(), described);
+        QCOMPARE(caption->isVisible(), live);
+        if (live) QCOMPARE(caption->text(), QStringLiteral("下一个键：%1\n手指：%2").arg(upper(next), KeyboardView::fingerName(next)));
+        // The key due wears its finger's colour (unless it is the one flashed); the
+        // flashed key is red.
+        const QImage img = chart->grab().toImage();
+        const bool lit = live && !(flashed && typed == next);
+        QCOMPARE(pixelsOf(img, KeyboardView::keyColour(next)) > 300, lit);
+        QCOMPARE(pixelsOf(img, QColor(0xc6, 0x28, 0x28)) > 300, flashed);
     }
 
     // The marks are set on the row's byte grid: "×" under the first radical, "↑" under
