@@ -504,6 +504,22 @@
         <source>自定义练习</source>
         <translation>Own text</translation>
     </message>
+    <message>
+        <source>智能字根练习</source>
+        <translation>Adaptive radicals</translation>
+    </message>
+    <message>
+        <source>五笔智能字根练习</source>
+        <translation>Wubi: adaptive radicals</translation>
+    </message>
+    <message>
+        <source>智能编码练习</source>
+        <translation>Adaptive codes</translation>
+    </message>
+    <message>
+        <source>五笔智能编码练习</source>
+        <translation>Wubi: adaptive codes</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseRun</name>
@@ -1201,10 +1217,6 @@
         <translation>Key maps</translation>
     </message>
     <message>
-        <source>单击进入全拼、双拼、仓颉、速成、注音的键位练习...</source>
-        <translation>Click to drill the key maps of Full Pinyin, Shuangpin, Cangjie, Quick and Zhuyin...</translation>
-    </message>
-    <message>
         <source>练习目标</source>
         <translation>Targets</translation>
     </message>
@@ -1227,6 +1239,10 @@
     <message>
         <source>用自己的文章或单词表练习：从文件导入或粘贴...</source>
         <translation>Practise with your own texts or word lists: import a file or paste...</translation>
+    </message>
+    <message>
+        <source>单击进入五笔智能字根、智能编码练习和全拼、双拼、仓颉、速成、注音的键位练习...</source>
+        <translation>Click for adaptive Wubi radicals and codes, and the key maps of Full Pinyin, Shuangpin, Cangjie, Quick and Zhuyin...</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1503,38 @@
     <message>
         <source>错。</source>
         <translation>Wrong. </translation>
+    </message>
+    <message>
+        <source>智能编码练习找不到高频字表或五笔码表：%1</source>
+        <translation>Adaptive codes cannot find the frequent-character list or the Wubi code book: %1</translation>
+    </message>
+    <message>
+        <source>每分钟 %1 个，正确率 %2%</source>
+        <translation>%1 a minute, %2% right</translation>
+    </message>
+    <message>
+        <source>还没有成绩</source>
+        <translation>no results yet</translation>
+    </message>
+    <message>
+        <source>重点字根「%1」：%2
+已学 %3/%4 个，达标 %5&#x3000;目标：每分钟 %6 个字根、正确率 %7%</source>
+        <translation>Focus radical “%1”: %2
+learnt %3/%4, %5 on target&#x3000;target: %6 radicals a minute, %7% right</translation>
+    </message>
+    <message>
+        <source>重点字「%1」：%2
+已学 %3/%4 个，达标 %5&#x3000;目标：每分钟 %6 个编码、正确率 %7%</source>
+        <translation>Focus character “%1”: %2
+learnt %3/%4, %5 on target&#x3000;target: %6 codes a minute, %7% right</translation>
+    </message>
+    <message>
+        <source>新字根「%1」加入练习</source>
+        <translation>New radical “%1” added to the practice</translation>
+    </message>
+    <message>
+        <source>新字「%1」加入练习</source>
+        <translation>New character “%1” added to the practice</translation>
     </message>
 </context>
 <context>
@@ -2576,6 +2624,22 @@ above. Choose what suits you.</translation>
     <message>
         <source>速成键位图：字母键上的仓颉字根和辅助字形</source>
         <translation>Quick key map: the Cangjie radicals and auxiliary shapes on the letter keys</translation>
+    </message>
+    <message>
+        <source>五笔字根</source>
+        <translation>Wubi radicals</translation>
+    </message>
+    <message>
+        <source>五笔字根键位图：每个键上的字根</source>
+        <translation>Wubi radical chart: the radicals on each key</translation>
+    </message>
+    <message>
+        <source>五笔编码</source>
+        <translation>Wubi codes</translation>
+    </message>
+    <message>
+        <source>简码 %1 加空格也对</source>
+        <translation>short code %1 and Space is right too</translation>
     </message>
 </context>
 </TS>

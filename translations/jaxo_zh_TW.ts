@@ -504,6 +504,22 @@
         <source>自定义练习</source>
         <translation>自訂練習</translation>
     </message>
+    <message>
+        <source>智能字根练习</source>
+        <translation>智慧字根練習</translation>
+    </message>
+    <message>
+        <source>五笔智能字根练习</source>
+        <translation>五筆智慧字根練習</translation>
+    </message>
+    <message>
+        <source>智能编码练习</source>
+        <translation>智慧編碼練習</translation>
+    </message>
+    <message>
+        <source>五笔智能编码练习</source>
+        <translation>五筆智慧編碼練習</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseRun</name>
@@ -1201,10 +1217,6 @@
         <translation>鍵位練習</translation>
     </message>
     <message>
-        <source>单击进入全拼、双拼、仓颉、速成、注音的键位练习...</source>
-        <translation>按一下進入全拼、雙拼、倉頡、速成、注音的鍵位練習...</translation>
-    </message>
-    <message>
         <source>练习目标</source>
         <translation>練習目標</translation>
     </message>
@@ -1227,6 +1239,10 @@
     <message>
         <source>用自己的文章或单词表练习：从文件导入或粘贴...</source>
         <translation>用自己的文章或單字表練習：從檔案匯入或貼上...</translation>
+    </message>
+    <message>
+        <source>单击进入五笔智能字根、智能编码练习和全拼、双拼、仓颉、速成、注音的键位练习...</source>
+        <translation>按一下進入五筆智慧字根、智慧編碼練習和全拼、雙拼、倉頡、速成、注音的鍵位練習...</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1503,38 @@
     <message>
         <source>错。</source>
         <translation>錯。</translation>
+    </message>
+    <message>
+        <source>智能编码练习找不到高频字表或五笔码表：%1</source>
+        <translation>智慧編碼練習找不到高頻字表或五筆碼表：%1</translation>
+    </message>
+    <message>
+        <source>每分钟 %1 个，正确率 %2%</source>
+        <translation>每分鐘 %1 個，正確率 %2%</translation>
+    </message>
+    <message>
+        <source>还没有成绩</source>
+        <translation>還沒有成績</translation>
+    </message>
+    <message>
+        <source>重点字根「%1」：%2
+已学 %3/%4 个，达标 %5&#x3000;目标：每分钟 %6 个字根、正确率 %7%</source>
+        <translation>重點字根「%1」：%2
+已學 %3/%4 個，達標 %5&#x3000;目標：每分鐘 %6 個字根、正確率 %7%</translation>
+    </message>
+    <message>
+        <source>重点字「%1」：%2
+已学 %3/%4 个，达标 %5&#x3000;目标：每分钟 %6 个编码、正确率 %7%</source>
+        <translation>重點字「%1」：%2
+已學 %3/%4 個，達標 %5&#x3000;目標：每分鐘 %6 個編碼、正確率 %7%</translation>
+    </message>
+    <message>
+        <source>新字根「%1」加入练习</source>
+        <translation>新字根「%1」加入練習</translation>
+    </message>
+    <message>
+        <source>新字「%1」加入练习</source>
+        <translation>新字「%1」加入練習</translation>
     </message>
 </context>
 <context>
@@ -2576,6 +2624,22 @@
     <message>
         <source>速成键位图：字母键上的仓颉字根和辅助字形</source>
         <translation>速成鍵位圖：字母鍵上的倉頡字根和輔助字形</translation>
+    </message>
+    <message>
+        <source>五笔字根</source>
+        <translation>五筆字根</translation>
+    </message>
+    <message>
+        <source>五笔字根键位图：每个键上的字根</source>
+        <translation>五筆字根鍵位圖：每個鍵上的字根</translation>
+    </message>
+    <message>
+        <source>五笔编码</source>
+        <translation>五筆編碼</translation>
+    </message>
+    <message>
+        <source>简码 %1 加空格也对</source>
+        <translation>簡碼 %1 加空格也對</translation>
     </message>
 </context>
 </TS>

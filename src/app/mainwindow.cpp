@@ -341,7 +341,7 @@ void MainWindow::buildToolBar() {
          {QStringLiteral("MenuItem5")}},
         {"csPopupMenu1", "m3b", tr("英文测试"), tr("单击进入英文测试选择菜单..."),
          {QStringLiteral("MenuItem2")}},
-        {"jwPopupMenu", "m1g", tr("键位练习"), tr("单击进入全拼、双拼、仓颉、速成、注音的键位练习..."), {}},
+        {"jwPopupMenu", "m1g", tr("键位练习"), tr("单击进入五笔智能字根、智能编码练习和全拼、双拼、仓颉、速成、注音的键位练习..."), {}},
         {"bdcmune", "m4c", tr("大学英语"), tr("单击进入大学英文单词选择菜单..."), {}},
     };
     const std::pair<const char*, QString> pages[] = {{"cool1", tr("中文练习")},

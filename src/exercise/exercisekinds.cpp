@@ -51,6 +51,9 @@ constexpr std::array kKinds = {
     lesson(I::TwoCharPhrases, QT_TRANSLATE_NOOP("ExerciseKind", "二字词组练习"), "/ezcz.jxo", "czPopupMenu", "N7", QT_TRANSLATE_NOOP("ExerciseKind", "二字词组"), {}),
     lesson(I::ThreeCharPhrases, QT_TRANSLATE_NOOP("ExerciseKind", "三字词组练习"), "/shzcz.jxo", "czPopupMenu", "N9", QT_TRANSLATE_NOOP("ExerciseKind", "三字词组"), {}),
     lesson(I::FourCharPhrases, QT_TRANSLATE_NOOP("ExerciseKind", "四字词组练习"), "/szcz.jxo", "czPopupMenu", "N11", QT_TRANSLATE_NOOP("ExerciseKind", "四字词组"), {}),
+    // Wubi first: it is the program's own scheme.
+    schemeKeys(I::WubiRadicalsAdaptive, QT_TRANSLATE_NOOP("ExerciseKind", "智能字根练习"), "jw7", QT_TRANSLATE_NOOP("ExerciseKind", "五笔智能字根练习")),
+    schemeKeys(I::WubiCodesAdaptive, QT_TRANSLATE_NOOP("ExerciseKind", "智能编码练习"), "jw8", QT_TRANSLATE_NOOP("ExerciseKind", "五笔智能编码练习")),
     schemeKeys(I::PinyinKeys, QT_TRANSLATE_NOOP("ExerciseKind", "全拼键位练习"), "jw1", QT_TRANSLATE_NOOP("ExerciseKind", "全拼")),
     schemeKeys(I::XiaoheKeys, QT_TRANSLATE_NOOP("ExerciseKind", "双拼（小鹤）键位练习"), "jw2", QT_TRANSLATE_NOOP("ExerciseKind", "双拼（小鹤）")),
     schemeKeys(I::ZiranmaKeys, QT_TRANSLATE_NOOP("ExerciseKind", "双拼（自然码）键位练习"), "jw3", QT_TRANSLATE_NOOP("ExerciseKind", "双拼（自然码）")),

@@ -27,6 +27,9 @@ enum class ExerciseId {
     CangjieKeys,
     QuickKeys,
     ZhuyinKeys,
+    // Wubi's radicals and codes in rows an adaptive model picks (schemedrill/adaptivekeys).
+    WubiRadicalsAdaptive,
+    WubiCodesAdaptive,
     ChineseArticles,
     ChineseAdaptive,
     WeakChars,

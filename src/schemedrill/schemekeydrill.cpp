@@ -1,5 +1,6 @@
 #include "schemedrill/schemekeydrill.h"
 
+#include "schemedrill/adaptivekeys.h"
 #include "common/randomsource.h"
 #include "exercise/exerciseclock.h"
 
@@ -10,10 +11,11 @@ namespace schemedrill {
 SchemeKeyDrill::SchemeKeyDrill(ExerciseScore& score, const Settings& settings, RandomSource& random)
     : s_(score), settings_(settings), random_(random), clock_("0:00:01") {}
 
-void SchemeKeyDrill::begin(const SchemeKeys& scheme, std::int64_t startMs) {
+void SchemeKeyDrill::begin(const SchemeKeys& scheme, std::int64_t startMs, schemedrill::AdaptiveKeys* adaptive) {
     scheme_ = scheme;
+    adaptive_ = adaptive;
     s_.modeTitle = bytes::gb("中文练习");
-    s_.lessonTitle = bytes::fromUnicode(QCoreApplication::translate("SchemeKeys", "%1键位练习").arg(scheme_.name));
+    if (!adaptive_) s_.lessonTitle = bytes::fromUnicode(QCoreApplication::translate("SchemeKeys", "%1键位练习").arg(scheme_.name));
     s_.startMs = startMs;
     s_.rightCount = 0;
     s_.wrongCount = 0;
@@ -28,6 +30,10 @@ void SchemeKeyDrill::nextRow() {
     marks_.clear();
     typed_.clear();
     if (scheme_.items.empty()) return;
+    if (adaptive_) {
+        row_ = adaptive_->row(kRowItems, random_);
+        return;
+    }
     const int n = static_cast<int>(scheme_.items.size());
     // No symbol twice in a row: the learner would not see that the arrow moved.
     for (int i = 0; i < kRowItems; ++i) {
@@ -37,12 +43,22 @@ void SchemeKeyDrill::nextRow() {
     }
 }
 
-void SchemeKeyDrill::type(QChar key) {
+void SchemeKeyDrill::type(QChar key, std::int64_t nowMs) {
     if (!running_) return;
-    typed_ += key;
     const KeyItem& item = current();
-    if (typed_.size() < item.keys.size()) return;
-    lastWrong_ = typed_ != item.keys;
+    if (key == u' ') {
+        // Space ends a short answer where the symbol has short keys; elsewhere it is no key.
+        if (!item.shortKeys.isEmpty() && !typed_.isEmpty()) judge(typed_ == item.shortKeys, nowMs);
+        return;
+    }
+    typed_ += key;
+    if (typed_.size() >= item.keys.size()) judge(typed_ == item.keys, nowMs);
+}
+
+void SchemeKeyDrill::judge(bool right, std::int64_t nowMs) {
+    const KeyItem& item = current();
+    lastWrong_ = !right;
+    if (adaptive_) adaptive_->answered(row_[static_cast<size_t>(position())], right, nowMs);
     if (lastWrong_) {
         ++s_.wrongCount;
         s_.misses.add("scheme-key", bytes::fromUnicode(item.symbol), bytes::fromUnicode(typed_));

@@ -13,17 +13,20 @@ class RandomSource;
 
 namespace schemedrill {
 
+class AdaptiveKeys;
+
 inline constexpr int kRowItems = 10;
 
 class SchemeKeyDrill {
 public:
     SchemeKeyDrill(ExerciseScore& score, const Settings& settings, RandomSource& random);
 
-    // The start: titles, counts 0, the first row.
-    void begin(const SchemeKeys& scheme, std::int64_t startMs);
-    // One key typed (its character). The answer is judged once it has as many keys as
-    // the symbol under the arrow needs.
-    void type(QChar key);
+    // The start: titles, counts 0, the first row. With `adaptive` its model picks the
+    // rows and takes every answer; the lesson title stays the exercise's own.
+    void begin(const SchemeKeys& scheme, std::int64_t startMs, AdaptiveKeys* adaptive = nullptr);
+    // One key typed (its character) at nowMs. The answer is judged once it has as many
+    // keys as the symbol under the arrow needs, or at Space after its short keys.
+    void type(QChar key, std::int64_t nowMs = -1);
     // Backspace: the last key of an answer not yet judged is taken back.
     void erase();
 
@@ -46,10 +49,12 @@ public:
 
 private:
     void nextRow();
+    void judge(bool right, std::int64_t nowMs);
 
     ExerciseScore& s_;
     const Settings& settings_;
     RandomSource& random_;
+    AdaptiveKeys* adaptive_ = nullptr;
     SchemeKeys scheme_;
     bool running_ = false;
     std::vector<int> row_;

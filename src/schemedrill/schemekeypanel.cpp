@@ -1,8 +1,11 @@
 #include "schemedrill/schemekeypanel.h"
 
+#include "adaptive/adaptivefiles.h"
+#include "common/errors.h"
 #include "common/platform.h"
 #include "exercise/exerciseclock.h"
 #include "exercise/exercisehost.h"
+#include "schemedrill/adaptivekeys.h"
 #include "schemedrill/schemechartview.h"
 #include "sound/music.h"
 #include "widgets/access.h"
@@ -14,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
+#include <utility>
 
 namespace {
 // The keys of an answer as the learner reads them on the keyboard; spoken, the
@@ -77,19 +82,99 @@ SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
 
     chart_ = new SchemeChartView(this);
     chart_->move(16, 200);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("jwadaptive"));
+    status_->setFont(fonts::song(10));
+    status_->setGeometry(30, 58, 590, 36);
+    status_->setWordWrap(true);
+    status_->hide();
+}
+
+SchemeKeyPanel::~SchemeKeyPanel() = default;
+
+const CodeBook& SchemeKeyPanel::wubiBook() {
+    if (host_.scheme().style == scheme::CodeStyle::Wubi) return host_.codeBook(1);
+    if (ownWubiBook_.text().empty()) {
+        try {
+            ownWubiBook_.loadFile(host_.appDirectory() + "/jaxo.sy1");
+        } catch (const JaxoError&) {
+            ownWubiBook_.clear();  // no codes: the drill says so
+        }
+    }
+    return ownWubiBook_;
 }
 
 void SchemeKeyPanel::start(const ExerciseKind& kind) {
-    const auto scheme = schemedrill::schemeKeys(schemedrill::drillScheme(kind.id));
-    if (!scheme || !run_.begin(kind)) return;
-    drill_.begin(*scheme, score().startMs);
-    chart_->setScheme(*scheme);
+    std::optional<schemedrill::SchemeKeys> keys;
+    int starting = 0;
+    adaptive_.reset();
+    if (kind.id == ExerciseId::WubiRadicalsAdaptive) {
+        keys = schemedrill::wubiRadicals();
+        modelName_ = QStringLiteral("wubi-radicals");
+        starting = schemedrill::kRadicalsStarting;
+    } else if (kind.id == ExerciseId::WubiCodesAdaptive) {
+        keys = schemedrill::wubiCodes(host_.appDirectory(), wubiBook());
+        modelName_ = QStringLiteral("wubi-codes");
+        starting = schemedrill::kCodesStarting;
+        if (keys->items.empty()) {
+            host_.showError(JaxoError(tr("智能编码练习找不到高频字表或五笔码表：%1")
+                                          .arg(QString::fromStdString(host_.appDirectory() + "/gpz.jxo, jaxo.sy1"))));
+            return;
+        }
+    } else {
+        keys = schemedrill::schemeKeys(schemedrill::drillScheme(kind.id));
+    }
+    if (!keys || !run_.begin(kind)) return;
+    if (starting > 0) {
+        score().scheme = scheme::wubi().id;  // whichever scheme the lessons use
+        // Made afresh: another copy of the program may have practised meanwhile.
+        adaptive_ = std::make_unique<schemedrill::AdaptiveKeys>(keys->items, starting);
+        adaptive::loadModel(adaptive_->model(), modelName_);
+        const adaptive::Preferences p = adaptive::loadPreferences();
+        adaptive_->targets() = {p.chineseSpeed, p.targets.accuracyPercent};
+    }
+    drill_.begin(*keys, score().startMs, adaptive_.get());
+    chart_->setScheme(*keys);
     chart_->move((width() - chart_->width()) / 2, 200);
     input_->clear();
     run_.captions().showTitles(score());
+    status_->setVisible(adaptive_ != nullptr);
+    // The adaptive drills' two lines of figures go above the row.
+    row_->setGeometry(adaptive_ ? QRect(24, 94, 590, 60) : QRect(24, 66, 590, 84));
+    input_->setAccessibleDescription(QString());
+    news_.clear();
+    showStatus();
     showDrill();
     saySymbol(false);
     input_->setFocus();
+}
+
+void SchemeKeyPanel::showStatus() {
+    if (!adaptive_) return;
+    const adaptive::Model& m = adaptive_->model();
+    const adaptive::Targets& t = adaptive_->targets();
+    const std::string& focusItem = adaptive_->focus();
+    const QString focus = QString::fromStdString(focusItem);
+    const adaptive::ItemStats& f = m.stats(m.indexOf(focusItem));
+    const QString figures = f.timed ? tr("每分钟 %1 个，正确率 %2%").arg(qRound(f.charsPerMinute())).arg(f.accuracyPercent())
+                                    : tr("还没有成绩");
+    const bool radicals = modelName_ == QLatin1String("wubi-radicals");
+    // The speed is items a minute: a radical is one key, a code up to four.
+    const QString text = (radicals ? tr("重点字根「%1」：%2\n已学 %3/%4 个，达标 %5　目标：每分钟 %6 个字根、正确率 %7%")
+                                   : tr("重点字「%1」：%2\n已学 %3/%4 个，达标 %5　目标：每分钟 %6 个编码、正确率 %7%"))
+                             .arg(focus, figures)
+                             .arg(m.inPlay())
+                             .arg(m.size())
+                             .arg(adaptive_->reachedCount())
+                             .arg(t.charsPerMinute)
+                             .arg(t.accuracyPercent);
+    if (adaptive_->takeUnlocked())
+        news_ = radicals ? tr("新字根「%1」加入练习").arg(focus) : tr("新字「%1」加入练习").arg(focus);
+    status_->setText(news_.isEmpty() ? text : news_ + QStringLiteral("　") + text);
+    status_->setAccessibleName(status_->text());
+    // Read with the input whenever it gets the focus.
+    input_->setAccessibleDescription(status_->text());
 }
 
 void SchemeKeyPanel::showDrill() {
@@ -125,6 +210,7 @@ void SchemeKeyPanel::saySymbol(bool wrong) {
     if (!drill_.running()) return;
     const schemedrill::KeyItem& item = drill_.current();
     QString said = tr("%1：%2键。").arg(item.symbol, keyNames(item.keys, true)) + item.note;
+    if (!news_.isEmpty()) said.prepend(std::exchange(news_, {}) + QStringLiteral("。"));
     if (wrong) said.prepend(tr("错。"));
     a11y::announce(input_, said);
 }
@@ -141,10 +227,11 @@ bool SchemeKeyPanel::inputKeyPress(QKeyEvent* e, int ch) {
         showDrill();
         return false;
     }
-    // Printable keys only; Shift does not change which key it was.
-    if (ch <= 0x20 || ch >= 0x7F) return false;
+    // Printable keys and Space (it ends a short code); Shift does not change the key.
+    if (ch < 0x20 || ch >= 0x7F) return false;
     const int judged = score().rightCount + score().wrongCount;
-    drill_.type(QChar(ch).toLower());
+    drill_.type(QChar(ch).toLower(), host_.clock().msecs());
+    if (score().rightCount + score().wrongCount != judged) showStatus();
     showDrill();
     if (score().rightCount + score().wrongCount != judged) saySymbol(drill_.lastWrong());
     return false;
@@ -162,5 +249,8 @@ void SchemeKeyPanel::exitDrill() {
     run_.end({}, [this] {
         drill_.finish();
         input_->clear();
+        status_->hide();
+        QString error;
+        if (adaptive_ && !adaptive::saveModel(adaptive_->model(), modelName_, &error)) host_.showError(JaxoError(error));
     });
 }

@@ -4,6 +4,7 @@
 // key chart in view.
 #include "exercise/exercisecaptions.h"
 #include "exercise/exerciserun.h"
+#include "chinese/codebook.h"
 #include "schemedrill/schemekeydrill.h"
 
 #include <QFrame>
@@ -21,11 +22,13 @@ class SchemeKeyPanel : public QFrame {
     Q_OBJECT
 public:
     SchemeKeyPanel(ExerciseHost& host, QWidget* parent);
+    ~SchemeKeyPanel() override;
     QTimer* timer() const { return run_.timer(); }
     ExerciseScore& score() { return run_.score(); }
     const schemedrill::SchemeKeyDrill& drill() const { return drill_; }
 
-    // The drill of the kind's scheme (schemedrill::drillScheme).
+    // The drill of the kind's scheme (schemedrill::drillScheme), or Wubi's radicals or
+    // codes in rows their adaptive model picks.
     void start(const ExerciseKind& kind);
     void onTimer();
     void exitDrill();
@@ -35,6 +38,9 @@ private:
     void showDrill();
     // For a screen reader: the symbol to type and its keys, after a mistake "错" first.
     void saySymbol(bool wrong);
+    // The adaptive drills' line: the item in focus, its figures, how many are in play.
+    void showStatus();
+    const CodeBook& wubiBook();
 
     ExerciseHost& host_;
     ExerciseRun run_;
@@ -44,4 +50,9 @@ private:
     KeyLineEdit* input_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     SchemeChartView* chart_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::unique_ptr<schemedrill::AdaptiveKeys> adaptive_;
+    QString modelName_;
+    QString news_;  // an item that has just entered, said with the next symbol
+    CodeBook ownWubiBook_;  // read when another scheme is chosen
 };

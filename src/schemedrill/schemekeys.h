@@ -17,6 +17,7 @@ struct KeyItem {
     QString symbol;  // as shown: "zh", "lüe", "日", "ㄅ"
     QString keys;    // the keys typed, as their characters: "zh", "lt", "a", "1"
     QString note;    // shown with the hint: a double-pinyin split, Cangjie's auxiliary shapes
+    QString shortKeys;  // a shorter answer, ended by Space (a Wubi code's own short code)
 };
 
 // One key of the chart: its key character, the symbols it stands for (drawn large) and

@@ -24,6 +24,8 @@ constexpr Entry kIcons[] = {
     {"N9", "words-three", nullptr},
     {"N11", "words-four", nullptr},
     {"m1g", "scheme-keys", nullptr},
+    {"jw7", "keys-wubi-radicals", nullptr},
+    {"jw8", "keys-wubi-codes", nullptr},
     {"jw1", "keys-pinyin", nullptr},
     {"jw2", "keys-xiaohe", nullptr},
     {"jw3", "keys-ziranma", nullptr},

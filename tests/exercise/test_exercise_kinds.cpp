@@ -47,6 +47,8 @@ const Exercise kExercises[] = {
     {"N9", "chinapanel", "三字词组练习", "中文练习", "三字词组练习", "shzcz.jxo", kChinese, "chinese"},
     {"N11", "chinapanel", "四字词组练习", "中文练习", "四字词组练习", "szcz.jxo", kChinese, "chinese"},
     {"m1f", "chinapanel", "文章练习", "中文练习", "文章练习", "clesson.txt", kChinese, "chinese"},
+    {"jw7", "jwform", "智能字根练习", "中文练习", "智能字根练习", "", kChinese, "scheme-keys"},
+    {"jw8", "jwform", "智能编码练习", "中文练习", "智能编码练习", "gpz.jxo", kChinese, "scheme-keys"},
     {"m1h", "chinapanel", "中文智能练习", "中文练习", "中文智能练习", "", kChinese, "chinese-adaptive"},
     {"m2a", "englishform", "英文初级练习", "英文练习", "英文初级练习", "ywcj.jxo", kEnglish, "english"},
     {"m2b", "englishform", "英文中级练习", "英文练习", "英文中级练习", "ywzj.jxo", kEnglish, "english"},
@@ -68,7 +70,7 @@ const Exercise kExercises[] = {
     {"m4h", "bdcform", "语句练习", "轻轻松松背单词", "语句练习", "yjlx.eng", kWord, "vocabulary"},
 };
 
-const char* const kPanels[] = {"zgform", "chinapanel", "englishform", "bdcform"};
+const char* const kPanels[] = {"zgform", "chinapanel", "englishform", "bdcform", "jwform"};
 
 const Exercise& exercise(const QString& control) {
     for (const Exercise& e : kExercises)
@@ -111,6 +113,7 @@ QString caption(TestForm& t, const char* panel) {
     const char* name = QByteArray(panel) == "zgform"       ? "zgzuang2a"
                        : QByteArray(panel) == "chinapanel" ? "zzz2a"
                        : QByteArray(panel) == "englishform" ? "englishzz2a"
+                       : QByteArray(panel) == "jwform"      ? "jwzuang2a"
                                                             : "bdczuang2a";
     return t.find<QLabel>(QString::fromLatin1(name))->text();
 }
@@ -125,6 +128,8 @@ void typeSomething(TestForm& t, const char* panel) {
         e.setCommitString(t.form->chinesePanel()->score().kind->latinText ? QStringLiteral("a") : QStringLiteral("的"));
         QApplication::sendEvent(line, &e);
         QTest::keyRelease(line, Qt::Key_Space);
+    } else if (QByteArray(panel) == "jwform") {
+        for (int i = 0; i < 4; ++i) QTest::keyClick(line, Qt::Key_A);  // a Wubi code is judged at four keys
     } else {
         QTest::keyClick(line, Qt::Key_A);
         if (QByteArray(panel) == "bdcform") QTest::keyClick(line, Qt::Key_Return);

@@ -55,7 +55,7 @@ private slots:
                 for (QAction* a : b->menu()->actions())
                     if (!a->isSeparator()) names << a->objectName();
         }
-        QCOMPARE(names.size(), 32 + 19);
+        QCOMPARE(names.size(), 32 + 21);
         for (const QString& n : names) QVERIFY2(drawsSomething(icons::forControl(n, t.appDir().toStdString())), qPrintable(n));
     }
 

@@ -1,6 +1,11 @@
 // The key drills of the input schemes against the Debian tables they were written from
 // (rime-data-*, under /usr/share/rime-data): a few symbols of each scheme, and every
-// key a drill asks for is on its chart.
+// key a drill asks for is on its chart; Wubi's radicals and codes in rows their adaptive
+// model picks, as a simulated learner meets them.
+#include "schemedrill/adaptivekeys.h"
+#include "chinese/codebook.h"
+#include "common/randomsource.h"
+#include "schemedrill/schemekeydrill.h"
 #include "schemedrill/schemekeys.h"
 
 #include <QFile>
@@ -61,6 +66,17 @@ QStringList spellings(const QString& schema, const QString& syllable) {
         out = next;
     }
     return out;
+}
+
+std::optional<schemedrill::SchemeKeys> keysOf(const QString& id) {
+    if (id == QLatin1String("wubi-radicals")) return schemedrill::wubiRadicals();
+    return schemedrill::schemeKeys(id);
+}
+
+schemedrill::SchemeKeys wubiCodes() {
+    static CodeBook book;
+    book.loadFile(JAXO_BUILD_APPDIR "/jaxo.sy1");
+    return schemedrill::wubiCodes(JAXO_BUILD_APPDIR, book);
 }
 
 }  // namespace
@@ -163,15 +179,16 @@ private slots:
     void everyKeyIsOnTheChart_data() {
         QTest::addColumn<QString>("scheme");
         for (const QString& id : schemedrill::drillSchemes()) QTest::newRow(qPrintable(id)) << id;
+        QTest::newRow("Wubi's key radicals, each once, on its key") << QStringLiteral("wubi-radicals");
     }
     void everyKeyIsOnTheChart() {
         QFETCH(QString, scheme);
-        const auto s = schemedrill::schemeKeys(scheme);
+        const auto s = keysOf(scheme);
         QVERIFY(s);
         QVERIFY(!s->items.empty());
         QVERIFY(!s->name.isEmpty());
         QVERIFY(!s->chartName.isEmpty());
-        QCOMPARE(schemedrill::drillScheme(*schemedrill::drillExercise(scheme)), scheme);
+        if (const auto exercise = schemedrill::drillExercise(scheme)) QCOMPARE(schemedrill::drillScheme(*exercise), scheme);
         QSet<QString> symbols;
         for (const auto& i : s->items) {
             QVERIFY2(!symbols.contains(i.symbol), qPrintable(i.symbol + QStringLiteral(" twice")));
@@ -183,10 +200,143 @@ private slots:
                         if (QChar::fromLatin1(c.key) == k) key = &c;
                 QVERIFY2(key, qPrintable(i.symbol + QStringLiteral(": ") + k));
                 if (i.keys.size() == 1 && !scheme.startsWith(QLatin1String("shuangpin")))
-                    QVERIFY2(key->main.contains(i.symbol) || key->extra.contains(i.symbol) || key->main.isEmpty(),
+                    QVERIFY2(key->main.contains(i.symbol) || key->extra.contains(i.symbol) || key->main.isEmpty() ||
+                                 // Wubi's chart groups a key's other radicals
+                                 (scheme == QLatin1String("wubi-radicals") && key->extra.join(QString()).contains(i.symbol)),
                              qPrintable(i.symbol));
             }
         }
+    }
+
+    // The radicals enter zone by zone from G, the codes commonest first; each code is the
+    // full one, and a short code is right only where it is the character's own.
+    void wubiItems_data() {
+        QTest::addColumn<bool>("codes");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shortKeys");
+        QTest::newRow("the first radical is G's own, 王") << false << 0 << QStringLiteral("王") << "g" << "";
+        QTest::newRow("F's radicals follow G's") << false << 5 << QStringLiteral("土") << "f" << "";
+        QTest::newRow("the commonest character first, its full code, its own short code")
+            << true << 0 << QStringLiteral("上") << "hhgg" << "h";
+        QTest::newRow("的 next: r alone is its own") << true << 1 << QStringLiteral("的") << "rqyy" << "r";
+        QTest::newRow("您: no code shorter than the full one") << true << 4 << QStringLiteral("您") << "wqin" << "";
+    }
+    void wubiItems() {
+        QFETCH(bool, codes);
+        QFETCH(int, index);
+        QFETCH(QString, symbol);
+        QFETCH(QString, keys);
+        QFETCH(QString, shortKeys);
+        const schemedrill::SchemeKeys s = codes ? wubiCodes() : schemedrill::wubiRadicals();
+        QVERIFY(s.items.size() > static_cast<size_t>(index));
+        const schemedrill::KeyItem& item = s.items[static_cast<size_t>(index)];
+        QCOMPARE(item.symbol, symbol);
+        QCOMPARE(item.keys, keys);
+        QCOMPARE(item.shortKeys, shortKeys);
+        if (codes) {
+            QVERIFY2(s.items.size() > 400, "the high-frequency characters and their codes are read");
+            for (const auto& i : s.items) QVERIFY2(i.keys.size() >= 1 && i.keys.size() <= 4, qPrintable(i.symbol));
+        }
+    }
+
+    void adaptiveAnswersTimed_data() {
+        QTest::addColumn<QList<int>>("gaps");     // ms before each answer of one row
+        QTest::addColumn<QList<bool>>("rights");
+        QTest::addColumn<int>("timed");
+        QTest::addColumn<int>("perMinute");
+        QTest::addColumn<int>("accuracy");
+        QTest::newRow("one a second: 60 a minute, the row's first answer not timed")
+            << QList<int>{0, 1000, 1000} << QList<bool>{true, true, true} << 2 << 60 << 100;
+        QTest::newRow("a pause over 3 s is no time") << QList<int>{0, 4000, 500} << QList<bool>{true, true, true} << 1 << 120
+                                                     << 100;
+        QTest::newRow("a wrong answer is an error, untimed") << QList<int>{0, 1000, 1000} << QList<bool>{true, false, true}
+                                                              << 1 << 60 << 91;
+    }
+    void adaptiveAnswersTimed() {
+        QFETCH(QList<int>, gaps);
+        QFETCH(QList<bool>, rights);
+        QFETCH(int, timed);
+        QFETCH(int, perMinute);
+        QFETCH(int, accuracy);
+        schemedrill::AdaptiveKeys drill({{QStringLiteral("王"), QStringLiteral("g"), {}}}, 1);
+        RandomSource random;
+        QCOMPARE(drill.row(3, random), (std::vector<int>{0, 0, 0}));
+        std::int64_t now = 0;
+        for (qsizetype i = 0; i < gaps.size(); ++i) drill.answered(0, rights[i], now += gaps[i]);
+        const adaptive::ItemStats& s = drill.model().stats(0);
+        QCOMPARE(s.timed, timed);
+        QCOMPARE(qRound(s.charsPerMinute()), perMinute);
+        QCOMPARE(s.accuracyPercent(), accuracy);
+    }
+
+    void adaptiveRowsFollowTheSlowItem_data() {
+        QTest::addColumn<bool>("codes");
+        QTest::addColumn<int>("slow");       // which starting item the learner finds hard
+        QTest::addColumn<int>("slowMs");     // its time until the learner improves (others 500 ms)
+        QTest::addColumn<int>("missEvery");  // and one answer of it in so many wrong (0: none)
+        QTest::newRow("a slow radical stays in focus and in every row until it reaches the target, then the next enters")
+            << false << 2 << 2500 << 0;
+        QTest::newRow("a radical often missed: the same until it is 95% right") << false << 0 << 500 << 3;
+        QTest::newRow("a slow code: the same, commonest characters first") << true << 4 << 3000 << 0;
+    }
+    // A simulated learner answers the rows the drill makes, each answer its keys at once:
+    // 500 ms an answer, one item slower (or missed) for its first 30 rows.
+    void adaptiveRowsFollowTheSlowItem() {
+        QFETCH(bool, codes);
+        QFETCH(int, slow);
+        QFETCH(int, slowMs);
+        QFETCH(int, missEvery);
+        const schemedrill::SchemeKeys scheme = codes ? wubiCodes() : schemedrill::wubiRadicals();
+        const int starting = codes ? schemedrill::kCodesStarting : schemedrill::kRadicalsStarting;
+        schemedrill::AdaptiveKeys adaptive(scheme.items, starting);
+        adaptive.targets() = {60, 95};
+        ExerciseScore score;
+        Settings settings;
+        RandomSource random;
+        schemedrill::SchemeKeyDrill drill(score, settings, random);
+        drill.begin(scheme, 0, &adaptive);
+        const QString hard = scheme.items[static_cast<size_t>(slow)].symbol;
+        const QString entering = scheme.items[static_cast<size_t>(starting)].symbol;
+        const auto inRow = [&](const QString& symbol) {
+            for (int i : drill.row())
+                if (scheme.items[static_cast<size_t>(i)].symbol == symbol) return true;
+            return false;
+        };
+
+        std::int64_t now = 0;
+        int rows = 0, focusedRows = 0, answers = 0;
+        bool entered = false;
+        while (!entered && rows < 300) {
+            const schemedrill::KeyItem& item = drill.current();
+            const bool isHard = item.symbol == hard && rows < 30;
+            now += isHard ? slowMs : 500;
+            QString keys = item.keys;
+            if (isHard && missEvery && ++answers % missEvery == 0) keys.fill(QLatin1Char('z'));
+            for (const QChar k : keys) drill.type(k, now);
+            if (drill.position() != 0) continue;
+
+            // A new row: what the learner sees of the drill now.
+            ++rows;
+            now += 5000;  // reading the row is no answer time
+            const adaptive::Model& m = adaptive.model();
+            const bool hardReached = m.reached(m.stats(slow), adaptive.targets());
+            if (m.inPlay() > starting) {
+                QVERIFY(hardReached);
+                QCOMPARE(QString::fromStdString(adaptive.focus()), entering);
+                QCOMPARE(drill.current().symbol, entering);  // it opens the row
+                entered = true;
+            } else if (!hardReached && rows > 3) {
+                QCOMPARE(QString::fromStdString(adaptive.focus()), hard);
+                QVERIFY2(inRow(hard), qPrintable(QString::number(rows)));
+                ++focusedRows;
+            }
+            for (int i : drill.row()) QVERIFY(i < m.inPlay());
+        }
+        QVERIFY2(focusedRows >= 5, "the slow item held the focus while it was slow");
+        QVERIFY2(entered, "the next item entered once the slow one reached the targets");
+        QCOMPARE(score.rightCount + score.wrongCount, rows * schemedrill::kRowItems);
     }
 };
 
