@@ -2,6 +2,9 @@
 
 #include "scheme/schemefile.h"
 
+#include "adaptive/chinesedrill.h"
+#include "adaptive/englishdrill.h"
+#include "adaptive/progressdialog.h"
 #include "adaptive/targetsdialog.h"
 
 #include "widgets/access.h"
@@ -637,7 +640,19 @@ void MainWindow::minimiseWindow() {
 void MainWindow::openSettings() { settingsPanel()->open(); }
 
 void MainWindow::openTargets() {
-    TargetsDialog dialog(adaptive::loadPreferences(), this);
+    TargetsDialog dialog(adaptive::loadPreferences(), this, [this](QWidget* over) {
+        // What the drills know now, read afresh: a drill may have ended since the dialog opened.
+        const adaptive::Preferences p = adaptive::loadPreferences();
+        std::vector<adaptive::ProgressSource> sources;
+        sources.push_back({tr("英文智能练习"), tr("字/分"), adaptive::englishModel(), p.targets});
+        sources.push_back({tr("中文智能练习"), tr("字/分"),
+                           adaptive::Model(adaptive::wubiSource(appDirectory()).order, adaptive::kChineseStarting),
+                           {p.chineseSpeed, p.targets.accuracyPercent}});
+        adaptive::loadModel(sources[0].model, QStringLiteral("english"));
+        adaptive::loadModel(sources[1].model, QStringLiteral("chinese-wubi"));
+        ProgressDialog progress(std::move(sources), over);
+        runModal(progress);
+    });
     runModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
     QString error;

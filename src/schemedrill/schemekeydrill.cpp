@@ -43,6 +43,7 @@ void SchemeKeyDrill::type(QChar key) {
     const KeyItem& item = current();
     if (typed_.size() < item.keys.size()) return;
     lastWrong_ = typed_ != item.keys;
+    s_.misses.judged("scheme-key", bytes::fromUnicode(item.symbol));
     if (lastWrong_) {
         ++s_.wrongCount;
         s_.misses.add("scheme-key", bytes::fromUnicode(item.symbol), bytes::fromUnicode(typed_));
