@@ -810,10 +810,6 @@
         <translation>(not in the code book)</translation>
     </message>
     <message>
-        <source>%1 (%2次)</source>
-        <translation>%1 (%2 times)</translation>
-    </message>
-    <message>
         <source>空格</source>
         <translation>Space</translation>
     </message>
@@ -828,10 +824,6 @@
     <message>
         <source>，</source>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>%1 在%2键 (%3次)</source>
-        <translation>%1 on %2 (%3 times)</translation>
     </message>
     <message>
         <source>最常打错的字根：</source>
@@ -932,6 +924,18 @@
     <message>
         <source>目标 %1%</source>
         <translation>Target %1%</translation>
+    </message>
+    <message>
+        <source>错误率</source>
+        <translation>Error rate</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 在%2键 (%3)</source>
+        <translation>%1 on %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1248,30 @@
         <source>单击进入五笔智能字根、智能编码练习和全拼、双拼、仓颉、速成、注音的键位练习...</source>
         <translation>Click for adaptive Wubi radicals and codes, and the key maps of Full Pinyin, Shuangpin, Cangjie, Quick and Zhuyin...</translation>
     </message>
+    <message>
+        <source>英文智能练习</source>
+        <translation>Adaptive English</translation>
+    </message>
+    <message>
+        <source>字/分</source>
+        <translation>per min</translation>
+    </message>
+    <message>
+        <source>中文智能练习</source>
+        <translation>Adaptive Chinese</translation>
+    </message>
+    <message>
+        <source>五笔智能字根练习</source>
+        <translation>Wubi: adaptive radicals</translation>
+    </message>
+    <message>
+        <source>个/分</source>
+        <translation>per min</translation>
+    </message>
+    <message>
+        <source>五笔智能编码练习</source>
+        <translation>Wubi: adaptive codes</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1376,6 +1404,117 @@
     <message>
         <source>拇指</source>
         <translation>thumb</translation>
+    </message>
+    <message>
+        <source>1月</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>2月</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>3月</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>4月</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>5月</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>6月</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>7月</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>8月</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>9月</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>10月</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>11月</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>12月</source>
+        <translation>Dec</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>学习进度</source>
+        <translation>Learning progress</translation>
+    </message>
+    <message>
+        <source>智能练习</source>
+        <translation>Adaptive drill</translation>
+    </message>
+    <message>
+        <source>智能练习(&amp;D)：</source>
+        <translation>Adaptive &amp;drill:</translation>
+    </message>
+    <message>
+        <source>每一项的速度、正确率和进度</source>
+        <translation>Speed, accuracy and progress of each item</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>正确率</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>达标</source>
+        <translation>On target</translation>
+    </message>
+    <message>
+        <source>重点</source>
+        <translation>In focus</translation>
+    </message>
+    <message>
+        <source>练习中</source>
+        <translation>Practising</translation>
+    </message>
+    <message>
+        <source>已学 %1/%2，达标 %3；目标 %4 %5、正确率 %6%。全部达标后加入下一个。</source>
+        <translation>Learnt %1/%2, %3 on target; target %4 %5, accuracy %6%. The next one joins when all are on target.</translation>
     </message>
 </context>
 <context>
@@ -1871,6 +2010,14 @@ above. Choose what suits you.</translation>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>学习进度(&amp;P)...</source>
+        <translation>Learning &amp;progress...</translation>
+    </message>
+    <message>
+        <source>学习进度</source>
+        <translation>Learning progress</translation>
+    </message>
 </context>
 <context>
     <name>Today</name>
@@ -2178,6 +2325,20 @@ above. Choose what suits you.</translation>
         <source>空格</source>
         <translation>Space</translation>
     </message>
+    <message numerus="yes">
+        <source>%n次</source>
+        <translation>
+            <numerusform>%n time</numerusform>
+            <numerusform>%n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n次，错误率%1</source>
+        <translation>
+            <numerusform>%n time, error rate %1</numerusform>
+            <numerusform>%n times, error rate %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>history::CalendarGrid</name>
@@ -2216,10 +2377,6 @@ above. Choose what suits you.</translation>
     <message>
         <source>日</source>
         <translation>Sun</translation>
-    </message>
-    <message>
-        <source>%1月</source>
-        <translation>Month %1</translation>
     </message>
 </context>
 <context>
@@ -2300,16 +2457,8 @@ above. Choose what suits you.</translation>
         <translation>The daily goal was not saved: %1</translation>
     </message>
     <message>
-        <source>已连续练习 %1 天。</source>
-        <translation>Practised %1 days in a row.</translation>
-    </message>
-    <message>
         <source>今天还没有练习，练一次就开始连续天数。</source>
         <translation>No practice yet today: one session starts a streak.</translation>
-    </message>
-    <message>
-        <source>%1 %2次</source>
-        <translation>%1: %2 times</translation>
     </message>
     <message>
         <source>最近 %1 次练习各手指打错的键：</source>
@@ -2322,6 +2471,17 @@ above. Choose what suits you.</translation>
     <message>
         <source>，</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>已连续练习 %n 天。</source>
+        <translation>
+            <numerusform>Practised %n day in a row.</numerusform>
+            <numerusform>Practised %n days in a row.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

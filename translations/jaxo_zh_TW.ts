@@ -810,10 +810,6 @@
         <translation>(碼表中沒有)</translation>
     </message>
     <message>
-        <source>%1 (%2次)</source>
-        <translation>%1 (%2次)</translation>
-    </message>
-    <message>
         <source>空格</source>
         <translation>空白</translation>
     </message>
@@ -828,10 +824,6 @@
     <message>
         <source>，</source>
         <translation>，</translation>
-    </message>
-    <message>
-        <source>%1 在%2键 (%3次)</source>
-        <translation>%1 在%2鍵 (%3次)</translation>
     </message>
     <message>
         <source>最常打错的字根：</source>
@@ -932,6 +924,18 @@
     <message>
         <source>目标 %1%</source>
         <translation>目標 %1%</translation>
+    </message>
+    <message>
+        <source>错误率</source>
+        <translation>錯誤率</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 在%2键 (%3)</source>
+        <translation>%1 在%2鍵 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1248,30 @@
         <source>单击进入五笔智能字根、智能编码练习和全拼、双拼、仓颉、速成、注音的键位练习...</source>
         <translation>按一下進入五筆智慧字根、智慧編碼練習和全拼、雙拼、倉頡、速成、注音的鍵位練習...</translation>
     </message>
+    <message>
+        <source>英文智能练习</source>
+        <translation>英文智慧練習</translation>
+    </message>
+    <message>
+        <source>字/分</source>
+        <translation>字/分</translation>
+    </message>
+    <message>
+        <source>中文智能练习</source>
+        <translation>中文智慧練習</translation>
+    </message>
+    <message>
+        <source>五笔智能字根练习</source>
+        <translation>五筆智慧字根練習</translation>
+    </message>
+    <message>
+        <source>个/分</source>
+        <translation>個/分</translation>
+    </message>
+    <message>
+        <source>五笔智能编码练习</source>
+        <translation>五筆智慧編碼練習</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1376,6 +1404,117 @@
     <message>
         <source>拇指</source>
         <translation>拇指</translation>
+    </message>
+    <message>
+        <source>1月</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>2月</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>3月</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>4月</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>5月</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>6月</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>7月</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>8月</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>9月</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>10月</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>11月</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>12月</source>
+        <translation>12月</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>学习进度</source>
+        <translation>學習進度</translation>
+    </message>
+    <message>
+        <source>智能练习</source>
+        <translation>智慧練習</translation>
+    </message>
+    <message>
+        <source>智能练习(&amp;D)：</source>
+        <translation>智慧練習(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>每一项的速度、正确率和进度</source>
+        <translation>每一項的速度、正確率和進度</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>正确率</source>
+        <translation>正確率</translation>
+    </message>
+    <message>
+        <source>进度</source>
+        <translation>進度</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>达标</source>
+        <translation>達標</translation>
+    </message>
+    <message>
+        <source>重点</source>
+        <translation>重點</translation>
+    </message>
+    <message>
+        <source>练习中</source>
+        <translation>練習中</translation>
+    </message>
+    <message>
+        <source>已学 %1/%2，达标 %3；目标 %4 %5、正确率 %6%。全部达标后加入下一个。</source>
+        <translation>已學 %1/%2，達標 %3；目標 %4 %5、正確率 %6%。全部達標後加入下一個。</translation>
     </message>
 </context>
 <context>
@@ -1871,6 +2010,14 @@
         <source>取消</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>学习进度(&amp;P)...</source>
+        <translation>學習進度(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>学习进度</source>
+        <translation>學習進度</translation>
+    </message>
 </context>
 <context>
     <name>Today</name>
@@ -2178,6 +2325,18 @@
         <source>空格</source>
         <translation>空白</translation>
     </message>
+    <message numerus="yes">
+        <source>%n次</source>
+        <translation>
+            <numerusform>%n次</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n次，错误率%1</source>
+        <translation>
+            <numerusform>%n次，錯誤率%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>history::CalendarGrid</name>
@@ -2216,10 +2375,6 @@
     <message>
         <source>日</source>
         <translation>日</translation>
-    </message>
-    <message>
-        <source>%1月</source>
-        <translation>%1月</translation>
     </message>
 </context>
 <context>
@@ -2300,16 +2455,8 @@
         <translation>每日目標沒有儲存：%1</translation>
     </message>
     <message>
-        <source>已连续练习 %1 天。</source>
-        <translation>已連續練習 %1 天。</translation>
-    </message>
-    <message>
         <source>今天还没有练习，练一次就开始连续天数。</source>
         <translation>今天還沒有練習，練一次就開始連續天數。</translation>
-    </message>
-    <message>
-        <source>%1 %2次</source>
-        <translation>%1 %2次</translation>
     </message>
     <message>
         <source>最近 %1 次练习各手指打错的键：</source>
@@ -2322,6 +2469,16 @@
     <message>
         <source>，</source>
         <translation>，</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>已连续练习 %n 天。</source>
+        <translation>
+            <numerusform>已連續練習 %n 天。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

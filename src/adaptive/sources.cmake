@@ -9,4 +9,5 @@ list(APPEND JAXO_GUI_SOURCES
   src/adaptive/englishcoach.cpp
   src/adaptive/chinesecoach.cpp
   src/adaptive/targetsdialog.cpp
+  src/adaptive/progressdialog.cpp
 )

@@ -8,7 +8,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-TargetsDialog::TargetsDialog(const adaptive::Preferences& current, QWidget* parent) : QDialog(parent) {
+TargetsDialog::TargetsDialog(const adaptive::Preferences& current, QWidget* parent,
+                             std::function<void(QWidget*)> showProgress)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("targetsDialog"));
     setWindowTitle(tr("练习目标"));
     auto* layout = new QVBoxLayout(this);
@@ -46,6 +48,14 @@ TargetsDialog::TargetsDialog(const adaptive::Preferences& current, QWidget* pare
     keyboard_->setObjectName(QStringLiteral("liveKeyboardSwitch"));
     keyboard_->setChecked(current.liveKeyboard);
     layout->addWidget(keyboard_);
+    if (showProgress) {
+        auto* progress = new QPushButton(tr("学习进度(&P)..."), this);
+        progress->setObjectName(QStringLiteral("progressButton"));
+        progress->setAccessibleName(tr("学习进度"));
+        progress->setAutoDefault(false);
+        connect(progress, &QPushButton::clicked, this, [this, showProgress] { showProgress(this); });
+        layout->addWidget(progress, 0, Qt::AlignLeft);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));

@@ -4,13 +4,17 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QSpinBox;
 
 class TargetsDialog : public QDialog {
     Q_OBJECT
 public:
-    TargetsDialog(const adaptive::Preferences& current, QWidget* parent);
+    // showProgress opens the progress of the drills over this dialog (none: no button).
+    TargetsDialog(const adaptive::Preferences& current, QWidget* parent,
+                  std::function<void(QWidget*)> showProgress = {});
     adaptive::Preferences preferences() const;
 
 private:

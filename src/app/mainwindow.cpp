@@ -2,7 +2,11 @@
 
 #include "scheme/schemefile.h"
 
+#include "adaptive/chinesedrill.h"
+#include "adaptive/englishdrill.h"
+#include "adaptive/progressdialog.h"
 #include "adaptive/targetsdialog.h"
+#include "schemedrill/adaptivekeys.h"
 
 #include "widgets/access.h"
 #include "widgets/fonts.h"
@@ -637,7 +641,38 @@ void MainWindow::minimiseWindow() {
 void MainWindow::openSettings() { settingsPanel()->open(); }
 
 void MainWindow::openTargets() {
-    TargetsDialog dialog(adaptive::loadPreferences(), this);
+    TargetsDialog dialog(adaptive::loadPreferences(), this, [this](QWidget* over) {
+        // What the drills know now, read afresh: a drill may have ended since the dialog opened.
+        const adaptive::Preferences p = adaptive::loadPreferences();
+        std::vector<adaptive::ProgressSource> sources;
+        sources.push_back({tr("英文智能练习"), tr("字/分"), adaptive::englishModel(), p.targets});
+        sources.push_back({tr("中文智能练习"), tr("字/分"),
+                           adaptive::Model(adaptive::wubiSource(appDirectory()).order, adaptive::kChineseStarting),
+                           {p.chineseSpeed, p.targets.accuracyPercent}});
+        const adaptive::Targets chinese{p.chineseSpeed, p.targets.accuracyPercent};
+        sources.push_back({tr("五笔智能字根练习"), tr("个/分"),
+                           schemedrill::AdaptiveKeys(schemedrill::wubiRadicals().items, schemedrill::kRadicalsStarting).model(),
+                           chinese, true});
+        // The codes are Wubi's whatever the chosen scheme: its book is read when another is in use.
+        CodeBook wubi;
+        if (scheme().style != scheme::CodeStyle::Wubi) {
+            try {
+                wubi.loadFile(appDirectory() + "/jaxo.sy1");
+            } catch (const JaxoError&) {
+                wubi.clear();
+            }
+        }
+        const schemedrill::SchemeKeys codes =
+            schemedrill::wubiCodes(appDirectory(), scheme().style == scheme::CodeStyle::Wubi ? codeBook(1) : wubi);
+        if (!codes.items.empty())
+            sources.push_back({tr("五笔智能编码练习"), tr("个/分"),
+                               schemedrill::AdaptiveKeys(codes.items, schemedrill::kCodesStarting).model(), chinese, true});
+        const QString models[] = {QStringLiteral("english"), QStringLiteral("chinese-wubi"),
+                                  QStringLiteral("wubi-radicals"), QStringLiteral("wubi-codes")};
+        for (size_t i = 0; i < sources.size(); ++i) adaptive::loadModel(sources[i].model, models[i]);
+        ProgressDialog progress(std::move(sources), over);
+        runModal(progress);
+    });
     runModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
     QString error;

@@ -41,15 +41,17 @@ CheckResult checkLine(Page& page, ExerciseScore& s, int k, int caretOffset, bool
 
 namespace {
 
-// The unit just counted wrong: a character, or on an English test's line, each key
-// of the pair that differs.
-void noteMiss(ExerciseScore& s, std::string_view e, std::string_view t) {
+// The unit just counted: a character, or on an English test's line, each key of the
+// pair; what differs is a miss.
+void note(ExerciseScore& s, std::string_view e, std::string_view t) {
     if (!e.empty() && static_cast<unsigned char>(e[0]) >= 0x80) {
-        s.misses.add("char", e, t);
+        s.misses.judged("char", e);
+        if (t != e) s.misses.add("char", e, t);
         return;
     }
     for (size_t i = 0; i < e.size(); ++i) {
         const std::string_view typed = i < t.size() ? t.substr(i, 1) : std::string_view();
+        s.misses.judged("key", e.substr(i, 1));
         if (typed != e.substr(i, 1)) s.misses.add("key", e.substr(i, 1), typed);
     }
 }
@@ -60,12 +62,11 @@ void countUnits(ExerciseScore& s, std::string_view typed, std::string_view expec
     for (int loopIndex = 1; loopIndex <= bytes::length(typed); loopIndex += 2) {
         const ByteText typedUnit = bytes::copy(typed, loopIndex, 2);
         const ByteText expectedUnit = bytes::copy(expected, loopIndex, 2);
-        if (typedUnit == expectedUnit) {
+        if (typedUnit == expectedUnit)
             s.rightCount += 1;
-        } else {
+        else
             s.wrongCount += 1;
-            noteMiss(s, expectedUnit, typedUnit);
-        }
+        note(s, expectedUnit, typedUnit);
     }
 }
 

@@ -27,6 +27,7 @@ void countBytes(ExerciseScore& s, const ByteText& typed, const ByteText& expecte
     for (int loopIndex = 1; loopIndex <= bytes::length(typed); ++loopIndex) {
         const ByteText typedUnit = bytes::copy(typed, loopIndex, 1);
         const ByteText expectedUnit = bytes::copy(expected, loopIndex, 1);
+        s.misses.judged("key", expectedUnit);
         if (typedUnit == expectedUnit) {
             ++s.rightCount;
         } else {

@@ -98,6 +98,13 @@ public:
         return local_->topMisses(unit, recentSessions, limit, scheme);
     }
 
+    QHash<QString, int> typedCounts(const QString& unit, int recentSessions, const QString& scheme) const override {
+        if (serving())
+            if (auto r = ask<QHash<QString, int>>([=](Host& h) { return h.server->typedCounts(unit, recentSessions, scheme); }))
+                return *r;
+        return local_->typedCounts(unit, recentSessions, scheme);
+    }
+
     QList<ReviewItem> dueReviews(const QDate& day) const override {
         if (serving())
             if (auto r = ask<QList<ReviewItem>>([=](Host& h) { return h.server->dueReviews(day); })) return *r;

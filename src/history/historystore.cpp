@@ -88,6 +88,7 @@ public:
         hasOutbox_ = found.hasOutbox;
         hasScheme_ = found.hasScheme;
         hasReviews_ = found.hasReviews;
+        hasTallies_ = found.hasTallies;
     }
 
     QString location() const override { return location_; }
@@ -151,6 +152,18 @@ public:
                 m.addBindValue(text(miss.typed));
                 m.addBindValue(miss.count);
                 if (!m.exec()) return fail(m);
+            }
+        }
+        if (fresh && hasTallies_ && !s.tallies.isEmpty()) {
+            QSqlQuery t(db_);
+            if (!t.prepare(QStringLiteral("INSERT INTO tallies (session_id, unit, item, count) VALUES (?, ?, ?, ?)")))
+                return fail(t);
+            for (const Tally& tally : s.tallies) {
+                t.addBindValue(id);
+                t.addBindValue(text(tally.unit));
+                t.addBindValue(text(tally.item));
+                t.addBindValue(tally.count);
+                if (!t.exec()) return fail(t);
             }
         }
         if (QString why; fresh && hasReviews_ && !schedule(s, &why)) {
@@ -299,25 +312,36 @@ public:
 
     QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit,
                                const QString& scheme = QString()) const override {
-        QString recent = QStringLiteral("SELECT id FROM sessions WHERE 1 = 1");
         QVariantList binds{unit};
-        if (isClassServer()) {
-            recent += QStringLiteral(" AND learner = ?");
-            binds << learner_;
-        }
-        if (!scheme.isEmpty() && hasScheme_) {
-            recent += QStringLiteral(" AND scheme = ?");
-            binds << scheme;
-        }
-        recent += QStringLiteral(" ORDER BY id DESC LIMIT %1").arg(qMax(recentSessions, 0));
-        QString sql = QStringLiteral("SELECT expected, SUM(count) AS n FROM misses WHERE unit = ? AND session_id IN (%1) "
-                                     "GROUP BY expected ORDER BY n DESC, expected")
-                          .arg(recent);
+        const QString recent = recentIds(recentSessions, scheme, &binds);
+        // Misses of sessions that counted the times asked are set against those times.
+        const QString counted = hasTallies_ ? QStringLiteral("SUM(CASE WHEN EXISTS (SELECT 1 FROM tallies t WHERE "
+                                                             "t.session_id = m.session_id) THEN m.count ELSE 0 END)")
+                                            : QStringLiteral("0");
+        QString sql = QStringLiteral("SELECT m.expected, SUM(m.count) AS n, %1 FROM misses m WHERE m.unit = ? "
+                                     "AND m.session_id IN (%2) GROUP BY m.expected ORDER BY n DESC, m.expected")
+                          .arg(counted, recent);
         if (limit > 0) sql += QStringLiteral(" LIMIT %1").arg(limit);
         QSqlQuery q(db_);
         QList<MissTally> out;
         if (!read(q, sql, binds)) return out;
-        while (q.next()) out.append(MissTally{unit, q.value(0).toString(), q.value(1).toInt()});
+        while (q.next()) out.append(MissTally{unit, q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt(), 0});
+        if (out.isEmpty() || !hasTallies_) return out;
+        const QHash<QString, int> typed = typedCounts(unit, recentSessions, scheme);
+        for (MissTally& t : out) t.typed = typed.value(t.expected);
+        return out;
+    }
+
+    QHash<QString, int> typedCounts(const QString& unit, int recentSessions, const QString& scheme) const override {
+        QHash<QString, int> out;
+        if (!hasTallies_) return out;
+        QVariantList binds{unit};
+        const QString sql = QStringLiteral("SELECT item, SUM(count) FROM tallies WHERE unit = ? AND session_id IN (%1) "
+                                           "GROUP BY item")
+                                .arg(recentIds(recentSessions, scheme, &binds));
+        QSqlQuery q(db_);
+        if (!read(q, sql, binds)) return out;
+        while (q.next()) out.insert(q.value(0).toString(), q.value(1).toInt());
         return out;
     }
 
@@ -337,7 +361,10 @@ public:
             if (hasScheme_) s.scheme = q.value(12).toString();
             out.append(s);
         }
-        for (Session& s : out) s.misses = misses(s.id);
+        for (Session& s : out) {
+            s.misses = misses(s.id);
+            s.tallies = talliesOf(s.id);
+        }
         return out;
     }
 
@@ -349,6 +376,30 @@ public:
     }
 
 private:
+    QList<Tally> talliesOf(qint64 sessionId) const {
+        QList<Tally> out;
+        QSqlQuery q(db_);
+        if (!hasTallies_ || !read(q, QStringLiteral("SELECT unit, item, count FROM tallies WHERE session_id = ?"), {sessionId}))
+            return out;
+        while (q.next()) out.append(Tally{q.value(0).toString(), q.value(1).toString(), q.value(2).toInt()});
+        return out;
+    }
+
+    // The ids of this learner's last `count` sessions (of one scheme when named), as a
+    // subquery; its binds are appended.
+    QString recentIds(int count, const QString& scheme, QVariantList* binds) const {
+        QString recent = QStringLiteral("SELECT id FROM sessions WHERE 1 = 1");
+        if (isClassServer()) {
+            recent += QStringLiteral(" AND learner = ?");
+            *binds << learner_;
+        }
+        if (!scheme.isEmpty() && hasScheme_) {
+            recent += QStringLiteral(" AND scheme = ?");
+            *binds << scheme;
+        }
+        return recent + QStringLiteral(" ORDER BY id DESC LIMIT %1").arg(qMax(count, 0));
+    }
+
     // A local file is one learner's; on a server each schedule row carries the login.
     QString reviewer() const { return isClassServer() ? learner_ : QString(QLatin1String("")); }
 
@@ -471,6 +522,7 @@ private:
     bool hasOutbox_ = true;
     bool hasScheme_ = true;
     bool hasReviews_ = true;
+    bool hasTallies_ = true;
     QString openProblem_;
     mutable QString readError_;
     // mutable: Qt's query API takes the connection by value but the store's readers are const.
@@ -753,7 +805,12 @@ std::unique_ptr<Store> Store::openServer(const QString& url, QString* error) {
         store->setReadOnly(QCoreApplication::translate("history", "成绩记录服务器 %1：%2").arg(store->location(), found.why));
         return store;
     }
-    if (!schema::migrate(store->db(), Engine::Postgres, schema::kCurrent, &why)) return fail(why);
+    if (!schema::migrate(store->db(), Engine::Postgres, schema::kCurrent, &why)) {
+        // A learner's role may not add tables; tables this version may write, set up by an
+        // older one, still take the rows (without what the newer tables would keep).
+        if (found.state == schema::Found::Ours && found.version >= 1) return store;
+        return fail(why);
+    }
     store->setColumns(schema::Found{});
     return store;
 }

@@ -5,6 +5,7 @@
 #include "history/review.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,14 @@ struct Miss {
     bool operator==(const Miss&) const = default;
 };
 
+// How often one unit was asked for and judged in one exercise, right or wrong.
+struct Tally {
+    QString unit;
+    QString item;
+    int count = 0;
+    bool operator==(const Tally&) const = default;
+};
+
 struct Session {
     qint64 id = 0;           // set by the store
     QDateTime startedAt;     // local time with its offset
@@ -37,6 +46,7 @@ struct Session {
     QString outbox;          // in the local file: the server it still has to reach
     QString scheme = QStringLiteral("wubi86");  // the input scheme it was typed in
     QList<Miss> misses;
+    QList<Tally> tallies;  // empty for sessions recorded before they were counted
     // A review session's judged items; their schedule moves with the session.
     QList<ReviewResult> reviewed;
 };
@@ -49,11 +59,16 @@ struct Confusion {
     int count = 0;
 };
 
-// How often one expected unit was missed over the recent sessions.
+// How often one expected unit was missed over the recent sessions, and how often it was
+// asked for in those of them that counted it (0: none did, older sessions).
 struct MissTally {
     QString unit;
     QString expected;
     int count = 0;
+    int countedMisses = 0;  // of `count`, those in sessions that counted the times asked
+    int typed = 0;
+    // Misses per time asked for, 0 to 1; negative where the times are not known.
+    double errorRate() const { return typed > 0 ? qMin(1.0, double(countedMisses) / typed) : -1.0; }
 };
 
 // One point of the charts: a session, or a day's sessions summed.
@@ -119,6 +134,16 @@ public:
     // scheme: only sessions typed in that input scheme (empty: all).
     virtual QList<MissTally> topMisses(const QString& unit, int recentSessions, int limit,
                                        const QString& scheme = QString()) const = 0;
+    // How often each item of one unit was asked for over this learner's last
+    // `recentSessions` sessions (of that scheme, when one is named); sessions from before
+    // these were counted add nothing.
+    virtual QHash<QString, int> typedCounts(const QString& unit, int recentSessions,
+                                            const QString& scheme = QString()) const {
+        Q_UNUSED(unit);
+        Q_UNUSED(recentSessions);
+        Q_UNUSED(scheme);
+        return {};
+    }
     // The review items due on or before `day`, earliest first: none where the store
     // keeps no schedule (a database from before schedules, a store that only reads).
     virtual QList<ReviewItem> dueReviews(const QDate& day) const {

@@ -487,9 +487,9 @@ HistoryView::HistoryView(history::Store* store, const CodeBook& book1, const rad
     weak->setObjectName(QStringLiteral("historyWeak"));
     auto* weakLayout = new QHBoxLayout(weak);
     weakChars_ = makeTable<QTableWidget>(weak, "weakCharsTable", tr("最常打错的字"));
-    weakChars_->setColumnCount(4);
+    weakChars_->setColumnCount(5);
     weakChars_->setHorizontalHeaderLabels({tr("字"), tr("五笔编码"),
-                                           tr("字根键(键名)"), tr("错误次数")});
+                                           tr("字根键(键名)"), tr("错误次数"), tr("错误率")});
     weakLayout->addWidget(weakChars_, 3);
     auto* side = new QVBoxLayout;
     weakKeys_ = new QLabel(weak);
@@ -694,21 +694,23 @@ void HistoryView::fillWeakSpots() {
         const bool wubi = scheme_.isEmpty() || scheme_ == QLatin1String("wubi86");
         weakChars_->setItem(r, 2, cell(wubi ? bytes::toUnicode(history::codeKeys(code, table_)) : QString()));
         weakChars_->setItem(r, 3, cell(QString::number(m.count), true));
+        weakChars_->setItem(r, 4, cell(history::rateText(m.errorRate()), true));
     }
     weakChars_->resizeColumnsToContents();
     weakChars_->horizontalHeader()->setStretchLastSection(true);
 
     QStringList keyTexts;
     for (const history::MissTally& m : keys)
-        keyTexts << tr("%1 (%2次)").arg(m.expected == QLatin1String(" ") ? tr("空格") : m.expected).arg(m.count);
+        keyTexts << tr("%1 (%2)").arg(m.expected == QLatin1String(" ") ? tr("空格") : m.expected,
+                                      history::missesText(m.count, m.errorRate()));
     weakKeys_->setText(tr("最常打错的键：") +
                        (keyTexts.isEmpty() ? tr("还没有。") : keyTexts.join(tr("，"))));
     QStringList radicalTexts;
     for (const history::MissTally& m : radicalMisses) {
         const char key = history::radicalKey(bytes::fromUnicode(m.expected), table_);
-        radicalTexts << tr("%1 在%2键 (%3次)")
-                            .arg(m.expected, key ? QString(QLatin1Char(key)).toUpper() : QStringLiteral("?"))
-                            .arg(m.count);
+        radicalTexts << tr("%1 在%2键 (%3)")
+                            .arg(m.expected, key ? QString(QLatin1Char(key)).toUpper() : QStringLiteral("?"),
+                                 history::missesText(m.count, m.errorRate()));
     }
     weakRadicalsLabel_->setText(tr("最常打错的字根：") +
                                 (radicalTexts.isEmpty() ? tr("还没有。")
@@ -716,7 +718,7 @@ void HistoryView::fillWeakSpots() {
     QStringList wordTexts;
     weakWords_.clear();
     for (const history::MissTally& m : words) {
-        wordTexts << tr("%1 (%2次)").arg(m.expected).arg(m.count);
+        wordTexts << tr("%1 (%2)").arg(m.expected, history::missesText(m.count, m.errorRate()));
         weakWords_.push_back(bytes::fromUnicode(m.expected));
     }
     weakWordsLabel_->setText(tr("最常拼错的单词：") +

@@ -26,9 +26,22 @@ namespace history {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PracticeTabs", text); }
+QString tr(const char* text, const char* context = nullptr, int n = -1) {
+    return QCoreApplication::translate("PracticeTabs", text, context, n);
+}
 
 constexpr int kCell = 15, kGap = 3, kLeft = 28, kTop = 18;
+
+// A month's short name in the interface language (English has no "3月").
+QString monthLabel(int month) {
+    static const char* const names[] = {QT_TRANSLATE_NOOP("PracticeTabs", "1月"),  QT_TRANSLATE_NOOP("PracticeTabs", "2月"),
+                                        QT_TRANSLATE_NOOP("PracticeTabs", "3月"),  QT_TRANSLATE_NOOP("PracticeTabs", "4月"),
+                                        QT_TRANSLATE_NOOP("PracticeTabs", "5月"),  QT_TRANSLATE_NOOP("PracticeTabs", "6月"),
+                                        QT_TRANSLATE_NOOP("PracticeTabs", "7月"),  QT_TRANSLATE_NOOP("PracticeTabs", "8月"),
+                                        QT_TRANSLATE_NOOP("PracticeTabs", "9月"),  QT_TRANSLATE_NOOP("PracticeTabs", "10月"),
+                                        QT_TRANSLATE_NOOP("PracticeTabs", "11月"), QT_TRANSLATE_NOOP("PracticeTabs", "12月")};
+    return month >= 1 && month <= 12 ? tr(names[month - 1]) : QString();
+}
 
 // Practice time steps, each darker: none, under 15 minutes, under 30, under 60, an hour or more.
 int level(int seconds) {
@@ -137,7 +150,7 @@ void CalendarGrid::paintEvent(QPaintEvent*) {
         const QDate monday = first().addDays(7 * w);
         if (monday.month() != lastMonth) {
             p.drawText(QRect(kLeft + w * (kCell + kGap), 0, 4 * (kCell + kGap), kTop - 2), Qt::AlignLeft | Qt::AlignBottom,
-                       tr("%1月").arg(monday.month()));
+                       monthLabel(monday.month()));
             lastMonth = monday.month();
         }
     }
@@ -379,22 +392,42 @@ void PracticeTabs::fill(const Store* store, const QDate& today) {
     const Goal goal = readGoal();
     calendar_->showDays(days_, goal, today);
     const int run = streak(days_, today);
-    streakLabel_->setText(run ? tr("已连续练习 %1 天。").arg(run) : tr("今天还没有练习，练一次就开始连续天数。"));
+    streakLabel_->setText(run ? tr("已连续练习 %n 天。", nullptr, run) : tr("今天还没有练习，练一次就开始连续天数。"));
     streakLabel_->setAccessibleName(streakLabel_->text());
     showGoal();
 
     // Every key there is, and then some: the keyboard has fewer than a hundred.
     const QList<MissTally> keys = store ? store->topMisses(QStringLiteral("key"), kRecentSessions, 100) : QList<MissTally>();
     heat_->showMisses(keys);
-    QMap<QString, int> byFinger;
+    // Per finger: the misses, and against the keys it was asked for, the rate.
+    struct FingerTally {
+        QString finger;
+        int misses = 0, counted = 0, typed = 0;
+        double rate() const { return typed > 0 ? qMin(1.0, double(counted) / typed) : -1.0; }
+    };
+    QMap<QString, FingerTally> byFinger;
+    const auto fingerOf = [](const QString& key) {
+        return key.size() == 1 ? KeyHeatMap::fingerOf(KeyHeatMap::keyOf(key[0])) : QString();
+    };
     for (const MissTally& m : keys)
-        if (m.expected.size() == 1)
-            if (const QString f = KeyHeatMap::fingerOf(KeyHeatMap::keyOf(m.expected[0])); !f.isEmpty()) byFinger[f] += m.count;
-    QList<QPair<QString, int>> fingers;
-    for (auto it = byFinger.begin(); it != byFinger.end(); ++it) fingers.append({it.key(), it.value()});
-    std::stable_sort(fingers.begin(), fingers.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+        if (const QString f = fingerOf(m.expected); !f.isEmpty()) {
+            byFinger[f].misses += m.count;
+            byFinger[f].counted += m.countedMisses;
+        }
+    const QHash<QString, int> typed = store ? store->typedCounts(QStringLiteral("key"), kRecentSessions) : QHash<QString, int>();
+    for (auto it = typed.begin(); it != typed.end(); ++it)
+        if (const QString f = fingerOf(it.key()); !f.isEmpty() && byFinger.contains(f)) byFinger[f].typed += it.value();
+    QList<FingerTally> fingers;
+    for (auto it = byFinger.begin(); it != byFinger.end(); ++it) {
+        fingers.append(it.value());
+        fingers.last().finger = it.key();
+    }
+    // Worst rate first where rates are known; a finger without one by its count after them.
+    std::stable_sort(fingers.begin(), fingers.end(), [](const FingerTally& a, const FingerTally& b) {
+        return a.rate() != b.rate() ? a.rate() > b.rate() : a.misses > b.misses;
+    });
     QStringList fingerTexts;
-    for (const auto& [f, n] : fingers) fingerTexts << tr("%1 %2次").arg(f).arg(n);
+    for (const FingerTally& f : fingers) fingerTexts << tr("%1 %2").arg(f.finger, missesText(f.misses, f.rate()));
     fingers_->setText(tr("最近 %1 次练习各手指打错的键：").arg(kRecentSessions) +
                       (fingerTexts.isEmpty() ? tr("还没有。") : fingerTexts.join(tr("，"))));
     fingers_->setAccessibleName(fingers_->text());

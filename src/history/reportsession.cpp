@@ -20,6 +20,8 @@ Session sessionFromReport(const ExerciseScore& s, const ScoreReport& r, const QD
     for (const MissLog::Entry& e : s.misses.entries())
         row.misses.append(
             Miss{QString::fromLatin1(e.unit), bytes::toUnicode(e.expected), bytes::toUnicode(e.typed), e.count});
+    for (const MissLog::Tally& t : s.misses.tallies())
+        row.tallies.append(Tally{QString::fromLatin1(t.unit), bytes::toUnicode(t.item), t.count});
     return row;
 }
 

@@ -53,6 +53,12 @@ QStringList stepsTo(int v, Engine engine) {
                            "PRIMARY KEY (learner, unit, item))"),
             QStringLiteral("CREATE INDEX reviews_due ON reviews (learner, due)"),
         };
+    case 6:
+        return {
+            QStringLiteral("CREATE TABLE tallies (session_id BIGINT NOT NULL REFERENCES sessions(id) ON DELETE CASCADE, "
+                           "unit TEXT NOT NULL, item TEXT NOT NULL, count INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX tallies_session ON tallies (session_id)"),
+        };
     default:
         return {};
     }
@@ -142,6 +148,7 @@ bool inspect(QSqlDatabase& db, Engine engine, Found* found, QString* error) {
     if (!tableNames(db, engine, &tables, error)) return false;
     const bool hasMeta = tables.contains(QLatin1String("meta"));
     found->hasReviews = tables.contains(QLatin1String("reviews"));
+    found->hasTallies = tables.contains(QLatin1String("tallies"));
     const bool hasOurs = tables.contains(QLatin1String("sessions")) || tables.contains(QLatin1String("misses"));
     auto notOurs = [&](const QString& why) {
         found->state = Found::NotOurs;
@@ -231,14 +238,15 @@ QString classSetupSql() {
   IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'jaxo_teacher') THEN CREATE ROLE jaxo_teacher NOLOGIN; END IF;
 END $$;
 GRANT SELECT ON meta TO jaxo_learner, jaxo_teacher;
-GRANT SELECT, INSERT ON sessions, misses TO jaxo_learner;
+GRANT SELECT, INSERT ON sessions, misses, tallies TO jaxo_learner;
 GRANT UPDATE (outbox) ON sessions TO jaxo_learner;
 GRANT USAGE ON SEQUENCE sessions_id_seq TO jaxo_learner;
-GRANT SELECT ON sessions, misses TO jaxo_teacher;
+GRANT SELECT ON sessions, misses, tallies TO jaxo_teacher;
 GRANT SELECT, INSERT, UPDATE ON reviews TO jaxo_learner;
 GRANT SELECT ON reviews TO jaxo_teacher;
 ALTER TABLE sessions ENABLE ROW LEVEL SECURITY;
 ALTER TABLE misses ENABLE ROW LEVEL SECURITY;
+ALTER TABLE tallies ENABLE ROW LEVEL SECURITY;
 ALTER TABLE reviews ENABLE ROW LEVEL SECURITY;
 DROP POLICY IF EXISTS learner_own ON sessions;
 DROP POLICY IF EXISTS teacher_all ON sessions;
@@ -251,6 +259,12 @@ CREATE POLICY learner_own ON misses TO jaxo_learner
   USING (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user))
   WITH CHECK (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user));
 CREATE POLICY teacher_all ON misses FOR SELECT TO jaxo_teacher USING (true);
+DROP POLICY IF EXISTS learner_own ON tallies;
+DROP POLICY IF EXISTS teacher_all ON tallies;
+CREATE POLICY learner_own ON tallies TO jaxo_learner
+  USING (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user))
+  WITH CHECK (EXISTS (SELECT 1 FROM sessions s WHERE s.id = session_id AND s.learner = session_user));
+CREATE POLICY teacher_all ON tallies FOR SELECT TO jaxo_teacher USING (true);
 DROP POLICY IF EXISTS learner_own ON reviews;
 DROP POLICY IF EXISTS teacher_all ON reviews;
 CREATE POLICY learner_own ON reviews TO jaxo_learner

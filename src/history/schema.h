@@ -22,7 +22,9 @@ enum class Engine { Sqlite, Postgres };
 // Version 4: sessions.scheme, the input scheme the session was typed in (older rows: Wubi).
 // Version 5: reviews, the spaced-review schedule of each missed character, key and word
 // (a table of its own, so older versions still add rows).
-constexpr int kCurrent = 5;
+// Version 6: tallies, how often each character, key, radical or word was asked for in a
+// session, so that misses can be told as rates (a table of its own, like reviews).
+constexpr int kCurrent = 6;
 // The oldest version that can add rows to a database at kCurrent.
 constexpr int kWritableBy = 1;
 
@@ -43,6 +45,7 @@ struct Found {
     bool hasOutbox = true;   // sessions.outbox is there (version 3 on)
     bool hasScheme = true;   // sessions.scheme is there (version 4 on)
     bool hasReviews = true;  // the reviews table is there (version 5 on)
+    bool hasTallies = true;  // the tallies table is there (version 6 on)
     QString why;             // for ReadOnly, Broken and NotOurs: what was found
 };
 

@@ -3,7 +3,10 @@
 #include "chinese/chinesepage.h"
 #include "chinese/codehints.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <cmath>
 
 namespace history {
 
@@ -73,6 +76,18 @@ std::vector<int> weakRadicalEntries(const QList<MissTally>& misses, const radica
         if (i >= 0 && std::find(out.begin(), out.end(), i) == out.end()) out.push_back(i);
     }
     return out;
+}
+
+QString rateText(double errorRate) {
+    if (errorRate < 0) return QStringLiteral("—");
+    // Under half a percent is not nothing.
+    const double percent = errorRate * 100;
+    return percent > 0 && percent < 0.5 ? QStringLiteral("<1%") : QStringLiteral("%1%").arg(std::lround(percent));
+}
+
+QString missesText(int misses, double errorRate) {
+    if (errorRate < 0) return QCoreApplication::translate("history", "%n次", nullptr, misses);
+    return QCoreApplication::translate("history", "%n次，错误率%1", nullptr, misses).arg(rateText(errorRate));
 }
 
 }  // namespace history

@@ -40,6 +40,12 @@ ByteText codeKeys(const ByteText& code, const radicals::Table& table);
 // The key of a radical in the table (0 when it has none).
 char radicalKey(const ByteText& radical, const radicals::Table& table);
 
+// How often something was missed, with its error rate where the times it was asked for
+// are known: "12次，错误率8%"; else "12次".
+QString missesText(int misses, double errorRate);
+// The error rate alone, "8%", or "—" where it is not known.
+QString rateText(double errorRate);
+
 // Table entries (0-based) of the missed radicals the table knows, most-missed first.
 std::vector<int> weakRadicalEntries(const QList<MissTally>& misses, const radicals::Table& table);
 

@@ -105,6 +105,7 @@ void RadicalDrill::keyUp(KeyId key) {
     const int found = scan(table(), expectedUnit);
     // Every radical of a row comes from the table; one that did not could not be answered.
     const bool right = found >= 0 && typedUnit == ByteText(1, keyOf(table()[static_cast<size_t>(found)]));
+    s_.misses.judged("radical", expectedUnit);
     if (right) {
         ++s_.rightCount;
         marks_ += expectedUnit;

@@ -58,6 +58,7 @@ void SchemeKeyDrill::type(QChar key, std::int64_t nowMs) {
 void SchemeKeyDrill::judge(bool right, std::int64_t nowMs) {
     const KeyItem& item = current();
     lastWrong_ = !right;
+    s_.misses.judged("scheme-key", bytes::fromUnicode(item.symbol));
     if (adaptive_) adaptive_->answered(row_[static_cast<size_t>(position())], right, nowMs);
     if (lastWrong_) {
         ++s_.wrongCount;

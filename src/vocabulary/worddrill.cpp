@@ -42,6 +42,7 @@ WordDrill::Mark WordDrill::answer(const ByteText& typed) {
     // The first line is only ever reached by the random start.
     if (++lessonPos >= lessonSize) lessonPos = 1;
     showWordLine();
+    s_.misses.judged("word", asked);
     if (typed == asked) {
         mark_ = Mark::Right;
         ++s_.rightCount;

@@ -278,7 +278,11 @@ private slots:
         QFETCH(QString, item);
         // The longest code of the item in Debian's table.
         QFile table(QStringLiteral("/usr/share/rime-data/wubi86.dict.yaml"));
-        if (!table.open(QIODevice::ReadOnly)) QSKIP("Debian's Wubi table (rime-data-wubi) is not installed");
+        if (!table.open(QIODevice::ReadOnly)) {
+            // Set-up installs it: under CI its absence is a fault of set-up, not a reason to pass.
+            if (qEnvironmentVariableIsSet("CI")) QFAIL("Debian's Wubi table (rime-data-wubi) is not installed");
+            QSKIP("Debian's Wubi table (rime-data-wubi) is not installed");
+        }
         QString code;
         while (!table.atEnd()) {
             const QStringList cols = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
@@ -403,7 +407,10 @@ private slots:
         QFETCH(QString, tableRow);
         QFETCH(QString, caption);
         QFile t(QStringLiteral("/usr/share/rime-data/%1.dict.yaml").arg(table));
-        if (!t.open(QIODevice::ReadOnly)) QSKIP("the Debian table is not installed");
+        if (!t.open(QIODevice::ReadOnly)) {
+            if (qEnvironmentVariableIsSet("CI")) QFAIL("the Debian table is not installed (scripts/setup.sh --tests)");
+            QSKIP("the Debian table is not installed");
+        }
         const QString& want = tableRow;
         bool inTable = false;
         while (!inTable && !t.atEnd()) {

@@ -70,6 +70,20 @@ void addMisses(FakeStore& store) {
     store.record(s);
 }
 
+// A later session that counted what was asked: 经 once wrong of 4, the space twice of 40,
+// f once of 10; before it nothing was counted, so only its own misses make the rates.
+void addCountedMisses(FakeStore& store) {
+    history::Session s = row(QStringLiteral("chinese"), QStringLiteral("高频字练习"), day(7), 40, 30, 25);
+    s.misses = {{QStringLiteral("char"), QStringLiteral("经"), QStringLiteral("轻"), 1},
+                {QStringLiteral("key"), QStringLiteral(" "), QStringLiteral("#"), 2},
+                {QStringLiteral("key"), QStringLiteral("f"), QStringLiteral("g"), 1}};
+    s.tallies = {{QStringLiteral("char"), QStringLiteral("经"), 4},
+                 {QStringLiteral("key"), QStringLiteral(" "), 40},
+                 {QStringLiteral("key"), QStringLiteral("f"), 10},
+                 {QStringLiteral("key"), QStringLiteral("j"), 30}};
+    store.record(s);
+}
+
 // Two word drills: "cat" missed three times, "book" once; speeds the report never showed.
 void addWordMisses(FakeStore& store) {
     history::Session a = row(QStringLiteral("vocabulary"), QStringLiteral("新版小学英语"), day(7), 10, 8, 0);
@@ -401,6 +415,23 @@ private slots:
         QVERIFY2(v.find<QLabel>("weakKeys")->text().contains(QStringLiteral("空格 (4次)")), qPrintable(v.find<QLabel>("weakKeys")->text()));
         QVERIFY(v.find<QPushButton>("weakCharsButton")->isEnabled());
         QVERIFY(v.find<QPushButton>("weakRadicalsButton")->isEnabled());
+        // Sessions from before the counting have no rate.
+        QCOMPARE(chars->item(0, 4)->text(), QStringLiteral("—"));
+
+        // Misses against the times asked, and per finger the worst rate first.
+        View counted([](FakeStore& f) {
+            addMisses(f);
+            addCountedMisses(f);
+        });
+        chars = counted.find<QTableWidget>("weakCharsTable");
+        QCOMPARE(chars->item(0, 3)->text(), QStringLiteral("6"));
+        QCOMPARE(chars->item(0, 4)->text(), QStringLiteral("25%"));
+        QCOMPARE(chars->item(1, 4)->text(), QStringLiteral("—"));
+        const QString keys = counted.find<QLabel>("weakKeys")->text();
+        QVERIFY2(keys.contains(QStringLiteral("空格 (6次，错误率5%)")) && keys.contains(QStringLiteral("f (1次，错误率10%)")),
+                 qPrintable(keys));
+        const QString fingers = counted.find<QLabel>("fingerMisses")->text();
+        QVERIFY2(fingers.contains(QStringLiteral("左手食指 1次，错误率10%，拇指 6次，错误率5%")), qPrintable(fingers));
     }
 
     void noMissesButtonsSaySo() {

@@ -328,17 +328,19 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("expected");  // "unit expected count"
         QTest::addColumn<QString>("scheme");         // the older session is Wubi's, the newer pinyin's
-        QTest::newRow("summed over sessions, most missed first") << "char" << 10 << 0
-                                                                  << QStringList{"char 国 5", "char 的 2", "char 中 1"} << "";
-        QTest::newRow("only the recent sessions count") << "char" << 1 << 0 << QStringList{"char 国 2", "char 的 2"} << "";
-        QTest::newRow("limited") << "char" << 10 << 1 << QStringList{"char 国 5"} << "";
+        // Then, where the times asked are known, "misses of counted sessions/times asked";
+        // only the newer session counted them.
+        QTest::newRow("summed over sessions, most missed first, rates from the counted session only")
+            << "char" << 10 << 0 << QStringList{"char 国 5 2/8", "char 的 2 2/3", "char 中 1"} << "";
+        QTest::newRow("only the recent sessions count") << "char" << 1 << 0 << QStringList{"char 国 2 2/8", "char 的 2 2/3"} << "";
+        QTest::newRow("limited") << "char" << 10 << 1 << QStringList{"char 国 5 2/8"} << "";
         QTest::newRow("one unit type only") << "key" << 10 << 0 << QStringList{"key q 4"} << "";
         QTest::newRow("a unit type never missed") << "word" << 10 << 0 << QStringList{} << "";
         QTest::newRow("a scheme's weak spots come from its own sessions") << "char" << 10 << 0
                                                                            << QStringList{"char 国 3", "char 中 1"} << "wubi86";
         QTest::newRow("the recent sessions are the scheme's own") << "char" << 1 << 0
                                                                   << QStringList{"char 国 3", "char 中 1"} << "wubi86";
-        QTest::newRow("the pinyin sessions for pinyin") << "char" << 10 << 0 << QStringList{"char 国 2", "char 的 2"}
+        QTest::newRow("the pinyin sessions for pinyin") << "char" << 10 << 0 << QStringList{"char 国 2 2/8", "char 的 2 2/3"}
                                                         << "pinyin";
     }
     void topMisses() {
@@ -358,11 +360,14 @@ private slots:
                                {m("char", QStringLiteral("国"), "x", 2), m("char", QStringLiteral("的"), "", 2)});
         older.scheme = QStringLiteral("wubi86");
         newer.scheme = QStringLiteral("pinyin");
+        newer.tallies = {{QStringLiteral("char"), QStringLiteral("国"), 8}, {QStringLiteral("char"), QStringLiteral("的"), 3},
+                         {QStringLiteral("char"), QStringLiteral("人"), 9}, {QStringLiteral("key"), QStringLiteral("国"), 7}};
         QVERIFY(store->record(older));
         QVERIFY(store->record(newer));
         QStringList got;
         for (const MissTally& t : store->topMisses(unit, recent, limit, scheme))
-            got << QStringLiteral("%1 %2 %3").arg(t.unit, t.expected).arg(t.count);
+            got << QStringLiteral("%1 %2 %3").arg(t.unit, t.expected).arg(t.count) +
+                       (t.typed ? QStringLiteral(" %1/%2").arg(t.countedMisses).arg(t.typed) : QString());
         QCOMPARE(got, expected);
     }
 

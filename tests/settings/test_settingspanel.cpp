@@ -10,12 +10,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QToolButton>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
 
@@ -460,6 +460,46 @@ private slots:
         if (before != QLatin1String("dir")) QCOMPARE(QString::fromLatin1(readFile(path)), after);
         QVERIFY(QFileInfo(path).isDir() == (before == QLatin1String("dir")));
         QCOMPARE(readFile(t.appDir() + QStringLiteral("/sysctr.jxo")), settings);
+    }
+
+    // 学习进度, from 练习目标: each item in play with its figures, and its state in words.
+    void learningProgress() {
+        TestForm t;
+        const QString data = t.home() + QStringLiteral("/.local/share/jaxo");
+        QVERIFY(QDir().mkpath(data));
+        QFile model(data + QStringLiteral("/adaptive-english"));
+        QVERIFY(model.open(QIODevice::WriteOnly));
+        // e: 200 ms a key, no misses; t: 500 ms, one in five missed; five more in play, untried.
+        model.write("in-play 7\nitem e 2000 0 20 20\nitem t 5000 2000 12 15\n");
+        model.close();
+        QStringList rows, drills;
+        QString summary;
+        t.onModal = [&](QDialog& d) {
+            if (d.objectName() == QLatin1String("targetsDialog")) {
+                d.findChild<QPushButton*>(QStringLiteral("progressButton"))->click();
+                d.reject();
+                return;
+            }
+            auto* choice = d.findChild<QComboBox*>(QStringLiteral("progressDrill"));
+            for (int i = 0; i < choice->count(); ++i) drills << choice->itemText(i);
+            auto* table = d.findChild<QTableWidget*>(QStringLiteral("progressTable"));
+            QVERIFY(!table->accessibleName().isEmpty());
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList cells;
+                for (int c : {0, 1, 2, 4}) cells << table->item(r, c)->text();
+                rows << cells.join(QLatin1Char('|'));
+            }
+            summary = d.findChild<QLabel*>(QStringLiteral("progressSummary"))->text();
+            d.reject();
+        };
+        t.find<QToolButton>(QStringLiteral("targetsButton"))->click();
+        QCOMPARE(drills, (QStringList{QStringLiteral("英文智能练习"), QStringLiteral("中文智能练习")}));
+        QCOMPARE(rows.size(), 7);
+        QCOMPARE(rows[0], QStringLiteral("e|300 字/分|100%|达标"));
+        QCOMPARE(rows[1], QStringLiteral("t|120 字/分|80%|练习中"));
+        // The untried item that entered last is the one in focus.
+        QCOMPARE(rows[6], QStringLiteral("s|—|—|重点"));
+        QVERIFY2(summary.startsWith(QStringLiteral("已学 7/26，达标 1")), qPrintable(summary));
     }
 
     // The user's settings cannot be written: the error names the user's file, and the

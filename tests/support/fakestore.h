@@ -52,14 +52,27 @@ public:
             for (const history::Miss& m : s.misses) {
                 if (m.unit != unit) continue;
                 auto it = std::find_if(out.begin(), out.end(), [&](const history::MissTally& t) { return t.expected == m.expected; });
-                if (it == out.end())
-                    out.append({unit, m.expected, m.count});
-                else
-                    it->count += m.count;
+                if (it == out.end()) it = out.insert(out.end(), {unit, m.expected, 0, 0, 0});
+                it->count += m.count;
+                if (!s.tallies.isEmpty()) it->countedMisses += m.count;
             }
         }
         std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.count > b.count; });
         if (out.size() > limit) out.resize(limit);
+        const QHash<QString, int> typed = typedCounts(unit, recent, scheme);
+        for (history::MissTally& t : out) t.typed = typed.value(t.expected);
+        return out;
+    }
+
+    QHash<QString, int> typedCounts(const QString& unit, int recent, const QString& scheme = QString()) const override {
+        QHash<QString, int> out;
+        int seen = 0;
+        for (const history::Session& s : newestFirst()) {
+            if (s.learner != me || (!scheme.isEmpty() && s.scheme != scheme)) continue;
+            if (++seen > recent) break;
+            for (const history::Tally& t : s.tallies)
+                if (t.unit == unit) out[t.item] += t.count;
+        }
         return out;
     }
 
