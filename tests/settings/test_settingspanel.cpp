@@ -493,7 +493,8 @@ private slots:
             d.reject();
         };
         t.find<QToolButton>(QStringLiteral("targetsButton"))->click();
-        QCOMPARE(drills, (QStringList{QStringLiteral("英文智能练习"), QStringLiteral("中文智能练习")}));
+        QCOMPARE(drills, (QStringList{QStringLiteral("英文智能练习"), QStringLiteral("中文智能练习"),
+                                      QStringLiteral("五笔智能字根练习"), QStringLiteral("五笔智能编码练习")}));
         QCOMPARE(rows.size(), 7);
         QCOMPARE(rows[0], QStringLiteral("e|300 字/分|100%|达标"));
         QCOMPARE(rows[1], QStringLiteral("t|120 字/分|80%|练习中"));
