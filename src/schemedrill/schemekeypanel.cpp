@@ -49,7 +49,7 @@ SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
     setFont(fonts::song(11));
     setGeometry(90, 70, 636, 440);
 
-    run_.placeCaptions({"jwtime2", "jwtime1", QPoint(520, 12)}, {"jwzuang1", "jwzuang1a", QPoint(30, 12)},
+    run_.placeCaptions({"jwtime2", "jwtime1", QPoint(280, 12)}, {"jwzuang1", "jwzuang1a", QPoint(30, 12)},
                        {"jwzuang2", "jwzuang2a", QPoint(30, 38)});
 
     row_ = new QLabel(this);
