@@ -1682,22 +1682,6 @@ learnt %3/%4, %5 on target&#x3000;target: %6 codes a minute, %7% right</translat
         <source>%1键位练习</source>
         <translation>%1 key drill</translation>
     </message>
-    <message>
-        <source>双拼（小鹤）</source>
-        <translation>Shuangpin (Xiaohe)</translation>
-    </message>
-    <message>
-        <source>小鹤双拼键位图：每个键上的声母和韵母</source>
-        <translation>Xiaohe Shuangpin key map: the initials and finals on each key</translation>
-    </message>
-    <message>
-        <source>双拼（自然码）</source>
-        <translation>Shuangpin (Ziranma)</translation>
-    </message>
-    <message>
-        <source>自然码双拼键位图：每个键上的声母和韵母</source>
-        <translation>Ziranma Shuangpin key map: the initials and finals on each key</translation>
-    </message>
 </context>
 <context>
     <name>SchemePage</name>
@@ -2800,6 +2784,22 @@ above. Choose what suits you.</translation>
     <message>
         <source>简码 %1 加空格也对</source>
         <translation>short code %1 and Space is right too</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>Shuangpin (Xiaohe)</translation>
+    </message>
+    <message>
+        <source>小鹤双拼键位图：每个键上的声母和韵母</source>
+        <translation>Xiaohe Shuangpin key map: the initials and finals on each key</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>Shuangpin (Ziranma)</translation>
+    </message>
+    <message>
+        <source>自然码双拼键位图：每个键上的声母和韵母</source>
+        <translation>Ziranma Shuangpin key map: the initials and finals on each key</translation>
     </message>
 </context>
 </TS>

@@ -1682,22 +1682,6 @@
         <source>%1键位练习</source>
         <translation>%1鍵位練習</translation>
     </message>
-    <message>
-        <source>双拼（小鹤）</source>
-        <translation>雙拼（小鶴）</translation>
-    </message>
-    <message>
-        <source>小鹤双拼键位图：每个键上的声母和韵母</source>
-        <translation>小鶴雙拼鍵位圖：每個鍵上的聲母和韻母</translation>
-    </message>
-    <message>
-        <source>双拼（自然码）</source>
-        <translation>雙拼（自然碼）</translation>
-    </message>
-    <message>
-        <source>自然码双拼键位图：每个键上的声母和韵母</source>
-        <translation>自然碼雙拼鍵位圖：每個鍵上的聲母和韻母</translation>
-    </message>
 </context>
 <context>
     <name>SchemePage</name>
@@ -2797,6 +2781,22 @@
     <message>
         <source>简码 %1 加空格也对</source>
         <translation>簡碼 %1 加空格也對</translation>
+    </message>
+    <message>
+        <source>双拼（小鹤）</source>
+        <translation>雙拼（小鶴）</translation>
+    </message>
+    <message>
+        <source>小鹤双拼键位图：每个键上的声母和韵母</source>
+        <translation>小鶴雙拼鍵位圖：每個鍵上的聲母和韻母</translation>
+    </message>
+    <message>
+        <source>双拼（自然码）</source>
+        <translation>雙拼（自然碼）</translation>
+    </message>
+    <message>
+        <source>自然码双拼键位图：每个键上的声母和韵母</source>
+        <translation>自然碼雙拼鍵位圖：每個鍵上的聲母和韻母</translation>
     </message>
 </context>
 </TS>

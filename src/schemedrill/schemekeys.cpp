@@ -8,7 +8,7 @@ namespace schemedrill {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("SchemeKeys", text); }
+QString tr(const char* text) { return QCoreApplication::translate("schemedrill", text); }
 
 const char* const kLetterRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
 
@@ -56,15 +56,15 @@ struct DoubleMap {
 };
 
 const std::array<DoubleMap, 2> kDouble = {{
-    {"shuangpin-xiaohe", QT_TRANSLATE_NOOP("SchemeKeys", "双拼（小鹤）"),
-     QT_TRANSLATE_NOOP("SchemeKeys", "小鹤双拼键位图：每个键上的声母和韵母"),
+    {"shuangpin-xiaohe", QT_TRANSLATE_NOOP("schemedrill", "双拼（小鹤）"),
+     QT_TRANSLATE_NOOP("schemedrill", "小鹤双拼键位图：每个键上的声母和韵母"),
      {{"zh", 'v'}, {"ch", 'i'}, {"sh", 'u'}},
      {{"iu", 'q'},  {"ei", 'w'},  {"uan", 'r'},  {"ue", 't'}, {"ve", 't'},  {"un", 'y'},   {"uo", 'o'},
       {"ie", 'p'},  {"ong", 's'}, {"iong", 's'}, {"ing", 'k'}, {"uai", 'k'}, {"ai", 'd'},   {"en", 'f'},
       {"eng", 'g'}, {"iang", 'l'}, {"uang", 'l'}, {"ang", 'h'}, {"ian", 'm'}, {"an", 'j'},   {"ou", 'z'},
       {"ia", 'x'},  {"ua", 'x'},  {"iao", 'n'},  {"ao", 'c'}, {"ui", 'v'},  {"in", 'b'}}},
-    {"shuangpin-ziranma", QT_TRANSLATE_NOOP("SchemeKeys", "双拼（自然码）"),
-     QT_TRANSLATE_NOOP("SchemeKeys", "自然码双拼键位图：每个键上的声母和韵母"),
+    {"shuangpin-ziranma", QT_TRANSLATE_NOOP("schemedrill", "双拼（自然码）"),
+     QT_TRANSLATE_NOOP("schemedrill", "自然码双拼键位图：每个键上的声母和韵母"),
      {{"zh", 'v'}, {"ch", 'i'}, {"sh", 'u'}},
      {{"iu", 'q'},  {"ia", 'w'},  {"ua", 'w'},   {"uan", 'r'}, {"ue", 't'},  {"ve", 't'},   {"ing", 'y'},
       {"uai", 'y'}, {"uo", 'o'},  {"un", 'p'},   {"ong", 's'}, {"iong", 's'}, {"iang", 'd'}, {"uang", 'd'},

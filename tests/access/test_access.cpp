@@ -481,6 +481,7 @@ void TestAccess::everyControlHasAName() {
     if (screen == QLatin1String("English page")) f.startExercise(ExerciseId::EnglishBeginner);
     if (screen == QLatin1String("radical drill")) f.startExercise(ExerciseId::RadicalDrill);
     if (screen == QLatin1String("vocabulary drill")) f.startExercise(ExerciseId::PrimaryWords);
+    if (screen == QLatin1String("key drill")) f.startExercise(ExerciseId::XiaoheKeys);
     if (screen == QLatin1String("settings panel")) f.openSettings();
     if (screen == QLatin1String("report")) {
         bool opened = false;
@@ -770,7 +771,8 @@ void TestAccess::interfaceLanguage_data() {
     QTest::addColumn<QString>("screen");
     for (const char* language : {"en", "zh_TW"})
         for (const char* s : {"main window", "Chinese page", "Chinese test", "English page", "radical drill",
-                              "vocabulary drill", "settings panel", "report", "about", "welcome", "results", "help"})
+                              "vocabulary drill", "key drill", "settings panel", "report", "about", "welcome", "results",
+                              "help"})
             QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(language), QLatin1String(s))))
                 << QString::fromLatin1(language) << QString::fromLatin1(s);
 }
