@@ -185,7 +185,7 @@ private slots:
             withRaw(file_, [](QSqlDatabase& db) {
                 QSqlQuery q(db);
                 q.exec(QStringLiteral("SET client_min_messages TO warning"));
-                for (const char* t : {"reviews", "misses", "sessions", "meta"})
+                for (const char* t : {"tallies", "reviews", "misses", "sessions", "meta"})
                     q.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(t)));
             });
     }
