@@ -68,9 +68,7 @@ void ChineseCoach::lineStarted() {
 
 void ChineseCoach::showStatus() {
     const adaptive::Model& m = drill_->model();
-    int reached = 0;
-    for (int i = 0; i < m.inPlay(); ++i)
-        if (m.reached(m.stats(i), drill_->targets())) ++reached;
+    const int reached = m.reachedCount(drill_->targets());
     const ByteText& focus = drill_->focus();
     const adaptive::ItemStats& f = m.stats(m.indexOf(focus));
     const QString figures = f.timed ? tr("%1 字/分，正确率 %2%").arg(qRound(f.charsPerMinute())).arg(f.accuracyPercent())

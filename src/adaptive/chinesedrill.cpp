@@ -75,14 +75,7 @@ ChineseDrill::ChineseDrill(ItemSource source)
 ByteText ChineseDrill::lesson(int count, RandomSource& random) {
     if (model_.size() == 0) return {};
     if (model_.unlockIfReady(targets_)) unlocked_ = true;
-    // The furthest from the targets weigh most: five times a character at its targets.
-    std::vector<int> weights;
-    int total = 0;
-    for (int i = 0; i < model_.inPlay(); ++i) {
-        const int w = 1 + static_cast<int>((1.0 - model_.progress(model_.stats(i), targets_)) * 4 + 0.5);
-        weights.push_back(w);
-        total += w;
-    }
+    const Model::Draw draw(model_, targets_);
     ByteText out;
     int placed = 0;
     // The focus opens the lesson, so that the weakest is met at once.
@@ -99,9 +92,7 @@ ByteText ChineseDrill::lesson(int count, RandomSource& random) {
             out += c;
             ++placed;
         }
-        int r = random.next() % total;
-        pick = 0;
-        while (r >= weights[static_cast<size_t>(pick)]) r -= weights[static_cast<size_t>(pick++)];
+        pick = draw.next(random);
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #include "adaptive/keymodel.h"
 
+#include "common/randomsource.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -27,6 +29,28 @@ void Model::record(std::string_view item, bool right, int intervalMs) {
     if (!right || intervalMs <= 0 || intervalMs > kLongestInterval) return;
     s.msPerItem = s.timed == 0 ? intervalMs : s.msPerItem + kSmoothing * (intervalMs - s.msPerItem);
     ++s.timed;
+}
+
+int Model::reachedCount(const Targets& t) const {
+    int n = 0;
+    for (int i = 0; i < inPlay_; ++i)
+        if (reached(stats(i), t)) ++n;
+    return n;
+}
+
+Model::Draw::Draw(const Model& model, const Targets& t) {
+    for (int i = 0; i < model.inPlay(); ++i) {
+        const int w = 1 + static_cast<int>((1.0 - model.progress(model.stats(i), t)) * 4 + 0.5);
+        weights_.push_back(w);
+        total_ += w;
+    }
+}
+
+int Model::Draw::next(RandomSource& random) const {
+    int r = random.next() % total_;
+    int pick = 0;
+    while (r >= weights_[static_cast<size_t>(pick)]) r -= weights_[static_cast<size_t>(pick++)];
+    return pick;
 }
 
 bool Model::reached(const ItemStats& s, const Targets& t) const {

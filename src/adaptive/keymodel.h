@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+class RandomSource;
+
 namespace adaptive {
 
 // Each new sample weighs this much against what was known (exponential smoothing).
@@ -49,6 +51,20 @@ public:
     bool unlockIfReady(const Targets& t);
     // The item in play furthest from the targets (ties: the one that entered last).
     const std::string& focus(const Targets& t) const;
+    // How many items in play meet the targets.
+    int reachedCount(const Targets& t) const;
+
+    // Draws items in play, the furthest from the targets up to five times as often as
+    // one at its targets. Weighed once: the model does not change while a line is made.
+    class Draw {
+    public:
+        Draw(const Model& model, const Targets& t);
+        int next(RandomSource& random) const;
+
+    private:
+        std::vector<int> weights_;
+        int total_ = 0;
+    };
 
     int inPlay() const { return inPlay_; }
     int size() const { return static_cast<int>(order_.size()); }

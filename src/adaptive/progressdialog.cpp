@@ -64,11 +64,9 @@ void ProgressDialog::showSource(int source) {
     const adaptive::ProgressSource& s = sources_[static_cast<size_t>(source)];
     const adaptive::Model& m = s.model;
     const std::string& focus = m.focus(s.targets);
-    int reached = 0;
     for (int i = 0; i < m.inPlay(); ++i) {
         const adaptive::ItemStats& st = m.stats(i);
         const bool done = m.reached(st, s.targets);
-        reached += done;
         const int r = table_->rowCount();
         table_->insertRow(r);
         table_->setItem(r, 0, cell(s.utf8Items ? QString::fromStdString(m.item(i)) : bytes::toUnicode(m.item(i))));
@@ -83,7 +81,7 @@ void ProgressDialog::showSource(int source) {
     const QString text = tr("已学 %1/%2，达标 %3；目标 %4 %5、正确率 %6%。全部达标后加入下一个。")
                              .arg(m.inPlay())
                              .arg(m.size())
-                             .arg(reached)
+                             .arg(m.reachedCount(s.targets))
                              .arg(s.targets.charsPerMinute)
                              .arg(s.unit)
                              .arg(s.targets.accuracyPercent);

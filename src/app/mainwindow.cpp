@@ -653,17 +653,11 @@ void MainWindow::openTargets() {
         sources.push_back({tr("五笔智能字根练习"), tr("个/分"),
                            schemedrill::AdaptiveKeys(schemedrill::wubiRadicals().items, schemedrill::kRadicalsStarting).model(),
                            chinese, true});
-        // The codes are Wubi's whatever the chosen scheme: its book is read when another is in use.
-        CodeBook wubi;
-        if (scheme().style != scheme::CodeStyle::Wubi) {
-            try {
-                wubi.loadFile(appDirectory() + "/jaxo.sy1");
-            } catch (const JaxoError&) {
-                wubi.clear();
-            }
-        }
-        const schemedrill::SchemeKeys codes =
-            schemedrill::wubiCodes(appDirectory(), scheme().style == scheme::CodeStyle::Wubi ? codeBook(1) : wubi);
+        // The codes are Wubi's whatever the chosen scheme.
+        CodeBook own;
+        const bool wubi = scheme().style == scheme::CodeStyle::Wubi;
+        const schemedrill::SchemeKeys codes = schemedrill::wubiCodes(
+            appDirectory(), schemedrill::wubiBook(wubi, wubi ? codeBook(1) : own, appDirectory(), own));
         if (!codes.items.empty())
             sources.push_back({tr("五笔智能编码练习"), tr("个/分"),
                                schemedrill::AdaptiveKeys(codes.items, schemedrill::kCodesStarting).model(), chinese, true});

@@ -59,6 +59,9 @@ struct Confusion {
     int count = 0;
 };
 
+// Misses per time asked for, 0 to 1; negative where the times are not known.
+inline double errorRate(int misses, int typed) { return typed > 0 ? qMin(1.0, double(misses) / typed) : -1.0; }
+
 // How often one expected unit was missed over the recent sessions, and how often it was
 // asked for in those of them that counted it (0: none did, older sessions).
 struct MissTally {
@@ -67,8 +70,7 @@ struct MissTally {
     int count = 0;
     int countedMisses = 0;  // of `count`, those in sessions that counted the times asked
     int typed = 0;
-    // Misses per time asked for, 0 to 1; negative where the times are not known.
-    double errorRate() const { return typed > 0 ? qMin(1.0, double(countedMisses) / typed) : -1.0; }
+    double errorRate() const { return history::errorRate(countedMisses, typed); }
 };
 
 // One point of the charts: a session, or a day's sessions summed.

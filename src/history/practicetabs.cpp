@@ -403,7 +403,7 @@ void PracticeTabs::fill(const Store* store, const QDate& today) {
     struct FingerTally {
         QString finger;
         int misses = 0, counted = 0, typed = 0;
-        double rate() const { return typed > 0 ? qMin(1.0, double(counted) / typed) : -1.0; }
+        double rate() const { return errorRate(counted, typed); }
     };
     QMap<QString, FingerTally> byFinger;
     const auto fingerOf = [](const QString& key) {

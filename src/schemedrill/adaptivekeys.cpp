@@ -2,6 +2,7 @@
 
 #include "adaptive/chinesedrill.h"
 #include "chinese/codebook.h"
+#include "common/errors.h"
 #include "common/randomsource.h"
 #include "radicals/radicaltable.h"
 
@@ -124,11 +125,17 @@ std::vector<std::string> order(const std::vector<KeyItem>& items) {
 
 AdaptiveKeys::AdaptiveKeys(const std::vector<KeyItem>& items, int starting) : model_(order(items), starting) {}
 
-int AdaptiveKeys::reachedCount() const {
-    int n = 0;
-    for (int i = 0; i < model_.inPlay(); ++i)
-        if (model_.reached(model_.stats(i), targets_)) ++n;
-    return n;
+
+const CodeBook& wubiBook(bool schemeIsWubi, const CodeBook& schemeBook, const std::string& appDir, CodeBook& own) {
+    if (schemeIsWubi) return schemeBook;
+    if (own.text().empty()) {
+        try {
+            own.loadFile(appDir + "/jaxo.sy1");
+        } catch (const JaxoError&) {
+            own.clear();  // no codes: the drill says so
+        }
+    }
+    return own;
 }
 
 std::vector<int> AdaptiveKeys::row(int count, RandomSource& random) {
@@ -136,19 +143,10 @@ std::vector<int> AdaptiveKeys::row(int count, RandomSource& random) {
     lastAnswer_ = -1;
     if (model_.size() == 0) return out;
     if (model_.unlockIfReady(targets_)) unlocked_ = true;
-    // As the Chinese drill: the furthest from the targets weigh up to five times more.
-    std::vector<int> weights;
-    int total = 0;
-    for (int i = 0; i < model_.inPlay(); ++i) {
-        const int w = 1 + static_cast<int>((1.0 - model_.progress(model_.stats(i), targets_)) * 4 + 0.5);
-        weights.push_back(w);
-        total += w;
-    }
+    const adaptive::Model::Draw draw(model_, targets_);
     out.push_back(model_.indexOf(focus()));
     while (static_cast<int>(out.size()) < count) {
-        int r = random.next() % total;
-        int pick = 0;
-        while (r >= weights[static_cast<size_t>(pick)]) r -= weights[static_cast<size_t>(pick++)];
+        int pick = draw.next(random);
         // The same twice running: the learner would not see that the arrow moved.
         if (pick == out.back()) pick = (pick + 1) % model_.inPlay();
         out.push_back(pick);

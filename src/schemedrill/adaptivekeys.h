@@ -27,6 +27,10 @@ SchemeKeys wubiRadicals();
 // typed with Space after it, as an input method takes it.
 SchemeKeys wubiCodes(const std::string& appDir, const CodeBook& book);
 
+// Wubi code book 1 whatever scheme is chosen: the scheme's own when it is Wubi, else
+// `own`, read from the data folder at the first call (empty when it cannot be read).
+const CodeBook& wubiBook(bool schemeIsWubi, const CodeBook& schemeBook, const std::string& appDir, CodeBook& own);
+
 class AdaptiveKeys {
 public:
     AdaptiveKeys(const std::vector<KeyItem>& items, int starting);
@@ -46,8 +50,6 @@ public:
 
     bool takeUnlocked() { return std::exchange(unlocked_, false); }
     const std::string& focus() const { return model_.focus(targets_); }
-    // How many items in play are at the targets.
-    int reachedCount() const;
 
 private:
     adaptive::Model model_;

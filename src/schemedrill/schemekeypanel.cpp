@@ -94,15 +94,8 @@ SchemeKeyPanel::SchemeKeyPanel(ExerciseHost& host, QWidget* parent)
 SchemeKeyPanel::~SchemeKeyPanel() = default;
 
 const CodeBook& SchemeKeyPanel::wubiBook() {
-    if (host_.scheme().style == scheme::CodeStyle::Wubi) return host_.codeBook(1);
-    if (ownWubiBook_.text().empty()) {
-        try {
-            ownWubiBook_.loadFile(host_.appDirectory() + "/jaxo.sy1");
-        } catch (const JaxoError&) {
-            ownWubiBook_.clear();  // no codes: the drill says so
-        }
-    }
-    return ownWubiBook_;
+    return schemedrill::wubiBook(host_.scheme().style == scheme::CodeStyle::Wubi, host_.codeBook(1),
+                                 host_.appDirectory(), ownWubiBook_);
 }
 
 void SchemeKeyPanel::start(const ExerciseKind& kind) {
@@ -166,7 +159,7 @@ void SchemeKeyPanel::showStatus() {
                              .arg(focus, figures)
                              .arg(m.inPlay())
                              .arg(m.size())
-                             .arg(adaptive_->reachedCount())
+                             .arg(adaptive_->model().reachedCount(adaptive_->targets()))
                              .arg(t.charsPerMinute)
                              .arg(t.accuracyPercent);
     if (adaptive_->takeUnlocked())
